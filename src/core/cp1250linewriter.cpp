@@ -1,0 +1,23 @@
+#include "core/cp1250linewriter.h"
+
+#include "core/cp1250codec.h"
+#include "core/fileerror.h"
+
+#include <QFileDevice>
+
+namespace core {
+
+Cp1250LineWriter::Cp1250LineWriter(QIODevice& device)
+    : m_device(device) {}
+
+void Cp1250LineWriter::writeLine(QStringView line) {
+    Cp1250Encoding encoded = encodeCp1250(line);
+    encoded.bytes.append("\r\n");
+    if (m_device.write(encoded.bytes) != encoded.bytes.size()) {
+        const auto* file = qobject_cast<const QFileDevice*>(&m_device);
+        throw FileError::cannotWrite(file ? file->fileName() : QString(), m_device.errorString());
+    }
+    m_unencodable.append(encoded.unencodable);
+}
+
+} // namespace core

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QIODevice>
+#include <QList>
+#include <QStringView>
+
+namespace core {
+
+// Writes lines to a device as Windows-1250, each ended by CR LF. Characters the code page
+// cannot hold are written as '?' and collected, so the caller can tell the user what was lost.
+// A device that refuses the bytes raises FileError.
+class Cp1250LineWriter {
+public:
+    explicit Cp1250LineWriter(QIODevice& device);
+
+    void writeLine(QStringView line);
+
+    // Every code point replaced so far, in order of appearance.
+    const QList<char32_t>& unencodable() const { return m_unencodable; }
+
+private:
+    QIODevice& m_device;
+    QList<char32_t> m_unencodable;
+};
+
+} // namespace core

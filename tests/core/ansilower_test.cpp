@@ -1,0 +1,36 @@
+#include "core/ansilower.h"
+#include "core/cp1250codec.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+TEST(AnsiLower, LowersEveryUpperCaseLetterOfTheCodePage) {
+    const QString upper = u"ABCDEFGHIJKLMNOPQRSTUVWXYZČŘŽŠĚŮŇŤĎÁÉÍÓÚÝÄÖÜŁĄĘŚŹŻĽĹŔŐŰĂĆŃŞŢÂÎÔÇËĐ"_s;
+    const QString lower = u"abcdefghijklmnopqrstuvwxyzčřžšěůňťďáéíóúýäöüłąęśźżľĺŕőűăćńşţâîôçëđ"_s;
+    EXPECT_EQ(core::ansiLower(upper), lower);
+    EXPECT_EQ(core::ansiLower(lower), lower);
+    EXPECT_EQ(core::ansiLower(u"ß µ 1 € ˇ"_s), u"ß µ 1 € ˇ"_s);
+}
+
+TEST(AnsiLower, EveryLetterOfTheCodePageStaysInTheCodePage) {
+    int upperCaseLetters = 0;
+    for (int byte = 0; byte < 256; ++byte) {
+        const QString original = core::decodeCp1250(QByteArray(1, static_cast<char>(byte)));
+        const QString lowered = core::ansiLower(original);
+        EXPECT_TRUE(core::encodeCp1250(lowered).isLossless()) << byte;
+        EXPECT_EQ(lowered != original, original[0].isUpper()) << byte;
+        upperCaseLetters += original[0].isUpper();
+    }
+    EXPECT_EQ(upperCaseLetters, 26 + 40);
+}
+
+TEST(AnsiLower, CharactersOutsideTheCodePageAreLoweredOneByOne) {
+    const std::pair<QString, QString> cases[] = {
+        {u"ŽUK Жук"_s, u"žuk жук"_s},
+        {u"ΩΣ"_s, u"ωσ"_s},
+        {u"𐐀x"_s, u"𐐨x"_s},
+        {QString(QChar(0xD801)) + u"A"_s, QString(QChar(0xD801)) + u"a"_s}};
+    for (const auto& [text, lowered] : cases)
+        EXPECT_EQ(core::ansiLower(text), lowered) << text.toStdString();
+}
