@@ -1,0 +1,9 @@
+#include "sound/audioerror.h"
+
+namespace sound {
+
+AudioError::AudioError(const QString& message)
+    : std::runtime_error(message.toStdString())
+    , m_message(message) {}
+
+} // namespace sound

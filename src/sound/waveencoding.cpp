@@ -1,0 +1,65 @@
+#include "sound/waveencoding.h"
+
+#include "sound/audioerror.h"
+
+#include <QSaveFile>
+#include <QtEndian>
+
+namespace sound {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr quint32 formatChunkSize = 16;
+
+template <typename T> void appendLittleEndian(QByteArray& bytes, T value) {
+    char buffer[sizeof(T)];
+    qToLittleEndian(value, buffer);
+    bytes.append(buffer, sizeof(T));
+}
+
+AudioError cannotSave(const QString& path, const QString& reason) {
+    return AudioError(u"Zvukový soubor nelze uložit: %1 (%2)"_s.arg(path, reason));
+}
+
+} // namespace
+
+QByteArray encodeWave(const PcmSound& sound) {
+    const auto& format = sound.format;
+    const auto dataSize = quint32(sound.samples.size());
+    const quint32 padding = dataSize % 2;
+    QByteArray bytes;
+    bytes.reserve(44 + sound.samples.size() + padding);
+    bytes.append("RIFF");
+    appendLittleEndian<quint32>(bytes, 36 + dataSize + padding);
+    bytes.append("WAVEfmt ");
+    appendLittleEndian<quint32>(bytes, formatChunkSize);
+    appendLittleEndian<quint16>(bytes, format.formatTag);
+    appendLittleEndian<quint16>(bytes, format.channels);
+    appendLittleEndian<quint32>(bytes, format.samplesPerSecond);
+    appendLittleEndian<quint32>(bytes, format.averageBytesPerSecond);
+    appendLittleEndian<quint16>(bytes, format.blockAlign);
+    appendLittleEndian<quint16>(bytes, quint16(format.bitsPerSample()));
+    bytes.append("data");
+    appendLittleEndian<quint32>(bytes, dataSize);
+    bytes.append(sound.samples);
+    if (padding != 0) {
+        bytes.append('\0');
+    }
+    return bytes;
+}
+
+void saveWave(const QString& path, const PcmSound& sound) {
+    sound.format.validate();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        throw cannotSave(path, file.errorString());
+    }
+    const QByteArray bytes = encodeWave(sound);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        throw cannotSave(path, file.errorString());
+    }
+}
+
+} // namespace sound

@@ -1,0 +1,291 @@
+#include "sound/audioerror.h"
+#include "sound/mediaplayer.h"
+#include "sound/nullaudiodevice.h"
+#include "sound/soundfiledecoder.h"
+#include "sound/waveencoding.h"
+#include "testsounds.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace sound;
+using namespace Qt::StringLiterals;
+using Mode = MediaPlayer::Mode;
+
+namespace {
+
+// Generous: only a broken player takes this long, so it never decides a passing test.
+constexpr int patienceMs = 10000;
+// Timers may round to the millisecond below; the assertions allow for that and nothing else.
+constexpr qint64 timerGrainMs = 1;
+
+class NullDevicePlayer : public ::testing::Test {
+protected:
+    NullDevicePlayer()
+        : m_player(std::make_unique<NullAudioDevice>()) {}
+
+    QString toneFile(qint64 durationMs) {
+        const QString file = m_folder.filePath(u"tone.wav"_s);
+        saveWave(file, test::sineTone(WaveFormat{}, durationMs));
+        return file;
+    }
+
+    void openTone(qint64 durationMs) {
+        m_player.setFileName(toneFile(durationMs));
+        m_player.open();
+    }
+
+    qint64 waitedPlayMs(std::optional<qint64> fromMs = {}, std::optional<qint64> toMs = {}) {
+        QElapsedTimer clock;
+        clock.start();
+        m_player.setWait(true);
+        m_player.play(fromMs, toMs);
+        return clock.elapsed();
+    }
+
+    QTemporaryDir m_folder;
+    MediaPlayer m_player;
+    QSignalSpy m_notified{&m_player, &MediaPlayer::notify};
+};
+
+} // namespace
+
+TEST_F(NullDevicePlayer, NothingIsOpenAtFirst) {
+    EXPECT_EQ(m_player.mode(), Mode::NotOpen);
+    EXPECT_EQ(m_player.length(), 0);
+    EXPECT_EQ(m_player.position(), 0);
+    EXPECT_THROW(m_player.play(), AudioError);
+    EXPECT_THROW(m_player.record(), AudioError);
+    EXPECT_THROW(m_player.save(), AudioError);
+}
+
+TEST_F(NullDevicePlayer, OpenReadsTheFile) {
+    openTone(300);
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_EQ(m_player.length(), 300);
+    EXPECT_EQ(m_player.position(), 0);
+}
+
+TEST_F(NullDevicePlayer, FailedOpenKeepsThePlayerClosed) {
+    m_player.setFileName(m_folder.filePath(u"missing.wav"_s));
+    EXPECT_THROW(m_player.open(), AudioError);
+    EXPECT_EQ(m_player.mode(), Mode::NotOpen);
+}
+
+TEST_F(NullDevicePlayer, WaitedPlayReturnsWhenTheSoundHasEnded) {
+    openTone(300);
+    EXPECT_GE(waitedPlayMs(), 300 - timerGrainMs);
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_EQ(m_player.position(), 300);
+    EXPECT_EQ(m_notified.count(), 1);
+}
+
+TEST_F(NullDevicePlayer, PlayRunsUntilNotify) {
+    openTone(200);
+    m_player.play();
+    EXPECT_EQ(m_player.mode(), Mode::Playing);
+    ASSERT_TRUE(m_notified.wait(patienceMs));
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_EQ(m_player.position(), 200);
+}
+
+TEST_F(NullDevicePlayer, PlaysFromTo) {
+    openTone(1000);
+    EXPECT_GE(waitedPlayMs(200, 450), 250 - timerGrainMs);
+    EXPECT_EQ(m_player.position(), 450);
+    EXPECT_EQ(m_notified.count(), 1);
+
+    EXPECT_GE(waitedPlayMs({}, 600), 150 - timerGrainMs);
+    EXPECT_EQ(m_player.position(), 600);
+}
+
+TEST_F(NullDevicePlayer, ReversedRangeIsRefused) {
+    openTone(1000);
+    EXPECT_THROW(m_player.play(500, 400), AudioError);
+    m_player.setPosition(700);
+    EXPECT_THROW(m_player.play({}, 600), AudioError);
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+}
+
+TEST_F(NullDevicePlayer, StopKeepsThePositionAndSendsNoNotify) {
+    openTone(5000);
+    m_player.play(1000);
+    m_player.stop();
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_GE(m_player.position(), 1000);
+    EXPECT_LT(m_player.position(), 5000);
+    EXPECT_FALSE(m_notified.wait(100));
+}
+
+TEST_F(NullDevicePlayer, StopFromAnEventEndsTheWait) {
+    openTone(60000);
+    QTimer::singleShot(50, &m_player, [this] { m_player.stop(); });
+    m_player.setWait(true);
+    m_player.play();
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_LT(m_player.position(), 60000);
+    EXPECT_EQ(m_notified.count(), 0);
+}
+
+TEST_F(NullDevicePlayer, WaitAppliesToTheNextCommandOnly) {
+    openTone(300);
+    m_player.setWait(true);
+    m_player.rewind();
+    m_player.play();
+    EXPECT_EQ(m_player.mode(), Mode::Playing);
+    m_player.stop();
+
+    m_player.setWait(true);
+    m_player.play(0);
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    m_player.play(0);
+    EXPECT_EQ(m_player.mode(), Mode::Playing);
+}
+
+TEST_F(NullDevicePlayer, PlayAtTheEndEndsAtOnceWithoutAutoRewind) {
+    openTone(200);
+    waitedPlayMs();
+    waitedPlayMs();
+    EXPECT_EQ(m_player.position(), 200);
+    EXPECT_EQ(m_notified.count(), 2);
+}
+
+TEST_F(NullDevicePlayer, AutoRewindPlaysAgainFromTheStart) {
+    openTone(200);
+    m_player.setAutoRewind(true);
+    waitedPlayMs();
+    EXPECT_EQ(m_player.position(), 200);
+    EXPECT_GE(waitedPlayMs(), 200 - timerGrainMs);
+    EXPECT_EQ(m_player.position(), 200);
+    EXPECT_EQ(m_notified.count(), 2);
+}
+
+TEST_F(NullDevicePlayer, PositionAndRewind) {
+    openTone(1000);
+    m_player.setPosition(400);
+    EXPECT_EQ(m_player.position(), 400);
+    m_player.setPosition(3000);
+    EXPECT_EQ(m_player.position(), 1000);
+    m_player.rewind();
+    EXPECT_EQ(m_player.position(), 0);
+    EXPECT_THROW(m_player.setPosition(-1), AudioError);
+}
+
+TEST_F(NullDevicePlayer, SetPositionStopsAPlay) {
+    openTone(5000);
+    m_player.play();
+    m_player.setPosition(2000);
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_EQ(m_player.position(), 2000);
+}
+
+TEST_F(NullDevicePlayer, RecordingIsSilenceOfTheElapsedLength) {
+    m_player.openNew(WaveFormat{});
+    EXPECT_EQ(m_player.length(), 0);
+    m_player.record();
+    EXPECT_EQ(m_player.mode(), Mode::Recording);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::qWait(150);
+    m_player.stop();
+    const qint64 elapsedMs = clock.elapsed();
+
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_GE(m_player.length(), 150 - timerGrainMs);
+    EXPECT_LE(m_player.length(), elapsedMs);
+    EXPECT_EQ(m_player.position(), m_player.length());
+    const PcmSound& sound = m_player.sound();
+    EXPECT_EQ(sound.format, WaveFormat{});
+    EXPECT_EQ(sound.samples.size() % sound.format.blockAlign, 0);
+    EXPECT_EQ(test::peakAmplitude(sound), 0);
+    EXPECT_EQ(m_notified.count(), 0);
+}
+
+TEST_F(NullDevicePlayer, RecordingWithAnEndHasExactlyThatLength) {
+    m_player.openNew(pcmFormat(1, 22050, 16));
+    m_player.setWait(true);
+    m_player.record({}, 250);
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_EQ(m_player.sound().samples.size(), pcmFormat(1, 22050, 16).bytesForMs(250));
+    EXPECT_EQ(m_player.length(), 250);
+    EXPECT_EQ(m_notified.count(), 1);
+}
+
+TEST_F(NullDevicePlayer, RecordingFromAPositionReplacesTheRest) {
+    openTone(1000);
+    const PcmSound tone = m_player.sound();
+    m_player.setWait(true);
+    m_player.record(400, 600);
+
+    const PcmSound& sound = m_player.sound();
+    EXPECT_EQ(m_player.length(), 600);
+    EXPECT_EQ(sound.samples.first(35280), tone.samples.first(35280));
+    EXPECT_EQ(test::peakAmplitude(PcmSound{sound.format, sound.samples.sliced(35280)}), 0);
+}
+
+TEST_F(NullDevicePlayer, OpenNewRefusesAnInvalidFormat) {
+    EXPECT_THROW(m_player.openNew(WaveFormat{1, 2, 44100, 44100, 2}), AudioError);
+    EXPECT_EQ(m_player.mode(), Mode::NotOpen);
+}
+
+TEST_F(NullDevicePlayer, SaveWritesAWaveFileTheDecoderReads) {
+    m_player.openNew(WaveFormat{});
+    m_player.setWait(true);
+    m_player.record({}, 100);
+    const QString file = m_folder.filePath(u"recording.wav"_s);
+    m_player.setFileName(file);
+    m_player.save();
+
+    const PcmSound saved = decodeSoundFile(file);
+    EXPECT_EQ(saved.format, m_player.sound().format);
+    EXPECT_EQ(saved.samples, m_player.sound().samples);
+}
+
+TEST_F(NullDevicePlayer, SaveWithoutAFileNameIsRefused) {
+    m_player.openNew(WaveFormat{});
+    EXPECT_THROW(m_player.save(), AudioError);
+}
+
+TEST_F(NullDevicePlayer, TheFileIsFreeWhileOpenAndAfterClose) {
+    openTone(200);
+    EXPECT_TRUE(QFile::remove(m_player.fileName()));
+    EXPECT_EQ(m_player.length(), 200);
+
+    m_player.close();
+    EXPECT_EQ(m_player.mode(), Mode::NotOpen);
+    EXPECT_EQ(m_player.length(), 0);
+    m_player.setFileName(toneFile(100));
+    m_player.open();
+    m_player.close();
+    EXPECT_TRUE(QFile::remove(m_player.fileName()));
+}
+
+TEST_F(NullDevicePlayer, CutShortensTheSoundAndMovesThePosition) {
+    openTone(1000);
+    m_player.setPosition(800);
+    m_player.cut(100, 300);
+    EXPECT_EQ(m_player.length(), 800);
+    EXPECT_EQ(m_player.position(), 600);
+
+    m_player.setPosition(150);
+    m_player.cut(100, 200);
+    EXPECT_EQ(m_player.position(), 100);
+    EXPECT_THROW(m_player.cut(300, 200), AudioError);
+}
+
+TEST(MediaPlayerLifetime, DeletingThePlayerEndsItsWait) {
+    auto* player = new MediaPlayer(std::make_unique<NullAudioDevice>());
+    player->openNew(WaveFormat{});
+    QTimer::singleShot(20, [player] { delete player; });
+    player->setWait(true);
+    player->record({}, 60000);
+    SUCCEED();
+}
