@@ -1,0 +1,183 @@
+#pragma once
+
+#include "store/field.h"
+#include "store/filter.h"
+#include "store/roworder.h"
+#include "store/tableschema.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace store {
+
+class Database;
+
+enum class CursorState { Inactive, Browse, Edit, Insert };
+
+// A remembered record; stays valid while the record exists.
+struct Bookmark {
+    qint64 rowId = 0;
+    bool isValid() const { return rowId != 0; }
+};
+
+// A cursor over one table file: the program's way to every record. It stands on one
+// record of its view (all records, or those its filter and its master let through) in
+// the order of its current index, moves, searches, edits and posts. Several cursors on
+// one file see each other's posted changes at once. Every failure raises store::Error.
+//
+// Navigation follows the usual rules: first() sets bof(), a next() past the last record
+// sets eof() and stays on the last one; an empty view has both. Moving while editing
+// posts a modified record first (or cancels an untouched one).
+class Cursor : public QObject {
+    Q_OBJECT
+public:
+    using BeforePostHook = std::function<void(Cursor&)>;
+
+    explicit Cursor(QObject* parent = nullptr);
+    ~Cursor() override;
+
+    // Binding.
+    void setDatabaseName(const QString& folder);
+    const QString& databaseName() const { return m_folder; }
+    void setTableName(const QString& fileName);
+    const QString& tableName() const { return m_fileName; }
+    void open();
+    void close();
+    bool active() const { return m_db != nullptr; }
+    // Shows only the records whose field equals the master's current value of the
+    // field of the same name; follows the master as it moves. nullptr unbinds.
+    void setMaster(Cursor* master, const QString& fieldName);
+
+    // Fields of the current record.
+    const TableSchema& schema() const;
+    int fieldCount() const;
+    Field field(const QString& name);
+    Field field(int index);
+
+    // Order.
+    QStringList indexNames() const;
+    void setIndexName(const QString& name); // "" is the primary key
+    const QString& indexName() const { return m_indexName; }
+    QStringList indexFieldNames() const;
+
+    // Navigation.
+    void first();
+    void last();
+    void next();
+    void prior();
+    int moveBy(int distance);
+    bool eof();
+    bool bof();
+    int recNo();              // 1-based; 0 when the view is empty
+    void setRecNo(int recNo); // clamped to the view
+    int recordCount();
+    bool isEmpty() { return recordCount() == 0; }
+    void refresh();
+    Bookmark bookmark();
+    void gotoBookmark(const Bookmark& bookmark);
+
+    // Searching on the current index; key values in the index's field order, fewer
+    // values than fields search by the leading fields.
+    bool findKey(const QVariantList& key); // moves only when found
+    void findNearest(const QVariantList& key);
+
+    // Filtering.
+    void setFilter(const QString& text);
+    const QString& filter() const { return m_filterText; }
+    void setFiltered(bool on);
+    bool filtered() const { return m_filtered; }
+
+    // Editing.
+    CursorState state() const { return m_state; }
+    bool modified() const;
+    void edit();
+    void insert();
+    void append();
+    void post();
+    void cancel();
+    void deleteRecord();
+    void insertRecord(const QVariantList& values); // values in field order
+    void appendRecord(const QVariantList& values);
+    void emptyTable();
+    void setBeforePost(BeforePostHook hook) { m_beforePost = std::move(hook); }
+
+    // Reading for views that show many rows without moving the cursor (1-based).
+    std::vector<QVariantList> readRows(int firstRecNo, int count);
+
+    // Attached views: while disabled no signals are sent; enabling sends one of each.
+    void disableControls();
+    void enableControls();
+    bool controlsDisabled() const { return m_disabled > 0; }
+
+signals:
+    void viewChanged();    // the records of the view or their order changed
+    void currentChanged(); // the cursor moved, or its record changed
+    void stateChanged();   // browse, edit, insert, inactive
+
+private:
+    friend class Field;
+    friend class PostBatch;
+
+    Database& db() const;
+    void requireActive() const;
+    void requireBrowse() const;
+    void sync();
+    void rebuild(std::optional<qint64> keepRowId);
+    void applyViewSettings();
+    QVariant masterLinkValue();
+    qint64 currentRowId() const;
+    void placeAt(size_t position);
+    void checkBrowseMode();
+    const std::vector<QVariant>& currentValues();
+    std::vector<QVariant> loadRow(qint64 rowId);
+    QVariant readField(int index);
+    void writeField(int index, QVariant value);
+    void validateBeforeWrite() const;
+    qint64 writeRecord();
+    void placeAfterWrite(qint64 rowId, bool orderMayChange);
+    std::vector<KeyValue> searchKey(const QVariantList& values) const;
+    void setState(CursorState state);
+    void notifyView();
+    void notifyCurrent();
+
+    QString m_folder;
+    QString m_fileName;
+    std::shared_ptr<Database> m_db;
+    std::unique_ptr<RowOrder> m_order;
+    int m_listenerId = 0;
+
+    QString m_indexName;
+    QString m_filterText;
+    bool m_filtered = false;
+    CompiledFilter m_compiledFilter;
+    QPointer<Cursor> m_master;
+    QString m_linkFieldName;
+    QVariant m_linkValue;
+
+    std::vector<qint64> m_rows;
+    size_t m_pos = 0;
+    bool m_bof = true;
+    bool m_eof = true;
+    quint64 m_syncedGeneration = 0;
+    bool m_staleNotified = false; // another cursor's change was announced once
+
+    qint64 m_bufferRowId = 0;
+    std::vector<QVariant> m_buffer;
+    CursorState m_state = CursorState::Inactive;
+    std::vector<QVariant> m_editValues;
+    std::vector<bool> m_changed;
+    BeforePostHook m_beforePost;
+
+    int m_disabled = 0;
+    bool m_viewChangedPending = false;
+    bool m_currentChangedPending = false;
+};
+
+} // namespace store

@@ -1,0 +1,345 @@
+// Editing, posting and reading records of a Cursor.
+#include "store/cursor.h"
+
+#include "store/database.h"
+#include "store/error.h"
+#include "store/query.h"
+
+#include <QStringList>
+#include <sqlite3.h>
+
+#include <algorithm>
+
+namespace store {
+namespace {
+
+QString quoted(const QString& name) {
+    return u'"' + name + u'"';
+}
+
+QVariant toStored(const FieldDef& def, const QVariant& value) {
+    const bool empty = !value.isValid() || value.isNull();
+    switch (def.type) {
+    case FieldType::Text:
+        return empty ? QString() : value.toString(); // text fields are never NULL
+    case FieldType::Date:
+        return empty ? QVariant() : QVariant(value.toDate().toString(Qt::ISODate));
+    case FieldType::Time:
+        return empty ? QVariant() : QVariant(value.toTime().toString(Qt::ISODate));
+    case FieldType::Memo:
+    case FieldType::Integer:
+    case FieldType::AutoIncrement:
+        return empty ? QVariant() : value;
+    }
+    return value;
+}
+
+QVariant fromStored(const FieldDef& def, const Query& row, int column) {
+    if (row.isNull(column))
+        return def.type == FieldType::Text ? QVariant(QString()) : QVariant();
+    switch (def.type) {
+    case FieldType::Integer:
+    case FieldType::AutoIncrement:
+        return row.int64(column);
+    case FieldType::Date:
+        return QDate::fromString(row.text(column), Qt::ISODate);
+    case FieldType::Time:
+        return QTime::fromString(row.text(column), Qt::ISODate);
+    case FieldType::Text:
+    case FieldType::Memo:
+        return row.text(column);
+    }
+    return {};
+}
+
+} // namespace
+
+bool Cursor::modified() const {
+    return std::find(m_changed.begin(), m_changed.end(), true) != m_changed.end();
+}
+
+void Cursor::edit() {
+    requireActive();
+    if (m_state == CursorState::Edit || m_state == CursorState::Insert)
+        return;
+    sync();
+    if (m_rows.empty()) {
+        insert();
+        return;
+    }
+    m_editValues = currentValues();
+    m_changed.assign(m_editValues.size(), false);
+    setState(CursorState::Edit);
+}
+
+void Cursor::insert() {
+    checkBrowseMode();
+    sync();
+    const size_t count = schema().fields.size();
+    m_editValues.assign(count, QVariant());
+    m_changed.assign(count, false);
+    for (size_t i = 0; i < count; ++i) {
+        if (schema().fields[i].type == FieldType::Text)
+            m_editValues[i] = QString();
+    }
+    if (m_master) {
+        const auto link = static_cast<size_t>(schema().fieldIndex(m_linkFieldName));
+        m_editValues[link] = m_linkValue;
+        m_changed[link] = m_linkValue.isValid();
+    }
+    setState(CursorState::Insert);
+    notifyCurrent();
+}
+
+void Cursor::append() {
+    insert();
+}
+
+void Cursor::cancel() {
+    requireActive();
+    if (m_state != CursorState::Edit && m_state != CursorState::Insert)
+        return;
+    m_editValues.clear();
+    m_changed.clear();
+    setState(CursorState::Browse);
+    notifyCurrent();
+}
+
+void Cursor::post() {
+    requireActive();
+    if (m_state != CursorState::Edit && m_state != CursorState::Insert)
+        return;
+    if (m_beforePost)
+        m_beforePost(*this);
+    validateBeforeWrite();
+
+    const bool inserting = m_state == CursorState::Insert;
+    const bool wasSynced = m_syncedGeneration == m_db->generation();
+    bool orderMayChange = inserting;
+    if (!inserting) {
+        for (int field : m_order->orderFields())
+            orderMayChange |= m_changed[static_cast<size_t>(field)];
+        for (int field : m_compiledFilter.fieldIndexes)
+            orderMayChange |= m_filtered && m_changed[static_cast<size_t>(field)];
+        if (m_master)
+            orderMayChange |= m_changed[static_cast<size_t>(schema().fieldIndex(m_linkFieldName))];
+    }
+    const bool wrote = inserting || modified();
+    const qint64 rowId = wrote ? writeRecord() : currentRowId();
+
+    m_editValues.clear();
+    m_changed.clear();
+    setState(CursorState::Browse);
+    if (!wrote) {
+        notifyCurrent();
+        return;
+    }
+    if (!wasSynced) {
+        rebuild(rowId);
+        return;
+    }
+    placeAfterWrite(rowId, orderMayChange);
+}
+
+void Cursor::placeAfterWrite(qint64 rowId, bool orderMayChange) {
+    if (orderMayChange) {
+        const bool inserting = std::find(m_rows.begin(), m_rows.end(), rowId) == m_rows.end();
+        if (!inserting)
+            m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(m_pos));
+        if (m_order->matches(rowId)) {
+            m_pos = m_order->insertionPoint(m_rows, rowId);
+            m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(m_pos), rowId);
+        } else if (!m_rows.empty()) {
+            // The record left the view: the cursor stands on the one that followed it.
+            m_pos = std::min(m_pos, m_rows.size() - 1);
+        } else {
+            m_pos = 0;
+        }
+        notifyView();
+    }
+    m_syncedGeneration = m_db->generation();
+    m_bufferRowId = 0;
+    m_bof = m_eof = m_rows.empty();
+    notifyCurrent();
+}
+
+void Cursor::validateBeforeWrite() const {
+    const TableSchema& tableSchema = schema();
+    for (size_t i = 0; i < tableSchema.fields.size(); ++i) {
+        const FieldDef& def = tableSchema.fields[i];
+        if (def.type != FieldType::Text)
+            continue;
+        const QString text = m_editValues[i].toString();
+        if (text.size() > def.size)
+            throw Error(QStringLiteral("Text pole %1 je delší než %2 znaků: „%3“.")
+                            .arg(def.name)
+                            .arg(def.size)
+                            .arg(text));
+    }
+}
+
+qint64 Cursor::writeRecord() {
+    const TableSchema& tableSchema = schema();
+    Database& database = db();
+    qint64 rowId = 0;
+    if (m_state == CursorState::Insert) {
+        QStringList columns;
+        QStringList parameters;
+        std::vector<QVariant> values;
+        for (size_t i = 0; i < tableSchema.fields.size(); ++i) {
+            const FieldDef& def = tableSchema.fields[i];
+            if (def.type == FieldType::AutoIncrement)
+                continue;
+            columns << quoted(def.name);
+            parameters << QStringLiteral("?");
+            values.push_back(toStored(def, m_editValues[i]));
+        }
+        Query insert(database, QStringLiteral("INSERT INTO records (%1) VALUES (%2)")
+                                   .arg(columns.join(u", "), parameters.join(u", ")));
+        for (size_t i = 0; i < values.size(); ++i)
+            insert.bind(static_cast<int>(i) + 1, values[i]);
+        insert.exec();
+        rowId = sqlite3_last_insert_rowid(database.handle());
+    } else {
+        rowId = currentRowId();
+        QStringList assignments;
+        std::vector<QVariant> values;
+        for (size_t i = 0; i < tableSchema.fields.size(); ++i) {
+            if (!m_changed[i])
+                continue;
+            assignments << quoted(tableSchema.fields[i].name) + QStringLiteral(" = ?");
+            values.push_back(toStored(tableSchema.fields[i], m_editValues[i]));
+        }
+        Query update(database, QStringLiteral("UPDATE records SET %1 WHERE %2 = ?")
+                                   .arg(assignments.join(u", "), quoted(tableSchema.rowIdColumn)));
+        for (size_t i = 0; i < values.size(); ++i)
+            update.bind(static_cast<int>(i) + 1, values[i]);
+        update.bind(static_cast<int>(values.size()) + 1, rowId);
+        update.exec();
+    }
+    database.noteWrite();
+    database.noteChange(m_listenerId);
+    return rowId;
+}
+
+void Cursor::deleteRecord() {
+    requireActive();
+    if (m_state == CursorState::Insert) {
+        cancel();
+        return;
+    }
+    cancel();
+    sync();
+    if (m_rows.empty())
+        throw Error(QStringLiteral("Tabulka %1 je prázdná, není co smazat.").arg(m_fileName));
+    const bool wasSynced = m_syncedGeneration == m_db->generation();
+    const qint64 rowId = currentRowId();
+    Query remove(
+        db(), QStringLiteral("DELETE FROM records WHERE %1 = ?").arg(quoted(schema().rowIdColumn)));
+    remove.bind(1, rowId);
+    remove.exec();
+    m_db->noteWrite();
+    m_db->noteChange(m_listenerId);
+    if (!wasSynced) {
+        rebuild(std::nullopt);
+        return;
+    }
+    m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(m_pos));
+    m_pos = m_rows.empty() ? 0 : std::min(m_pos, m_rows.size() - 1);
+    m_syncedGeneration = m_db->generation();
+    m_bufferRowId = 0;
+    m_bof = m_eof = m_rows.empty();
+    notifyView();
+    notifyCurrent();
+}
+
+void Cursor::insertRecord(const QVariantList& values) {
+    if (values.size() > fieldCount())
+        throw Error(QStringLiteral("Tabulka %1 má jen %2 polí.").arg(m_fileName).arg(fieldCount()));
+    insert();
+    try {
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            if (schema().fields[static_cast<size_t>(i)].type != FieldType::AutoIncrement)
+                field(static_cast<int>(i)).setValue(values[i]);
+        }
+        post();
+    } catch (...) {
+        cancel();
+        throw;
+    }
+}
+
+void Cursor::appendRecord(const QVariantList& values) {
+    insertRecord(values);
+}
+
+void Cursor::emptyTable() {
+    requireActive();
+    cancel();
+    Query(db(), QStringLiteral("DELETE FROM records")).exec();
+    m_db->noteWrite();
+    m_db->noteChange(m_listenerId);
+    rebuild(std::nullopt);
+}
+
+const std::vector<QVariant>& Cursor::currentValues() {
+    if (m_state == CursorState::Edit || m_state == CursorState::Insert)
+        return m_editValues;
+    sync();
+    if (m_rows.empty()) {
+        m_buffer.assign(schema().fields.size(), QVariant());
+        m_bufferRowId = 0;
+    } else if (m_bufferRowId != currentRowId()) {
+        m_buffer = loadRow(currentRowId());
+        m_bufferRowId = currentRowId();
+    }
+    return m_buffer;
+}
+
+std::vector<QVariant> Cursor::loadRow(qint64 rowId) {
+    const TableSchema& tableSchema = schema();
+    QStringList columns;
+    for (const FieldDef& def : tableSchema.fields)
+        columns << quoted(def.name);
+    Query row(db(), QStringLiteral("SELECT %1 FROM records WHERE %2 = ?")
+                        .arg(columns.join(u", "), quoted(tableSchema.rowIdColumn)));
+    row.bind(1, rowId);
+    if (!row.next())
+        throw Error(QStringLiteral("Záznam tabulky %1 mezitím zmizel.").arg(m_fileName));
+    std::vector<QVariant> values;
+    values.reserve(tableSchema.fields.size());
+    for (size_t i = 0; i < tableSchema.fields.size(); ++i)
+        values.push_back(fromStored(tableSchema.fields[i], row, static_cast<int>(i)));
+    return values;
+}
+
+std::vector<QVariantList> Cursor::readRows(int firstRecNo, int count) {
+    sync();
+    std::vector<QVariantList> rows;
+    ReadScope scope(db());
+    const auto first = static_cast<size_t>(std::max(firstRecNo, 1) - 1);
+    for (size_t i = first;
+         i < m_rows.size() && rows.size() < static_cast<size_t>(std::max(count, 0)); ++i) {
+        const std::vector<QVariant> values = loadRow(m_rows[i]);
+        rows.emplace_back(values.begin(), values.end());
+    }
+    return rows;
+}
+
+QVariant Cursor::readField(int index) {
+    return currentValues()[static_cast<size_t>(index)];
+}
+
+void Cursor::writeField(int index, QVariant value) {
+    if (m_state != CursorState::Edit && m_state != CursorState::Insert)
+        throw Error(QStringLiteral("Tabulka %1 není v režimu úprav.").arg(m_fileName));
+    const auto i = static_cast<size_t>(index);
+    const FieldDef& def = schema().fields[i];
+    if (def.type == FieldType::AutoIncrement)
+        throw Error(QStringLiteral("Pole %1 čísluje tabulka sama, nelze je měnit.").arg(def.name));
+    // Only what differs from the stored record is written.
+    m_changed[i] = m_state == CursorState::Insert || value != m_buffer[i];
+    m_editValues[i] = std::move(value);
+}
+
+} // namespace store

@@ -1,0 +1,140 @@
+#include "store/czechcollation.h"
+
+#include <QChar>
+#include <sqlite3.h>
+
+#include <cstdint>
+
+namespace store {
+namespace {
+
+// Base letters of U+00C0..U+017F ('*' for the two signs among them).
+constexpr std::string_view kBaseLetters = "aaaaaaaceeeeiiiidnooooo*ouuuuyts"
+                                          "aaaaaaaceeeeiiiidnooooo*ouuuuyty"
+                                          "aaaaaaccccccccddddeeeeeeeeeegggg"
+                                          "gggghhhhiiiiiiiiiiiijjkkklllllll"
+                                          "lllnnnnnnnnnoooooooorrrrrrssssss"
+                                          "ssttttttuuuuuuuuuuuuwwyyyzzzzzzs";
+
+constexpr char32_t kFirstLatinLetter = 0xC0;
+constexpr char32_t kLastLatinLetter = 0x17F;
+
+bool isCaronLetter(char32_t cp) {
+    switch (cp) {
+    case 0x10C:
+    case 0x10D: // Č č
+    case 0x158:
+    case 0x159: // Ř ř
+    case 0x160:
+    case 0x161: // Š š
+    case 0x17D:
+    case 0x17E: // Ž ž
+        return true;
+    default:
+        return false;
+    }
+}
+
+char baseLetter(char32_t cp) {
+    if (cp >= 'A' && cp <= 'Z')
+        return static_cast<char>(cp - 'A' + 'a');
+    if (cp >= 'a' && cp <= 'z')
+        return static_cast<char>(cp);
+    if (cp >= kFirstLatinLetter && cp <= kLastLatinLetter) {
+        const char base = kBaseLetters[cp - kFirstLatinLetter];
+        return base == '*' ? 0 : base;
+    }
+    return 0;
+}
+
+struct Weights {
+    uint32_t primary;   // letter order
+    uint32_t secondary; // accent: 0 for a plain letter
+    uint32_t tertiary;  // case: 0 lower, 1 upper
+};
+
+Weights weightsOf(char32_t cp) {
+    if (const char base = baseLetter(cp)) {
+        const uint32_t letter = 0x200 + 2 * static_cast<uint32_t>(base - 'a');
+        const bool plain = cp < 0x80;
+        return {letter + (isCaronLetter(cp) ? 1u : 0u),
+                plain ? 0u : static_cast<uint32_t>(QChar::toLower(cp)),
+                QChar::isUpper(cp) ? 1u : 0u};
+    }
+    if (cp < 0x80)
+        return {static_cast<uint32_t>(cp), 0, 0}; // blanks, punctuation, digits before letters
+    if (cp < kFirstLatinLetter)
+        return {0x100 + static_cast<uint32_t>(cp), 0, 0};
+    return {0x1000 + static_cast<uint32_t>(cp), 0, 0};
+}
+
+// Decodes one UTF-8 sequence; a byte that does not start a valid sequence stands for
+// itself (mapped above the Unicode range so that it never equals a real character).
+char32_t nextCodePoint(std::string_view text, size_t& pos) {
+    const auto byte = [&](size_t i) {
+        return static_cast<unsigned char>(text[i]);
+    };
+    const unsigned char lead = byte(pos);
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    }
+    const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length == 0 || pos + length > text.size()) {
+        ++pos;
+        return 0x110000 + lead;
+    }
+    char32_t cp = lead & (0x3F >> (length - 1));
+    for (int i = 1; i < length; ++i) {
+        const unsigned char next = byte(pos + i);
+        if ((next & 0xC0) != 0x80) {
+            ++pos;
+            return 0x110000 + lead;
+        }
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    pos += length;
+    return cp;
+}
+
+// Compares the two texts by one weight level; shorter text first when one is a prefix.
+template <typename Level> int compareLevel(std::string_view a, std::string_view b, Level level) {
+    size_t i = 0;
+    size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        const uint32_t wa = level(weightsOf(nextCodePoint(a, i)));
+        const uint32_t wb = level(weightsOf(nextCodePoint(b, j)));
+        if (wa != wb)
+            return wa < wb ? -1 : 1;
+    }
+    if (i < a.size())
+        return 1;
+    if (j < b.size())
+        return -1;
+    return 0;
+}
+
+int sqliteCompare(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    return compareCzech({static_cast<const char*>(a), static_cast<size_t>(lengthA)},
+                        {static_cast<const char*>(b), static_cast<size_t>(lengthB)});
+}
+
+} // namespace
+
+int compareCzech(std::string_view a, std::string_view b) {
+    if (int c = compareLevel(a, b, [](const Weights& w) { return w.primary; }))
+        return c;
+    if (int c = compareLevel(a, b, [](const Weights& w) { return w.secondary; }))
+        return c;
+    if (int c = compareLevel(a, b, [](const Weights& w) { return w.tertiary; }))
+        return c;
+    const int c = a.compare(b);
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
+void registerCzechCollation(sqlite3* db) {
+    sqlite3_create_collation_v2(db, kCzechCollationName, SQLITE_UTF8, nullptr, sqliteCompare,
+                                nullptr);
+}
+
+} // namespace store

@@ -1,0 +1,182 @@
+#include "store/database.h"
+
+#include "store/error.h"
+#include "store/query.h"
+#include "store/tablefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <sqlite3.h>
+
+#include <algorithm>
+
+namespace store {
+namespace {
+
+// A walk commits after this many writes: few enough commits to stay fast, and a crash
+// loses at most one chunk of a walk (each record whole, old or new).
+constexpr int kWritesPerCommit = 4000;
+
+QHash<QString, std::weak_ptr<Database>>& openDatabases() {
+    static QHash<QString, std::weak_ptr<Database>> databases;
+    return databases;
+}
+
+} // namespace
+
+std::shared_ptr<Database> Database::open(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        throw Error(QStringLiteral("Tabulka %1 neexistuje.").arg(QDir::toNativeSeparators(path)));
+    const QString canonical = info.canonicalFilePath();
+    if (auto shared = openDatabases().value(canonical).lock())
+        return shared;
+
+    std::shared_ptr<Database> db(new Database(canonical));
+    openDatabases().insert(canonical, db);
+    return db;
+}
+
+Database::Database(QString path)
+    : m_path(std::move(path)) {
+    const QByteArray nativePath = QFile::encodeName(m_path);
+    if (sqlite3_open_v2(nativePath.constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
+        sqlite3_close(m_db);
+        throw Error(message);
+    }
+    try {
+        configureConnection(m_db);
+        // Reading the kind first tells which steps an older file needs.
+        const TableSchema found = TableSchema::read(m_db, m_path);
+        const TableKind* kind = findTableKind(found.kind);
+        if (found.version < kind->latestVersion()) {
+            migrateTableFile(m_db, QFileInfo(m_path).fileName(), kind->migrations);
+            m_schema = TableSchema::read(m_db, m_path);
+        } else {
+            m_schema = found;
+        }
+    } catch (...) {
+        sqlite3_close(m_db);
+        throw;
+    }
+}
+
+Database::~Database() {
+    for (const auto& [sql, stmt] : m_freeStatements)
+        sqlite3_finalize(stmt);
+    if (m_batchDepth > 0)
+        sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(m_db);
+    openDatabases().remove(m_path);
+}
+
+void Database::execute(const char* sql) {
+    char* message = nullptr;
+    if (sqlite3_exec(m_db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+        const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(m_db));
+        sqlite3_free(message);
+        checkTransactionSurvived();
+        throw Error(text);
+    }
+}
+
+sqlite3_stmt* Database::takeStatement(const QString& sql) {
+    if (const auto it = m_freeStatements.find(sql); it != m_freeStatements.end()) {
+        sqlite3_stmt* stmt = it->second;
+        m_freeStatements.erase(it);
+        return stmt;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    if (sqlite3_prepare_v3(m_db, utf8.constData(), static_cast<int>(utf8.size()),
+                           SQLITE_PREPARE_PERSISTENT, &stmt, nullptr) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
+        qWarning().noquote() << "SQL could not be prepared:" << message << "statement:" << sql;
+        throw Error(message);
+    }
+    return stmt;
+}
+
+void Database::returnStatement(const QString& sql, sqlite3_stmt* stmt) {
+    m_freeStatements.emplace(sql, stmt);
+}
+
+int Database::addChangeListener(ChangeListener listener) {
+    const int id = m_nextListenerId++;
+    m_listeners.emplace_back(id, std::move(listener));
+    return id;
+}
+
+void Database::removeChangeListener(int id) {
+    std::erase_if(m_listeners, [id](const auto& entry) { return entry.first == id; });
+}
+
+void Database::noteChange(int writerListenerId) {
+    ++m_generation;
+    // Copy: a listener may add or remove listeners.
+    const auto listeners = m_listeners;
+    for (const auto& [id, listener] : listeners) {
+        if (id != writerListenerId)
+            listener();
+    }
+}
+
+void Database::beginBatch() {
+    if (m_batchDepth++ == 0) {
+        execute("PRAGMA cache_size = -65536");
+        execute("BEGIN IMMEDIATE");
+        m_writesInChunk = 0;
+    }
+}
+
+void Database::endBatch() {
+    if (m_batchDepth == 0 || --m_batchDepth > 0)
+        return;
+    const bool open = inTransaction();
+    execute("PRAGMA cache_size = -8192");
+    if (open)
+        execute("COMMIT");
+}
+
+void Database::noteWrite() {
+    if (m_batchDepth > 0 && ++m_writesInChunk >= kWritesPerCommit)
+        commitAndContinue();
+}
+
+bool Database::inTransaction() const {
+    return sqlite3_get_autocommit(m_db) == 0;
+}
+
+void Database::commitAndContinue() {
+    execute("COMMIT");
+    execute("BEGIN IMMEDIATE");
+    m_writesInChunk = 0;
+}
+
+void Database::checkTransactionSurvived() {
+    // After a full disk or an I/O error the engine may have rolled the batch back: the
+    // records written since the last commit are gone, so every cursor must re-read.
+    if (m_batchDepth > 0 && !inTransaction()) {
+        m_batchDepth = 0;
+        noteChange(0);
+    }
+}
+
+ReadScope::ReadScope(Database& db)
+    : m_db(db) {
+    if (!db.inTransaction()) {
+        db.execute("BEGIN");
+        m_began = true;
+    }
+}
+
+ReadScope::~ReadScope() {
+    if (m_began && m_db.inTransaction())
+        sqlite3_exec(m_db.handle(), "COMMIT", nullptr, nullptr, nullptr);
+}
+
+} // namespace store

@@ -1,0 +1,29 @@
+#include "store/postbatch.h"
+
+#include "store/cursor.h"
+#include "store/database.h"
+
+namespace store {
+
+PostBatch::PostBatch(Cursor& cursor)
+    : m_db(cursor.m_db) {
+    cursor.requireActive();
+    m_db->beginBatch();
+}
+
+PostBatch::~PostBatch() {
+    if (!m_db)
+        return;
+    try {
+        m_db->endBatch();
+    } catch (...) {
+        // The failure was reported by the post that met it; what was committed stays.
+    }
+}
+
+void PostBatch::finish() {
+    auto db = std::move(m_db);
+    db->endBatch();
+}
+
+} // namespace store

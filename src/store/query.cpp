@@ -1,0 +1,90 @@
+#include "store/query.h"
+
+#include "store/database.h"
+#include "store/error.h"
+
+#include <QDebug>
+#include <sqlite3.h>
+
+namespace store {
+
+Query::Query(Database& db, const QString& sql)
+    : m_db(db)
+    , m_sql(sql)
+    , m_stmt(db.takeStatement(sql)) {}
+
+Query::~Query() {
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+    m_db.returnStatement(m_sql, m_stmt);
+}
+
+Query& Query::bind(int position, qint64 value) {
+    sqlite3_bind_int64(m_stmt, position, value);
+    return *this;
+}
+
+Query& Query::bind(int position, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_bind_text(m_stmt, position, utf8.constData(), static_cast<int>(utf8.size()),
+                      SQLITE_TRANSIENT);
+    return *this;
+}
+
+Query& Query::bindNull(int position) {
+    sqlite3_bind_null(m_stmt, position);
+    return *this;
+}
+
+Query& Query::bind(int position, const QVariant& value) {
+    if (!value.isValid() || value.isNull())
+        return bindNull(position);
+    if (value.typeId() == QMetaType::QString)
+        return bind(position, value.toString());
+    return bind(position, value.toLongLong());
+}
+
+bool Query::next() {
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    fail(rc);
+}
+
+void Query::exec() {
+    while (next()) {
+    }
+}
+
+bool Query::isNull(int column) const {
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+
+qint64 Query::int64(int column) const {
+    return sqlite3_column_int64(m_stmt, column);
+}
+
+QString Query::text(int column) const {
+    const std::string_view bytes = utf8(column);
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string_view Query::utf8(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    return {text ? text : "", static_cast<size_t>(sqlite3_column_bytes(m_stmt, column))};
+}
+
+void Query::fail(int code) const {
+    const QString message = QString::fromUtf8(sqlite3_errmsg(m_db.handle()));
+    qWarning().noquote() << "SQL failed (" << code << "):" << message << "in" << m_db.path()
+                         << "statement:" << m_sql;
+    m_db.checkTransactionSurvived();
+    if ((code & 0xff) == SQLITE_CONSTRAINT &&
+        (code == SQLITE_CONSTRAINT_UNIQUE || code == SQLITE_CONSTRAINT_PRIMARYKEY))
+        throw Error(QStringLiteral("Záznam se stejným klíčem již v tabulce je (%1).").arg(message));
+    throw Error(message);
+}
+
+} // namespace store

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "store/tablekinds.h"
+
+#include <QString>
+
+#include <span>
+
+struct sqlite3;
+
+namespace store {
+
+// Makes a new, empty table file of the given kind at its newest schema version.
+// Refuses to overwrite an existing file.
+void createTableFile(const QString& path, const QString& kind);
+
+// Brings an open file from its version up through the given steps, all in one
+// transaction: either every step applies or the file stays as it was. Returns the
+// file's version afterwards.
+int migrateTableFile(sqlite3* db, const QString& fileName, std::span<const Migration> steps);
+
+// The settings every connection to a table file uses.
+void configureConnection(sqlite3* db);
+
+} // namespace store
