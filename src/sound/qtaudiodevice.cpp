@@ -60,8 +60,9 @@ void QtAudioDevice::startPlayback(const PcmSound& sound, qint64 fromByte, qint64
         finishPlaybackAfter(0us);
         return;
     }
-    m_sink = new QAudioSink(QMediaDevices::defaultAudioOutput(), toAudioFormat(sound.format), this);
-    connect(m_sink, &QAudioSink::stateChanged, this, &QtAudioDevice::onSinkStateChanged);
+    m_sink = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(),
+                                          toAudioFormat(sound.format));
+    connect(m_sink.get(), &QAudioSink::stateChanged, this, &QtAudioDevice::onSinkStateChanged);
     m_sink->start(&m_playbackData);
     // A refused stream may or may not have reported itself through stateChanged already.
     if (m_sink && isFailure(m_sink->error())) {
@@ -78,7 +79,8 @@ void QtAudioDevice::onSinkStateChanged(QAudio::State state) {
     } else if (state == QAudio::StoppedState && isFailure(m_sink->error())) {
         qWarning("The audio output failed (error %d); the sound plays on in silence.",
                  int(m_sink->error()));
-        discardSink();
+        m_sink->disconnect(this);
+        m_failedSink = std::move(m_sink);
         finishPlaybackAfter(total - elapsed);
     }
 }
@@ -90,6 +92,7 @@ void QtAudioDevice::finishPlaybackAfter(microseconds remaining) {
 void QtAudioDevice::stopPlayback() {
     m_playbackEnd.stop();
     discardSink();
+    m_failedSink.reset();
     m_playbackData.close();
 }
 
@@ -108,7 +111,7 @@ void QtAudioDevice::startCapture(const WaveFormat& format) {
     if (input.isNull()) {
         return;
     }
-    m_source = new QAudioSource(input, toAudioFormat(format), this);
+    m_source = std::make_unique<QAudioSource>(input, toAudioFormat(format));
     m_captureStream = m_source->start();
     if (isFailure(m_source->error()) || !m_captureStream) {
         qWarning("The audio input failed (error %d); recording silence.", int(m_source->error()));
@@ -141,28 +144,22 @@ qint64 QtAudioDevice::elapsedCaptureBytes() const {
 }
 
 void QtAudioDevice::discardSink() {
-    if (!m_sink) {
-        return;
+    if (m_sink) {
+        m_sink->disconnect(this);
+        m_sink->stop();
+        m_sink.reset();
     }
-    m_sink->disconnect(this);
-    m_sink->stop();
-    // The sink may be the sender of the signal being handled.
-    m_sink->deleteLater();
-    m_sink = nullptr;
 }
 
 void QtAudioDevice::discardSource() {
-    if (!m_source) {
-        return;
-    }
-    m_source->disconnect(this);
     if (m_captureStream) {
         m_captureStream->disconnect(this);
+        m_captureStream = nullptr;
     }
-    m_source->stop();
-    m_source->deleteLater();
-    m_source = nullptr;
-    m_captureStream = nullptr;
+    if (m_source) {
+        m_source->stop();
+        m_source.reset();
+    }
 }
 
 } // namespace sound

@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <memory>
+
 class QAudioSink;
 class QAudioSource;
 
@@ -37,14 +39,19 @@ private:
     void discardSink();
     void discardSource();
 
-    QAudioSink* m_sink = nullptr;
+    // Qt 6.4 gives a sink's or source's backend the same QObject parent as the sink itself, so
+    // a parent would delete the backend twice: they are owned here instead.
+    std::unique_ptr<QAudioSink> m_sink;
+    // A sink that failed is kept until the next playback: it cannot be deleted inside its own
+    // signal.
+    std::unique_ptr<QAudioSink> m_failedSink;
     QBuffer m_playbackData;
     WaveFormat m_playbackFormat;
     qint64 m_playbackBytes = 0;
     QElapsedTimer m_playbackClock;
     QTimer m_playbackEnd;
 
-    QAudioSource* m_source = nullptr;
+    std::unique_ptr<QAudioSource> m_source;
     QIODevice* m_captureStream = nullptr;
     QByteArray m_captured;
     WaveFormat m_captureFormat;
