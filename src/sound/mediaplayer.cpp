@@ -7,7 +7,6 @@
 #include "sound/waveencoding.h"
 
 #include <QEventLoop>
-#include <QPointer>
 
 #include <algorithm>
 #include <utility>
@@ -18,12 +17,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+void requireNotNegative(std::optional<qint64> ms) {
+    if (ms && *ms < 0) {
+        throw AudioError(u"Čas ve zvuku nemůže být záporný: %1 ms."_s.arg(*ms));
+    }
+}
+
+AudioError reversedRange(qint64 fromMs, qint64 toMs) {
+    return AudioError(
+        u"Neplatný úsek zvuku: začátek %1 ms leží za koncem %2 ms."_s.arg(fromMs).arg(toMs));
+}
+
 void requireValidRange(std::optional<qint64> fromMs, std::optional<qint64> toMs) {
-    const bool negative = fromMs.value_or(0) < 0 || toMs.value_or(0) < 0;
-    if (negative || (fromMs && toMs && *fromMs > *toMs)) {
-        throw AudioError(u"Neplatný úsek zvuku: od %1 ms do %2 ms."_s.arg(
-            fromMs ? QString::number(*fromMs) : u"pozice"_s,
-            toMs ? QString::number(*toMs) : u"konce"_s));
+    requireNotNegative(fromMs);
+    requireNotNegative(toMs);
+    if (fromMs && toMs && *fromMs > *toMs) {
+        throw reversedRange(*fromMs, *toMs);
     }
 }
 
@@ -83,13 +92,7 @@ void MediaPlayer::play(std::optional<qint64> fromMs, std::optional<qint64> toMs)
     const bool wait = std::exchange(m_wait, false);
     requireOpen();
     stop();
-    m_running = playRange(fromMs, toMs);
-    m_position = m_running.from;
-    m_mode = Mode::Playing;
-    m_device->startPlayback(m_sound, m_running.from, m_running.to);
-    if (wait) {
-        waitWhileRunning();
-    }
+    startPlaying(playRange(fromMs, toMs), wait);
 }
 
 void MediaPlayer::record(std::optional<qint64> fromMs, std::optional<qint64> toMs) {
@@ -121,11 +124,31 @@ void MediaPlayer::stop() {
         m_recordingLimit.stop();
         finishRecording(m_device->stopCapture());
         break;
+    case Mode::Paused:
+        m_mode = Mode::Stopped;
+        break;
     case Mode::NotOpen:
     case Mode::Stopped:
         break;
     }
     endWait();
+}
+
+void MediaPlayer::pause() {
+    m_wait = false;
+    if (m_mode == Mode::Playing) {
+        m_position = currentBytes();
+        m_device->stopPlayback();
+        m_mode = Mode::Paused;
+        endWait();
+    }
+}
+
+void MediaPlayer::resume() {
+    const bool wait = std::exchange(m_wait, false);
+    if (m_mode == Mode::Paused) {
+        startPlaying(ByteRange{m_position, m_running.to}, wait);
+    }
 }
 
 qint64 MediaPlayer::length() const {
@@ -141,7 +164,7 @@ qint64 MediaPlayer::position() const {
 
 void MediaPlayer::setPosition(qint64 positionMs) {
     requireOpen();
-    requireValidRange(positionMs, {});
+    requireNotNegative(positionMs);
     stop();
     m_position = m_sound.byteOffsetAt(positionMs);
 }
@@ -164,6 +187,16 @@ const PcmSound& MediaPlayer::sound() const {
     return m_sound;
 }
 
+void MediaPlayer::startPlaying(ByteRange range, bool wait) {
+    m_running = range;
+    m_position = range.from;
+    m_mode = Mode::Playing;
+    m_device->startPlayback(m_sound, range.from, range.to);
+    if (wait) {
+        waitWhileRunning();
+    }
+}
+
 void MediaPlayer::requireOpen() const {
     if (m_mode == Mode::NotOpen) {
         throw AudioError(u"Není otevřen žádný zvuk."_s);
@@ -180,7 +213,8 @@ MediaPlayer::ByteRange MediaPlayer::playRange(std::optional<qint64> fromMs,
         range.from = 0;
     }
     if (range.to < range.from) {
-        requireValidRange(m_sound.format.msForBytes(range.from), toMs);
+        throw reversedRange(m_sound.format.msForBytes(range.from),
+                            m_sound.format.msForBytes(range.to));
     }
     return range;
 }
@@ -191,7 +225,7 @@ MediaPlayer::ByteRange MediaPlayer::recordRange(std::optional<qint64> fromMs,
     const qint64 from = fromMs ? m_sound.byteOffsetAt(*fromMs) : m_position;
     const qint64 to = toMs ? m_sound.format.bytesForMs(*toMs) : from;
     if (to < from) {
-        requireValidRange(m_sound.format.msForBytes(from), toMs);
+        throw reversedRange(m_sound.format.msForBytes(from), m_sound.format.msForBytes(to));
     }
     return ByteRange{from, to};
 }
@@ -204,6 +238,7 @@ qint64 MediaPlayer::currentBytes() const {
         return m_running.from + m_device->capturedBytes();
     case Mode::NotOpen:
     case Mode::Stopped:
+    case Mode::Paused:
         break;
     }
     return m_position;

@@ -20,7 +20,7 @@ class MediaPlayer : public QObject {
     Q_OBJECT
 
 public:
-    enum class Mode { NotOpen, Stopped, Playing, Recording };
+    enum class Mode { NotOpen, Stopped, Playing, Paused, Recording };
 
     // On the machine's sound output, or on the given device.
     explicit MediaPlayer(QObject* parent = nullptr);
@@ -53,6 +53,9 @@ public:
     // toMs the recording stops by itself when the sound reaches that length.
     void record(std::optional<qint64> fromMs = {}, std::optional<qint64> toMs = {});
     void stop();
+    // Holds a play where it is; resume() plays on to where the play was to end.
+    void pause();
+    void resume();
 
     Mode mode() const { return m_mode; }
     qint64 length() const;
@@ -78,6 +81,7 @@ private:
     };
 
     void requireOpen() const;
+    void startPlaying(ByteRange range, bool wait);
     ByteRange playRange(std::optional<qint64> fromMs, std::optional<qint64> toMs) const;
     ByteRange recordRange(std::optional<qint64> fromMs, std::optional<qint64> toMs) const;
     qint64 currentBytes() const;

@@ -115,6 +115,20 @@ TEST_F(NullDevicePlayer, ReversedRangeIsRefused) {
     EXPECT_EQ(m_player.mode(), Mode::Stopped);
 }
 
+TEST_F(NullDevicePlayer, EndBeforeAPositionBetweenMillisecondsIsRefused) {
+    PcmSound sound = test::sineTone(WaveFormat{}, 500);
+    sound.samples.append(2, char(0x80)); // one frame more than 500 ms
+    const QString file = m_folder.filePath(u"uneven.wav"_s);
+    saveWave(file, sound);
+    m_player.setFileName(file);
+    m_player.open();
+    waitedPlayMs();
+
+    EXPECT_THROW(m_player.play({}, 500), AudioError);
+    EXPECT_THROW(m_player.record({}, 500), AudioError);
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+}
+
 TEST_F(NullDevicePlayer, StopKeepsThePositionAndSendsNoNotify) {
     openTone(5000);
     m_player.play(1000);
@@ -133,6 +147,42 @@ TEST_F(NullDevicePlayer, StopFromAnEventEndsTheWait) {
     EXPECT_EQ(m_player.mode(), Mode::Stopped);
     EXPECT_LT(m_player.position(), 60000);
     EXPECT_EQ(m_notified.count(), 0);
+}
+
+TEST_F(NullDevicePlayer, PauseHoldsThePlayAndResumeFinishesIt) {
+    openTone(5000);
+    m_player.play(1000, 1400);
+    m_player.pause();
+    EXPECT_EQ(m_player.mode(), Mode::Paused);
+    const qint64 heldAt = m_player.position();
+    EXPECT_GE(heldAt, 1000);
+    EXPECT_LT(heldAt, 1400);
+    EXPECT_FALSE(m_notified.wait(100));
+    EXPECT_EQ(m_player.position(), heldAt);
+
+    QElapsedTimer clock;
+    clock.start();
+    m_player.setWait(true);
+    m_player.resume();
+    EXPECT_GE(clock.elapsed(), 1400 - heldAt - timerGrainMs);
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_EQ(m_player.position(), 1400);
+    EXPECT_EQ(m_notified.count(), 1);
+}
+
+TEST_F(NullDevicePlayer, PauseAndResumeDoNothingWhenNotPlaying) {
+    openTone(300);
+    m_player.pause();
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    m_player.resume();
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+
+    m_player.play();
+    m_player.pause();
+    m_player.stop();
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    m_player.resume();
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
 }
 
 TEST_F(NullDevicePlayer, WaitAppliesToTheNextCommandOnly) {
