@@ -17,7 +17,7 @@ using namespace std::chrono_literals;
 
 // PulseAudio reports the sink idle about 120 ms before the last samples are heard; this much
 // more is allowed after the moment the sink's own clock says the sound is over.
-constexpr microseconds playbackTail = 30ms;
+constexpr microseconds kPlaybackTail = 30ms;
 
 QAudioFormat toAudioFormat(const WaveFormat& format) {
     QAudioFormat audioFormat;
@@ -75,7 +75,7 @@ void QtAudioDevice::onSinkStateChanged(QAudio::State state) {
     const microseconds elapsed(m_playbackClock.nsecsElapsed() / 1000);
     if (state == QAudio::IdleState && m_playbackData.atEnd()) {
         const microseconds heard(m_sink->processedUSecs());
-        finishPlaybackAfter(std::max(total - heard, total - elapsed) + playbackTail);
+        finishPlaybackAfter(std::max(total - heard, total - elapsed) + kPlaybackTail);
     } else if (state == QAudio::StoppedState && isFailure(m_sink->error())) {
         qWarning("The audio output failed (error %d); the sound plays on in silence.",
                  int(m_sink->error()));

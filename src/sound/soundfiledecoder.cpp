@@ -49,13 +49,13 @@ bool keepsEightBits(const SF_INFO& info) {
 
 // Reads to the end instead of trusting info.frames, which is only an estimate for MP3.
 std::vector<short> readAllFrames(SNDFILE* file, int channels) {
-    constexpr sf_count_t framesPerRead = 4096;
+    constexpr sf_count_t kFramesPerRead = 4096;
     std::vector<short> samples;
     sf_count_t framesRead = 0;
     do {
         const size_t done = samples.size();
-        samples.resize(done + size_t(framesPerRead * channels));
-        framesRead = sf_readf_short(file, samples.data() + done, framesPerRead);
+        samples.resize(done + size_t(kFramesPerRead * channels));
+        framesRead = sf_readf_short(file, samples.data() + done, kFramesPerRead);
         samples.resize(done + size_t(framesRead * channels));
     } while (framesRead > 0);
     return samples;

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr quint32 formatChunkSize = 16;
+constexpr quint32 kFormatChunkSize = 16;
 
 template <typename T> void appendLittleEndian(QByteArray& bytes, T value) {
     char buffer[sizeof(T)];
@@ -34,7 +34,7 @@ QByteArray encodeWave(const PcmSound& sound) {
     bytes.append("RIFF");
     appendLittleEndian<quint32>(bytes, 36 + dataSize + padding);
     bytes.append("WAVEfmt ");
-    appendLittleEndian<quint32>(bytes, formatChunkSize);
+    appendLittleEndian<quint32>(bytes, kFormatChunkSize);
     appendLittleEndian<quint16>(bytes, format.formatTag);
     appendLittleEndian<quint16>(bytes, format.channels);
     appendLittleEndian<quint32>(bytes, format.samplesPerSecond);

@@ -9,12 +9,12 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Higher rates than this are no use for speech and would only hide a corrupted header.
-constexpr quint32 highestSampleRate = 192000;
+constexpr quint32 kHighestSampleRate = 192000;
 
 } // namespace
 
 void WaveFormat::validate() const {
-    if (formatTag != pcmTag) {
+    if (formatTag != kPcmTag) {
         throw AudioError(
             u"Nepodporovaný zvukový formát %1: podporován je jen PCM (1)."_s.arg(formatTag));
     }
@@ -26,7 +26,7 @@ void WaveFormat::validate() const {
                          u"(povoleno 8 nebo 16 bitů)."_s.arg(blockAlign)
                              .arg(channels));
     }
-    if (samplesPerSecond == 0 || samplesPerSecond > highestSampleRate) {
+    if (samplesPerSecond == 0 || samplesPerSecond > kHighestSampleRate) {
         throw AudioError(u"Nepodporovaná vzorkovací frekvence: %1 Hz."_s.arg(samplesPerSecond));
     }
     const quint64 expectedBytesPerSecond = quint64(samplesPerSecond) * blockAlign;
@@ -54,8 +54,8 @@ std::chrono::microseconds WaveFormat::durationOf(qint64 bytes) const {
 
 WaveFormat pcmFormat(quint16 channels, quint32 samplesPerSecond, int bitsPerSample) {
     const auto blockAlign = quint16(channels * bitsPerSample / 8);
-    return WaveFormat{WaveFormat::pcmTag, channels, samplesPerSecond, samplesPerSecond * blockAlign,
-                      blockAlign};
+    return WaveFormat{WaveFormat::kPcmTag, channels, samplesPerSecond,
+                      samplesPerSecond * blockAlign, blockAlign};
 }
 
 } // namespace sound

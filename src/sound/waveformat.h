@@ -8,9 +8,9 @@ namespace sound {
 
 // The format block of a wave file, field for field; the program describes recordings this way.
 struct WaveFormat {
-    static constexpr quint16 pcmTag = 1;
+    static constexpr quint16 kPcmTag = 1;
 
-    quint16 formatTag = pcmTag;
+    quint16 formatTag = kPcmTag;
     quint16 channels = 2;
     quint32 samplesPerSecond = 44100;
     quint32 averageBytesPerSecond = 88200;

@@ -23,9 +23,9 @@ using Mode = MediaPlayer::Mode;
 namespace {
 
 // Generous: only a broken player takes this long, so it never decides a passing test.
-constexpr int patienceMs = 10000;
+constexpr int kPatienceMs = 10000;
 // Timers may round to the millisecond below; the assertions allow for that and nothing else.
-constexpr qint64 timerGrainMs = 1;
+constexpr qint64 kTimerGrainMs = 1;
 
 class NullDevicePlayer : public ::testing::Test {
 protected:
@@ -82,7 +82,7 @@ TEST_F(NullDevicePlayer, FailedOpenKeepsThePlayerClosed) {
 
 TEST_F(NullDevicePlayer, WaitedPlayReturnsWhenTheSoundHasEnded) {
     openTone(300);
-    EXPECT_GE(waitedPlayMs(), 300 - timerGrainMs);
+    EXPECT_GE(waitedPlayMs(), 300 - kTimerGrainMs);
     EXPECT_EQ(m_player.mode(), Mode::Stopped);
     EXPECT_EQ(m_player.position(), 300);
     EXPECT_EQ(m_notified.count(), 1);
@@ -92,18 +92,18 @@ TEST_F(NullDevicePlayer, PlayRunsUntilNotify) {
     openTone(200);
     m_player.play();
     EXPECT_EQ(m_player.mode(), Mode::Playing);
-    ASSERT_TRUE(m_notified.wait(patienceMs));
+    ASSERT_TRUE(m_notified.wait(kPatienceMs));
     EXPECT_EQ(m_player.mode(), Mode::Stopped);
     EXPECT_EQ(m_player.position(), 200);
 }
 
 TEST_F(NullDevicePlayer, PlaysFromTo) {
     openTone(1000);
-    EXPECT_GE(waitedPlayMs(200, 450), 250 - timerGrainMs);
+    EXPECT_GE(waitedPlayMs(200, 450), 250 - kTimerGrainMs);
     EXPECT_EQ(m_player.position(), 450);
     EXPECT_EQ(m_notified.count(), 1);
 
-    EXPECT_GE(waitedPlayMs({}, 600), 150 - timerGrainMs);
+    EXPECT_GE(waitedPlayMs({}, 600), 150 - kTimerGrainMs);
     EXPECT_EQ(m_player.position(), 600);
 }
 
@@ -164,7 +164,7 @@ TEST_F(NullDevicePlayer, PauseHoldsThePlayAndResumeFinishesIt) {
     clock.start();
     m_player.setWait(true);
     m_player.resume();
-    EXPECT_GE(clock.elapsed(), 1400 - heldAt - timerGrainMs);
+    EXPECT_GE(clock.elapsed(), 1400 - heldAt - kTimerGrainMs);
     EXPECT_EQ(m_player.mode(), Mode::Stopped);
     EXPECT_EQ(m_player.position(), 1400);
     EXPECT_EQ(m_notified.count(), 1);
@@ -213,7 +213,7 @@ TEST_F(NullDevicePlayer, AutoRewindPlaysAgainFromTheStart) {
     m_player.setAutoRewind(true);
     waitedPlayMs();
     EXPECT_EQ(m_player.position(), 200);
-    EXPECT_GE(waitedPlayMs(), 200 - timerGrainMs);
+    EXPECT_GE(waitedPlayMs(), 200 - kTimerGrainMs);
     EXPECT_EQ(m_player.position(), 200);
     EXPECT_EQ(m_notified.count(), 2);
 }
@@ -249,7 +249,7 @@ TEST_F(NullDevicePlayer, RecordingIsSilenceOfTheElapsedLength) {
     const qint64 elapsedMs = clock.elapsed();
 
     EXPECT_EQ(m_player.mode(), Mode::Stopped);
-    EXPECT_GE(m_player.length(), 150 - timerGrainMs);
+    EXPECT_GE(m_player.length(), 150 - kTimerGrainMs);
     EXPECT_LE(m_player.length(), elapsedMs);
     EXPECT_EQ(m_player.position(), m_player.length());
     const PcmSound& sound = m_player.sound();

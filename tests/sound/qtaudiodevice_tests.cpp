@@ -20,7 +20,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int patienceMs = 10000;
+constexpr int kPatienceMs = 10000;
 
 // Runs only beside the private audio server of scripts/test.sh, which announces itself with
 // LEXITON_AUDIO_SERVER=1; there, a missing device is a failure rather than a reason to skip.
@@ -79,7 +79,7 @@ TEST_F(RealDevicePlayer, PlayReportsItsEnd) {
     QElapsedTimer clock;
     clock.start();
     player.play();
-    ASSERT_TRUE(notified.wait(patienceMs));
+    ASSERT_TRUE(notified.wait(kPatienceMs));
     std::cout << "a 300 ms play reported its end after " << clock.elapsed() << " ms\n";
     EXPECT_EQ(player.mode(), MediaPlayer::Mode::Stopped);
 }

@@ -15,7 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int mp3 = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
+constexpr int kMp3 = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
 
 class DecodeSoundFile : public ::testing::Test {
 protected:
@@ -34,7 +34,7 @@ protected:
     QString writeToneAsMp3(const QString& name) const {
         const QString file = path(name);
         const bool written =
-            test::writeEncoded(file, test::sineTone(pcmFormat(2, 44100, 16), 1000), mp3);
+            test::writeEncoded(file, test::sineTone(pcmFormat(2, 44100, 16), 1000), kMp3);
         return written ? file : QString();
     }
 
