@@ -15,8 +15,7 @@
 
 namespace {
 
-void appendRecords(const QString& tablePath, const QString& recordsPath)
-{
+void appendRecords(const QString& tablePath, const QString& recordsPath) {
     QFile records(recordsPath);
     if (!records.open(QIODevice::ReadOnly | QIODevice::Text))
         throw store::Error(QStringLiteral("Soubor %1 nelze číst.").arg(recordsPath));
@@ -40,8 +39,7 @@ void appendRecords(const QString& tablePath, const QString& recordsPath)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3 || args.size() > 4) {

@@ -10,8 +10,7 @@ namespace {
 
 // Until the login exists, say which application folder the program found and which
 // users its users table holds.
-void reportApplicationFolder()
-{
+void reportApplicationFolder() {
     QTextStream out(stdout);
     out << "Lexiton: application folder " << QDir::currentPath() << Qt::endl;
     store::Cursor users;
@@ -28,8 +27,7 @@ void reportApplicationFolder()
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexiton"));
     reportApplicationFolder();

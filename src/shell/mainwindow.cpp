@@ -3,8 +3,7 @@
 namespace shell {
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent)
-{
+    : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lexiton"));
     resize(800, 600);

@@ -1,8 +1,9 @@
 #include "sound/waveencoding.h"
 
+#include "core/fileerror.h"
+#include "core/filereplace.h"
 #include "sound/audioerror.h"
 
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace sound {
@@ -17,10 +18,6 @@ template <typename T> void appendLittleEndian(QByteArray& bytes, T value) {
     char buffer[sizeof(T)];
     qToLittleEndian(value, buffer);
     bytes.append(buffer, sizeof(T));
-}
-
-AudioError cannotSave(const QString& path, const QString& reason) {
-    return AudioError(u"Zvukový soubor nelze uložit: %1 (%2)"_s.arg(path, reason));
 }
 
 } // namespace
@@ -52,13 +49,10 @@ QByteArray encodeWave(const PcmSound& sound) {
 
 void saveWave(const QString& path, const PcmSound& sound) {
     sound.format.validate();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw cannotSave(path, file.errorString());
-    }
-    const QByteArray bytes = encodeWave(sound);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        throw cannotSave(path, file.errorString());
+    try {
+        core::replaceFile(path, encodeWave(sound));
+    } catch (const core::FileError& error) {
+        throw AudioError(u"Zvukový soubor nelze uložit: %1 (%2)"_s.arg(path, error.message()));
     }
 }
 
