@@ -8,6 +8,13 @@
 #include <algorithm>
 
 namespace store {
+namespace {
+
+// Up to this many records posted by insertion are placed in the view one by one; more
+// are cheaper to place with one new scan of the index.
+constexpr size_t kIncrementalInsertLimit = 64;
+
+} // namespace
 
 Cursor::Cursor(QObject* parent)
     : QObject(parent) {}
@@ -78,6 +85,7 @@ void Cursor::close() {
     m_order.reset();
     m_db.reset();
     m_rows.clear();
+    m_pendingInserts.clear();
     m_pos = 0;
     m_bof = m_eof = true;
     m_bufferRowId = 0;
@@ -177,6 +185,7 @@ void Cursor::applyViewSettings() {
 
 void Cursor::sync() {
     requireActive();
+    placePendingInserts();
     if (m_master) {
         QVariant linkValue = masterLinkValue();
         if (linkValue != m_linkValue) {
@@ -190,7 +199,25 @@ void Cursor::sync() {
         rebuild(currentRowId());
 }
 
+void Cursor::placePendingInserts() {
+    if (m_pendingInserts.empty())
+        return;
+    const std::vector<qint64> pending = std::exchange(m_pendingInserts, {});
+    if (pending.size() > kIncrementalInsertLimit || m_syncedGeneration != m_db->generation()) {
+        rebuild(pending.back());
+        return;
+    }
+    for (const qint64 rowId : pending) {
+        const size_t position = m_order->insertionPoint(m_rows, rowId);
+        if (m_order->matches(rowId))
+            m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(position), rowId);
+        m_pos = m_rows.empty() ? 0 : std::min(position, m_rows.size() - 1);
+    }
+    m_bof = m_eof = m_rows.empty();
+}
+
 void Cursor::rebuild(std::optional<qint64> keepRowId) {
+    m_pendingInserts.clear();
     const size_t oldPos = m_pos;
     m_rows = m_order->materialise();
     m_syncedGeneration = m_db->generation();
@@ -297,6 +324,7 @@ int Cursor::recordCount() {
 
 void Cursor::refresh() {
     checkBrowseMode();
+    placePendingInserts();
     if (m_master)
         m_linkValue = masterLinkValue();
     applyViewSettings();

@@ -141,7 +141,8 @@ private:
     void writeField(int index, QVariant value);
     void validateBeforeWrite() const;
     qint64 writeRecord();
-    void placeAfterWrite(qint64 rowId, bool orderMayChange);
+    void placeAfterEdit(qint64 rowId, bool orderMayChange);
+    void placePendingInserts();
     std::vector<KeyValue> searchKey(const QVariantList& values) const;
     void setState(CursorState state);
     void notifyView();
@@ -166,7 +167,8 @@ private:
     bool m_bof = true;
     bool m_eof = true;
     quint64 m_syncedGeneration = 0;
-    bool m_staleNotified = false; // another cursor's change was announced once
+    std::vector<qint64> m_pendingInserts; // posted here, not yet placed in m_rows
+    bool m_staleNotified = false;         // another cursor's change was announced once
 
     qint64 m_bufferRowId = 0;
     std::vector<QVariant> m_buffer;

@@ -74,7 +74,8 @@ void Cursor::edit() {
 
 void Cursor::insert() {
     checkBrowseMode();
-    sync();
+    if (m_master)
+        sync(); // the new record takes the master's current value
     const size_t count = schema().fields.size();
     m_editValues.assign(count, QVariant());
     m_changed.assign(count, false);
@@ -136,16 +137,22 @@ void Cursor::post() {
     }
     if (!wasSynced) {
         rebuild(rowId);
-        return;
+    } else if (inserting) {
+        // Placed on the next look at the view: a run of appends then costs one scan
+        // instead of a shift of the whole view per record.
+        m_pendingInserts.push_back(rowId);
+        m_syncedGeneration = m_db->generation();
+        m_bufferRowId = 0;
+        notifyView();
+        notifyCurrent();
+    } else {
+        placeAfterEdit(rowId, orderMayChange);
     }
-    placeAfterWrite(rowId, orderMayChange);
 }
 
-void Cursor::placeAfterWrite(qint64 rowId, bool orderMayChange) {
+void Cursor::placeAfterEdit(qint64 rowId, bool orderMayChange) {
     if (orderMayChange) {
-        const bool inserting = std::find(m_rows.begin(), m_rows.end(), rowId) == m_rows.end();
-        if (!inserting)
-            m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(m_pos));
+        m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(m_pos));
         if (m_order->matches(rowId)) {
             m_pos = m_order->insertionPoint(m_rows, rowId);
             m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(m_pos), rowId);

@@ -215,3 +215,30 @@ TEST_F(CursorEditing, DatesTimesAndAutoNumbersOfTheExamHistory) {
 }
 
 } // namespace
+
+namespace {
+
+class AppendRun : public TableFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(AppendRun, AppendedRecordsTakeTheirPlacesAndTheCursorStandsOnTheLast) {
+    auto dictionary = openTable(QStringLiteral("dictonary"));
+    dictionary->setFilter(QStringLiteral("Lekce <> 3"));
+    dictionary->setFiltered(true);
+    const int count = GetParam();
+    for (int i = 0; i < count; ++i) {
+        const int n = (i * 7919) % count; // every number once, out of order
+        dictionary->appendRecord({QStringLiteral("slovo %1").arg(n, 4, 10, QLatin1Char('0')),
+                                  QStringLiteral("word"), n % 5});
+    }
+    const int last = ((count - 1) * 7919) % count;
+    EXPECT_EQ(dictionary->field(QStringLiteral("Czech")).asString(),
+              QStringLiteral("slovo %1").arg(last, 4, 10, QLatin1Char('0')));
+
+    const QStringList words = column(*dictionary, QStringLiteral("Czech"));
+    EXPECT_EQ(words.size(), count - count / 5 - (count % 5 > 3 ? 1 : 0));
+    EXPECT_TRUE(std::is_sorted(words.begin(), words.end()));
+}
+
+INSTANTIATE_TEST_SUITE_P(FewAndMany, AppendRun, ::testing::Values(3, 10, 200));
+
+} // namespace
