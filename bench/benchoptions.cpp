@@ -1,0 +1,58 @@
+#include "benchoptions.h"
+
+#include <QCommandLineParser>
+
+namespace bench {
+namespace {
+
+std::optional<int> positive(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value > 0 ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+std::optional<BenchOptions> parseOptions(const QStringList& arguments, QString& message) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Measures the table store against SQLite used directly."));
+    parser.addHelpOption();
+    const QCommandLineOption entries(QStringLiteral("entries"),
+                                     QStringLiteral("Dictionary entries (default 100000)."),
+                                     QStringLiteral("N"), QStringLiteral("100000"));
+    const QCommandLineOption repeat(QStringLiteral("repeat"),
+                                    QStringLiteral("Runs of each whole-table measurement "
+                                                   "(default 3); quicker ones run 5x as often."),
+                                    QStringLiteral("R"), QStringLiteral("3"));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print one JSON array instead of a table."));
+    const QCommandLineOption folder(QStringLiteral("folder"),
+                                    QStringLiteral("Folder for the table files (default: a "
+                                                   "temporary one)."),
+                                    QStringLiteral("DIR"));
+    parser.addOptions({entries, repeat, json, folder});
+    if (!parser.parse(arguments)) {
+        message = parser.errorText();
+        return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        message = parser.helpText();
+        return std::nullopt;
+    }
+    BenchOptions options;
+    const std::optional<int> entryCount = positive(parser.value(entries));
+    const std::optional<int> repeatCount = positive(parser.value(repeat));
+    if (!entryCount || *entryCount < 100 || !repeatCount) {
+        message = QStringLiteral("--entries needs a number of at least 100, --repeat a positive "
+                                 "number.");
+        return std::nullopt;
+    }
+    options.entries = *entryCount;
+    options.repeat = *repeatCount;
+    options.json = parser.isSet(json);
+    options.folder = parser.value(folder);
+    return options;
+}
+
+} // namespace bench

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace bench {
+
+struct BenchOptions {
+    int entries = 100000;
+    // Runs of each whole-table measurement; the quicker ones run several times as often.
+    int repeat = 3;
+    bool json = false;
+    QString folder; // empty: a temporary folder, removed afterwards
+};
+
+// Reads the command line; on a mistake returns nothing and sets the message to show.
+std::optional<BenchOptions> parseOptions(const QStringList& arguments, QString& message);
+
+} // namespace bench

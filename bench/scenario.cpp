@@ -1,0 +1,257 @@
+#include "scenario.h"
+
+#include "rawbench.h"
+#include "residentmemory.h"
+#include "stopwatch.h"
+#include "storebench.h"
+
+#include "store/tablefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+#include <map>
+
+namespace bench {
+namespace {
+
+constexpr std::uint64_t kDictionarySeed = 20240611;
+constexpr std::uint64_t kSearchSeed = 1250;
+constexpr int kQuickFactor = 5;
+constexpr int kPageRows = 50;
+constexpr int kPageSamples = 200;
+constexpr int kSearches = 1000;
+constexpr int kPosts = 200;
+constexpr int kFilterLesson = 7;
+constexpr double kBytesPerMegabyte = 1e6;
+
+double toMilliseconds(double microseconds) {
+    return microseconds / 1000;
+}
+
+void progress(const QString& text) {
+    QTextStream(stderr) << text << Qt::endl;
+}
+
+struct Samples {
+    std::vector<double> store;
+    std::vector<double> raw;
+};
+
+class Benchmark {
+public:
+    Benchmark(const BenchOptions& options, const QString& folder)
+        : m_options(options)
+        , m_folder(folder) {}
+
+    Report run();
+
+private:
+    // Runs the measurement on both sides, taking turns at going first.
+    template <typename Measurement>
+    void measureBoth(Samples& samples, int times, Measurement&& measure) {
+        for (int i = 0; i < times; ++i) {
+            const bool storeFirst = samples.store.size() % 2 == 0;
+            DictionaryBench& first = storeFirst ? static_cast<DictionaryBench&>(m_store) : m_raw;
+            DictionaryBench& second = storeFirst ? static_cast<DictionaryBench&>(m_raw) : m_store;
+            const double firstTime = measure(first, i);
+            const double secondTime = measure(second, i);
+            samples.store.push_back(storeFirst ? firstTime : secondTime);
+            samples.raw.push_back(storeFirst ? secondTime : firstTime);
+        }
+    }
+    void addMedian(const QString& name, const Samples& samples, bool milliseconds);
+    bool isStore(const DictionaryBench& side) const { return &side == &m_store; }
+    QString pathIn(const QString& subfolder) const;
+    void warnIfDifferent(const QString& what, const std::vector<int>& store,
+                         const std::vector<int>& raw) const;
+
+    void appendEntries();
+    void openFirstPage();
+    void openViews();
+    void selectOrders();
+    void readPages();
+    void findNearest();
+    void filterLesson();
+    void postSingly();
+    void postWalking();
+
+    BenchOptions m_options;
+    QString m_folder;
+    std::vector<Entry> m_entries;
+    StoreBench m_store;
+    RawBench m_raw;
+    QString m_storeFile;
+    QString m_rawFile;
+    Report m_report;
+};
+
+void Benchmark::addMedian(const QString& name, const Samples& samples, bool milliseconds) {
+    const double scale = milliseconds ? toMilliseconds(1) : 1;
+    m_report.add(name, median(samples.store) * scale,
+                 milliseconds ? QStringLiteral("ms") : QStringLiteral("us"),
+                 median(samples.raw) * scale);
+}
+
+QString Benchmark::pathIn(const QString& subfolder) const {
+    return QDir(m_folder).filePath(subfolder + QStringLiteral("/dictonary.db"));
+}
+
+void Benchmark::warnIfDifferent(const QString& what, const std::vector<int>& store,
+                                const std::vector<int>& raw) const {
+    if (store != raw)
+        progress(QStringLiteral("warning: the store and SQLite disagree on %1").arg(what));
+}
+
+Report Benchmark::run() {
+    progress(QStringLiteral("generating %1 entries").arg(m_options.entries));
+    m_entries = generateDictionary(m_options.entries, kDictionarySeed);
+    m_report.add(QStringLiteral("entries"), m_options.entries, QStringLiteral("count"));
+    appendEntries();
+    openFirstPage();
+    openViews();
+    selectOrders();
+    readPages();
+    findNearest();
+    filterLesson();
+    postSingly();
+    postWalking();
+    m_store.closeView();
+    m_raw.closeView();
+    return m_report;
+}
+
+void Benchmark::appendEntries() {
+    progress(QStringLiteral("appending"));
+    const QString kept = QStringLiteral("append-store-0");
+    Samples samples;
+    measureBoth(samples, m_options.repeat, [&](DictionaryBench& side, int run) {
+        const QString subfolder = QStringLiteral("append-%1-%2").arg(side.label()).arg(run);
+        QDir(m_folder).mkpath(subfolder);
+        store::createTableFile(pathIn(subfolder), QStringLiteral("dictonary"));
+        const double elapsed = side.append(pathIn(subfolder), m_entries);
+        if (subfolder != kept)
+            QDir(QDir(m_folder).filePath(subfolder)).removeRecursively();
+        return elapsed;
+    });
+    addMedian(QStringLiteral("append"), samples, true);
+
+    // Both sides read and write the same file from here on, each its own copy.
+    m_storeFile = pathIn(kept);
+    m_rawFile = pathIn(QStringLiteral("raw"));
+    QDir(m_folder).mkpath(QStringLiteral("raw"));
+    if (!QFile::copy(m_storeFile, m_rawFile))
+        throw std::runtime_error("the dictionary file could not be copied");
+}
+
+void Benchmark::openFirstPage() {
+    progress(QStringLiteral("opening"));
+    Samples samples;
+    measureBoth(samples, kQuickFactor * m_options.repeat, [&](DictionaryBench& side, int) {
+        return side.openFirstPage(isStore(side) ? m_storeFile : m_rawFile, kPageRows);
+    });
+    addMedian(QStringLiteral("open_first_page"), samples, true);
+}
+
+void Benchmark::openViews() {
+    std::map<bool, double> growth;
+    for (DictionaryBench* side :
+         {static_cast<DictionaryBench*>(&m_store), static_cast<DictionaryBench*>(&m_raw)}) {
+        const double before = residentBytes();
+        side->openView(isStore(*side) ? m_storeFile : m_rawFile);
+        growth[isStore(*side)] = (residentBytes() - before) / kBytesPerMegabyte;
+    }
+    warnIfDifferent(QStringLiteral("the number of entries"), {m_store.viewSize()},
+                    {m_raw.viewSize()});
+    m_report.add(QStringLiteral("cursor_memory"), growth[true], QStringLiteral("MB"),
+                 growth[false]);
+    const double vectorBytes = static_cast<double>(m_store.viewSize()) * sizeof(qint64);
+    m_report.add(QStringLiteral("rowid_vector"), vectorBytes / kBytesPerMegabyte,
+                 QStringLiteral("MB"));
+}
+
+void Benchmark::selectOrders() {
+    progress(QStringLiteral("selecting orders"));
+    const QStringList orders = {
+        QStringLiteral("czechtoothernew"), QStringLiteral("othertoczechnew"),
+        QStringLiteral("lessonczechother"), QStringLiteral("lessonotherczech")};
+    std::map<QString, Samples> samples;
+    for (int run = 0; run < kQuickFactor * m_options.repeat; ++run) {
+        for (const QString& order : orders) {
+            measureBoth(samples[order], 1,
+                        [&](DictionaryBench& side, int) { return side.selectOrder(order); });
+        }
+    }
+    for (const QString& order : orders)
+        addMedian(QStringLiteral("select_") + order, samples[order], true);
+    m_store.selectOrder(orders.first());
+    m_raw.selectOrder(orders.first());
+}
+
+void Benchmark::readPages() {
+    progress(QStringLiteral("reading pages"));
+    const int size = m_store.viewSize();
+    const int span = std::max(1, size - kPageRows);
+    Samples samples;
+    measureBoth(samples, kPageSamples, [&](DictionaryBench& side, int i) {
+        return side.readPage(1 + (size / 2 + i * kPageRows) % span, kPageRows);
+    });
+    addMedian(QStringLiteral("page_middle"), samples, false);
+}
+
+void Benchmark::findNearest() {
+    progress(QStringLiteral("searching"));
+    const std::vector<QString> prefixes = searchPrefixes(m_entries, kSearches, kSearchSeed);
+    std::vector<int> storeRecNos(prefixes.size());
+    std::vector<int> rawRecNos(prefixes.size());
+    Samples samples;
+    measureBoth(samples, kSearches, [&](DictionaryBench& side, int i) {
+        std::vector<int>& recNos = isStore(side) ? storeRecNos : rawRecNos;
+        return side.findNearest(prefixes[static_cast<size_t>(i)], recNos[static_cast<size_t>(i)]);
+    });
+    warnIfDifferent(QStringLiteral("the record numbers found"), storeRecNos, rawRecNos);
+    m_report.add(QStringLiteral("nearest_with_recno"), mean(samples.store), QStringLiteral("us"),
+                 mean(samples.raw));
+}
+
+void Benchmark::filterLesson() {
+    progress(QStringLiteral("filtering"));
+    std::vector<int> storeCounts;
+    std::vector<int> rawCounts;
+    Samples samples;
+    measureBoth(samples, kQuickFactor * m_options.repeat, [&](DictionaryBench& side, int) {
+        int count = 0;
+        const double elapsed = side.filterLesson(kFilterLesson, count);
+        (isStore(side) ? storeCounts : rawCounts).push_back(count);
+        return elapsed;
+    });
+    warnIfDifferent(QStringLiteral("the filtered count"), storeCounts, rawCounts);
+    addMedian(QStringLiteral("filter_lekce_7"), samples, true);
+}
+
+void Benchmark::postSingly() {
+    progress(QStringLiteral("posting single records"));
+    const int size = m_store.viewSize();
+    Samples samples;
+    measureBoth(samples, kPosts, [&](DictionaryBench& side, int i) {
+        return side.postOne(1 + (i * 7919) % size, 1000000 + i);
+    });
+    addMedian(QStringLiteral("single_post"), samples, true);
+}
+
+void Benchmark::postWalking() {
+    progress(QStringLiteral("walking"));
+    Samples samples;
+    measureBoth(samples, m_options.repeat,
+                [&](DictionaryBench& side, int run) { return side.postingWalk(run + 1); });
+    addMedian(QStringLiteral("posting_walk"), samples, true);
+}
+
+} // namespace
+
+Report runBenchmark(const BenchOptions& options, const QString& folder) {
+    return Benchmark(options, folder).run();
+}
+
+} // namespace bench
