@@ -75,7 +75,7 @@ void Cursor::open() {
     m_linkValue = masterLinkValue();
     applyViewSettings();
     setState(CursorState::Browse);
-    rebuild(std::nullopt);
+    invalidateView(std::nullopt);
 }
 
 void Cursor::close() {
@@ -106,14 +106,15 @@ void Cursor::setMaster(Cursor* master, const QString& fieldName) {
         checkBrowseMode();
         m_linkValue = masterLinkValue();
         applyViewSettings();
-        rebuild(std::nullopt);
+        invalidateView(std::nullopt);
     }
 }
 
 QVariant Cursor::masterLinkValue() {
-    if (!m_master || !m_master->active() || m_master->isEmpty())
+    Cursor* master = m_master.data();
+    if (master == nullptr || !master->active() || master->isEmpty())
         return {};
-    return m_master->field(m_linkFieldName).value();
+    return master->field(m_linkFieldName).value();
 }
 
 const TableSchema& Cursor::schema() const {
@@ -156,11 +157,10 @@ void Cursor::setIndexName(const QString& name) {
     if (!index)
         throw Error(QStringLiteral("Index %1 v tabulce %2 neexistuje.").arg(name, m_fileName));
     checkBrowseMode();
-    sync();
-    const qint64 keep = currentRowId();
+    const std::optional<qint64> keep = recordToKeep();
     m_indexName = index->name;
     applyViewSettings();
-    rebuild(keep);
+    invalidateView(keep);
 }
 
 QStringList Cursor::indexFieldNames() const {
@@ -186,6 +186,10 @@ void Cursor::applyViewSettings() {
 void Cursor::sync() {
     requireActive();
     placePendingInserts();
+    if (m_viewStale) {
+        rebuild(m_keepOnRebuild);
+        return;
+    }
     if (m_master) {
         QVariant linkValue = masterLinkValue();
         if (linkValue != m_linkValue) {
@@ -199,10 +203,29 @@ void Cursor::sync() {
         rebuild(currentRowId());
 }
 
+void Cursor::invalidateView(std::optional<qint64> keepRowId) {
+    m_viewStale = true;
+    m_keepOnRebuild = keepRowId;
+    m_pendingInserts.clear();
+    notifyView();
+    notifyCurrent();
+}
+
+std::optional<qint64> Cursor::recordToKeep() {
+    if (m_viewStale)
+        return m_keepOnRebuild;
+    sync();
+    return m_rows.empty() ? std::nullopt : std::optional<qint64>(currentRowId());
+}
+
 void Cursor::placePendingInserts() {
     if (m_pendingInserts.empty())
         return;
     const std::vector<qint64> pending = std::exchange(m_pendingInserts, {});
+    if (m_viewStale) {
+        m_keepOnRebuild = pending.back(); // the new reading finds them all
+        return;
+    }
     if (pending.size() > kIncrementalInsertLimit || m_syncedGeneration != m_db->generation()) {
         rebuild(pending.back());
         return;
@@ -218,6 +241,7 @@ void Cursor::placePendingInserts() {
 
 void Cursor::rebuild(std::optional<qint64> keepRowId) {
     m_pendingInserts.clear();
+    m_viewStale = false;
     const size_t oldPos = m_pos;
     m_rows = m_order->materialise();
     m_syncedGeneration = m_db->generation();
@@ -232,8 +256,6 @@ void Cursor::rebuild(std::optional<qint64> keepRowId) {
     } else {
         m_bof = true;
     }
-    notifyView();
-    notifyCurrent();
 }
 
 qint64 Cursor::currentRowId() const {
@@ -324,11 +346,11 @@ int Cursor::recordCount() {
 
 void Cursor::refresh() {
     checkBrowseMode();
-    placePendingInserts();
+    const std::optional<qint64> keep = recordToKeep();
     if (m_master)
         m_linkValue = masterLinkValue();
     applyViewSettings();
-    rebuild(currentRowId());
+    invalidateView(keep);
 }
 
 Bookmark Cursor::bookmark() {
@@ -388,7 +410,7 @@ void Cursor::setFilter(const QString& text) {
     m_compiledFilter = std::move(compiled);
     if (m_filtered) {
         applyViewSettings();
-        rebuild(std::nullopt);
+        invalidateView(std::nullopt);
     }
 }
 
@@ -398,7 +420,7 @@ void Cursor::setFiltered(bool on) {
     m_filtered = on;
     if (active()) {
         applyViewSettings();
-        rebuild(std::nullopt);
+        invalidateView(std::nullopt);
     }
 }
 

@@ -129,7 +129,13 @@ private:
     void requireActive() const;
     void requireBrowse() const;
     void sync();
+    // Reads the view anew and stands on keepRowId if it is still there, else near where
+    // the cursor stood; without one, on the first record. Sends no signals: whoever made
+    // the view stale has announced it.
     void rebuild(std::optional<qint64> keepRowId);
+    // Marks the view for a new reading at its next use and announces the change.
+    void invalidateView(std::optional<qint64> keepRowId);
+    std::optional<qint64> recordToKeep();
     void applyViewSettings();
     QVariant masterLinkValue();
     qint64 currentRowId() const;
@@ -168,7 +174,9 @@ private:
     bool m_eof = true;
     quint64 m_syncedGeneration = 0;
     std::vector<qint64> m_pendingInserts; // posted here, not yet placed in m_rows
-    bool m_staleNotified = false;         // another cursor's change was announced once
+    bool m_viewStale = true;
+    std::optional<qint64> m_keepOnRebuild;
+    bool m_staleNotified = false; // another cursor's change was announced once
 
     qint64 m_bufferRowId = 0;
     std::vector<QVariant> m_buffer;

@@ -5,17 +5,12 @@
 #include "store/error.h"
 #include "store/query.h"
 
-#include <QStringList>
 #include <sqlite3.h>
 
 #include <algorithm>
 
 namespace store {
 namespace {
-
-QString quoted(const QString& name) {
-    return u'"' + name + u'"';
-}
 
 QVariant toStored(const FieldDef& def, const QVariant& value) {
     const bool empty = !value.isValid() || value.isNull();
@@ -135,8 +130,8 @@ void Cursor::post() {
         notifyCurrent();
         return;
     }
-    if (!wasSynced) {
-        rebuild(rowId);
+    if (!wasSynced || m_viewStale) {
+        invalidateView(rowId);
     } else if (inserting) {
         // Placed on the next look at the view: a run of appends then costs one scan
         // instead of a shift of the whole view per record.
@@ -190,38 +185,24 @@ qint64 Cursor::writeRecord() {
     Database& database = db();
     qint64 rowId = 0;
     if (m_state == CursorState::Insert) {
-        QStringList columns;
-        QStringList parameters;
-        std::vector<QVariant> values;
+        Query insert(database, database.recordSql().insertRow());
+        int parameter = 0;
         for (size_t i = 0; i < tableSchema.fields.size(); ++i) {
             const FieldDef& def = tableSchema.fields[i];
-            if (def.type == FieldType::AutoIncrement)
-                continue;
-            columns << quoted(def.name);
-            parameters << QStringLiteral("?");
-            values.push_back(toStored(def, m_editValues[i]));
+            if (def.type != FieldType::AutoIncrement)
+                insert.bind(++parameter, toStored(def, m_editValues[i]));
         }
-        Query insert(database, QStringLiteral("INSERT INTO records (%1) VALUES (%2)")
-                                   .arg(columns.join(u", "), parameters.join(u", ")));
-        for (size_t i = 0; i < values.size(); ++i)
-            insert.bind(static_cast<int>(i) + 1, values[i]);
         insert.exec();
         rowId = sqlite3_last_insert_rowid(database.handle());
     } else {
         rowId = currentRowId();
-        QStringList assignments;
-        std::vector<QVariant> values;
+        Query update(database, database.recordSql().updateRow(m_changed));
+        int parameter = 0;
         for (size_t i = 0; i < tableSchema.fields.size(); ++i) {
-            if (!m_changed[i])
-                continue;
-            assignments << quoted(tableSchema.fields[i].name) + QStringLiteral(" = ?");
-            values.push_back(toStored(tableSchema.fields[i], m_editValues[i]));
+            if (m_changed[i])
+                update.bind(++parameter, toStored(tableSchema.fields[i], m_editValues[i]));
         }
-        Query update(database, QStringLiteral("UPDATE records SET %1 WHERE %2 = ?")
-                                   .arg(assignments.join(u", "), quoted(tableSchema.rowIdColumn)));
-        for (size_t i = 0; i < values.size(); ++i)
-            update.bind(static_cast<int>(i) + 1, values[i]);
-        update.bind(static_cast<int>(values.size()) + 1, rowId);
+        update.bind(++parameter, rowId);
         update.exec();
     }
     database.noteWrite();
@@ -241,14 +222,13 @@ void Cursor::deleteRecord() {
         throw Error(QStringLiteral("Tabulka %1 je prázdná, není co smazat.").arg(m_fileName));
     const bool wasSynced = m_syncedGeneration == m_db->generation();
     const qint64 rowId = currentRowId();
-    Query remove(
-        db(), QStringLiteral("DELETE FROM records WHERE %1 = ?").arg(quoted(schema().rowIdColumn)));
+    Query remove(db(), m_db->recordSql().deleteRow());
     remove.bind(1, rowId);
     remove.exec();
     m_db->noteWrite();
     m_db->noteChange(m_listenerId);
     if (!wasSynced) {
-        rebuild(std::nullopt);
+        invalidateView(std::nullopt);
         return;
     }
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(m_pos));
@@ -286,7 +266,7 @@ void Cursor::emptyTable() {
     Query(db(), QStringLiteral("DELETE FROM records")).exec();
     m_db->noteWrite();
     m_db->noteChange(m_listenerId);
-    rebuild(std::nullopt);
+    invalidateView(std::nullopt);
 }
 
 const std::vector<QVariant>& Cursor::currentValues() {
@@ -305,11 +285,7 @@ const std::vector<QVariant>& Cursor::currentValues() {
 
 std::vector<QVariant> Cursor::loadRow(qint64 rowId) {
     const TableSchema& tableSchema = schema();
-    QStringList columns;
-    for (const FieldDef& def : tableSchema.fields)
-        columns << quoted(def.name);
-    Query row(db(), QStringLiteral("SELECT %1 FROM records WHERE %2 = ?")
-                        .arg(columns.join(u", "), quoted(tableSchema.rowIdColumn)));
+    Query row(db(), m_db->recordSql().selectRow());
     row.bind(1, rowId);
     if (!row.next())
         throw Error(QStringLiteral("Záznam tabulky %1 mezitím zmizel.").arg(m_fileName));

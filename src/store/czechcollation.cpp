@@ -47,30 +47,31 @@ char baseLetter(char32_t cp) {
     return 0;
 }
 
-struct Weights {
-    uint32_t primary;   // letter order
-    uint32_t secondary; // accent: 0 for a plain letter
-    uint32_t tertiary;  // case: 0 lower, 1 upper
-};
-
-Weights weightsOf(char32_t cp) {
-    if (const char base = baseLetter(cp)) {
-        const uint32_t letter = 0x200 + 2 * static_cast<uint32_t>(base - 'a');
-        const bool plain = cp < 0x80;
-        return {letter + (isCaronLetter(cp) ? 1u : 0u),
-                plain ? 0u : static_cast<uint32_t>(QChar::toLower(cp)),
-                QChar::isUpper(cp) ? 1u : 0u};
-    }
+// Three levels of weight: the letter order, then accents (0 for a plain letter), then
+// case (0 lower, 1 upper). Each level is computed only when the levels before it tie.
+uint32_t primaryWeight(char32_t cp) {
+    if (const char base = baseLetter(cp))
+        return 0x200 + 2 * static_cast<uint32_t>(base - 'a') + (isCaronLetter(cp) ? 1u : 0u);
     if (cp < 0x80)
-        return {static_cast<uint32_t>(cp), 0, 0}; // blanks, punctuation, digits before letters
+        return static_cast<uint32_t>(cp); // blanks, punctuation, digits before letters
     if (cp < kFirstLatinLetter)
-        return {0x100 + static_cast<uint32_t>(cp), 0, 0};
-    return {0x1000 + static_cast<uint32_t>(cp), 0, 0};
+        return 0x100 + static_cast<uint32_t>(cp);
+    return 0x1000 + static_cast<uint32_t>(cp);
+}
+
+uint32_t secondaryWeight(char32_t cp) {
+    return cp < 0x80 || !baseLetter(cp) ? 0u : static_cast<uint32_t>(QChar::toLower(cp));
+}
+
+uint32_t tertiaryWeight(char32_t cp) {
+    if (cp < 0x80)
+        return cp >= 'A' && cp <= 'Z' ? 1u : 0u;
+    return QChar::isUpper(cp) ? 1u : 0u;
 }
 
 // Decodes one UTF-8 sequence; a byte that does not start a valid sequence stands for
 // itself (mapped above the Unicode range so that it never equals a real character).
-char32_t nextCodePoint(std::string_view text, size_t& pos) {
+inline char32_t nextCodePoint(std::string_view text, size_t& pos) {
     const auto byte = [&](size_t i) {
         return static_cast<unsigned char>(text[i]);
     };
@@ -98,12 +99,12 @@ char32_t nextCodePoint(std::string_view text, size_t& pos) {
 }
 
 // Compares the two texts by one weight level; shorter text first when one is a prefix.
-template <typename Level> int compareLevel(std::string_view a, std::string_view b, Level level) {
+template <uint32_t (*weight)(char32_t)> int compareLevel(std::string_view a, std::string_view b) {
     size_t i = 0;
     size_t j = 0;
     while (i < a.size() && j < b.size()) {
-        const uint32_t wa = level(weightsOf(nextCodePoint(a, i)));
-        const uint32_t wb = level(weightsOf(nextCodePoint(b, j)));
+        const uint32_t wa = weight(nextCodePoint(a, i));
+        const uint32_t wb = weight(nextCodePoint(b, j));
         if (wa != wb)
             return wa < wb ? -1 : 1;
     }
@@ -122,11 +123,11 @@ int sqliteCompare(void*, int lengthA, const void* a, int lengthB, const void* b)
 } // namespace
 
 int compareCzech(std::string_view a, std::string_view b) {
-    if (int c = compareLevel(a, b, [](const Weights& w) { return w.primary; }))
+    if (int c = compareLevel<primaryWeight>(a, b))
         return c;
-    if (int c = compareLevel(a, b, [](const Weights& w) { return w.secondary; }))
+    if (int c = compareLevel<secondaryWeight>(a, b))
         return c;
-    if (int c = compareLevel(a, b, [](const Weights& w) { return w.tertiary; }))
+    if (int c = compareLevel<tertiaryWeight>(a, b))
         return c;
     const int c = a.compare(b);
     return c < 0 ? -1 : c > 0 ? 1 : 0;

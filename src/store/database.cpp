@@ -17,7 +17,7 @@ namespace {
 
 // A walk commits after this many writes: few enough commits to stay fast, and a crash
 // loses at most one chunk of a walk (each record whole, old or new).
-constexpr int kWritesPerCommit = 4000;
+constexpr int kWritesPerCommit = 25000;
 
 QHash<QString, std::weak_ptr<Database>>& openDatabases() {
     static QHash<QString, std::weak_ptr<Database>> databases;
@@ -42,8 +42,8 @@ std::shared_ptr<Database> Database::open(const QString& path) {
 Database::Database(QString path)
     : m_path(std::move(path)) {
     const QByteArray nativePath = QFile::encodeName(m_path);
-    if (sqlite3_open_v2(nativePath.constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) !=
-        SQLITE_OK) {
+    if (sqlite3_open_v2(nativePath.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK) {
         const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
         sqlite3_close(m_db);
         throw Error(message);
@@ -59,6 +59,7 @@ Database::Database(QString path)
         } else {
             m_schema = found;
         }
+        m_recordSql = std::make_unique<RecordSql>(m_schema);
     } catch (...) {
         sqlite3_close(m_db);
         throw;
@@ -66,8 +67,10 @@ Database::Database(QString path)
 }
 
 Database::~Database() {
-    for (const auto& [sql, stmt] : m_freeStatements)
-        sqlite3_finalize(stmt);
+    for (const std::vector<sqlite3_stmt*>& statements : m_freeStatements) {
+        for (sqlite3_stmt* stmt : statements)
+            sqlite3_finalize(stmt);
+    }
     if (m_batchDepth > 0)
         sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(m_db);
@@ -85,9 +88,10 @@ void Database::execute(const char* sql) {
 }
 
 sqlite3_stmt* Database::takeStatement(const QString& sql) {
-    if (const auto it = m_freeStatements.find(sql); it != m_freeStatements.end()) {
-        sqlite3_stmt* stmt = it->second;
-        m_freeStatements.erase(it);
+    if (const auto free = m_freeStatements.find(sql);
+        free != m_freeStatements.end() && !free->empty()) {
+        sqlite3_stmt* stmt = free->back();
+        free->pop_back();
         return stmt;
     }
     sqlite3_stmt* stmt = nullptr;
@@ -102,7 +106,7 @@ sqlite3_stmt* Database::takeStatement(const QString& sql) {
 }
 
 void Database::returnStatement(const QString& sql, sqlite3_stmt* stmt) {
-    m_freeStatements.emplace(sql, stmt);
+    m_freeStatements[sql].push_back(stmt);
 }
 
 int Database::addChangeListener(ChangeListener listener) {
@@ -117,6 +121,8 @@ void Database::removeChangeListener(int id) {
 
 void Database::noteChange(int writerListenerId) {
     ++m_generation;
+    if (m_listeners.size() < 2)
+        return; // only the writer listens
     // Copy: a listener may add or remove listeners.
     const auto listeners = m_listeners;
     for (const auto& [id, listener] : listeners) {
@@ -127,7 +133,11 @@ void Database::noteChange(int writerListenerId) {
 
 void Database::beginBatch() {
     if (m_batchDepth++ == 0) {
-        execute("PRAGMA cache_size = -65536");
+        // Within a batch a commit is not forced to disk and the log is not copied back into
+        // the file: a killed process still keeps every commit, and the batch's end makes all
+        // of it durable at once.
+        execute("PRAGMA cache_size = -65536; PRAGMA synchronous = NORMAL;"
+                "PRAGMA wal_autocheckpoint = 0");
         execute("BEGIN IMMEDIATE");
         m_writesInChunk = 0;
     }
@@ -136,10 +146,10 @@ void Database::beginBatch() {
 void Database::endBatch() {
     if (m_batchDepth == 0 || --m_batchDepth > 0)
         return;
-    const bool open = inTransaction();
-    execute("PRAGMA cache_size = -8192");
-    if (open)
+    if (inTransaction())
         execute("COMMIT");
+    execute("PRAGMA synchronous = FULL; PRAGMA wal_autocheckpoint = 1000;"
+            "PRAGMA cache_size = -8192; PRAGMA wal_checkpoint(PASSIVE)");
 }
 
 void Database::noteWrite() {
@@ -162,6 +172,8 @@ void Database::checkTransactionSurvived() {
     // records written since the last commit are gone, so every cursor must re-read.
     if (m_batchDepth > 0 && !inTransaction()) {
         m_batchDepth = 0;
+        sqlite3_exec(m_db, "PRAGMA synchronous = FULL; PRAGMA wal_autocheckpoint = 1000", nullptr,
+                     nullptr, nullptr);
         noteChange(0);
     }
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "store/recordsql.h"
 #include "store/tableschema.h"
 
+#include <QHash>
 #include <QString>
 
 #include <functional>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 struct sqlite3;
@@ -28,6 +29,7 @@ public:
 
     const QString& path() const { return m_path; }
     const TableSchema& schema() const { return m_schema; }
+    RecordSql& recordSql() { return *m_recordSql; }
     sqlite3* handle() const { return m_db; }
 
     // Runs SQL text without parameters (several statements allowed).
@@ -61,7 +63,8 @@ private:
     QString m_path;
     sqlite3* m_db = nullptr;
     TableSchema m_schema;
-    std::unordered_multimap<QString, sqlite3_stmt*> m_freeStatements;
+    std::unique_ptr<RecordSql> m_recordSql;
+    QHash<QString, std::vector<sqlite3_stmt*>> m_freeStatements;
     quint64 m_generation = 0;
     int m_nextListenerId = 1;
     std::vector<std::pair<int, ChangeListener>> m_listeners;

@@ -44,6 +44,10 @@ Query& Query::bind(int position, const QVariant& value) {
     return bind(position, value.toLongLong());
 }
 
+void Query::reset() {
+    sqlite3_reset(m_stmt);
+}
+
 bool Query::next() {
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW)

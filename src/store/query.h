@@ -27,6 +27,9 @@ public:
     Query& bindNull(int position);
     Query& bind(int position, const QVariant& value);
 
+    // Makes the statement ready to run again with new bindings.
+    void reset();
+
     // Steps once: true while there is a row to read.
     bool next();
     // Runs a statement that returns no rows.

@@ -4,6 +4,7 @@
 #include "store/database.h"
 #include "store/error.h"
 #include "store/query.h"
+#include "store/recordsql.h"
 
 #include <QDate>
 #include <QStringList>
@@ -11,10 +12,6 @@
 
 namespace store {
 namespace {
-
-QString quoted(const QString& name) {
-    return u'"' + name + u'"';
-}
 
 int compareValue(const KeyValue& key, const Query& row, int column) {
     const bool rowNull = row.isNull(column);
@@ -43,10 +40,10 @@ void RowOrder::setOrder(std::vector<int> fields) {
     m_orderFields = std::move(fields);
     QStringList columns;
     for (int field : m_orderFields)
-        columns << quoted(m_schema.fields[static_cast<size_t>(field)].name);
-    columns << quoted(m_schema.rowIdColumn);
+        columns << quotedName(m_schema.fields[static_cast<size_t>(field)].name);
+    columns << quotedName(m_schema.rowIdColumn);
     m_keySql = QStringLiteral("SELECT %1 FROM records WHERE %2 = ?")
-                   .arg(columns.join(u", "), quoted(m_schema.rowIdColumn));
+                   .arg(columns.join(u", "), quotedName(m_schema.rowIdColumn));
 }
 
 void RowOrder::setCondition(QString sqlCondition, QVariant linkValue, int linkField) {
@@ -60,7 +57,7 @@ QString RowOrder::where() const {
     if (!m_condition.isEmpty())
         parts << u'(' + m_condition + u')';
     if (m_linkField >= 0)
-        parts << quoted(m_schema.fields[static_cast<size_t>(m_linkField)].name) +
+        parts << quotedName(m_schema.fields[static_cast<size_t>(m_linkField)].name) +
                      QStringLiteral(" = ?1");
     return parts.isEmpty() ? QString() : QStringLiteral(" WHERE ") + parts.join(u" AND ");
 }
@@ -68,10 +65,10 @@ QString RowOrder::where() const {
 std::vector<qint64> RowOrder::materialise() const {
     QStringList order;
     for (int field : m_orderFields)
-        order << quoted(m_schema.fields[static_cast<size_t>(field)].name);
-    order << quoted(m_schema.rowIdColumn);
+        order << quotedName(m_schema.fields[static_cast<size_t>(field)].name);
+    order << quotedName(m_schema.rowIdColumn);
     Query query(m_db, QStringLiteral("SELECT %1 FROM records%2 ORDER BY %3")
-                          .arg(quoted(m_schema.rowIdColumn), where(), order.join(u", ")));
+                          .arg(quotedName(m_schema.rowIdColumn), where(), order.join(u", ")));
     if (m_linkField >= 0)
         query.bind(1, m_linkValue);
     std::vector<qint64> rows;
@@ -84,7 +81,7 @@ bool RowOrder::matches(qint64 rowId) const {
     const QString condition = where();
     Query query(m_db, QStringLiteral("SELECT 1 FROM records%1%2 %3 = ?2")
                           .arg(condition, condition.isEmpty() ? u" WHERE" : u" AND",
-                               quoted(m_schema.rowIdColumn)));
+                               quotedName(m_schema.rowIdColumn)));
     if (m_linkField >= 0)
         query.bind(1, m_linkValue);
     query.bind(2, rowId);
@@ -93,6 +90,11 @@ bool RowOrder::matches(qint64 rowId) const {
 
 int RowOrder::compareWithRow(const std::vector<KeyValue>& key, qint64 rowId) const {
     Query row(m_db, m_keySql);
+    return compareWithRow(key, rowId, row);
+}
+
+int RowOrder::compareWithRow(const std::vector<KeyValue>& key, qint64 rowId, Query& row) const {
+    row.reset();
     row.bind(1, rowId);
     if (!row.next())
         throw Error(QStringLiteral("Záznam tabulky mezitím zmizel."));
@@ -106,11 +108,12 @@ int RowOrder::compareWithRow(const std::vector<KeyValue>& key, qint64 rowId) con
 size_t RowOrder::lowerBound(const std::vector<qint64>& rows,
                             const std::vector<KeyValue>& key) const {
     ReadScope scope(m_db);
+    Query row(m_db, m_keySql);
     size_t low = 0;
     size_t high = rows.size();
     while (low < high) {
         const size_t middle = low + (high - low) / 2;
-        if (compareWithRow(key, rows[middle]) > 0)
+        if (compareWithRow(key, rows[middle], row) > 0)
             low = middle + 1;
         else
             high = middle;

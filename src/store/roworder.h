@@ -53,6 +53,7 @@ public:
 
 private:
     QString where() const;
+    int compareWithRow(const std::vector<KeyValue>& key, qint64 rowId, Query& row) const;
 
     Database& m_db;
     const TableSchema& m_schema;

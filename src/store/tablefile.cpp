@@ -51,7 +51,8 @@ void createTableFile(const QString& path, const QString& kindName) {
 
     sqlite3* db = nullptr;
     const QByteArray nativePath = QFile::encodeName(path);
-    if (sqlite3_open_v2(nativePath.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+    if (sqlite3_open_v2(nativePath.constData(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                         nullptr) != SQLITE_OK) {
         const QString text = QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close(db);

@@ -84,7 +84,7 @@ TableSchema TableSchema::read(sqlite3* db, const QString& path) {
                      schema.fields.push_back(
                          fieldFromDeclaration(name, columnText(stmt, 1), rowId));
              });
-    if (schema.rowIdColumn.isEmpty())
+    if (schema.rowIdColumn.isEmpty() || schema.fields.size() > 64)
         throw notOurs();
 
     readRows(db, "SELECT name, fields FROM lexiton_indexes ORDER BY name", [&](sqlite3_stmt* stmt) {
