@@ -283,29 +283,38 @@ const std::vector<QVariant>& Cursor::currentValues() {
     return m_buffer;
 }
 
-std::vector<QVariant> Cursor::loadRow(qint64 rowId) {
-    const TableSchema& tableSchema = schema();
-    Query row(db(), m_db->recordSql().selectRow());
+namespace {
+
+// Every field of the row with this id, read through a prepared record statement.
+template <typename Values>
+Values readRecord(Query& row, qint64 rowId, const TableSchema& schema, const QString& fileName) {
+    row.reset();
     row.bind(1, rowId);
     if (!row.next())
-        throw Error(QStringLiteral("Záznam tabulky %1 mezitím zmizel.").arg(m_fileName));
-    std::vector<QVariant> values;
-    values.reserve(tableSchema.fields.size());
-    for (size_t i = 0; i < tableSchema.fields.size(); ++i)
-        values.push_back(fromStored(tableSchema.fields[i], row, static_cast<int>(i)));
+        throw Error(QStringLiteral("Záznam tabulky %1 mezitím zmizel.").arg(fileName));
+    Values values;
+    values.reserve(static_cast<int>(schema.fields.size()));
+    for (size_t i = 0; i < schema.fields.size(); ++i)
+        values.push_back(fromStored(schema.fields[i], row, static_cast<int>(i)));
     return values;
+}
+
+} // namespace
+
+std::vector<QVariant> Cursor::loadRow(qint64 rowId) {
+    Query row(db(), m_db->recordSql().selectRow());
+    return readRecord<std::vector<QVariant>>(row, rowId, schema(), m_fileName);
 }
 
 std::vector<QVariantList> Cursor::readRows(int firstRecNo, int count) {
     sync();
     std::vector<QVariantList> rows;
     ReadScope scope(db());
+    Query row(db(), m_db->recordSql().selectRow());
     const auto first = static_cast<size_t>(std::max(firstRecNo, 1) - 1);
-    for (size_t i = first;
-         i < m_rows.size() && rows.size() < static_cast<size_t>(std::max(count, 0)); ++i) {
-        const std::vector<QVariant> values = loadRow(m_rows[i]);
-        rows.emplace_back(values.begin(), values.end());
-    }
+    const auto wanted = static_cast<size_t>(std::max(count, 0));
+    for (size_t i = first; i < m_rows.size() && rows.size() < wanted; ++i)
+        rows.push_back(readRecord<QVariantList>(row, m_rows[i], schema(), m_fileName));
     return rows;
 }
 

@@ -181,14 +181,19 @@ void Database::checkTransactionSurvived() {
 ReadScope::ReadScope(Database& db)
     : m_db(db) {
     if (!db.inTransaction()) {
-        db.execute("BEGIN");
+        Query(db, QStringLiteral("BEGIN")).exec();
         m_began = true;
     }
 }
 
 ReadScope::~ReadScope() {
-    if (m_began && m_db.inTransaction())
-        sqlite3_exec(m_db.handle(), "COMMIT", nullptr, nullptr, nullptr);
+    if (!m_began || !m_db.inTransaction())
+        return;
+    try {
+        Query(m_db, QStringLiteral("COMMIT")).exec();
+    } catch (const Error&) {
+        // Ending a transaction that only read cannot lose anything.
+    }
 }
 
 } // namespace store
