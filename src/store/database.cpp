@@ -5,9 +5,7 @@
 #include "store/tablefile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -41,15 +39,8 @@ std::shared_ptr<Database> Database::open(const QString& path) {
 
 Database::Database(QString path)
     : m_path(std::move(path)) {
-    const QByteArray nativePath = QFile::encodeName(m_path);
-    if (sqlite3_open_v2(nativePath.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
-                        nullptr) != SQLITE_OK) {
-        const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
-        sqlite3_close(m_db);
-        throw Error(message);
-    }
+    m_db = openConnection(m_path, false);
     try {
-        configureConnection(m_db);
         // Reading the kind first tells which steps an older file needs.
         const TableSchema found = TableSchema::read(m_db, m_path);
         const TableKind* kind = findTableKind(found.kind);

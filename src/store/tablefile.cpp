@@ -35,11 +35,25 @@ constexpr const char* kCatalogSql =
 
 } // namespace
 
-void configureConnection(sqlite3* db) {
-    registerCzechCollation(db);
-    sqlite3_busy_timeout(db, 2000);
-    execOrThrow(db, "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL;"
-                    "PRAGMA cache_size = -8192; PRAGMA foreign_keys = OFF;");
+sqlite3* openConnection(const QString& path, bool mayCreate) {
+    sqlite3* db = nullptr;
+    const int flags =
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (mayCreate ? SQLITE_OPEN_CREATE : 0);
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_close(db);
+        throw Error(message);
+    }
+    try {
+        registerCzechCollation(db);
+        sqlite3_busy_timeout(db, 2000);
+        execOrThrow(db, "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL;"
+                        "PRAGMA cache_size = -8192; PRAGMA foreign_keys = OFF;");
+    } catch (...) {
+        sqlite3_close(db);
+        throw;
+    }
+    return db;
 }
 
 void createTableFile(const QString& path, const QString& kindName) {
@@ -49,17 +63,8 @@ void createTableFile(const QString& path, const QString& kindName) {
     if (QFileInfo::exists(path))
         throw Error(QStringLiteral("Soubor %1 již existuje.").arg(path));
 
-    sqlite3* db = nullptr;
-    const QByteArray nativePath = QFile::encodeName(path);
-    if (sqlite3_open_v2(nativePath.constData(), &db,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                        nullptr) != SQLITE_OK) {
-        const QString text = QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_close(db);
-        throw Error(text);
-    }
+    sqlite3* db = openConnection(path, true);
     try {
-        configureConnection(db);
         execOrThrow(db, "BEGIN");
         execOrThrow(db, kCatalogSql);
         execOrThrow(db, QStringLiteral("INSERT INTO lexiton_meta VALUES ('table', '%1');"

@@ -19,7 +19,8 @@ void createTableFile(const QString& path, const QString& kind);
 // file's version afterwards.
 int migrateTableFile(sqlite3* db, const QString& fileName, std::span<const Migration> steps);
 
-// The settings every connection to a table file uses.
-void configureConnection(sqlite3* db);
+// Opens a connection to a table file with the settings every connection uses: an
+// existing file only, unless mayCreate. Raises store::Error with the engine's text.
+sqlite3* openConnection(const QString& path, bool mayCreate);
 
 } // namespace store
