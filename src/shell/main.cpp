@@ -1,37 +1,27 @@
-#include "mainwindow.h"
-#include "store/cursor.h"
-#include "store/error.h"
+#include "shell/runstate.h"
+#include "shell/ui/desktopshell.h"
+#include "shell/ui/mainwindow.h"
+#include "shell/ui/qtmessages.h"
+#include "sound/audiodevicefactory.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QTextStream>
-
-namespace {
-
-// Until the login exists, say which application folder the program found and which
-// users its users table holds.
-void reportApplicationFolder() {
-    QTextStream out(stdout);
-    out << "Lexiton: application folder " << QDir::currentPath() << Qt::endl;
-    store::Cursor users;
-    users.setDatabaseName(QDir::current().filePath(QStringLiteral("_other_")));
-    users.setTableName(QStringLiteral("user.db"));
-    try {
-        users.open();
-        for (users.first(); !users.eof(); users.next())
-            out << "  user: " << users.field(QStringLiteral("User")).asString() << Qt::endl;
-    } catch (const store::Error& error) {
-        out << "  the users table cannot be opened: " << error.message() << Qt::endl;
-    }
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexiton"));
-    reportApplicationFolder();
-    shell::MainWindow window;
+    QApplication::setApplicationDisplayName(QStringLiteral("Lexiton"));
+
+    shell::QtMessages messages;
+    shell::EventLoopModalRunner modals;
+    shell::DesktopShell system;
+    core::SystemClock clock;
+    shell::Services services{messages, modals, system, clock, &sound::createAudioDevice};
+
+    shell::RunState state;
+    state.applicationFolder = QDir::currentPath();
+    const QStringList arguments = QApplication::arguments();
+    shell::MainWindow window(services, state, arguments.value(1));
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/systemshell.h"
+
+namespace shell {
+
+// Opens documents and pages with the desktop's programs and starts processes detached.
+class DesktopShell : public core::SystemShell {
+public:
+    void open(const QString& pathOrAddress) override;
+    void startDetached(const QString& program, const QStringList& arguments,
+                       const QString& workingFolder) override;
+};
+
+} // namespace shell

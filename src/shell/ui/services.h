@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/clock.h"
+#include "core/messages.h"
+#include "core/systemshell.h"
+#include "shell/ui/modalrunner.h"
+#include "sound/audiodevice.h"
+
+#include <functional>
+#include <memory>
+
+namespace shell {
+
+// Everything a window reaches outside the program: message boxes, modal dialogs, the
+// operating system, the clock and the audio device. The program passes the real ones;
+// tests pass scripted ones.
+struct Services {
+    core::Messages& messages;
+    ModalRunner& modals;
+    core::SystemShell& system;
+    core::Clock& clock;
+    std::function<std::unique_ptr<sound::AudioDevice>()> audioDevice;
+};
+
+} // namespace shell

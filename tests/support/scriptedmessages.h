@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/messages.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <deque>
+
+// Message boxes for tests: records every message shown as "kind: text" and answers
+// confirmations and questions from a script. A question the script did not expect is
+// a test failure (and is answered "no").
+class ScriptedMessages : public core::Messages {
+public:
+    void error(const QString& text) override { shown << QStringLiteral("error: ") + text; }
+    void warning(const QString& text) override { shown << QStringLiteral("warning: ") + text; }
+    void information(const QString& text) override {
+        shown << QStringLiteral("information: ") + text;
+    }
+    bool confirm(const QString& text) override {
+        shown << QStringLiteral("confirm: ") + text;
+        return nextAnswer(text);
+    }
+    bool ask(const QString& text) override {
+        shown << QStringLiteral("ask: ") + text;
+        return nextAnswer(text);
+    }
+
+    // The answers to the coming confirmations and questions, in order.
+    void answer(std::initializer_list<bool> answers) {
+        m_answers.insert(m_answers.end(), answers.begin(), answers.end());
+    }
+    bool allAnswersUsed() const { return m_answers.empty(); }
+
+    QStringList shown;
+
+private:
+    bool nextAnswer(const QString& text) {
+        if (m_answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return false;
+        }
+        const bool answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+
+    std::deque<bool> m_answers;
+};

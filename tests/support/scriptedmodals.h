@@ -1,0 +1,54 @@
+#pragma once
+
+#include "shell/ui/modalrunner.h"
+
+#include <QHash>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+
+// Modal dialogs for tests: instead of running its own event loop, a dialog is shown and
+// the next script written for its object name fills it and presses its buttons, as a user
+// would. A dialog without a script, or one its script leaves open, fails the test.
+class ScriptedModals : public shell::ModalRunner {
+public:
+    using Script = std::function<void(QDialog&)>;
+
+    void script(const QString& dialogName, Script script) {
+        m_scripts[dialogName].push_back(std::move(script));
+    }
+    bool allScriptsUsed() const {
+        for (const auto& scripts : m_scripts) {
+            if (!scripts.empty())
+                return false;
+        }
+        return true;
+    }
+
+    int exec(QDialog& dialog) override {
+        shownDialogs << dialog.objectName();
+        auto& scripts = m_scripts[dialog.objectName()];
+        dialog.setResult(QDialog::Rejected);
+        dialog.show();
+        if (scripts.empty()) {
+            ADD_FAILURE() << "no script for dialog " << dialog.objectName().toStdString();
+            dialog.reject();
+            return QDialog::Rejected;
+        }
+        const Script next = std::move(scripts.front());
+        scripts.pop_front();
+        next(dialog);
+        if (dialog.isVisible()) {
+            ADD_FAILURE() << "the script left dialog " << dialog.objectName().toStdString()
+                          << " open";
+            dialog.hide();
+        }
+        return dialog.result();
+    }
+
+    QStringList shownDialogs;
+
+private:
+    QHash<QString, std::deque<Script>> m_scripts;
+};
