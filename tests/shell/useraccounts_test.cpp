@@ -1,0 +1,213 @@
+#include "appfolderfixture.h"
+#include "shell/useraccounts.h"
+
+namespace {
+
+const QString kRestoreQuestion =
+    u"confirm: Takový uživatel již existoval a má adresář na disku, chcete obnovit tohoto "
+    u"uživatele aniž by se mu porušily slovníky, které již na disku existují ?"_s;
+const QString kDeleteQuestion =
+    u"confirm: Pokud uživatel měl vytvořené nějaké slovníky, tak na disku zůstanou tyto "
+    u"slovníky. Pokud je chces odstranit musíš ručně smazat adresář s názvem shodným s jménem "
+    u"uživatelem. Chceš uživatele smazat ?"_s;
+const QString kFolderKept =
+    u"information: Smazání adresáře uživatele nebylo kompletně dokončeno. V adresáři je nějaký "
+    u"slovník nebo jiné data, ktera tam byla nakopirovana uživatelem navíc. Odstranění "
+    u"adresáře, pokud si to přeješ, udělěj ručně."_s;
+const QString kIncomplete =
+    u"error: Smazání adresářů a souborů uživatele nemohlo být kompletně dokončeno."_s;
+
+const QStringList kNewUserFolder = {u"bg.bmp"_s,   u"code.ini"_s, u"exam.db"_s,    u"exam.ini"_s,
+                                    u"practice"_s, u"results"_s,  u"setting.ini"_s};
+
+class UserAccountsTest : public AppFolderFixture {
+protected:
+    bool create(const QString& name) { return shell::createUser(messages, users, state, name); }
+    bool remove(const QString& name) {
+        EXPECT_TRUE(users.findKey({name}));
+        return shell::deleteUser(messages, users, state);
+    }
+};
+
+TEST_F(UserAccountsTest, ANewUserGetsARecordAndAFolderFromTheTemplates) {
+    ASSERT_TRUE(create(u"Jan Novák"_s));
+    EXPECT_EQ(userNames(), (QStringList{u"administrator"_s, u"Jan Novák"_s}));
+    EXPECT_TRUE(users.findKey({u"Jan Novák"_s}));
+    EXPECT_EQ(users.field(u"Password"_s).asString(), QString());
+    EXPECT_EQ(entries(u"Jan Novák"_s), kNewUserFolder);
+    EXPECT_EQ(readFile(state.path(u"Jan Novák/setting.ini"_s)), u"template setting.ini"_s);
+    store::Cursor exam;
+    exam.setDatabaseName(state.path(u"Jan Novák"_s));
+    exam.setTableName(u"exam.db"_s);
+    exam.open();
+    EXPECT_TRUE(exam.isEmpty());
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(u'\n').toStdString();
+}
+
+TEST_F(UserAccountsTest, AnUnacceptableNameTouchesNothing) {
+    for (const QString& name : {u"Help"_s, u"../x"_s, u"a/b"_s, u"name."_s}) {
+        EXPECT_FALSE(create(name));
+        EXPECT_EQ(messages.shown.takeLast(), u"error: Takové jméno není přípustné."_s);
+    }
+    EXPECT_EQ(userNames(), QStringList{u"administrator"_s});
+    EXPECT_FALSE(QFileInfo::exists(outside(u"x"_s)));
+    EXPECT_FALSE(QFileInfo::exists(state.path(u"a"_s)));
+}
+
+TEST_F(UserAccountsTest, AnExistingUserIsRefusedBeforeAnyFileIsTouched) {
+    users.appendRecord({u"eva"_s, u"ryba"_s});
+    EXPECT_FALSE(create(u"eva"_s));
+    EXPECT_EQ(messages.shown,
+              QStringList{u"error: Uživatele není možné vytvořit - již existuje."_s});
+    EXPECT_FALSE(QFileInfo::exists(state.path(u"eva"_s)));
+    ASSERT_TRUE(users.findKey({u"eva"_s}));
+    EXPECT_EQ(users.field(u"Password"_s).asString(), u"ryba"_s);
+}
+
+TEST_F(UserAccountsTest, RestoringAFolderKeepsWhatItHolds) {
+    QDir().mkpath(state.path(u"eva/Angličtina"_s));
+    writeFile(state.path(u"eva/Angličtina/dictonary.db"_s), u"slova"_s);
+    writeFile(state.path(u"eva/setting.ini"_s), u"evina nastavení"_s);
+    messages.answer({true});
+
+    ASSERT_TRUE(create(u"eva"_s));
+    EXPECT_EQ(messages.shown, QStringList{kRestoreQuestion});
+    EXPECT_EQ(userNames(), (QStringList{u"administrator"_s, u"eva"_s}));
+    EXPECT_EQ(readFile(state.path(u"eva/setting.ini"_s)), u"evina nastavení"_s);
+    EXPECT_EQ(readFile(state.path(u"eva/Angličtina/dictonary.db"_s)), u"slova"_s);
+    QStringList expected = kNewUserFolder;
+    expected.prepend(u"Angličtina"_s);
+    EXPECT_EQ(entries(u"eva"_s), expected);
+}
+
+TEST_F(UserAccountsTest, DecliningToRestoreLeavesNoRecordAndTheFolderAsItWas) {
+    QDir().mkpath(state.path(u"eva/Angličtina"_s));
+    messages.answer({false});
+    EXPECT_FALSE(create(u"eva"_s));
+    EXPECT_EQ(messages.shown, QStringList{kRestoreQuestion});
+    EXPECT_EQ(userNames(), QStringList{u"administrator"_s});
+    EXPECT_EQ(entries(u"eva"_s), QStringList{u"Angličtina"_s});
+}
+
+TEST_F(UserAccountsTest, AFailedCopyIsReportedAndTheRecordRemoved) {
+    QFile::remove(state.path(u"bg.bmp"_s));
+    EXPECT_FALSE(create(u"eva"_s));
+    EXPECT_EQ(messages.shown,
+              QStringList{u"error: Není možné zkopírovat \"bg.bmp\" - zkontroluj místo na disku "
+                          u"a případná přístupová práva."_s});
+    EXPECT_EQ(userNames(), QStringList{u"administrator"_s});
+    // the copies after the failed one were still made
+    EXPECT_TRUE(QFileInfo::exists(state.path(u"eva/setting.ini"_s)));
+}
+
+TEST_F(UserAccountsTest, AFolderThatCannotBeMadeIsReported) {
+    QDir().mkpath(state.path(u"eva"_s));
+    writeFile(state.path(u"eva/results"_s), u"soubor, ne adresář"_s);
+    messages.answer({true});
+    EXPECT_FALSE(create(u"eva"_s));
+    EXPECT_EQ(messages.shown, (QStringList{kRestoreQuestion,
+                                           u"error: Není možné vytvořit adresář \"results\"."_s}));
+    EXPECT_EQ(userNames(), QStringList{u"administrator"_s});
+    EXPECT_TRUE(QFileInfo(state.path(u"eva/practice"_s)).isDir());
+}
+
+TEST_F(UserAccountsTest, DeletingRemovesTheProgramsFilesAndTheFolder) {
+    ASSERT_TRUE(create(u"eva"_s));
+    writeFile(state.path(u"eva/results/test1.txt"_s), u"výsledek"_s);
+    QDir(state.path(u"eva"_s)).rmdir(u"practice"_s);
+    messages.answer({true});
+    EXPECT_TRUE(remove(u"eva"_s));
+    EXPECT_EQ(messages.shown, QStringList{kDeleteQuestion});
+    EXPECT_EQ(userNames(), QStringList{u"administrator"_s});
+    EXPECT_FALSE(QFileInfo::exists(state.path(u"eva"_s)));
+}
+
+TEST_F(UserAccountsTest, DeletingKeepsDictionariesAndSaysSo) {
+    ASSERT_TRUE(create(u"eva"_s));
+    QDir().mkpath(state.path(u"eva/Angličtina"_s));
+    writeFile(state.path(u"eva/Angličtina/dictonary.db"_s), u"slova"_s);
+    writeFile(state.path(u"eva/results/test1.txt"_s), u"výsledek"_s);
+    writeFile(state.path(u"eva/.skryty"_s), u"x"_s);
+    messages.answer({true});
+    EXPECT_TRUE(remove(u"eva"_s));
+    EXPECT_EQ(messages.shown, (QStringList{kDeleteQuestion, kFolderKept}));
+    EXPECT_EQ(entries(u"eva"_s), (QStringList{u"Angličtina"_s, u"practice"_s}));
+    EXPECT_EQ(readFile(state.path(u"eva/Angličtina/dictonary.db"_s)), u"slova"_s);
+}
+
+TEST_F(UserAccountsTest, AMissingResultsFolderDoesNotStopTheDeletion) {
+    ASSERT_TRUE(create(u"eva"_s));
+    QDir(state.path(u"eva"_s)).rmdir(u"results"_s);
+    messages.answer({true});
+    EXPECT_TRUE(remove(u"eva"_s));
+    EXPECT_EQ(messages.shown, (QStringList{kDeleteQuestion, kFolderKept}));
+    EXPECT_EQ(entries(u"eva"_s), QStringList{u"practice"_s});
+}
+
+TEST_F(UserAccountsTest, AResultsFolderThatCannotGoIsReported) {
+    ASSERT_TRUE(create(u"eva"_s));
+    QDir().mkpath(state.path(u"eva/results/starší"_s));
+    messages.answer({true});
+    EXPECT_TRUE(remove(u"eva"_s));
+    EXPECT_EQ(messages.shown, (QStringList{kDeleteQuestion, kFolderKept, kIncomplete}));
+    EXPECT_EQ(entries(u"eva"_s), (QStringList{u"practice"_s, u"results"_s}));
+}
+
+TEST_F(UserAccountsTest, DeclinedDeletionKeepsEverything) {
+    ASSERT_TRUE(create(u"eva"_s));
+    messages.answer({false});
+    EXPECT_FALSE(remove(u"eva"_s));
+    EXPECT_EQ(userNames(), (QStringList{u"administrator"_s, u"eva"_s}));
+    EXPECT_EQ(entries(u"eva"_s), kNewUserFolder);
+}
+
+TEST_F(UserAccountsTest, TheAdministratorCannotBeDeleted) {
+    QDir().mkpath(state.path(u"administrator"_s));
+    EXPECT_FALSE(remove(u"administrator"_s));
+    EXPECT_EQ(messages.shown, QStringList{u"error: Administrátor nemůže být smazán."_s});
+    EXPECT_EQ(userNames(), QStringList{u"administrator"_s});
+    EXPECT_TRUE(QFileInfo(state.path(u"administrator"_s)).isDir());
+}
+
+TEST_F(UserAccountsTest, DeletingNeverReachesOutsideTheApplicationFolder) {
+    // records an earlier version or a hand edit could have left
+    QDir().mkpath(outside(u"x"_s));
+    writeFile(outside(u"x/cizi.txt"_s), u"cizí"_s);
+    users.appendRecord({u"../x"_s, QString()});
+    messages.answer({true});
+    EXPECT_TRUE(remove(u"../x"_s));
+    EXPECT_EQ(messages.shown, (QStringList{kDeleteQuestion, kIncomplete}));
+    EXPECT_TRUE(QFileInfo::exists(outside(u"x/cizi.txt"_s)));
+
+    messages.shown.clear();
+    writeFile(state.path(u"setting.ini"_s), u"nastavení programu"_s);
+    users.appendRecord({QString(), QString()});
+    messages.answer({true});
+    EXPECT_TRUE(remove(QString()));
+    EXPECT_EQ(messages.shown, (QStringList{kDeleteQuestion, kIncomplete}));
+    EXPECT_EQ(readFile(state.path(u"setting.ini"_s)), u"nastavení programu"_s);
+}
+
+TEST_F(UserAccountsTest, DeletingDoesNotFollowLinksOut) {
+    QDir().mkpath(outside(u"x/results"_s));
+    writeFile(outside(u"x/cizi.txt"_s), u"cizí"_s);
+    writeFile(outside(u"x/results/cizi.txt"_s), u"cizí"_s);
+    ASSERT_TRUE(QFile::link(outside(u"x"_s), state.path(u"eva"_s)));
+    users.appendRecord({u"eva"_s, QString()});
+    messages.answer({true});
+    EXPECT_TRUE(remove(u"eva"_s));
+    EXPECT_EQ(messages.shown, (QStringList{kDeleteQuestion, kIncomplete}));
+    EXPECT_TRUE(QFileInfo::exists(outside(u"x/cizi.txt"_s)));
+    EXPECT_TRUE(QFileInfo::exists(outside(u"x/results/cizi.txt"_s)));
+
+    messages.shown.clear();
+    ASSERT_TRUE(create(u"ota"_s));
+    QDir(state.path(u"ota"_s)).rmdir(u"results"_s);
+    ASSERT_TRUE(QFile::link(outside(u"x/results"_s), state.path(u"ota/results"_s)));
+    messages.answer({true});
+    EXPECT_TRUE(remove(u"ota"_s));
+    EXPECT_TRUE(QFileInfo::exists(outside(u"x/results/cizi.txt"_s)));
+    EXPECT_TRUE(messages.shown.contains(kIncomplete));
+}
+
+} // namespace
