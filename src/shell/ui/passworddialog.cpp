@@ -1,0 +1,126 @@
+#include "shell/ui/passworddialog.h"
+
+#include "shell/runstate.h"
+#include "shell/ui/passwordedit.h"
+#include "shell/ui/services.h"
+#include "shell/users.h"
+#include "store/cursor.h"
+#include "store/error.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace shell {
+namespace {
+
+QLineEdit* passwordEdit(const QString& objectName, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(objectName);
+    setUpPasswordEdit(*edit);
+    return edit;
+}
+
+QPushButton* button(const QString& objectName, const QString& text, QWidget* parent) {
+    auto* pushButton = new QPushButton(text, parent);
+    pushButton->setObjectName(objectName);
+    pushButton->setAutoDefault(false);
+    return pushButton;
+}
+
+void reportChanged(Services& services) {
+    services.messages.information(QStringLiteral("Heslo bylo ůspěšně změněno."));
+}
+
+} // namespace
+
+PasswordDialog::PasswordDialog(Services& services, const RunState& state, QWidget* parent)
+    : QDialog(parent)
+    , m_services(services)
+    , m_state(state)
+    , m_group(new QGroupBox(this))
+    , m_first(passwordEdit(QStringLiteral("Edit1"), m_group))
+    , m_second(passwordEdit(QStringLiteral("Edit2"), m_group)) {
+    setObjectName(QStringLiteral("OKBottomDlg2"));
+    setWindowTitle(QStringLiteral("Změna hesla"));
+    m_group->setObjectName(QStringLiteral("UserGroup"));
+    auto* fields = new QFormLayout(m_group);
+    fields->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    fields->addRow(QStringLiteral("Nové heslo:"), m_first);
+    fields->addRow(QStringLiteral("Nové heslo pro kontrolu:"), m_second);
+
+    auto* ok = button(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    auto* cancel = button(QStringLiteral("CancelBtn"), QStringLiteral("Zrušit"), this);
+    auto* help = button(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this,
+            [this] { m_services.system.open(m_state.helpPage(QStringLiteral("pswd.html"))); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_group);
+    layout->addLayout(buttons);
+}
+
+bool PasswordDialog::run(const QString& userName) {
+    m_group->setTitle(QStringLiteral("Uživatel: ") + userName);
+    return m_services.modals.exec(*this) == QDialog::Accepted;
+}
+
+QString PasswordDialog::password() const {
+    return m_first->text();
+}
+
+void PasswordDialog::accept() {
+    if (m_first->text() != m_second->text()) {
+        m_services.messages.error(QStringLiteral("Hesla nejsou shodná."));
+        return;
+    }
+    if (m_first->text().isEmpty() && !m_services.messages.confirm(QStringLiteral(
+                                         "Heslo je prázdné. Chceš nastavit prázdné heslo ?")))
+        return;
+    QDialog::accept();
+}
+
+void PasswordDialog::showEvent(QShowEvent* event) {
+    m_first->clear();
+    m_second->clear();
+    m_first->setFocus();
+    QDialog::showEvent(event);
+}
+
+void changeOwnPassword(Services& services, store::Cursor& users, PasswordDialog& dialog) {
+    if (!dialog.run(users.field(QStringLiteral("User")).asString()))
+        return;
+    try {
+        storePassword(users, dialog.password());
+        reportChanged(services);
+    } catch (const store::Error& error) {
+        services.messages.error(error.message());
+    }
+}
+
+void changeAdministratorPassword(Services& services, store::Cursor& users, PasswordDialog& dialog) {
+    if (!dialog.run(QStringLiteral("administrator")))
+        return;
+    try {
+        if (storePasswordOf(users, QStringLiteral("administrator"), dialog.password()))
+            reportChanged(services);
+        else
+            showUsersTableError(services.messages);
+    } catch (const store::Error& error) {
+        services.messages.error(error.message());
+    }
+}
+
+} // namespace shell

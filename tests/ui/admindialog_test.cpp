@@ -1,0 +1,124 @@
+#include "dialogfixture.h"
+#include "shell/passwordhash.h"
+#include "shell/ui/admindialog.h"
+
+#include <QTableWidget>
+
+namespace {
+
+class AdminDialogTest : public DialogFixture {
+protected:
+    void administer(ScriptedModals::Script script) {
+        modals.script(u"OKBottomDlg1"_s, [script](QDialog& dialog) {
+            script(dialog);
+            click(dialog, u"CloseBtn"_s);
+        });
+        shell::AdminDialog(services, state).run();
+    }
+    static QTableWidget& grid(QDialog& dialog) {
+        return child<QTableWidget>(dialog, u"UsersGrid"_s);
+    }
+    static QStringList listed(QDialog& dialog) {
+        QStringList names;
+        for (int row = 0; row < grid(dialog).rowCount(); ++row)
+            names << grid(dialog).item(row, 0)->text();
+        return names;
+    }
+    static void selectRow(QDialog& dialog, const QString& name) {
+        const int row = static_cast<int>(listed(dialog).indexOf(name));
+        ASSERT_GE(row, 0) << name.toStdString();
+        grid(dialog).setCurrentCell(row, 0);
+    }
+    QString passwordOf(const QString& name) {
+        EXPECT_TRUE(users.findKey({name}));
+        return users.field(u"Password"_s).asString();
+    }
+};
+
+TEST_F(AdminDialogTest, CreatesAUserFromANameOfThreeCharactersOrMore) {
+    administer([this](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), u"Administrátor dialog "_s);
+        EXPECT_EQ(grid(dialog).horizontalHeaderItem(0)->text(), u"Uživatel"_s);
+        auto& create = child<QAbstractButton>(dialog, u"CreateBtn"_s);
+        EXPECT_FALSE(create.isEnabled());
+        type(dialog, u"NameEdit"_s, u"Ev"_s);
+        EXPECT_FALSE(create.isEnabled());
+        type(dialog, u"NameEdit"_s, u"a"_s);
+        EXPECT_TRUE(create.isEnabled());
+        click(dialog, u"CreateBtn"_s);
+        EXPECT_EQ(text(dialog, u"NameEdit"_s), QString());
+        EXPECT_FALSE(create.isEnabled());
+        EXPECT_EQ(listed(dialog), (QStringList{u"administrator"_s, u"Eva"_s}));
+        EXPECT_EQ(grid(dialog).currentRow(), 1);
+
+        type(dialog, u"NameEdit"_s, u"help"_s);
+        click(dialog, u"CreateBtn"_s);
+        EXPECT_EQ(text(dialog, u"NameEdit"_s), QString());
+        EXPECT_EQ(messages.shown, QStringList{u"error: Takové jméno není přípustné."_s});
+    });
+    EXPECT_EQ(userNames(), (QStringList{u"administrator"_s, u"Eva"_s}));
+    EXPECT_TRUE(QFileInfo(state.path(u"Eva/results"_s)).isDir());
+}
+
+TEST_F(AdminDialogTest, DeletesTheSelectedUser) {
+    users.appendRecord({u"eva"_s, QString()});
+    users.appendRecord({u"ota"_s, QString()});
+    QDir().mkpath(state.path(u"eva/results"_s));
+    messages.answer({true});
+    administer([](QDialog& dialog) {
+        EXPECT_EQ(listed(dialog), (QStringList{u"administrator"_s, u"eva"_s, u"ota"_s}));
+        selectRow(dialog, u"eva"_s);
+        click(dialog, u"DeleteBtn"_s);
+        EXPECT_EQ(listed(dialog), (QStringList{u"administrator"_s, u"ota"_s}));
+    });
+    EXPECT_EQ(userNames(), (QStringList{u"administrator"_s, u"ota"_s}));
+    EXPECT_FALSE(QFileInfo::exists(state.path(u"eva"_s)));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].startsWith(u"confirm: Pokud uživatel měl"_s));
+}
+
+TEST_F(AdminDialogTest, TheAdministratorStays) {
+    administer([](QDialog& dialog) {
+        selectRow(dialog, u"administrator"_s);
+        click(dialog, u"DeleteBtn"_s);
+        click(dialog, u"ClearPasswordBtn"_s);
+        EXPECT_EQ(listed(dialog), QStringList{u"administrator"_s});
+    });
+    EXPECT_EQ(
+        messages.shown,
+        (QStringList{u"error: Administrátor nemůže být smazán."_s,
+                     u"error: Administrátorovi nemůže být smazáno heslo použij změnu hesla."_s}));
+    EXPECT_EQ(userNames(), QStringList{u"administrator"_s});
+}
+
+TEST_F(AdminDialogTest, ClearsThePasswordOfTheSelectedUserWithoutAsking) {
+    users.appendRecord({u"eva"_s, shell::hashPassword(u"ryba"_s)});
+    users.appendRecord({u"ota"_s, shell::hashPassword(u"rak"_s)});
+    administer([](QDialog& dialog) {
+        selectRow(dialog, u"ota"_s);
+        click(dialog, u"ClearPasswordBtn"_s);
+    });
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(passwordOf(u"ota"_s), QString());
+    EXPECT_TRUE(shell::passwordMatches(passwordOf(u"eva"_s), u"ryba"_s));
+}
+
+TEST_F(AdminDialogTest, ChangesTheAdministratorsPassword) {
+    users.appendRecord({u"eva"_s, QString()});
+    modals.script(u"OKBottomDlg2"_s, [](QDialog& dialog) {
+        type(dialog, u"Edit1"_s, u"Tajne"_s);
+        type(dialog, u"Edit2"_s, u"tajne"_s);
+        click(dialog, u"OKBtn"_s);
+    });
+    administer([](QDialog& dialog) {
+        selectRow(dialog, u"eva"_s);
+        click(dialog, u"ChangePasswordBtn"_s);
+        click(dialog, u"HelpBtn"_s);
+    });
+    EXPECT_EQ(messages.shown, QStringList{u"information: Heslo bylo ůspěšně změněno."_s});
+    EXPECT_TRUE(shell::passwordMatches(passwordOf(u"administrator"_s), u"tajne"_s));
+    EXPECT_EQ(passwordOf(u"eva"_s), QString());
+    EXPECT_EQ(system.opened, QStringList{state.helpPage(u"admin.html"_s)});
+}
+
+} // namespace

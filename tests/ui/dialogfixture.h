@@ -1,0 +1,47 @@
+#pragma once
+
+#include "../shell/appfolderfixture.h"
+// FixedClock's constructor argument shares the member's name.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wshadow"
+#include "recordingshell.h"
+#pragma GCC diagnostic pop
+#include "scriptedmodals.h"
+#include "shell/ui/services.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTest>
+
+// An application folder and the services of a dialog test: scripted dialogs and
+// messages, a recording operating system.
+class DialogFixture : public AppFolderFixture {
+protected:
+    void TearDown() override {
+        EXPECT_TRUE(modals.allScriptsUsed());
+        EXPECT_TRUE(messages.allAnswersUsed());
+    }
+
+    template <typename Widget> static Widget& child(QDialog& dialog, const QString& name) {
+        auto* widget = dialog.findChild<Widget*>(name);
+        if (widget == nullptr)
+            throw std::runtime_error("no control " + name.toStdString());
+        return *widget;
+    }
+    static void click(QDialog& dialog, const QString& buttonName) {
+        QTest::mouseClick(&child<QAbstractButton>(dialog, buttonName), Qt::LeftButton);
+    }
+    // Types into a box as a user would, key by key.
+    static void type(QDialog& dialog, const QString& editName, const QString& text) {
+        QTest::keyClicks(&child<QLineEdit>(dialog, editName), text);
+    }
+    static QString text(QDialog& dialog, const QString& editName) {
+        return child<QLineEdit>(dialog, editName).text();
+    }
+
+    ScriptedModals modals;
+    RecordingShell system;
+    FixedClock clock;
+    shell::Services services{messages, modals, system, clock, {}};
+};

@@ -1,0 +1,149 @@
+#include "dialogfixture.h"
+#include "shell/passwordhash.h"
+#include "shell/ui/logindialog.h"
+
+#include <QComboBox>
+
+namespace {
+
+using Outcome = shell::LoginDialog::Outcome;
+
+class LoginDialogTest : public DialogFixture {
+protected:
+    Outcome login(const QString& preselectedUser = QString()) {
+        store::Cursor loginUsers;
+        const Outcome outcome =
+            shell::LoginDialog(services, state, loginUsers, nullptr).run(preselectedUser);
+        if (outcome == Outcome::LoggedIn)
+            loggedIn = loginUsers.field(u"User"_s).asString();
+        return outcome;
+    }
+    static QComboBox& userBox(QDialog& dialog) {
+        return child<QComboBox>(dialog, u"UserComboBox"_s);
+    }
+    static QStringList offered(QDialog& dialog) {
+        QStringList names;
+        for (int i = 0; i < userBox(dialog).count(); ++i)
+            names << userBox(dialog).itemText(i);
+        return names;
+    }
+
+    QString loggedIn;
+};
+
+TEST_F(LoginDialogTest, OffersTheUsersAndChoosesThePreselectedOneExactly) {
+    users.appendRecord({u"Demo"_s, QString()});
+    users.appendRecord({u"demo"_s, QString()});
+    modals.script(u"LogDlg"_s, [](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), u"Přihlášení"_s);
+        EXPECT_EQ(offered(dialog), (QStringList{u"administrator"_s, u"demo"_s, u"Demo"_s}));
+        EXPECT_EQ(userBox(dialog).currentText(), u"Demo"_s);
+        EXPECT_FALSE(userBox(dialog).isEditable());
+        click(dialog, u"OKBtn"_s);
+    });
+    EXPECT_EQ(login(u"Demo"_s), Outcome::LoggedIn);
+    EXPECT_EQ(loggedIn, u"Demo"_s);
+
+    modals.script(u"LogDlg"_s, [](QDialog& dialog) {
+        EXPECT_EQ(userBox(dialog).currentText(), u"administrator"_s);
+        click(dialog, u"OKBtn"_s);
+    });
+    EXPECT_EQ(login(u"DEMO"_s), Outcome::LoggedIn);
+    EXPECT_EQ(loggedIn, u"administrator"_s);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(LoginDialogTest, AWrongPasswordEmptiesTheBoxAndTheDialogStays) {
+    users.appendRecord({u"eva"_s, shell::hashPassword(u"ryba"_s)});
+    modals.script(u"LogDlg"_s, [this](QDialog& dialog) {
+        userBox(dialog).setCurrentIndex(1);
+        type(dialog, u"PasswordEdit"_s, u"rak"_s);
+        click(dialog, u"OKBtn"_s);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(text(dialog, u"PasswordEdit"_s), QString());
+        EXPECT_EQ(messages.shown, QStringList{u"error: Chybné heslo - smůla, zkus to znovu."_s});
+        type(dialog, u"PasswordEdit"_s, u"RyBA"_s);
+        EXPECT_EQ(text(dialog, u"PasswordEdit"_s), u"ryba"_s);
+        click(dialog, u"OKBtn"_s);
+    });
+    EXPECT_EQ(login(), Outcome::LoggedIn);
+    EXPECT_EQ(loggedIn, u"eva"_s);
+}
+
+TEST_F(LoginDialogTest, ThePasswordBoxHidesAndLimitsWhatIsTyped) {
+    modals.script(u"LogDlg"_s, [](QDialog& dialog) {
+        auto& box = child<QLineEdit>(dialog, u"PasswordEdit"_s);
+        EXPECT_EQ(box.echoMode(), QLineEdit::Password);
+        type(dialog, u"PasswordEdit"_s, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"_s);
+        EXPECT_EQ(box.text(), u"abcdefghijklmnopqrst"_s);
+        click(dialog, u"CloseBtn"_s);
+    });
+    EXPECT_EQ(login(), Outcome::Closed);
+}
+
+TEST_F(LoginDialogTest, AnEmptyUsersTableAdmitsNobody) {
+    users.first();
+    users.deleteRecord();
+    modals.script(u"LogDlg"_s, [this](QDialog& dialog) {
+        click(dialog, u"OKBtn"_s);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(messages.shown,
+                  QStringList{u"error: Chyba databáze uživatelů - ukonči aplikaci."_s});
+        click(dialog, u"CloseBtn"_s);
+    });
+    EXPECT_EQ(login(), Outcome::Closed);
+}
+
+TEST_F(LoginDialogTest, CloseEndsTheProgramWithoutAsking) {
+    state.loginCancelled = true;
+    modals.script(u"LogDlg"_s, [this](QDialog& dialog) {
+        EXPECT_FALSE(state.loginCancelled);
+        click(dialog, u"CloseBtn"_s);
+    });
+    EXPECT_EQ(login(), Outcome::Closed);
+    EXPECT_TRUE(state.closeWithoutAsking);
+    EXPECT_TRUE(state.loginCancelled);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(LoginDialogTest, TheCloseBoxLeavesOnlyWithTheRightPassword) {
+    users.appendRecord({u"eva"_s, shell::hashPassword(u"ryba"_s)});
+    modals.script(u"LogDlg"_s, [this](QDialog& dialog) {
+        userBox(dialog).setCurrentText(u"eva"_s);
+        type(dialog, u"PasswordEdit"_s, u"rak"_s);
+        dialog.close();
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(messages.shown.size(), 2);
+        type(dialog, u"PasswordEdit"_s, u"ryba"_s);
+        dialog.close();
+    });
+    EXPECT_EQ(login(), Outcome::LoggedIn);
+    EXPECT_EQ(loggedIn, u"eva"_s);
+    EXPECT_FALSE(state.closeWithoutAsking);
+}
+
+TEST_F(LoginDialogTest, HelpOpensItsPage) {
+    modals.script(u"LogDlg"_s, [](QDialog& dialog) {
+        EXPECT_EQ(child<QAbstractButton>(dialog, u"OKBtn"_s).toolTip(), u"Přihlásit"_s);
+        EXPECT_EQ(child<QAbstractButton>(dialog, u"CloseBtn"_s).toolTip(), u"Ukončí aplikaci"_s);
+        click(dialog, u"HelpBtn"_s);
+        click(dialog, u"CloseBtn"_s);
+    });
+    login();
+    EXPECT_EQ(system.opened, QStringList{state.helpPage(u"log.html"_s)});
+}
+
+TEST_F(LoginDialogTest, AUsersTableThatCannotBeOpenedEndsTheProgram) {
+    users.close();
+    ASSERT_TRUE(QFile::remove(QDir(state.otherFolder()).filePath(u"user.db"_s)));
+    EXPECT_EQ(login(), Outcome::TableFailed);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].startsWith(
+        u"error: Chyba BDE (Borland Database Engine).\r\nBuď není BDE instalováno, nebo jen "
+        u"nelze otevřít tabulku \"user.db\" v adresáři \"_Other_\".\r\nHlášení zní: \r\n"_s));
+    EXPECT_TRUE(modals.shownDialogs.isEmpty());
+}
+
+} // namespace
