@@ -12,6 +12,7 @@ PACKAGES="
   libjpeg-dev
   libgtest-dev libgmock-dev
   pulseaudio pulseaudio-utils
+  xvfb xauth
   clang-format
 "
 
