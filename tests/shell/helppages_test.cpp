@@ -1,0 +1,85 @@
+#include "shell/helppages.h"
+
+#include "recordingshell.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kHelpFolder = QStringLiteral(LEXITON_DATA_DIR "/help");
+
+TEST(OpenHelpPage, HandsThePageOfTheHelpFolderToTheSystem) {
+    RecordingShell system;
+    shell::RunState state;
+    state.applicationFolder = u"/home/eva/Lexiton data"_s;
+    shell::openHelpPage(system, state, shell::helppage::kExamSettings);
+    EXPECT_EQ(system.opened, QStringList({u"/home/eva/Lexiton data/help/exam.html"_s}));
+    EXPECT_TRUE(system.started.empty());
+}
+
+TEST(OpenHelpPage, DoesNotCheckThatThePageExists) {
+    RecordingShell system;
+    shell::RunState state;
+    state.applicationFolder = u"/nowhere"_s;
+    shell::openHelpPage(system, state, u"missing.html"_s);
+    EXPECT_EQ(system.opened, QStringList({u"/nowhere/help/missing.html"_s}));
+}
+
+TEST(HelpPages, TheProgramNamesElevenPages) {
+    EXPECT_EQ(shell::helppage::allPages(),
+              QStringList({u"index.html"_s, u"main.html"_s, u"install.html"_s, u"log.html"_s,
+                           u"admin.html"_s, u"pswd.html"_s, u"newdic.html"_s, u"add.html"_s,
+                           u"set.html"_s, u"exam.html"_s, u"addsound.html"_s}));
+}
+
+QString readPage(const QString& page) {
+    QFile file(QDir(kHelpFolder).filePath(page));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder(file.readAll());
+    return decoder.hasError() ? QString() : text;
+}
+
+TEST(InstalledHelp, HoldsEveryPageTheProgramOpensAsUtf8Html) {
+    for (const QString& page : shell::helppage::allPages()) {
+        SCOPED_TRACE(page.toStdString());
+        const QString text = readPage(page);
+        ASSERT_FALSE(text.isEmpty()) << "missing, empty or not UTF-8";
+        EXPECT_TRUE(text.contains(u"<meta charset=\"utf-8\">"_s, Qt::CaseInsensitive));
+        EXPECT_TRUE(text.contains(u"<title>"_s));
+        EXPECT_TRUE(text.contains(u"</html>"_s));
+    }
+}
+
+TEST(InstalledHelp, ContentsLinkEveryOtherPage) {
+    const QString contents = readPage(shell::helppage::kContents);
+    for (const QString& page : shell::helppage::allPages()) {
+        if (page != shell::helppage::kContents) {
+            EXPECT_TRUE(contents.contains(u"href=\""_s + page + u'"')) << page.toStdString();
+        }
+    }
+}
+
+TEST(InstalledHelp, EveryLinkBetweenPagesLeadsToAnExistingPage) {
+    const QDir help(kHelpFolder);
+    for (const QString& page : help.entryList({u"*.html"_s}, QDir::Files)) {
+        const QString text = readPage(page);
+        qsizetype at = 0;
+        while ((at = text.indexOf(u"href=\""_s, at)) >= 0) {
+            at += 6;
+            const QString target = text.mid(at, text.indexOf(u'"', at) - at).section(u'#', 0, 0);
+            if (target.isEmpty() || target.contains(u':'))
+                continue;
+            EXPECT_TRUE(help.exists(target))
+                << page.toStdString() << " -> " << target.toStdString();
+        }
+    }
+}
+
+} // namespace
