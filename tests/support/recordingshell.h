@@ -27,8 +27,8 @@ public:
 // A clock that shows the time the test sets.
 class FixedClock : public core::Clock {
 public:
-    explicit FixedClock(QDateTime time = QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)))
-        : time(std::move(time)) {}
+    explicit FixedClock(QDateTime shown = QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)))
+        : time(std::move(shown)) {}
     QDateTime now() const override { return time; }
     QDateTime time;
 };

@@ -1,11 +1,7 @@
 #pragma once
 
 #include "../shell/appfolderfixture.h"
-// FixedClock's constructor argument shares the member's name.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wshadow"
 #include "recordingshell.h"
-#pragma GCC diagnostic pop
 #include "scriptedmodals.h"
 #include "shell/ui/services.h"
 

@@ -1,5 +1,6 @@
 #include "shell/ui/admindialog.h"
 
+#include "shell/helppages.h"
 #include "shell/runstate.h"
 #include "shell/ui/passworddialog.h"
 #include "shell/ui/services.h"
@@ -77,7 +78,7 @@ AdminDialog::AdminDialog(Services& services, const RunState& state, QWidget* par
     connect(change, &QPushButton::clicked, this, [this] { changePassword(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this,
-            [this] { m_services.system.open(m_state.helpPage(QStringLiteral("admin.html"))); });
+            [this] { openHelpPage(m_services.system, m_state, helppage::kUserAdministration); });
 
     auto* usersGroup = new QGroupBox(QStringLiteral("Uživatelé"), this);
     auto* usersLayout = new QVBoxLayout(usersGroup);

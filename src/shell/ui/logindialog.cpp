@@ -1,5 +1,6 @@
 #include "shell/ui/logindialog.h"
 
+#include "shell/helppages.h"
 #include "shell/runstate.h"
 #include "shell/ui/passwordedit.h"
 #include "shell/ui/services.h"
@@ -60,7 +61,7 @@ LoginDialog::LoginDialog(Services& services, RunState& state, store::Cursor& use
         QDialog::reject();
     });
     connect(help, &QPushButton::clicked, this,
-            [this] { m_services.system.open(m_state.helpPage(QStringLiteral("log.html"))); });
+            [this] { openHelpPage(m_services.system, m_state, helppage::kLogin); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ok);

@@ -1,5 +1,17 @@
 #include "shell/ui/mainwindow.h"
 
+#include "shell/backup.h"
+#include "shell/helppages.h"
+#include "shell/ui/aboutbox.h"
+#include "shell/ui/admindialog.h"
+#include "shell/ui/logindialog.h"
+#include "shell/ui/passworddialog.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QToolButton>
+
 namespace shell {
 
 MainWindow::MainWindow(Services& services, RunState& state, const QString& preselectedUser,
@@ -7,10 +19,76 @@ MainWindow::MainWindow(Services& services, RunState& state, const QString& prese
     : QMainWindow(parent)
     , m_services(services)
     , m_state(state)
-    , m_preselectedUser(preselectedUser) {
+    , m_preselectedUser(preselectedUser)
+    , m_player(services.audioDevice()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lexiton"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(12);
+    setFont(font);
     resize(644, 483);
+    setMinimumSize(300, 250);
+    buildMenu();
+    buildLayout();
+    m_loginDialog = new LoginDialog(services, state, m_users, this);
+    m_adminDialog = new AdminDialog(services, state, this);
+    m_passwordDialog = new PasswordDialog(services, state, this);
+    m_aboutBox = new AboutBox(services, this);
+    connectCommands();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectCommands() {
+    const auto on = [this](const char* name, auto handler) {
+        QAction* action = command(QString::fromLatin1(name));
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    on("Exit", [this] { close(); });
+    on("ChangePassword", [this] { changeOwnPassword(m_services, m_users, *m_passwordDialog); });
+    on("Backup", [this] {
+        // No table of the user may be held open while the script copies the folder.
+        startBackup(m_services.system, m_state, m_services.clock.now());
+    });
+    on("About", [this] { m_services.modals.exec(*m_aboutBox); });
+    on("HelpContents", [this] { openHelpPage(m_services.system, m_state, helppage::kContents); });
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!std::exchange(m_started, true))
+        QTimer::singleShot(0, this, &MainWindow::runStartup);
+}
+
+void MainWindow::requestClose() {
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_state.closeWithoutAsking &&
+        !m_services.messages.confirm(QStringLiteral("Ukončit aplikaci ?."))) {
+        event->ignore();
+        return;
+    }
+    runShutdown();
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Escape && m_state.escapeMinimizes) {
+        showMinimized();
+        return true;
+    }
+    const bool playKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (playKey && m_soundButton->isVisible() && m_soundButton->isEnabled() && !m_editMode) {
+        m_soundButton->click(); // plays the current word's sound
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace shell

@@ -2,23 +2,94 @@
 
 #include "shell/runstate.h"
 #include "shell/ui/services.h"
+#include "sound/mediaplayer.h"
+#include "store/cursor.h"
 
+#include <QHash>
 #include <QMainWindow>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QTableView;
+class QToolButton;
+class QWidget;
 
 namespace shell {
 
-// The main window (TForm1): owns the run state and the tables, runs the start-up
-// sequence when first shown and the shutdown sequence when closed.
+class AboutBox;
+class AdminDialog;
+class LoginDialog;
+class PasswordDialog;
+
+// The main window (TForm1). It owns the run state's tables and runs the start-up
+// sequence when first shown and the shutdown sequence when its close is granted; the
+// work of each menu command lives with the subsystem that owns it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(Services& services, RunState& state, const QString& preselectedUser,
                QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // A menu command by its object name (tests and later windows use it).
+    QAction* command(const QString& name) const { return m_commands.value(name); }
+    store::Cursor& users() { return m_users; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildLayout();
+    QWidget* buildToolbar();
+    QWidget* buildWordPane();
+    QWidget* buildNavigator();
+    void buildMenu();
+    QAction* addCommand(QMenu* menu, const QString& name, const QString& caption,
+                        const QKeySequence& shortcut = {});
+    void connectCommands();
+
+    void runStartup();
+    void fillLessonLists();
+    bool runLoginLoop();
+    void readUserSettings();
+    void checkTables();
+    void saveGridLayout();
+    bool listDictionaries();
+    void playGreeting();
+    void requestClose();
+    void runShutdown();
+    void playFile(const QString& baseName, bool wait);
+
     Services& m_services;
     RunState& m_state;
     QString m_preselectedUser;
+    store::Cursor m_users;
+    sound::MediaPlayer m_player;
+    bool m_started = false;
+    bool m_editMode = false;
+
+    // The windows made once at start, in this order after the main window.
+    LoginDialog* m_loginDialog = nullptr;
+    AdminDialog* m_adminDialog = nullptr;
+    PasswordDialog* m_passwordDialog = nullptr;
+    AboutBox* m_aboutBox = nullptr;
+
+    QHash<QString, QAction*> m_commands;
+    QComboBox* m_sortCombo = nullptr;
+    QComboBox* m_lessonCombo = nullptr;
+    QListWidget* m_dictionaryList = nullptr;
+    QPlainTextEdit* m_notes = nullptr;
+    QTableView* m_grid = nullptr;
+    QPlainTextEdit* m_description = nullptr;
+    QWidget* m_searchPanel = nullptr;
+    QLineEdit* m_searchEdit = nullptr;
+    QToolButton* m_soundButton = nullptr;
+    QProgressBar* m_progress = nullptr;
 };
 
 } // namespace shell

@@ -1,5 +1,6 @@
 #include "shell/ui/passworddialog.h"
 
+#include "shell/helppages.h"
 #include "shell/runstate.h"
 #include "shell/ui/passwordedit.h"
 #include "shell/ui/services.h"
@@ -60,7 +61,7 @@ PasswordDialog::PasswordDialog(Services& services, const RunState& state, QWidge
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this,
-            [this] { m_services.system.open(m_state.helpPage(QStringLiteral("pswd.html"))); });
+            [this] { openHelpPage(m_services.system, m_state, helppage::kPassword); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -1,0 +1,51 @@
+#include "dictionary/gridlayout.h"
+
+#include "core/cp1250linereader.h"
+#include "core/fileerror.h"
+#include "core/filereplace.h"
+
+#include <QFile>
+#include <QStringList>
+
+namespace dictionary {
+
+std::vector<GridColumn> designedGridColumns() {
+    return {
+        {QStringLiteral("Czech"), QStringLiteral("Česky"), 200},
+        {QStringLiteral("Other"), QStringLiteral("Jiný jazyk"), 200},
+        {QStringLiteral("Lekce"), QStringLiteral("Lekce"), 47},
+        {QStringLiteral("Dobre"), QStringLiteral("Dobře"), 48},
+        {QStringLiteral("Spatne"), QStringLiteral("Špatně"), 55},
+        {QStringLiteral("Czechzk"), QStringLiteral("Zkoušecí slovo česky"), 200},
+        {QStringLiteral("Otherzk"), QStringLiteral("Zkoušecí slovo jinojazyčně"), 200},
+    };
+}
+
+void saveGridLayout(const QString& path, const std::vector<GridColumn>& columns) {
+    QStringList lines;
+    for (const GridColumn& column : columns)
+        lines << QStringList{column.field, column.title, QString::number(column.width)}.join(u'\t');
+    core::replaceFileWithLines(path, lines);
+}
+
+std::vector<GridColumn> loadGridLayout(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw core::FileError(
+            QStringLiteral("Soubor nelze číst: %1 (%2)").arg(path, file.errorString()));
+    std::vector<GridColumn> columns;
+    core::Cp1250LineReader reader(file);
+    while (const std::optional<QString> line = reader.next()) {
+        const QStringList parts = line->split(u'\t');
+        bool widthOk = false;
+        const int width = parts.value(2).toInt(&widthOk);
+        if (parts.size() != 3 || !widthOk || parts[0].isEmpty())
+            throw core::FileError(QStringLiteral("Soubor %1 je poškozen.").arg(path));
+        columns.push_back({parts[0], parts[1], width});
+    }
+    if (columns.empty())
+        throw core::FileError(QStringLiteral("Soubor %1 je prázdný.").arg(path));
+    return columns;
+}
+
+} // namespace dictionary

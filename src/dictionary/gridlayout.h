@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace dictionary {
+
+// One column of the word grid.
+struct GridColumn {
+    QString field;
+    QString title;
+    int width = 0;
+};
+
+// The word grid's columns as designed: Czech, Other, Lekce, Dobre, Spatne, Czechzk, Otherzk.
+std::vector<GridColumn> designedGridColumns();
+
+// grid.tmp: one column a line, "field<TAB>title<TAB>width", Windows-1250 with CR LF.
+// Saving replaces the file whole; both raise core::FileError on failure.
+void saveGridLayout(const QString& path, const std::vector<GridColumn>& columns);
+std::vector<GridColumn> loadGridLayout(const QString& path);
+
+} // namespace dictionary

@@ -1,0 +1,213 @@
+// The main window's controls, laid out from top to bottom: toolbar, the dictionary list
+// and notes beside the word grid, description and search strip, navigator, progress
+// bar and status bar.
+#include "shell/ui/mainwindow.h"
+
+#include "shell/helppages.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace shell {
+namespace {
+
+template <typename Widget> Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QToolButton* toolButton(const char* name, QStyle::StandardPixmap icon, const QString& hint,
+                        QWidget* parent) {
+    auto* button = named(new QToolButton(parent), name);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIconSize(QSize(28, 28));
+    button->setAutoRaise(true);
+    button->setToolTip(hint);
+    return button;
+}
+
+} // namespace
+
+void MainWindow::buildLayout() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildToolbar());
+
+    auto* client = new QWidget(central);
+    auto* clientLayout = new QHBoxLayout(client);
+    clientLayout->setContentsMargins(5, 5, 5, 5);
+    auto* panes = named(new QSplitter(Qt::Horizontal, client), "Splitter1");
+
+    auto* left = named(new QSplitter(Qt::Vertical, panes), "Splitter3");
+    m_dictionaryList = named(new QListWidget(left), "ListBox1");
+    m_dictionaryList->setSortingEnabled(false);
+    m_notes = named(new QPlainTextEdit(left), "Memo1");
+    m_notes->setReadOnly(true);
+    m_notes->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_notes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    left->setSizes({300, 125});
+    left->setMinimumWidth(100);
+
+    panes->addWidget(left);
+    panes->addWidget(buildWordPane());
+    panes->setSizes({158, 470});
+    panes->setStretchFactor(1, 1);
+    clientLayout->addWidget(panes);
+    layout->addWidget(client, 1);
+
+    m_progress = named(new QProgressBar(central), "ProgressBar1");
+    m_progress->setRange(0, 100);
+    m_progress->hide();
+    layout->addWidget(m_progress);
+    setCentralWidget(central);
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setSizeGripEnabled(true);
+
+    for (QWidget* keyed : std::initializer_list<QWidget*>{
+             m_dictionaryList, m_lessonCombo, m_sortCombo, m_grid, m_description, m_notes})
+        keyed->installEventFilter(this);
+}
+
+QWidget* MainWindow::buildToolbar() {
+    auto* toolbar = named(new QWidget(this), "Panel1");
+    toolbar->setFixedHeight(41);
+    auto* layout = new QHBoxLayout(toolbar);
+    layout->setContentsMargins(4, 2, 4, 2);
+
+    auto* wordEntry = toolButton("SpeedButton1", QStyle::SP_FileDialogNewFolder,
+                                 QStringLiteral("Přidávání slovíček"), toolbar);
+    auto* selfExam = toolButton("SpeedButton2", QStyle::SP_DialogApplyButton,
+                                QStringLiteral("Zkoušení slovíček samohodnocením"), toolbar);
+    auto* autoExam = toolButton("SpeedButton3", QStyle::SP_DialogYesButton,
+                                QStringLiteral("Automatické zkoušení slovíček"), toolbar);
+    auto* exit = toolButton("SpeedButton4", QStyle::SP_DialogCloseButton,
+                            QStringLiteral("Ukončení programu"), toolbar);
+    // The buttons do what their menu commands do, and are enabled when those are.
+    const std::pair<QToolButton*, const char*> commands[] = {
+        {wordEntry, "WordEntry"}, {selfExam, "SelfExam"}, {autoExam, "AutoExam"}, {exit, "Exit"}};
+    for (const auto& [button, name] : commands) {
+        QAction* action = command(QString::fromLatin1(name));
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+        button->setEnabled(action->isEnabled());
+        connect(action, &QAction::changed, button,
+                [button, action] { button->setEnabled(action->isEnabled()); });
+        layout->addWidget(button);
+    }
+    layout->addSpacing(12);
+
+    layout->addWidget(named(new QLabel(QStringLiteral("Setřídění:"), toolbar), "Label1"));
+    m_sortCombo = named(new QComboBox(toolbar), "ComboSort");
+    m_sortCombo->addItems(QStringList(4, QStringLiteral("-")));
+    m_sortCombo->setMinimumWidth(120);
+    m_sortCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    layout->addWidget(m_sortCombo);
+    layout->addWidget(named(new QLabel(QStringLiteral("Zobrazit lekci:"), toolbar), "Label2"));
+    m_lessonCombo = named(new QComboBox(toolbar), "ComboBox1");
+    m_lessonCombo->setMinimumWidth(70);
+    layout->addWidget(m_lessonCombo);
+    layout->addStretch(1);
+
+    auto* help = named(new QToolButton(toolbar), "HelpBtn");
+    help->setText(QStringLiteral("?"));
+    connect(help, &QToolButton::clicked, this,
+            [this] { openHelpPage(m_services.system, m_state, helppage::kMainWindow); });
+    layout->addWidget(help);
+    return toolbar;
+}
+
+QWidget* MainWindow::buildWordPane() {
+    auto* pane = named(new QSplitter(Qt::Vertical, this), "Splitter2");
+    m_grid = named(new QTableView(pane), "DBGrid1");
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_grid->addAction(command(QStringLiteral("CountWords")));
+
+    auto* lower = new QWidget(pane);
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->setSpacing(2);
+    m_description = named(new QPlainTextEdit(lower), "DBMemo1");
+    m_description->setReadOnly(true);
+    m_description->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_description->setFixedHeight(46);
+    lowerLayout->addWidget(m_description);
+
+    auto* strip = new QWidget(lower);
+    auto* stripLayout = new QHBoxLayout(strip);
+    stripLayout->setContentsMargins(0, 0, 0, 0);
+    m_searchPanel = named(new QWidget(strip), "Panel2");
+    auto* searchLayout = new QHBoxLayout(m_searchPanel);
+    searchLayout->setContentsMargins(0, 0, 0, 0);
+    searchLayout->addWidget(new QLabel(QStringLiteral("   Hledej slovíčko"), m_searchPanel));
+    m_searchEdit = named(new QLineEdit(m_searchPanel), "Edit1");
+    m_searchEdit->setMaxLength(50);
+    searchLayout->addWidget(m_searchEdit, 1);
+    m_searchPanel->setEnabled(false); // until a dictionary is open
+    stripLayout->addWidget(m_searchPanel, 1);
+    m_soundButton = named(new QToolButton(strip), "SoundBtn");
+    m_soundButton->setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
+    m_soundButton->hide(); // until the dictionary has a sound folder
+    stripLayout->addWidget(m_soundButton);
+    lowerLayout->addWidget(strip);
+    lowerLayout->addWidget(buildNavigator());
+
+    pane->addWidget(m_grid);
+    pane->addWidget(lower);
+    pane->setStretchFactor(0, 1);
+    return pane;
+}
+
+QWidget* MainWindow::buildNavigator() {
+    auto* navigator = named(new QWidget(this), "DBNavigator1");
+    auto* layout = new QHBoxLayout(navigator);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    struct Button {
+        const char* name;
+        QStyle::StandardPixmap icon;
+        const char* hint;
+        bool shownOutsideEditMode;
+    };
+    const Button buttons[] = {
+        {"NavFirst", QStyle::SP_MediaSkipBackward, "První slovíčko", true},
+        {"NavPrior", QStyle::SP_MediaSeekBackward, "Předchozí slovíčko", true},
+        {"NavNext", QStyle::SP_MediaSeekForward, "Další slovíčko", true},
+        {"NavLast", QStyle::SP_MediaSkipForward, "Poslední slovíčko", true},
+        {"NavInsert", QStyle::SP_FileDialogNewFolder, "Přidat slovíčko", false},
+        {"NavDelete", QStyle::SP_TrashIcon, "Odebrat slovíčko", false},
+        {"NavEdit", QStyle::SP_FileDialogDetailedView, "Editace slovíčka", false},
+        {"NavPost", QStyle::SP_DialogApplyButton, "Ukončení editace", false},
+        {"NavCancel", QStyle::SP_DialogCancelButton, "Zrušení editace", false},
+        {"NavRefresh", QStyle::SP_BrowserReload, "Refresh databaze", true},
+    };
+    for (const Button& spec : buttons) {
+        auto* button = toolButton(spec.name, spec.icon, QString::fromUtf8(spec.hint), navigator);
+        button->setIconSize(QSize(16, 16));
+        button->setVisible(spec.shownOutsideEditMode);
+        button->setEnabled(false); // the word list drives them
+        layout->addWidget(button);
+    }
+    layout->addStretch(1);
+    return navigator;
+}
+
+} // namespace shell

@@ -1,0 +1,208 @@
+#include "applicationfolder.h"
+#include "recordingshell.h"
+#include "scriptedmessages.h"
+#include "scriptedmodals.h"
+
+#include "shell/ui/mainwindow.h"
+#include "sound/nullaudiodevice.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+using shell::MainWindow;
+
+// The main window on a prepared application folder, with every outside service scripted.
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest()
+        : app({{QStringLiteral("administrator"), QStringLiteral("tajne")},
+               {QStringLiteral("Jan Novák"), QStringLiteral("heslo")},
+               {QStringLiteral("eva"), QString()}}) {}
+
+    // Shows the window and lets its start-up sequence run to the end.
+    MainWindow& start(const QString& preselected = {}) {
+        state = app.runState();
+        window = std::make_unique<MainWindow>(services, state, preselected);
+        window->show();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // a close requested during start-up
+        return *window;
+    }
+
+    // Scripts one showing of the login dialog: choose the user, type, press the button.
+    void login(const QString& user, const QString& password, const char* button = "OKBtn") {
+        modals.script(QStringLiteral("LogDlg"), [=](QDialog& dialog) {
+            auto* users = dialog.findChild<QComboBox*>(QStringLiteral("UserComboBox"));
+            ASSERT_NE(users, nullptr);
+            users->setCurrentIndex(users->findText(user));
+            auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("PasswordEdit"));
+            ASSERT_NE(edit, nullptr);
+            QTest::keyClicks(edit, password);
+            dialog.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        });
+    }
+
+    QStringList dictionaries() const {
+        QStringList names;
+        auto* list = window->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        for (int i = 0; i < list->count(); ++i)
+            names << list->item(i)->text();
+        return names;
+    }
+
+    ApplicationFolder app;
+    shell::RunState state;
+    ScriptedMessages messages;
+    ScriptedModals modals;
+    RecordingShell system;
+    FixedClock clock;
+    shell::Services services{messages, modals, system, clock, [] {
+                                 return std::make_unique<sound::NullAudioDevice>();
+                             }};
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, StartUpLogsInAndListsTheUsersDictionaries) {
+    app.table(QStringLiteral("Jan Novák/Angličtina/dictonary.db"), QStringLiteral("dictonary"));
+    app.table(QStringLiteral("Jan Novák/Němčina/dictonary.db"), QStringLiteral("dictonary"));
+    login(QStringLiteral("Jan Novák"), QStringLiteral("HESLO"));
+    start();
+
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Lexiton - Přihlášen je uživatel \"Jan Novák\""));
+    EXPECT_EQ(state.userName, QStringLiteral("Jan Novák"));
+    EXPECT_EQ(dictionaries(),
+              QStringList({QStringLiteral("Angličtina"), QStringLiteral("Němčina")}));
+    auto* lessons = window->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    EXPECT_EQ(lessons->count(), 101);
+    EXPECT_EQ(lessons->currentText(), QStringLiteral("vše"));
+    EXPECT_EQ(lessons->itemText(100), QStringLiteral("99"));
+    EXPECT_TRUE(QFile::exists(app.path(QStringLiteral("grid.tmp"))));
+    EXPECT_EQ(messages.shown, QStringList());
+    EXPECT_TRUE(modals.allScriptsUsed());
+    EXPECT_EQ(system.opened, QStringList()) << "no first.txt, no install page";
+}
+
+TEST_F(MainWindowTest, ArgumentPreselectsTheUserByExactName) {
+    modals.script(QStringLiteral("LogDlg"), [](QDialog& dialog) {
+        auto* users = dialog.findChild<QComboBox*>(QStringLiteral("UserComboBox"));
+        EXPECT_EQ(users->currentText(), QStringLiteral("eva"));
+        dialog.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    });
+    start(QStringLiteral("eva"));
+    EXPECT_EQ(state.userName, QStringLiteral("eva"));
+}
+
+TEST_F(MainWindowTest, CancelledLoginClosesWithoutAsking) {
+    login(QStringLiteral("eva"), QString(), "CloseBtn");
+    start();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(state.loginCancelled);
+    EXPECT_EQ(messages.shown, QStringList()) << "no exit confirmation";
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - Přihlášen je uživatel \"\"")));
+}
+
+TEST_F(MainWindowTest, AdministratorReturnsToTheLoginAfterAdministration) {
+    login(QStringLiteral("administrator"), QStringLiteral("tajne"));
+    modals.script(QStringLiteral("OKBottomDlg1"), [](QDialog& dialog) { dialog.reject(); });
+    login(QStringLiteral("administrator"), QStringLiteral("tajne"));
+    modals.script(QStringLiteral("OKBottomDlg1"), [](QDialog& dialog) { dialog.reject(); });
+    login(QStringLiteral("eva"), QString());
+    start();
+    EXPECT_EQ(modals.shownDialogs, QStringList({u"LogDlg"_s, u"OKBottomDlg1"_s, u"LogDlg"_s,
+                                                u"OKBottomDlg1"_s, u"LogDlg"_s}));
+    EXPECT_EQ(state.userName, QStringLiteral("eva"));
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, MissingExamIniIsReportedOnceAndTheProgramStays) {
+    QFile::remove(app.path(QStringLiteral("eva/exam.ini")));
+    login(QStringLiteral("eva"), QString());
+    start();
+    EXPECT_EQ(messages.shown, QStringList({u"error: Chyba při čtení souboru \"exam.ini\"."_s}));
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, MissingWorkingTableClosesWithoutAsking) {
+    QFile::remove(app.path(QStringLiteral("_other_/runzn.db")));
+    login(QStringLiteral("eva"), QString());
+    start();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].startsWith(
+        u"error: Není možné otevřít databázi \"znrun.db\" v adresari _other_.\r\nHlášení zní: \r\n"_s));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, FirstRunOpensTheInstallPageOnceAndExitCleansUp) {
+    app.write(QStringLiteral("first.txt"), "1");
+    app.write(QStringLiteral("Temp/1.wav"), "x");
+    app.write(QStringLiteral("Temp/keep/2.wav"), "x");
+    login(QStringLiteral("eva"), QString());
+    start();
+    EXPECT_EQ(system.opened, QStringList({app.path(QStringLiteral("help/install.html"))}));
+
+    messages.answer({false});
+    window->command(QStringLiteral("Exit"))->trigger();
+    EXPECT_TRUE(window->isVisible()) << "No keeps the program running";
+    messages.answer({true});
+    window->command(QStringLiteral("Exit"))->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(messages.shown,
+              QStringList({u"confirm: Ukončit aplikaci ?."_s, u"confirm: Ukončit aplikaci ?."_s}));
+    EXPECT_FALSE(QFile::exists(app.path(QStringLiteral("first.txt"))));
+    EXPECT_FALSE(QFile::exists(app.path(QStringLiteral("Temp/1.wav"))));
+    EXPECT_TRUE(QFile::exists(app.path(QStringLiteral("Temp/keep/2.wav"))));
+
+    // The next start opens nothing.
+    system.opened.clear();
+    login(QStringLiteral("eva"), QString());
+    start();
+    EXPECT_EQ(system.opened, QStringList());
+}
+
+TEST_F(MainWindowTest, CommandsOfLaterWindowsAreDisabled) {
+    login(QStringLiteral("eva"), QString());
+    start();
+    for (const char* name : {"Exit", "ChangePassword", "Backup", "HelpContents", "About"})
+        EXPECT_TRUE(window->command(QString::fromLatin1(name))->isEnabled()) << name;
+    for (const char* name : {"ExportHtml", "AutoExam", "SelfExam", "WordEntry", "NewDictionary",
+                             "ImportTabs", "BulkLessonChange", "NewArticle", "ResetStatistics"})
+        EXPECT_FALSE(window->command(QString::fromLatin1(name))->isEnabled()) << name;
+    EXPECT_FALSE(window->command(QStringLiteral("Pronunciation"))->isVisible());
+    EXPECT_FALSE(window->command(QStringLiteral("AddSounds"))->isVisible());
+    EXPECT_EQ(window->command(QStringLiteral("Backup"))->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_F12));
+}
+
+TEST_F(MainWindowTest, BackupPassesTheUserFolderAndNameAsTwoArguments) {
+    login(QStringLiteral("Jan Novák"), QStringLiteral("heslo"));
+    start();
+    window->command(QStringLiteral("Backup"))->trigger();
+    ASSERT_EQ(system.started.size(), 1u);
+    EXPECT_EQ(system.started[0].program, app.path(QStringLiteral("save.sh")));
+    EXPECT_EQ(system.started[0].arguments,
+              QStringList({app.path(QStringLiteral("Jan Novák")), u"Jan Novák5122026-140309"_s}));
+    EXPECT_EQ(system.started[0].workingFolder, app.path());
+}
+
+TEST_F(MainWindowTest, HelpCommandsOpenTheirPages) {
+    login(QStringLiteral("eva"), QString());
+    start();
+    window->command(QStringLiteral("HelpContents"))->trigger();
+    window->findChild<QToolButton*>(QStringLiteral("HelpBtn"))->click();
+    EXPECT_EQ(system.opened, QStringList({app.path(QStringLiteral("help/index.html")),
+                                          app.path(QStringLiteral("help/main.html"))}));
+}
+
+} // namespace
