@@ -1,5 +1,6 @@
 #include "shell/runstate.h"
 #include "shell/ui/desktopshell.h"
+#include "shell/ui/fontdialogpicker.h"
 #include "shell/ui/mainwindow.h"
 #include "shell/ui/qtmessages.h"
 #include "sound/audiodevicefactory.h"
@@ -16,7 +17,8 @@ int main(int argc, char* argv[]) {
     shell::EventLoopModalRunner modals;
     shell::DesktopShell system;
     core::SystemClock clock;
-    shell::Services services{messages, modals, system, clock, &sound::createAudioDevice};
+    shell::FontDialogPicker fonts;
+    shell::Services services{messages, modals, system, clock, &sound::createAudioDevice, fonts};
 
     shell::RunState state;
     state.applicationFolder = QDir::currentPath();

@@ -1,6 +1,7 @@
 #include "shell/ui/aboutbox.h"
 
 #include "recordingshell.h"
+#include "scriptedfonts.h"
 #include "scriptedmessages.h"
 #include "scriptedmodals.h"
 
@@ -25,7 +26,8 @@ protected:
     ScriptedModals modals;
     RecordingShell system;
     FixedClock clock;
-    shell::Services services{messages, modals, system, clock, nullptr};
+    ScriptedFonts fonts;
+    shell::Services services{messages, modals, system, clock, nullptr, fonts};
     shell::AboutBox box{services};
 };
 

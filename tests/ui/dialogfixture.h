@@ -2,6 +2,7 @@
 
 #include "../shell/appfolderfixture.h"
 #include "recordingshell.h"
+#include "scriptedfonts.h"
 #include "scriptedmodals.h"
 #include "shell/ui/services.h"
 
@@ -39,5 +40,6 @@ protected:
     ScriptedModals modals;
     RecordingShell system;
     FixedClock clock;
-    shell::Services services{messages, modals, system, clock, {}};
+    ScriptedFonts fonts;
+    shell::Services services{messages, modals, system, clock, {}, fonts};
 };

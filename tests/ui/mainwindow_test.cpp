@@ -1,5 +1,6 @@
 #include "applicationfolder.h"
 #include "recordingshell.h"
+#include "scriptedfonts.h"
 #include "scriptedmessages.h"
 #include "scriptedmodals.h"
 
@@ -66,9 +67,10 @@ protected:
     ScriptedModals modals;
     RecordingShell system;
     FixedClock clock;
-    shell::Services services{messages, modals, system, clock, [] {
-                                 return std::make_unique<sound::NullAudioDevice>();
-                             }};
+    ScriptedFonts fonts;
+    shell::Services services{
+        messages, modals, system, clock, [] { return std::make_unique<sound::NullAudioDevice>(); },
+        fonts};
     std::unique_ptr<MainWindow> window;
 };
 

@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/messages.h"
 #include "core/systemshell.h"
+#include "shell/ui/fontpicker.h"
 #include "shell/ui/modalrunner.h"
 #include "sound/audiodevice.h"
 
@@ -12,14 +13,15 @@
 namespace shell {
 
 // Everything a window reaches outside the program: message boxes, modal dialogs, the
-// operating system, the clock and the audio device. The program passes the real ones;
-// tests pass scripted ones.
+// operating system, the clock, the audio device and the font dialog. The program passes the real
+// ones; tests pass scripted ones.
 struct Services {
     core::Messages& messages;
     ModalRunner& modals;
     core::SystemShell& system;
     core::Clock& clock;
     std::function<std::unique_ptr<sound::AudioDevice>()> audioDevice;
+    FontPicker& fonts;
 };
 
 } // namespace shell
