@@ -1,0 +1,209 @@
+#include "sound/audioerror.h"
+#include "sound/mediaplayer.h"
+#include "sound/nullaudiodevice.h"
+#include "sound/waveencoding.h"
+#include "sound/wordsound.h"
+#include "testsounds.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sndfile.h>
+
+using namespace sound;
+using namespace Qt::StringLiterals;
+using Mode = MediaPlayer::Mode;
+using State = WordSound::State;
+
+namespace {
+
+const QString kCannotLoad = u"Zvuk ke slovíčku nelze nahrát: "_s;
+const QString kNotFound = u"Zvukový záznam nenalezen."_s;
+
+class WordSoundTest : public ::testing::Test {
+protected:
+    QString folder() const { return m_folder.path() + u'/'; }
+
+    QString writeTone(const QString& name, qint64 durationMs) const {
+        const QString path = folder() + name;
+        saveWave(path, test::sineTone(WaveFormat{}, durationMs));
+        return path;
+    }
+
+    QString writeJunk(const QString& name) const {
+        const QString path = folder() + name;
+        test::writeBytes(path, "these are not sounds\n");
+        return path;
+    }
+
+    // What the player itself says when it cannot open the file.
+    static QString openError(const QString& path) {
+        MediaPlayer player(std::make_unique<NullAudioDevice>());
+        player.setFileName(path);
+        try {
+            player.open();
+        } catch (const AudioError& error) {
+            return error.message();
+        }
+        return {};
+    }
+
+    QTemporaryDir m_folder;
+    MediaPlayer m_player{std::make_unique<NullAudioDevice>()};
+    WordSound m_wordSound{m_player};
+};
+
+} // namespace
+
+TEST_F(WordSoundTest, TurnsOnAutomaticRewind) {
+    EXPECT_TRUE(m_player.autoRewind());
+}
+
+TEST_F(WordSoundTest, WaveFileIsLoadedNotPlayed) {
+    const QString wave = writeTone(u"dog.wav"_s, 300);
+    EXPECT_EQ(m_wordSound.load(folder(), u"dog"_s), (State{true, QString()}));
+    EXPECT_EQ(m_player.fileName(), wave);
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_EQ(m_player.length(), 300);
+}
+
+TEST_F(WordSoundTest, WaveFileWinsOverMp3) {
+    const QString wave = writeTone(u"dog.wav"_s, 300);
+    writeJunk(u"dog.mp3"_s);
+    EXPECT_EQ(m_wordSound.load(folder(), u"dog"_s), (State{true, QString()}));
+    EXPECT_EQ(m_player.fileName(), wave);
+}
+
+TEST_F(WordSoundTest, Mp3IsLoadedWithoutAWaveFile) {
+    const QString mp3 = folder() + u"dog.mp3"_s;
+    if (!test::writeEncoded(mp3, test::sineTone(WaveFormat{}, 1000),
+                            SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III)) {
+        GTEST_SKIP() << "this libsndfile cannot write MP3";
+    }
+    EXPECT_EQ(m_wordSound.load(folder(), u"dog"_s), (State{true, QString()}));
+    EXPECT_EQ(m_player.fileName(), mp3);
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_GT(m_player.length(), 0);
+}
+
+// The decoder goes by the content, so a wave sound under the MP3 name checks the MP3 path
+// even where this libsndfile cannot write MP3.
+TEST_F(WordSoundTest, SoundUnderTheMp3NameIsLoaded) {
+    const QString mp3 = folder() + u"dog.mp3"_s;
+    saveWave(mp3, test::sineTone(WaveFormat{}, 300));
+    EXPECT_EQ(m_wordSound.load(folder(), u"dog"_s), (State{true, QString()}));
+    EXPECT_EQ(m_player.fileName(), mp3);
+    EXPECT_EQ(m_player.length(), 300);
+}
+
+TEST_F(WordSoundTest, UnreadableMp3SaysItCannotBeLoaded) {
+    const QString mp3 = writeJunk(u"dog.mp3"_s);
+    const State state = m_wordSound.load(folder(), u"dog"_s);
+    EXPECT_FALSE(state.buttonEnabled);
+    EXPECT_EQ(state.statusText, kCannotLoad + openError(mp3));
+    EXPECT_TRUE(state.statusText.contains(mp3));
+    EXPECT_EQ(m_player.mode(), Mode::NotOpen);
+}
+
+TEST_F(WordSoundTest, BrokenWaveFileSaysItCannotBeLoadedEvenBesideAnMp3) {
+    const QString wave = writeJunk(u"dog.wav"_s);
+    writeTone(u"dog.mp3"_s, 300);
+    const State state = m_wordSound.load(folder(), u"dog"_s);
+    EXPECT_FALSE(state.buttonEnabled);
+    EXPECT_EQ(state.statusText, kCannotLoad + openError(wave));
+    EXPECT_EQ(m_player.mode(), Mode::NotOpen);
+}
+
+TEST_F(WordSoundTest, MissingSoundClosesThePlayer) {
+    writeTone(u"dog.wav"_s, 300);
+    ASSERT_TRUE(m_wordSound.load(folder(), u"dog"_s).buttonEnabled);
+    EXPECT_EQ(m_wordSound.load(folder(), u"cat"_s), (State{false, kNotFound}));
+    EXPECT_EQ(m_player.mode(), Mode::NotOpen);
+}
+
+TEST_F(WordSoundTest, FileIsFoundUnderTheCodedWord) {
+    const QString wave = writeTone(u"#E8aj.wav"_s, 200);
+    EXPECT_EQ(m_wordSound.load(folder(), u"čaj"_s), (State{true, QString()}));
+    EXPECT_EQ(m_player.fileName(), wave);
+}
+
+TEST_F(WordSoundTest, NextWordReplacesTheSound) {
+    writeTone(u"dog.wav"_s, 300);
+    writeTone(u"cat.wav"_s, 500);
+    m_wordSound.load(folder(), u"dog"_s);
+    m_player.play();
+    m_wordSound.load(folder(), u"cat"_s);
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_EQ(m_player.length(), 500);
+    EXPECT_EQ(m_player.position(), 0);
+}
+
+TEST_F(WordSoundTest, PlayReturnsWhileTheSoundPlays) {
+    writeTone(u"dog.wav"_s, 5000);
+    m_wordSound.load(folder(), u"dog"_s);
+    m_wordSound.play();
+    EXPECT_EQ(m_player.mode(), Mode::Playing);
+}
+
+TEST_F(WordSoundTest, PlayAtTheEndStartsAgain) {
+    writeTone(u"dog.wav"_s, 5000);
+    m_wordSound.load(folder(), u"dog"_s);
+    m_player.setPosition(m_player.length());
+    m_wordSound.play();
+    EXPECT_EQ(m_player.mode(), Mode::Playing);
+    EXPECT_LT(m_player.position(), m_player.length());
+}
+
+TEST_F(WordSoundTest, PlayWithoutASoundStaysSilent) {
+    m_wordSound.load(folder(), u"dog"_s);
+    EXPECT_NO_THROW(m_wordSound.play());
+    EXPECT_EQ(m_player.mode(), Mode::NotOpen);
+}
+
+TEST_F(WordSoundTest, SoundWindowPlayWaitsForTheEnd) {
+    writeTone(u"dog.wav"_s, 200);
+    EXPECT_EQ(m_wordSound.loadForSoundWindow(folder(), u"dog"_s), (State{true, QString()}));
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    m_wordSound.play();
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_EQ(m_player.position(), 200);
+}
+
+TEST_F(WordSoundTest, SoundWindowUsesTheSameTexts) {
+    const QString wave = writeJunk(u"dog.wav"_s);
+    EXPECT_EQ(m_wordSound.loadForSoundWindow(folder(), u"dog"_s),
+              (State{false, kCannotLoad + openError(wave)}));
+    EXPECT_EQ(m_wordSound.loadForSoundWindow(folder(), u"cat"_s), (State{false, kNotFound}));
+}
+
+TEST_F(WordSoundTest, PreparePlayerTakesTheWaveFileFirst) {
+    const QString wave = writeTone(u"hallo.wav"_s, 200);
+    writeTone(u"hallo.mp3"_s, 200);
+    EXPECT_TRUE(preparePlayer(m_player, folder() + u"hallo"_s));
+    EXPECT_EQ(m_player.fileName(), wave);
+}
+
+TEST_F(WordSoundTest, PreparePlayerTakesAnMp3) {
+    const QString mp3 = writeJunk(u"by.mp3"_s);
+    EXPECT_TRUE(preparePlayer(m_player, folder() + u"by"_s));
+    EXPECT_EQ(m_player.fileName(), mp3);
+}
+
+TEST_F(WordSoundTest, PreparePlayerWithoutAFileKeepsTheOldOne) {
+    const QString wave = writeTone(u"dog.wav"_s, 200);
+    m_player.setFileName(wave);
+    EXPECT_FALSE(preparePlayer(m_player, folder() + u"by"_s));
+    EXPECT_EQ(m_player.fileName(), wave);
+}
+
+TEST_F(WordSoundTest, PreparePlayerStopsAPlay) {
+    writeTone(u"dog.wav"_s, 5000);
+    const QString next = writeTone(u"hallo.wav"_s, 200);
+    m_wordSound.load(folder(), u"dog"_s);
+    m_wordSound.play();
+    ASSERT_EQ(m_player.mode(), Mode::Playing);
+    EXPECT_TRUE(preparePlayer(m_player, folder() + u"hallo"_s));
+    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_EQ(m_player.fileName(), next);
+}
