@@ -1,0 +1,240 @@
+#include "core/fileerror.h"
+#include "dictionary/setini.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using dictionary::CharHotKey;
+using dictionary::DictionarySettings;
+using dictionary::HotKeyRecord;
+using dictionary::InsertMode;
+using dictionary::SoundFolderKind;
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QStringList lines(std::initializer_list<const char*> utf8) {
+    QStringList result;
+    for (const char* line : utf8)
+        result << text(line);
+    return result;
+}
+
+struct Quirk {
+    const char* name;
+    QStringList lines;
+    std::function<void(const DictionarySettings&)> check;
+};
+
+class SetIniQuirks : public testing::TestWithParam<Quirk> {};
+
+TEST_P(SetIniQuirks, ReadAsTheProgramReadsThem) {
+    GetParam().check(dictionary::parseSetIni(GetParam().lines));
+}
+
+const Quirk kQuirks[] = {
+    {"KeysMatchAsPrefixesAndKeepTheRestOfTheLine",
+     lines({"language=Angličtina ", "language_cz=Čeština", "fontcz=Times New Roman  "}),
+     [](const DictionarySettings& s) {
+         EXPECT_EQ(s.otherLanguage, text("Angličtina "));
+         EXPECT_EQ(s.czechLanguage, text("Čeština"));
+         EXPECT_EQ(s.fonts.cz.face, text("Times New Roman  "));
+     }},
+    {"KeysAreCaseSensitive", lines({"Language=Angličtina", "FONTCZ=Arial"}),
+     [](const DictionarySettings& s) {
+         EXPECT_FALSE(s.otherLanguage);
+         EXPECT_TRUE(s.fonts.cz.face.isEmpty());
+     }},
+    {"LeadingSpaceOrSlashesDisableALine",
+     lines({" language=Angličtina", "//soundfullpath=/sounds", " fontczbold"}),
+     [](const DictionarySettings& s) {
+         EXPECT_FALSE(s.otherLanguage);
+         EXPECT_EQ(s.soundKind, SoundFolderKind::None);
+         EXPECT_FALSE(s.fonts.cz.bold);
+     }},
+    {"LastValueWins", lines({"language=A", "language=B", "fontczsize=10", "fontczsize=14"}),
+     [](const DictionarySettings& s) {
+         EXPECT_EQ(s.otherLanguage, text("B"));
+         EXPECT_EQ(s.fonts.cz.size, 14);
+     }},
+    {"BoldAndItalicAreLinePrefixes", lines({"fontczbold=no", "fontotheritalic no", "fontintr="}),
+     [](const DictionarySettings& s) {
+         EXPECT_TRUE(s.fonts.cz.bold);
+         EXPECT_FALSE(s.fonts.cz.italic);
+         EXPECT_TRUE(s.fonts.other.italic);
+         EXPECT_FALSE(s.fonts.other.bold);
+         EXPECT_EQ(s.fonts.intr, dictionary::FontSpec{});
+     }},
+    {"CharsetThatIsNotANumberIsDefault", lines({"fontczchar=238", "fontczchar=x"}),
+     [](const DictionarySettings& s) {
+         EXPECT_EQ(s.fonts.cz.charset, 1);
+     }},
+    {"SizeThatIsNotANumberIsTheMainWindows",
+     lines({"fontczsize=12", "fontczsize=big", "fontothersize=11"}),
+     [](const DictionarySettings& s) {
+         EXPECT_EQ(s.fonts.cz.size, std::nullopt);
+         EXPECT_EQ(s.fonts.other.size, 11);
+     }},
+    {"SoundFolderKinds", lines({"soundfullpath=/data/zvuky", "soundincrementpath=Sounds"}),
+     [](const DictionarySettings& s) {
+         EXPECT_EQ(s.soundKind, SoundFolderKind::Increment);
+         EXPECT_EQ(dictionary::soundFolder(s, text("/opt/lexiton")), text("/opt/lexiton/Sounds/"));
+     }},
+    {"FullSoundFolder", lines({"soundfullpath=/data/zvuky"}),
+     [](const DictionarySettings& s) {
+         EXPECT_EQ(s.soundKind, SoundFolderKind::Full);
+         EXPECT_EQ(dictionary::soundFolder(s, text("/opt/lexiton")), text("/data/zvuky/"));
+     }},
+    {"FunctionKeyBlock",
+     lines({"key=F6", "hint=Ženský rod", "deleteother=der ", "deleteother2=das ",
+            "deleteother3=die ", "other=die ", "othertype=overwrite", "cztype=after",
+            "introducetype=before", "deletecz3= (pl.)", "cz=x", "introduce=[y]",
+            "deleteintroduce2=z", "language=Němčina", "endkey", "fontczbold"}),
+     [](const DictionarySettings& s) {
+         ASSERT_EQ(s.functionKeys.size(), 1u);
+         const HotKeyRecord& key = s.functionKeys.at(6);
+         EXPECT_EQ(key.hint, text("Ženský rod"));
+         EXPECT_EQ(key.deleteOther[0], text("der "));
+         EXPECT_EQ(key.deleteOther[1], text("das "));
+         EXPECT_EQ(key.deleteOther[2], text("die "));
+         EXPECT_EQ(key.deleteCz[2], text(" (pl.)"));
+         EXPECT_EQ(key.deleteIntroduce[1], text("z"));
+         EXPECT_EQ(key.other, text("die "));
+         EXPECT_EQ(key.cz, text("x"));
+         EXPECT_EQ(key.introduce, text("[y]"));
+         EXPECT_EQ(key.otherMode, InsertMode::Replace);
+         EXPECT_EQ(key.czMode, InsertMode::After);
+         EXPECT_EQ(key.introduceMode, InsertMode::Before);
+         EXPECT_FALSE(s.otherLanguage) << "only the block's keys count inside it";
+         EXPECT_TRUE(s.fonts.cz.bold);
+     }},
+    {"FunctionKeyDefaults", lines({"key=F12", "endkey"}),
+     [](const DictionarySettings& s) {
+         const HotKeyRecord& key = s.functionKeys.at(12);
+         EXPECT_EQ(key, HotKeyRecord{});
+         EXPECT_EQ(key.hint, text("User hot key"));
+         EXPECT_EQ(key.introduceMode, InsertMode::Replace);
+         EXPECT_EQ(key.czMode, InsertMode::Before);
+         EXPECT_EQ(key.otherMode, InsertMode::Before);
+     }},
+    {"FunctionKeyAgainStartsAfresh",
+     lines({"key=F7", "cz=a", "hint=první", "endkey", "key=F7", "other=b", "endkey"}),
+     [](const DictionarySettings& s) {
+         const HotKeyRecord& key = s.functionKeys.at(7);
+         EXPECT_TRUE(key.cz.isEmpty());
+         EXPECT_EQ(key.other, text("b"));
+         EXPECT_EQ(key.hint, text("User hot key"));
+     }},
+    {"FunctionKeyThatIsNotANumberIsF5", lines({"key=Fx", "cz=a", "endkey"}),
+     [](const DictionarySettings& s) {
+         ASSERT_EQ(s.functionKeys.count(5), 1u);
+         EXPECT_EQ(s.functionKeys.at(5).cz, text("a"));
+     }},
+    {"FunctionKeyOutsideF5ToF12IsReadButKept",
+     lines({"key=F13", "fontczbold", "endkey", "key=F4", "endkey", "fontczitalic"}),
+     [](const DictionarySettings& s) {
+         EXPECT_TRUE(s.functionKeys.empty());
+         EXPECT_FALSE(s.fonts.cz.bold);
+         EXPECT_TRUE(s.fonts.cz.italic);
+     }},
+    {"UnclosedFunctionKeySwallowsTheRest",
+     lines({"fontcz=Arial", "key=F5", "cz=a", "fontczsize=20", "fontother=Tahoma", "{[..memo..]}",
+            "poznámka", "{[..endmemo..]}", "endkey"}),
+     [](const DictionarySettings& s) {
+         EXPECT_EQ(s.fonts.cz.face, text("Arial"));
+         EXPECT_EQ(s.fonts.cz.size, std::nullopt);
+         EXPECT_TRUE(s.fonts.other.face.isEmpty());
+         EXPECT_TRUE(s.note.isEmpty());
+         EXPECT_EQ(s.functionKeys.at(5).cz, text("a"));
+     }},
+    {"CharHotKeys",
+     lines({"{[..keyother..]}", "Alt+A,ä ä (a s přehláskou)", "F2,ß ß", "Ctrl+B,x-ab",
+            "{[..endkeyother..]}", "{[..keycz..]}", "Ctrl+Shift+E,ě ě", "{[..endkeycz..]}",
+            "{[..keyintr..]}", "Ctrl+1,ə schwa", "{[..endkeyintr..]}"}),
+     [](const DictionarySettings& s) {
+         ASSERT_EQ(s.otherKeys.size(), 2u) << "a line of 6 characters is skipped";
+         EXPECT_EQ(s.otherKeys[0],
+                   (CharHotKey{text("Alt+A"), QChar(u'ä'), text("ä (a s přehláskou)")}));
+         EXPECT_EQ(s.otherKeys[1], (CharHotKey{text("Ctrl+B"), QChar(u'x'), text("ab")}));
+         ASSERT_EQ(s.czKeys.size(), 1u);
+         EXPECT_EQ(s.czKeys[0], (CharHotKey{text("Ctrl+Shift+E"), QChar(u'ě'), text("ě")}));
+         ASSERT_EQ(s.intrKeys.size(), 1u);
+         EXPECT_EQ(s.intrKeys[0].character, QChar(u'ə'));
+         EXPECT_EQ(s.intrKeys[0].caption, text("schwa"));
+     }},
+    {"CharHotKeyLineWithoutComma", lines({"{[..keycz..]}", "á á-acute", "{[..endkeycz..]}"}),
+     [](const DictionarySettings& s) {
+         ASSERT_EQ(s.czKeys.size(), 1u);
+         EXPECT_EQ(s.czKeys[0], (CharHotKey{QString(), QChar(u'á'), text("á-acute")}));
+     }},
+    {"LanguageBeforeCzechNameIsRecorded", lines({"language=Angličtina", "language_cz=Čeština"}),
+     [](const DictionarySettings& s) {
+         EXPECT_TRUE(s.otherLanguageFirst());
+         EXPECT_FALSE(s.czechLanguageAtOtherLanguage);
+         EXPECT_EQ(s.czechLanguage, text("Čeština"));
+     }},
+    {"CzechNameBeforeLanguage", lines({"language_cz=Čeština", "language=Angličtina"}),
+     [](const DictionarySettings& s) {
+         EXPECT_FALSE(s.otherLanguageFirst());
+         EXPECT_EQ(s.czechLanguageAtOtherLanguage, text("Čeština"));
+     }},
+    {"NoteLinesKeptExactly",
+     lines({"{[..memo..]}", "  odsazená řádka ", "", "language=není jazyk", "fontczbold",
+            "{[..endmemo..]}", "fontczitalic"}),
+     [](const DictionarySettings& s) {
+         EXPECT_EQ(s.note, lines({"  odsazená řádka ", "", "language=není jazyk", "fontczbold"}));
+         EXPECT_FALSE(s.otherLanguage);
+         EXPECT_FALSE(s.fonts.cz.bold);
+         EXPECT_TRUE(s.fonts.cz.italic);
+     }},
+    {"UnclosedNoteTakesTheRest", lines({"{[..memo..]}", "a", "fontczbold"}),
+     [](const DictionarySettings& s) {
+         EXPECT_EQ(s.note, lines({"a", "fontczbold"}));
+         EXPECT_FALSE(s.fonts.cz.bold);
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(SetIni, SetIniQuirks, testing::ValuesIn(kQuirks),
+                         [](const testing::TestParamInfo<Quirk>& quirk) {
+                             return std::string(quirk.param.name);
+                         });
+
+TEST(SetIni, ReadsWindows1250WithCrLf) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("set.ini"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("language=N\xec"
+               "m\xe8"
+               "ina\r\n{[..memo..]}\r\n\x8e"
+               "lu\x9d"
+               "ou\xe8"
+               "k\xfd\r\n{[..endmemo..]}\r\n");
+    file.close();
+    const DictionarySettings settings = dictionary::readSetIni(path);
+    EXPECT_EQ(settings.otherLanguage, text("Němčina"));
+    EXPECT_EQ(settings.note, lines({"Žluťoučký"}));
+}
+
+TEST(SetIni, UnreadableFileIsReportedWithTheUsersMessage) {
+    QTemporaryDir dir;
+    const QString missing = QDir(dir.path()).filePath(QStringLiteral("set.ini"));
+    try {
+        dictionary::readSetIni(missing);
+        FAIL() << "a missing set.ini must not read";
+    } catch (const core::FileError& error) {
+        EXPECT_EQ(error.message(),
+                  text("Chyba při čtení souboru \"set.ini\" v adresáři slovníku."));
+    }
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("set.ini")));
+    EXPECT_THROW(dictionary::readSetIni(missing), core::FileError) << "a folder cannot be read";
+}
+
+} // namespace
