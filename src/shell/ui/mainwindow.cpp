@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 
@@ -35,9 +36,14 @@ MainWindow::MainWindow(Services& services, RunState& state, const QString& prese
     m_passwordDialog = new PasswordDialog(services, state, this);
     m_aboutBox = new AboutBox(services, this);
     connectCommands();
+    connectWordList();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The grid reads the dictionary cursor until it goes; the cursors go before the
+    // window's children.
+    delete m_grid;
+}
 
 void MainWindow::connectCommands() {
     const auto on = [this](const char* name, auto handler) {

@@ -3,6 +3,7 @@
 #include "shell/runstate.h"
 #include "shell/ui/services.h"
 #include "sound/mediaplayer.h"
+#include "sound/wordsound.h"
 #include "store/cursor.h"
 
 #include <QHash>
@@ -16,6 +17,10 @@ class QProgressBar;
 class QTableView;
 class QToolButton;
 class QWidget;
+
+namespace dictionary {
+class WordTableModel;
+}
 
 namespace shell {
 
@@ -37,6 +42,7 @@ public:
     // A menu command by its object name (tests and later windows use it).
     QAction* command(const QString& name) const { return m_commands.value(name); }
     store::Cursor& users() { return m_users; }
+    store::Cursor& table1() { return m_table1; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -65,11 +71,32 @@ private:
     void runShutdown();
     void playFile(const QString& baseName, bool wait);
 
+    // The open dictionary and its word list.
+    void connectWordList();
+    void openSelectedDictionary();
+    bool openDictionaryTable(const QString& folder, const QString& name);
+    void readDictionarySettings(const QString& folder);
+    bool restoreGridLayout();
+    void applySortItem(int item);
+    void applyLessonFilter();
+    void searchWord();
+    void refreshWordState();
+    void setEditMode(bool on);
+    void countWords();
+    void changeWordStatistics(const QString& question, void (*change)(store::Cursor&));
+
     Services& m_services;
     RunState& m_state;
     QString m_preselectedUser;
     store::Cursor m_users;
+    store::Cursor m_table1;   // the dictionary shown in the grid
+    store::Cursor m_pomTable; // a second cursor on the same dictionary
     sound::MediaPlayer m_player;
+    sound::WordSound m_wordSound{m_player};
+    dictionary::WordTableModel* m_wordModel = nullptr;
+    QFont m_czechFont;
+    QFont m_otherFont;
+    QFont m_descriptionFont;
     bool m_started = false;
     bool m_editMode = false;
 

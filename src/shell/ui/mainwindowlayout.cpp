@@ -203,7 +203,6 @@ QWidget* MainWindow::buildNavigator() {
         auto* button = toolButton(spec.name, spec.icon, QString::fromUtf8(spec.hint), navigator);
         button->setIconSize(QSize(16, 16));
         button->setVisible(spec.shownOutsideEditMode);
-        button->setEnabled(false); // the word list drives them
         layout->addWidget(button);
     }
     layout->addStretch(1);

@@ -1,0 +1,368 @@
+// The open dictionary in the main window: the word grid on Table1, the sort and lesson
+// choices, the search box, edit mode, the per-word commands and the current word's sound.
+#include "shell/ui/mainwindow.h"
+
+#include "core/fileerror.h"
+#include "dictionary/gridlayout.h"
+#include "dictionary/setini.h"
+#include "dictionary/wordlist.h"
+#include "dictionary/wordtablemodel.h"
+#include "store/error.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolButton>
+
+namespace shell {
+
+void MainWindow::connectWordList() {
+    m_table1.setObjectName(QStringLiteral("Table1"));
+    m_pomTable.setObjectName(QStringLiteral("PomTable"));
+    // Every post through the word list keeps the entry's counters and lesson valid; the
+    // test words are derived here too once the evaluation rules exist.
+    m_table1.setBeforePost(&dictionary::keepEntryInvariants);
+
+    m_wordModel = new dictionary::WordTableModel(m_table1, this);
+    m_grid->setModel(m_wordModel);
+    m_grid->horizontalHeader()->setHighlightSections(false);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid() && m_table1.active() && current.row() + 1 != m_table1.recNo())
+                    m_table1.setRecNo(current.row() + 1);
+            });
+    connect(&m_table1, &store::Cursor::currentChanged, this, [this] {
+        if (!m_table1.active())
+            return;
+        const int row = m_table1.recNo() - 1;
+        if (row >= 0 && m_grid->currentIndex().row() != row)
+            m_grid->setCurrentIndex(
+                m_wordModel->index(row, std::max(m_grid->currentIndex().column(), 0)));
+        m_description->setPlainText(m_table1.field(QStringLiteral("Popis")).asMemo());
+        refreshWordState();
+    });
+
+    connect(m_dictionaryList, &QListWidget::itemClicked, this, &MainWindow::openSelectedDictionary);
+    connect(m_dictionaryList, &QListWidget::itemActivated, this,
+            &MainWindow::openSelectedDictionary);
+    connect(m_sortCombo, &QComboBox::activated, this, &MainWindow::applySortItem);
+    connect(m_lessonCombo, &QComboBox::activated, this, &MainWindow::applyLessonFilter);
+    connect(m_searchEdit, &QLineEdit::textEdited, this, &MainWindow::searchWord);
+    connect(m_searchEdit, &QLineEdit::returnPressed, m_searchEdit, &QLineEdit::selectAll);
+    connect(m_soundButton, &QToolButton::clicked, this, [this] { m_wordSound.play(); });
+
+    const auto on = [this](const char* name, auto handler) {
+        QAction* action = command(QString::fromLatin1(name));
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    on("CountWords", &MainWindow::countWords);
+    on("ResetStatistics", [this] {
+        changeWordStatistics(QStringLiteral("Opravdu upravit četnost zkoušení tothoto slovíčka ?"),
+                             &dictionary::resetStatistics);
+    });
+    on("MarkKnown", [this] {
+        changeWordStatistics(QStringLiteral("Opravdu upravit toto slovíčko jako známé, které není "
+                                            "nutné často procvičovat ?"),
+                             &dictionary::markKnown);
+    });
+    on("EditMode", [this](bool checked) { setEditMode(checked); });
+
+    const std::pair<const char*, std::function<void()>> navigation[] = {
+        {"NavFirst",
+         [this] {
+             m_table1.first();
+         }},
+        {"NavPrior",
+         [this] {
+             m_table1.prior();
+         }},
+        {"NavNext",
+         [this] {
+             m_table1.next();
+         }},
+        {"NavLast",
+         [this] {
+             m_table1.last();
+         }},
+        {"NavInsert",
+         [this] {
+             m_table1.insert();
+         }},
+        {"NavDelete",
+         [this] {
+             if (m_services.messages.confirm(QStringLiteral("Smazat záznam?")))
+                 m_table1.deleteRecord();
+         }},
+        {"NavEdit",
+         [this] {
+             m_table1.edit();
+         }},
+        {"NavPost",
+         [this] {
+             m_table1.post();
+         }},
+        {"NavCancel",
+         [this] {
+             m_table1.cancel();
+         }},
+        {"NavRefresh",
+         [this] {
+             m_table1.refresh();
+         }},
+    };
+    for (const auto& [name, move] : navigation) {
+        auto* button = findChild<QToolButton*>(QString::fromLatin1(name));
+        connect(button, &QToolButton::clicked, this, [this, move = move] {
+            if (!m_table1.active())
+                return;
+            try {
+                move();
+                refreshWordState();
+            } catch (const store::Error& error) {
+                m_services.messages.error(error.message());
+            }
+        });
+    }
+}
+
+void MainWindow::openSelectedDictionary() {
+    m_state.czechLanguage = QStringLiteral("Česky");
+    m_state.otherLanguage = QStringLiteral("Jiný jazyk");
+    m_state.soundFolder.clear();
+    m_soundButton->hide();
+    m_soundButton->setEnabled(false);
+    command(QStringLiteral("AddSounds"))->setVisible(false);
+    command(QStringLiteral("Pronunciation"))->setVisible(false);
+    QListWidgetItem* selected = m_dictionaryList->currentItem();
+    if (!selected)
+        return;
+    const QString name = selected->text();
+    const QString folder = QDir(m_state.userFolder()).filePath(name);
+
+    m_czechFont = m_otherFont = m_descriptionFont = font();
+    m_table1.close();
+    m_table1.setFilter(QString());
+    m_table1.setFiltered(false);
+    m_lessonCombo->setCurrentIndex(0);
+    m_table1.setIndexName(QString());
+    m_pomTable.close();
+    m_pomTable.setDatabaseName(folder);
+    m_pomTable.setTableName(QStringLiteral("dictonary.db"));
+    openDictionaryTable(folder, name);
+
+    m_searchPanel->setEnabled(true);
+    m_notes->clear();
+    try {
+        readDictionarySettings(folder);
+    } catch (const core::FileError&) {
+        m_services.messages.error(
+            QStringLiteral("Chyba při čtení souboru \"set.ini\" v adresáři slovníku."));
+        m_table1.close();
+        return;
+    }
+    m_sortCombo->setCurrentIndex(0);
+    applySortItem(0);
+    refreshWordState();
+    if (m_table1.active() && !m_state.newIndex)
+        m_notes->setPlainText(QStringLiteral("Slovník z ver. 1.6 a nižší.\n"
+                                             "Čti Nápověda->Obsah->Instalační informace.\n"
+                                             "------\n") +
+                              m_notes->toPlainText());
+}
+
+bool MainWindow::openDictionaryTable(const QString& folder, const QString& name) {
+    m_table1.setDatabaseName(folder);
+    m_table1.setTableName(QStringLiteral("dictonary.db"));
+    try {
+        m_table1.open();
+        m_state.newIndex = m_table1.indexNames().contains(QStringLiteral("czechtoothernew"));
+        return true;
+    } catch (const store::Error& error) {
+        m_state.newIndex = false;
+        m_services.messages.error(QStringLiteral("Není možné otevřít tabulku. V adresáři \"") +
+                                  name +
+                                  QStringLiteral("\". Chybi tabulka \"dictonary.db.\"\r\n"
+                                                 "Hlášení zní: \r\n") +
+                                  error.message());
+        return false;
+    }
+}
+
+namespace {
+
+QFont fontFrom(const dictionary::FontSpec& spec, const QFont& base) {
+    QFont font = base;
+    if (!spec.face.isEmpty())
+        font.setFamily(spec.face);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setPointSize(spec.size.value_or(base.pointSize()));
+    return font;
+}
+
+} // namespace
+
+void MainWindow::readDictionarySettings(const QString& folder) {
+    const dictionary::DictionarySettings settings =
+        dictionary::readSetIni(QDir(folder).filePath(QStringLiteral("set.ini")));
+    if (settings.czechLanguage)
+        m_state.czechLanguage = *settings.czechLanguage;
+    if (settings.otherLanguage) {
+        m_state.otherLanguage = *settings.otherLanguage;
+        const QStringList items = dictionary::sortItemTexts(
+            settings.czechLanguageAtOtherLanguage.value_or(QStringLiteral("Česky")),
+            *settings.otherLanguage);
+        for (int i = 0; i < items.size(); ++i)
+            m_sortCombo->setItemText(i, items[i]);
+    }
+    m_state.soundFolder = dictionary::soundFolder(settings, m_state.applicationFolder);
+    const bool hasSounds = !m_state.soundFolder.isEmpty();
+    m_soundButton->setVisible(hasSounds);
+    command(QStringLiteral("Pronunciation"))->setVisible(hasSounds);
+    command(QStringLiteral("AddSounds"))
+        ->setVisible(settings.soundKind == dictionary::SoundFolderKind::Increment);
+    m_czechFont = fontFrom(settings.fonts.cz, font());
+    m_otherFont = fontFrom(settings.fonts.other, font());
+    m_descriptionFont = fontFrom(settings.fonts.intr, font());
+    m_description->setFont(m_descriptionFont);
+    m_notes->setPlainText(settings.note.join(u'\n'));
+}
+
+bool MainWindow::restoreGridLayout() {
+    std::vector<dictionary::GridColumn> columns;
+    try {
+        columns = dictionary::loadGridLayout(m_state.path(QStringLiteral("grid.tmp")));
+    } catch (const core::FileError&) {
+        m_state.closeWithoutAsking = true;
+        m_services.messages.error(QStringLiteral("Chyba při čtení z dočasného souboru."));
+        requestClose();
+        return false;
+    }
+    if (columns.size() > 1) {
+        columns[1].title = m_state.otherLanguage;
+        columns[0].title = m_state.czechLanguage;
+    }
+    m_wordModel->setColumns(columns);
+    m_wordModel->setColumnFont(0, m_czechFont);
+    m_wordModel->setColumnFont(1, m_otherFont);
+    for (size_t i = 0; i < columns.size(); ++i)
+        m_grid->setColumnWidth(static_cast<int>(i), columns[i].width);
+    return true;
+}
+
+void MainWindow::applySortItem(int item) {
+    if (!restoreGridLayout())
+        return;
+    try {
+        if (m_table1.active())
+            m_table1.setIndexName(dictionary::sortIndexName(item, m_state.newIndex));
+    } catch (const store::Error& error) {
+        m_services.messages.error(error.message());
+    }
+    // Items 1 and 3 show the foreign word first, items 0 and 2 the Czech word.
+    std::vector<dictionary::GridColumn> columns = m_wordModel->columns();
+    const bool foreignFirst = item == 1 || item == 3;
+    const int czechColumn = foreignFirst ? 0 : 1;
+    if (columns.size() > 1 &&
+        columns[static_cast<size_t>(czechColumn)].field.toLower() == u"czech") {
+        std::swap(columns[0], columns[1]);
+        std::swap(columns[0].width, columns[1].width);
+        m_wordModel->setColumns(columns);
+        m_wordModel->setColumnFont(0, foreignFirst ? m_otherFont : m_czechFont);
+        m_wordModel->setColumnFont(1, foreignFirst ? m_czechFont : m_otherFont);
+        for (size_t i = 0; i < columns.size(); ++i)
+            m_grid->setColumnWidth(static_cast<int>(i), columns[i].width);
+    }
+    const bool searchable = dictionary::sortItemSearchable(item);
+    m_searchPanel->setEnabled(searchable);
+}
+
+void MainWindow::applyLessonFilter() {
+    if (!m_table1.active())
+        return;
+    const QString filter = dictionary::lessonFilterText(m_lessonCombo->currentText());
+    try {
+        if (filter.isEmpty()) {
+            m_table1.setFilter(QString());
+            m_table1.setFiltered(false);
+        } else {
+            m_table1.setFiltered(false);
+            m_table1.setFiltered(true);
+            m_table1.setFilter(filter);
+        }
+    } catch (const store::Error&) {
+        m_services.messages.warning(QStringLiteral(
+            "Pokud se zobrazuje toto hlášení doporučuji, vytvořit nový slovník a z tohoto slovníku "
+            "naimportovat do něj slovíčka - včetně statisitky. (Slovník je narušen nebo je ve "
+            "starším formátu, ketrý může způsobovat tyto problémy)"));
+    }
+    refreshWordState();
+}
+
+void MainWindow::searchWord() {
+    if (!m_table1.active())
+        return;
+    try {
+        m_table1.findNearest({m_searchEdit->text()});
+    } catch (const store::Error&) {
+        return; // an order without a word to look up (the lesson orders)
+    }
+    refreshWordState();
+}
+
+void MainWindow::refreshWordState() {
+    if (m_soundButton->isHidden() || !m_table1.active())
+        return;
+    const sound::WordSound::State state =
+        m_wordSound.load(m_state.soundFolder, m_table1.field(QStringLiteral("Otherzk")).asString());
+    m_soundButton->setEnabled(state.buttonEnabled);
+    statusBar()->showMessage(state.statusText);
+}
+
+void MainWindow::setEditMode(bool on) {
+    m_editMode = on;
+    command(QStringLiteral("EditMode"))->setChecked(on);
+    m_wordModel->setEditable(on, {QStringLiteral("Dobre"), QStringLiteral("Spatne")});
+    m_grid->setEditTriggers(on ? QAbstractItemView::AllEditTriggers
+                               : QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(on ? QAbstractItemView::SelectItems
+                                    : QAbstractItemView::SelectRows);
+    m_description->setReadOnly(!on);
+    for (const char* name : {"NavInsert", "NavDelete", "NavEdit", "NavPost", "NavCancel"})
+        findChild<QToolButton*>(QString::fromLatin1(name))->setVisible(on);
+    statusBar()->showMessage(on ? QStringLiteral("Editace zapnuta")
+                                : QStringLiteral("Editace vypnuta"));
+}
+
+void MainWindow::countWords() {
+    if (!m_table1.active()) {
+        m_services.messages.error(QStringLiteral("Není vybrán žádný slovník"));
+        return;
+    }
+    m_services.messages.information(QStringLiteral("Počet slovíček ve slovníku je: ") +
+                                    QString::number(m_table1.recordCount()));
+}
+
+void MainWindow::changeWordStatistics(const QString& question, void (*change)(store::Cursor&)) {
+    if (!m_table1.active()) {
+        m_services.messages.error(QStringLiteral("Není vybrán žádný slovník"));
+        return;
+    }
+    if (!m_services.messages.confirm(question))
+        return;
+    try {
+        change(m_table1);
+    } catch (const store::Error& error) {
+        m_table1.cancel();
+        m_services.messages.error(error.message());
+    }
+}
+
+} // namespace shell

@@ -1,0 +1,211 @@
+#include "applicationfolder.h"
+#include "recordingshell.h"
+#include "scriptedfonts.h"
+#include "scriptedmessages.h"
+#include "scriptedmodals.h"
+
+#include "shell/ui/mainwindow.h"
+#include "sound/nullaudiodevice.h"
+#include "sound/waveencoding.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+using shell::MainWindow;
+
+// The main window with user eva logged in and her dictionary "Angličtina" in the list.
+class WordListTest : public ::testing::Test {
+protected:
+    WordListTest()
+        : app({{u"eva"_s, QString()}}) {
+        app.table(u"eva/Angličtina/dictonary.db"_s, u"dictonary"_s);
+        store::Cursor words;
+        words.setDatabaseName(app.path(u"eva/Angličtina"_s));
+        words.setTableName(u"dictonary.db"_s);
+        words.open();
+        const std::tuple<const char*, const char*, int> entries[] = {
+            {"pes", "dog", 1},    {"kočka", "cat", 1}, {"čáp", "stork", 2},
+            {"řeka", "river", 3}, {"auto", "car", 3},  {"zmrzlina", "ice cream", 2}};
+        for (const auto& [czech, other, lesson] : entries)
+            words.appendRecord({QString::fromUtf8(czech), QString::fromUtf8(other), lesson, 0, 0,
+                                QString(), 0, QString::fromUtf8(czech), QString::fromUtf8(other)});
+        app.write(u"eva/Angličtina/set.ini"_s,
+                  "language=Angli\xe8tina\r\nsoundincrementpath=Sounds\r\n{[..memo..]}\r\n"
+                  "Moje slovicka\r\n{[..endmemo..]}\r\n");
+    }
+
+    void start() {
+        modals.script(u"LogDlg"_s,
+                      [](QDialog& dialog) { dialog.findChild<QPushButton*>(u"OKBtn"_s)->click(); });
+        state = app.runState();
+        window = std::make_unique<MainWindow>(services, state, u"eva"_s);
+        window->show();
+        QCoreApplication::processEvents();
+    }
+
+    void openDictionary() {
+        auto* list = window->findChild<QListWidget*>(u"ListBox1"_s);
+        list->setCurrentRow(0);
+        emit list->itemClicked(list->item(0));
+    }
+
+    QStringList column(int index) {
+        auto* grid = window->findChild<QTableView*>(u"DBGrid1"_s);
+        QStringList values;
+        for (int row = 0; row < grid->model()->rowCount(); ++row)
+            values << grid->model()->index(row, index).data().toString();
+        return values;
+    }
+    QString header(int index) {
+        return window->findChild<QTableView*>(u"DBGrid1"_s)
+            ->model()
+            ->headerData(index, Qt::Horizontal)
+            .toString();
+    }
+    void chooseSort(int item) {
+        auto* sort = window->findChild<QComboBox*>(u"ComboSort"_s);
+        sort->setCurrentIndex(item);
+        emit sort->activated(item);
+    }
+    void chooseLesson(const QString& lesson) {
+        auto* lessons = window->findChild<QComboBox*>(u"ComboBox1"_s);
+        lessons->setCurrentIndex(lessons->findText(lesson));
+        emit lessons->activated(lessons->currentIndex());
+    }
+
+    ApplicationFolder app;
+    shell::RunState state;
+    ScriptedMessages messages;
+    ScriptedModals modals;
+    RecordingShell system;
+    FixedClock clock;
+    ScriptedFonts fonts;
+    shell::Services services{
+        messages, modals, system, clock, [] { return std::make_unique<sound::NullAudioDevice>(); },
+        fonts};
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(WordListTest, OpeningShowsTheWordsInCzechOrderWithTheLanguageNames) {
+    start();
+    openDictionary();
+    EXPECT_TRUE(window->table1().active());
+    EXPECT_EQ(column(0),
+              QStringList({u"auto"_s, u"čáp"_s, u"kočka"_s, u"pes"_s, u"řeka"_s, u"zmrzlina"_s}));
+    EXPECT_EQ(header(0), u"Česky"_s);
+    EXPECT_EQ(header(1), u"Angličtina"_s);
+    EXPECT_EQ(header(3), u"Dobře"_s);
+    auto* sort = window->findChild<QComboBox*>(u"ComboSort"_s);
+    EXPECT_EQ(sort->itemText(0), u"Česky -> Angličtina"_s);
+    EXPECT_EQ(sort->itemText(2), u"Lekce -> Česky - > Angličtina"_s);
+    EXPECT_TRUE(
+        window->findChild<QPlainTextEdit*>(u"Memo1"_s)->toPlainText().contains(u"Moje slovicka"_s));
+    EXPECT_TRUE(window->findChild<QWidget*>(u"Panel2"_s)->isEnabled());
+    EXPECT_EQ(messages.shown, QStringList());
+}
+
+TEST_F(WordListTest, EachSortItemHasItsOrderAndColumns) {
+    start();
+    openDictionary();
+    chooseSort(1);
+    EXPECT_EQ(header(0), u"Angličtina"_s);
+    EXPECT_EQ(column(0),
+              QStringList({u"car"_s, u"cat"_s, u"dog"_s, u"ice cream"_s, u"river"_s, u"stork"_s}));
+    chooseSort(2);
+    EXPECT_EQ(header(0), u"Česky"_s);
+    EXPECT_EQ(column(0),
+              QStringList({u"kočka"_s, u"pes"_s, u"čáp"_s, u"zmrzlina"_s, u"auto"_s, u"řeka"_s}));
+    EXPECT_FALSE(window->findChild<QWidget*>(u"Panel2"_s)->isEnabled())
+        << "no search in the lesson orders";
+    chooseSort(3);
+    EXPECT_EQ(column(0),
+              QStringList({u"cat"_s, u"dog"_s, u"ice cream"_s, u"stork"_s, u"car"_s, u"river"_s}));
+}
+
+TEST_F(WordListTest, LessonFilterNarrowsTheListAndTheCount) {
+    start();
+    openDictionary();
+    chooseLesson(u"3"_s);
+    EXPECT_EQ(column(0), QStringList({u"auto"_s, u"řeka"_s}));
+    window->command(u"CountWords"_s)->trigger();
+    EXPECT_EQ(messages.shown.last(), u"information: Počet slovíček ve slovníku je: 2"_s);
+    chooseLesson(u"vše"_s);
+    EXPECT_EQ(column(0).size(), 6);
+    chooseLesson(u"0"_s);
+    EXPECT_EQ(column(0).size(), 0);
+}
+
+TEST_F(WordListTest, SearchMovesToTheNearestWord) {
+    start();
+    openDictionary();
+    auto* search = window->findChild<QLineEdit*>(u"Edit1"_s);
+    QTest::keyClicks(search, u"p"_s);
+    EXPECT_EQ(window->table1().field(u"Czech"_s).asString(), u"pes"_s);
+    search->setText(u"č"_s); // typed as the box reports it: QTest types ASCII only
+    emit search->textEdited(search->text());
+    EXPECT_EQ(window->table1().field(u"Czech"_s).asString(), u"čáp"_s);
+    EXPECT_EQ(window->findChild<QTableView*>(u"DBGrid1"_s)->currentIndex().row(), 1);
+}
+
+TEST_F(WordListTest, StatisticsCommandsAskAndChangeTheCurrentWord) {
+    start();
+    window->command(u"ResetStatistics"_s)->trigger();
+    EXPECT_EQ(messages.shown.last(), u"error: Není vybrán žádný slovník"_s);
+    openDictionary();
+    messages.answer({true});
+    window->command(u"MarkKnown"_s)->trigger();
+    EXPECT_EQ(window->table1().field(u"Dobre"_s).asInteger(), 100000);
+    messages.answer({false});
+    window->command(u"ResetStatistics"_s)->trigger();
+    EXPECT_EQ(window->table1().field(u"Dobre"_s).asInteger(), 100000);
+    messages.answer({true});
+    window->command(u"ResetStatistics"_s)->trigger();
+    EXPECT_EQ(window->table1().field(u"Dobre"_s).asInteger(), 0);
+    EXPECT_EQ(column(3).first(), u"0"_s);
+}
+
+TEST_F(WordListTest, EditModeKeepsCountersReadOnlyAndStoresAnEmptyLessonAsZero) {
+    start();
+    openDictionary();
+    window->command(u"EditMode"_s)->trigger();
+    EXPECT_EQ(window->statusBar()->currentMessage(), u"Editace zapnuta"_s);
+    auto* model = window->findChild<QTableView*>(u"DBGrid1"_s)->model();
+    EXPECT_FALSE(model->flags(model->index(0, 3)) & Qt::ItemIsEditable) << "Dobre";
+    EXPECT_TRUE(model->flags(model->index(0, 2)) & Qt::ItemIsEditable) << "Lekce";
+    EXPECT_TRUE(model->setData(model->index(0, 2), QString()));
+    EXPECT_EQ(model->index(0, 2).data().toString(), u"0"_s);
+    EXPECT_TRUE(window->findChild<QToolButton*>(u"NavInsert"_s)->isVisible());
+    window->command(u"EditMode"_s)->trigger();
+    EXPECT_EQ(window->statusBar()->currentMessage(), u"Editace vypnuta"_s);
+    EXPECT_FALSE(window->findChild<QToolButton*>(u"NavInsert"_s)->isVisible());
+}
+
+TEST_F(WordListTest, TheCurrentWordsSoundIsLoadedWhenItExists) {
+    sound::PcmSound tone;
+    tone.samples = QByteArray(8820, '\x80');
+    app.write(u"Sounds/.keep"_s, "");
+    sound::saveWave(app.path(u"Sounds/ice#20cream.wav"_s), tone);
+    start();
+    openDictionary();
+    auto* soundButton = window->findChild<QToolButton*>(u"SoundBtn"_s);
+    EXPECT_TRUE(soundButton->isVisible());
+    EXPECT_FALSE(soundButton->isEnabled()) << "auto has no sound";
+    EXPECT_EQ(window->statusBar()->currentMessage(), u"Zvukový záznam nenalezen."_s);
+    QTest::keyClicks(window->findChild<QLineEdit*>(u"Edit1"_s), u"zm"_s);
+    EXPECT_TRUE(soundButton->isEnabled());
+    EXPECT_EQ(window->statusBar()->currentMessage(), QString());
+}
+
+} // namespace
