@@ -1,0 +1,203 @@
+#include "dictionary/ui/newdictionarydialog.h"
+
+#include "dictionary/ui/dialogbutton.h"
+#include "shell/helppages.h"
+#include "shell/ui/services.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace dictionary {
+namespace {
+
+constexpr int kAnsiCharset = 0;
+constexpr int kCentralEuropeanCharset = 238;
+constexpr int kFontSize = 12;
+constexpr int kSmallestFont = 8;
+constexpr int kLargestFont = 18;
+
+// The pronunciation font draws its own strokes; bold or italic would spoil them.
+const QString kPronunciationFace = QStringLiteral("Rezur OV ezuvizer");
+
+QRadioButton* radioButton(const QString& objectName, const QString& text, QWidget* parent) {
+    auto* button = new QRadioButton(text, parent);
+    button->setObjectName(objectName);
+    return button;
+}
+
+QLineEdit* lineEdit(const QString& objectName, int maxLength, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(objectName);
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+FontSpec fontSpec(const QFont& font, int charset) {
+    FontSpec spec;
+    spec.face = font.family();
+    spec.charset = charset;
+    spec.bold = font.bold();
+    spec.italic = font.italic();
+    if (font.pointSize() > 0)
+        spec.size = font.pointSize();
+    return spec;
+}
+
+} // namespace
+
+NewDictionaryDialog::NewDictionaryDialog(shell::Services& services, const shell::RunState& state,
+                                         QWidget* parent)
+    : QDialog(parent)
+    , m_services(services)
+    , m_state(state)
+    , m_manual(radioButton(QStringLiteral("RadioManual"), QStringLiteral("Ručně"), this))
+    , m_fromSettings(
+          radioButton(QStringLiteral("RadioFromSettings"), QStringLiteral("Z konfigurace"), this))
+    , m_name(lineEdit(QStringLiteral("Edit1"), 30, this))
+    , m_language(lineEdit(QStringLiteral("Edit2"), 25, this))
+    , m_note(new QPlainTextEdit(this))
+    , m_czechFontButton(
+          dialogButton(QStringLiteral("Button1"), QStringLiteral("Font českého slovíčka"), this))
+    , m_otherFontButton(dialogButton(QStringLiteral("Button2"),
+                                     QStringLiteral("Font cizojazyčného slovíčka"), this))
+    , m_descriptionFontButton(dialogButton(QStringLiteral("Button3"),
+                                           QStringLiteral("Font popisu (výslovnosti)"), this)) {
+    setObjectName(QStringLiteral("OKBottomDlg3"));
+    setWindowTitle(QStringLiteral("Přidání nového slovníku"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), kFontSize, QFont::Bold));
+
+    auto* settings = new QGroupBox(QStringLiteral(" Nastavení "), this);
+    settings->setObjectName(QStringLiteral("RadioGroup1"));
+    auto* columns = new QGridLayout(settings);
+    columns->addWidget(m_manual, 0, 0);
+    columns->addWidget(m_fromSettings, 0, 1);
+    connect(m_manual, &QRadioButton::toggled, this, &NewDictionaryDialog::updateEnabled);
+
+    m_note->setObjectName(QStringLiteral("Memo1"));
+    m_note->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* fields = new QFormLayout;
+    fields->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    fields->addRow(QStringLiteral("Název slovníku:"), m_name);
+    fields->addRow(QStringLiteral("Název jazyku:"), m_language);
+    fields->addRow(QStringLiteral("Popis k slovníku:"), m_note);
+
+    connect(m_czechFontButton, &QPushButton::clicked, this, [this] { chooseFont(m_czech); });
+    connect(m_otherFontButton, &QPushButton::clicked, this, [this] { chooseFont(m_other); });
+    connect(m_descriptionFontButton, &QPushButton::clicked, this,
+            [this] { chooseFont(m_description); });
+    auto* fontButtons = new QVBoxLayout;
+    fontButtons->addWidget(m_czechFontButton);
+    fontButtons->addWidget(m_otherFontButton);
+    fontButtons->addWidget(m_descriptionFontButton);
+
+    auto* ok = dialogButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    auto* cancel = dialogButton(QStringLiteral("CancelBtn"), QStringLiteral("Zrušit"), this);
+    auto* help = dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [this] {
+        shell::openHelpPage(m_services.system, m_state, shell::helppage::kNewDictionary);
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(settings);
+    layout->addLayout(fields);
+    layout->addLayout(fontButtons);
+    layout->addLayout(buttons);
+    prepareDefaults();
+}
+
+std::optional<NewDictionaryChoice> NewDictionaryDialog::run() {
+    if (m_services.modals.exec(*this) != QDialog::Accepted)
+        return std::nullopt;
+    return choice();
+}
+
+void NewDictionaryDialog::accept() {
+    const bool manual = m_manual->isChecked();
+    if (m_name->text().isEmpty() || (manual && m_language->text().isEmpty())) {
+        m_services.messages.error(manual ? QStringLiteral("Musíš vyplnit název slovníku a jazyk.")
+                                         : QStringLiteral("Musíš vyplnit název slovníku."));
+        return;
+    }
+    QDialog::accept();
+}
+
+void NewDictionaryDialog::reject() {
+    m_cancelled = true;
+    QDialog::reject();
+}
+
+void NewDictionaryDialog::showEvent(QShowEvent* event) {
+    prepareDefaults();
+    m_name->setFocus();
+    QDialog::showEvent(event);
+}
+
+void NewDictionaryDialog::prepareDefaults() {
+    const auto prepared = [this](const QString& face, int charset) {
+        QFont font = this->font();
+        font.setFamily(face);
+        font.setBold(false);
+        font.setItalic(false);
+        font.setPointSize(kFontSize);
+        return FontSlot{font, charset};
+    };
+    m_czech = prepared(QStringLiteral("Arial"), kCentralEuropeanCharset);
+    m_other = prepared(QStringLiteral("Arial"), kAnsiCharset);
+    m_description = prepared(kPronunciationFace, kCentralEuropeanCharset);
+    m_fromSettings->setChecked(true);
+    m_name->clear();
+    m_language->clear();
+    m_note->clear();
+    m_cancelled = false;
+    updateEnabled();
+}
+
+void NewDictionaryDialog::chooseFont(FontSlot& slot) {
+    std::optional<QFont> chosen =
+        m_services.fonts.pick(slot.font, kSmallestFont, kLargestFont, this);
+    if (!chosen)
+        return;
+    if (&slot == &m_description && chosen->family() == kPronunciationFace) {
+        chosen->setBold(false);
+        chosen->setItalic(false);
+    }
+    slot.font = *chosen;
+}
+
+void NewDictionaryDialog::updateEnabled() {
+    const bool manual = m_manual->isChecked();
+    m_language->setEnabled(manual);
+    m_czechFontButton->setEnabled(manual);
+    m_otherFontButton->setEnabled(manual);
+    m_descriptionFontButton->setEnabled(manual);
+}
+
+NewDictionaryChoice NewDictionaryDialog::choice() const {
+    NewDictionaryChoice result;
+    result.name = m_name->text();
+    result.manual = m_manual->isChecked();
+    result.language = m_language->text();
+    const QString note = m_note->toPlainText();
+    if (!note.isEmpty())
+        result.noteLines = note.split(u'\n');
+    result.czech = fontSpec(m_czech.font, m_czech.charset);
+    result.other = fontSpec(m_other.font, m_other.charset);
+    result.description = fontSpec(m_description.font, m_description.charset);
+    return result;
+}
+
+} // namespace dictionary

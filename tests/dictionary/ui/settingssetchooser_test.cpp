@@ -1,0 +1,116 @@
+#include "dialogfixture.h"
+#include "dictionary/ui/settingssetchooser.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+
+class SettingsSetChooserTest : public DialogFixture {
+protected:
+    QString setFolder() const { return state.path(u"_other_/setinis"_s); }
+    QString setFile(const QString& name) const { return QDir(setFolder()).filePath(name); }
+    void addSet(const QString& name) const {
+        ASSERT_TRUE(QDir().mkpath(setFolder()));
+        writeFile(setFile(name), u"[Font]\r\n"_s);
+    }
+
+    static QListWidget& list(QDialog& shown) { return child<QListWidget>(shown, u"ListBox1"_s); }
+    static QStringList listed(QDialog& shown) {
+        QStringList names;
+        for (int row = 0; row < list(shown).count(); ++row)
+            names << list(shown).item(row)->text();
+        return names;
+    }
+    // Clicks the set in the list, as a user does.
+    static void select(QDialog& shown, const QString& name) {
+        QListWidget& sets = list(shown);
+        const QList<QListWidgetItem*> found = sets.findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        QTest::mouseClick(sets.viewport(), Qt::LeftButton, {},
+                          sets.visualItemRect(found.first()).center());
+    }
+
+    dictionary::SettingsSetChooser chooser{services, state};
+};
+
+TEST_F(SettingsSetChooserTest, ListsTheIniFilesOfTheFolderSorted) {
+    for (const QString& name : {u"Polština.ini"_s, u"angličtina.ini"_s, u"Němčina.INI"_s,
+                                u"poznámky.txt"_s, u"Ruština.ini.bak"_s})
+        addSet(name);
+    ASSERT_TRUE(QDir().mkpath(setFile(u"staré.ini"_s)));
+    modals.script(u"DLGAsociate"_s, [](QDialog& shown) {
+        EXPECT_EQ(shown.windowTitle(), u"Změna nastevení slovníku"_s);
+        EXPECT_EQ(shown.findChild<QLabel*>()->text(), u"Vyber si nastavení pro vybraný slovnik:"_s);
+        EXPECT_EQ(child<QAbstractButton>(shown, u"Button1"_s).text(),
+                  u"Přenačíst seznam nastavení(konfigurací) z disku"_s);
+        EXPECT_EQ(listed(shown),
+                  (QStringList{u"angličtina.ini"_s, u"Němčina.INI"_s, u"Polština.ini"_s}));
+        select(shown, u"Polština.ini"_s);
+        click(shown, u"OKBtn"_s);
+    });
+    EXPECT_EQ(chooser.run(), setFile(u"Polština.ini"_s));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(SettingsSetChooserTest, RereadingTheFolderFindsANewSet) {
+    addSet(u"Angličtina.ini"_s);
+    modals.script(u"DLGAsociate"_s, [this](QDialog& shown) {
+        EXPECT_EQ(listed(shown), QStringList{u"Angličtina.ini"_s});
+        addSet(u"Francouzština.ini"_s);
+        EXPECT_EQ(listed(shown), QStringList{u"Angličtina.ini"_s});
+        click(shown, u"Button1"_s);
+        EXPECT_EQ(listed(shown), (QStringList{u"Angličtina.ini"_s, u"Francouzština.ini"_s}));
+        select(shown, u"Francouzština.ini"_s);
+        click(shown, u"OKBtn"_s);
+    });
+    EXPECT_EQ(chooser.run(), setFile(u"Francouzština.ini"_s));
+}
+
+TEST_F(SettingsSetChooserTest, OkNeedsASelectedSet) {
+    addSet(u"Angličtina.ini"_s);
+    modals.script(u"DLGAsociate"_s, [this](QDialog& shown) {
+        click(shown, u"OKBtn"_s);
+        EXPECT_TRUE(shown.isVisible());
+        EXPECT_EQ(messages.shown, QStringList{u"error: Musíš vybrat některé nastavení."_s});
+        select(shown, u"Angličtina.ini"_s);
+        click(shown, u"OKBtn"_s);
+    });
+    EXPECT_EQ(chooser.run(), setFile(u"Angličtina.ini"_s));
+    EXPECT_FALSE(chooser.cancelled());
+}
+
+TEST_F(SettingsSetChooserTest, CancelChecksNothing) {
+    addSet(u"Angličtina.ini"_s);
+    modals.script(u"DLGAsociate"_s, [](QDialog& shown) { click(shown, u"CancelBtn"_s); });
+    EXPECT_EQ(chooser.run(), std::nullopt);
+    EXPECT_TRUE(chooser.cancelled());
+    EXPECT_TRUE(messages.shown.isEmpty());
+    modals.script(u"DLGAsociate"_s, [](QDialog& shown) {
+        select(shown, u"Angličtina.ini"_s);
+        click(shown, u"OKBtn"_s);
+    });
+    EXPECT_TRUE(chooser.run());
+    EXPECT_FALSE(chooser.cancelled());
+}
+
+TEST_F(SettingsSetChooserTest, AMissingFolderIsReportedAndKeepsTheList) {
+    const QString missing =
+        u"error: Složka %1 neexistuje."_s.arg(QDir::toNativeSeparators(setFolder()));
+    modals.script(u"DLGAsociate"_s, [&](QDialog& shown) {
+        EXPECT_EQ(messages.shown, QStringList{missing});
+        EXPECT_TRUE(listed(shown).isEmpty());
+        addSet(u"Angličtina.ini"_s);
+        click(shown, u"Button1"_s);
+        EXPECT_EQ(listed(shown), QStringList{u"Angličtina.ini"_s});
+        ASSERT_TRUE(QDir(setFolder()).removeRecursively());
+        click(shown, u"Button1"_s);
+        EXPECT_EQ(messages.shown, (QStringList{missing, missing}));
+        EXPECT_EQ(listed(shown), QStringList{u"Angličtina.ini"_s});
+        click(shown, u"CancelBtn"_s);
+    });
+    EXPECT_EQ(chooser.run(), std::nullopt);
+}
+
+} // namespace
