@@ -1,5 +1,6 @@
 #include "scenario.h"
 
+#include "gridbench.h"
 #include "rawbench.h"
 #include "residentmemory.h"
 #include "stopwatch.h"
@@ -76,6 +77,7 @@ private:
     void filterLesson();
     void postSingly();
     void postWalking();
+    void gridSwitches();
 
     BenchOptions m_options;
     QString m_folder;
@@ -117,6 +119,7 @@ Report Benchmark::run() {
     filterLesson();
     postSingly();
     postWalking();
+    gridSwitches();
     m_store.closeView();
     m_raw.closeView();
     return m_report;
@@ -246,6 +249,59 @@ void Benchmark::postWalking() {
     measureBoth(samples, m_options.repeat,
                 [&](DictionaryBench& side, int run) { return side.postingWalk(run + 1); });
     addMedian(QStringLiteral("posting_walk"), samples, true);
+}
+
+// The grid's figures stand beside the raw work they need: an ordered scan of the view and
+// one screen of rows (a search keystroke: the nearest search with its record number).
+void Benchmark::gridSwitches() {
+    progress(QStringLiteral("switching the word grid"));
+    GridBench grid;
+    const int screen = GridBench::kScreenRows;
+    const auto report = [&](const QString& name, const std::vector<double>& store,
+                            const std::vector<double>& raw) {
+        m_report.add(name, median(store) * toMilliseconds(1), QStringLiteral("ms"),
+                     median(raw) * toMilliseconds(1));
+    };
+    const int runs = kQuickFactor * m_options.repeat;
+    std::vector<double> store;
+    std::vector<double> raw;
+    for (int i = 0; i < runs; ++i) {
+        store.push_back(grid.openFirstScreen(m_storeFile));
+        raw.push_back(m_raw.openFirstPage(m_rawFile, screen));
+    }
+    report(QStringLiteral("grid_open_first_screen"), store, raw);
+    m_raw.openView(m_rawFile); // opening a first page closed the raw view
+
+    for (const QString& order :
+         {QStringLiteral("othertoczechnew"), QStringLiteral("lessonczechother")}) {
+        store.clear();
+        raw.clear();
+        for (int i = 0; i < runs; ++i) {
+            store.push_back(grid.switchOrder(m_storeFile, order));
+            raw.push_back(m_raw.selectOrder(order) + m_raw.readPage(1, screen));
+        }
+        report(QStringLiteral("grid_sort_") + order, store, raw);
+    }
+    m_raw.selectOrder(QStringLiteral("czechtoothernew"));
+
+    store.clear();
+    raw.clear();
+    for (int i = 0; i < runs; ++i) {
+        int count = 0;
+        store.push_back(grid.switchLesson(m_storeFile, kFilterLesson));
+        raw.push_back(m_raw.filterLesson(kFilterLesson, count) + m_raw.readPage(1, screen));
+    }
+    report(QStringLiteral("grid_lesson_switch"), store, raw);
+
+    const std::vector<QString> prefixes = searchPrefixes(m_entries, runs, kSearchSeed + 1);
+    store.clear();
+    raw.clear();
+    for (const QString& prefix : prefixes) {
+        int recNo = 0;
+        store.push_back(grid.searchKeystroke(m_storeFile, prefix));
+        raw.push_back(m_raw.findNearest(prefix, recNo));
+    }
+    report(QStringLiteral("grid_search_keystroke"), store, raw);
 }
 
 } // namespace

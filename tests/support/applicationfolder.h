@@ -46,6 +46,7 @@ public:
             app.mkpath(user.name + QStringLiteral("/practice"));
             table(user.name + QStringLiteral("/exam.db"), QStringLiteral("exam"));
             write(user.name + QStringLiteral("/exam.ini"), "escape=no\r\n");
+            write(user.name + QStringLiteral("/code.ini"), "\r\n");
         }
     }
 

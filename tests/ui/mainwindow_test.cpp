@@ -176,10 +176,12 @@ TEST_F(MainWindowTest, FirstRunOpensTheInstallPageOnceAndExitCleansUp) {
 TEST_F(MainWindowTest, CommandsOfLaterWindowsAreDisabled) {
     login(QStringLiteral("eva"), QString());
     start();
-    for (const char* name : {"Exit", "ChangePassword", "Backup", "HelpContents", "About"})
+    for (const char* name :
+         {"Exit", "ChangePassword", "Backup", "HelpContents", "About", "NewDictionary",
+          "LoadSettingsSet", "CountWords", "EditMode", "ResetStatistics", "MarkKnown"})
         EXPECT_TRUE(window->command(QString::fromLatin1(name))->isEnabled()) << name;
-    for (const char* name : {"ExportHtml", "AutoExam", "SelfExam", "WordEntry", "NewDictionary",
-                             "ImportTabs", "BulkLessonChange", "NewArticle", "ResetStatistics"})
+    for (const char* name : {"ExportHtml", "AutoExam", "SelfExam", "WordEntry", "Regenerate",
+                             "ImportTabs", "BulkLessonChange", "NewArticle", "KeyboardSwitching"})
         EXPECT_FALSE(window->command(QString::fromLatin1(name))->isEnabled()) << name;
     EXPECT_FALSE(window->command(QStringLiteral("Pronunciation"))->isVisible());
     EXPECT_FALSE(window->command(QStringLiteral("AddSounds"))->isVisible());

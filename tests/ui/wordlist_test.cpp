@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
@@ -206,6 +207,56 @@ TEST_F(WordListTest, TheCurrentWordsSoundIsLoadedWhenItExists) {
     QTest::keyClicks(window->findChild<QLineEdit*>(u"Edit1"_s), u"zm"_s);
     EXPECT_TRUE(soundButton->isEnabled());
     EXPECT_EQ(window->statusBar()->currentMessage(), QString());
+}
+
+} // namespace
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class DictionaryCommandsTest : public WordListTest {};
+
+TEST_F(DictionaryCommandsTest, NewManualDictionaryIsCreatedListedAndOpens) {
+    start();
+    modals.script(u"OKBottomDlg3"_s, [](QDialog& dialog) {
+        dialog.findChild<QRadioButton*>(u"RadioManual"_s)->click();
+        dialog.findChild<QLineEdit*>(u"Edit1"_s)->setText(u"Nemcina"_s);
+        dialog.findChild<QLineEdit*>(u"Edit2"_s)->setText(u"Deutsch"_s);
+        dialog.findChild<QPushButton*>(u"OKBtn"_s)->click();
+    });
+    window->command(u"NewDictionary"_s)->trigger();
+    auto* list = window->findChild<QListWidget*>(u"ListBox1"_s);
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), u"Nemcina"_s);
+    EXPECT_EQ(list->currentRow(), -1) << "nothing is selected after listing";
+    EXPECT_TRUE(QFile::exists(app.path(u"eva/Nemcina/dictonary.db"_s)));
+
+    list->setCurrentRow(1);
+    emit list->itemClicked(list->item(1));
+    EXPECT_TRUE(window->table1().active());
+    EXPECT_EQ(window->findChild<QComboBox*>(u"ComboSort"_s)->itemText(1), u"Deutsch -> Česky"_s);
+    EXPECT_EQ(messages.shown, QStringList());
+}
+
+TEST_F(DictionaryCommandsTest, SettingsSetReplacesTheSettingsAndKeepsTheNote) {
+    app.write(u"_other_/setinis/Nemcina.ini"_s,
+              "language=N\xecm\xe8ina\r\n{[..memo..]}\r\nZe sady\r\n{[..endmemo..]}\r\n");
+    app.write(u"eva/Angličtina/code.ini"_s, "x\r\n");
+    start();
+    openDictionary();
+    modals.script(u"DLGAsociate"_s, [](QDialog& dialog) {
+        auto* sets = dialog.findChild<QListWidget*>(u"ListBox1"_s);
+        sets->setCurrentRow(0);
+        dialog.findChild<QPushButton*>(u"OKBtn"_s)->click();
+    });
+    window->command(u"LoadSettingsSet"_s)->trigger();
+    EXPECT_EQ(messages.shown, QStringList({u"information: Nastavení bylo změněno."_s}));
+    EXPECT_EQ(window->findChild<QComboBox*>(u"ComboSort"_s)->itemText(0), u"Česky -> Němčina"_s);
+    const QString notes = window->findChild<QPlainTextEdit*>(u"Memo1"_s)->toPlainText();
+    EXPECT_TRUE(notes.contains(u"Moje slovicka"_s));
+    EXPECT_TRUE(notes.contains(u"Ze sady"_s));
+    EXPECT_LT(notes.indexOf(u"Moje slovicka"_s), notes.indexOf(u"Ze sady"_s));
 }
 
 } // namespace

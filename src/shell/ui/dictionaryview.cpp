@@ -73,6 +73,8 @@ void MainWindow::connectWordList() {
                              &dictionary::markKnown);
     });
     on("EditMode", [this](bool checked) { setEditMode(checked); });
+    on("NewDictionary", &MainWindow::createDictionary);
+    on("LoadSettingsSet", &MainWindow::loadSettingsSet);
 
     const std::pair<const char*, std::function<void()>> navigation[] = {
         {"NavFirst",

@@ -1,5 +1,7 @@
 #include "shell/ui/mainwindow.h"
 
+#include "dictionary/ui/newdictionarydialog.h"
+#include "dictionary/ui/settingssetchooser.h"
 #include "shell/backup.h"
 #include "shell/helppages.h"
 #include "shell/ui/aboutbox.h"
@@ -34,7 +36,9 @@ MainWindow::MainWindow(Services& services, RunState& state, const QString& prese
     m_loginDialog = new LoginDialog(services, state, m_users, this);
     m_adminDialog = new AdminDialog(services, state, this);
     m_passwordDialog = new PasswordDialog(services, state, this);
+    m_newDictionaryDialog = new dictionary::NewDictionaryDialog(services, state, this);
     m_aboutBox = new AboutBox(services, this);
+    m_settingsSetChooser = new dictionary::SettingsSetChooser(services, state, this);
     connectCommands();
     connectWordList();
 }
@@ -53,10 +57,7 @@ void MainWindow::connectCommands() {
     };
     on("Exit", [this] { close(); });
     on("ChangePassword", [this] { changeOwnPassword(m_services, m_users, *m_passwordDialog); });
-    on("Backup", [this] {
-        // No table of the user may be held open while the script copies the folder.
-        startBackup(m_services.system, m_state, m_services.clock.now());
-    });
+    on("Backup", [this] { backUp(); });
     on("About", [this] { m_services.modals.exec(*m_aboutBox); });
     on("HelpContents", [this] { openHelpPage(m_services.system, m_state, helppage::kContents); });
 }

@@ -19,8 +19,10 @@ class QToolButton;
 class QWidget;
 
 namespace dictionary {
+class NewDictionaryDialog;
+class SettingsSetChooser;
 class WordTableModel;
-}
+} // namespace dictionary
 
 namespace shell {
 
@@ -83,6 +85,9 @@ private:
     void refreshWordState();
     void setEditMode(bool on);
     void countWords();
+    void createDictionary();
+    void loadSettingsSet();
+    void backUp();
     void changeWordStatistics(const QString& question, void (*change)(store::Cursor&));
 
     Services& m_services;
@@ -104,7 +109,9 @@ private:
     LoginDialog* m_loginDialog = nullptr;
     AdminDialog* m_adminDialog = nullptr;
     PasswordDialog* m_passwordDialog = nullptr;
+    dictionary::NewDictionaryDialog* m_newDictionaryDialog = nullptr;
     AboutBox* m_aboutBox = nullptr;
+    dictionary::SettingsSetChooser* m_settingsSetChooser = nullptr;
 
     QHash<QString, QAction*> m_commands;
     QComboBox* m_sortCombo = nullptr;
