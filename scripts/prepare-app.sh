@@ -43,6 +43,8 @@ for file in setting.ini exam.ini code.ini key.ini bg.bmp save.sh; do
     copy_missing "$data/$file" "$app/$file"
 done
 copy_folder_missing "$data/help" "$app/help"
+# Pronunciations of some demo words, recorded with a speech synthesizer.
+copy_folder_missing "$data/Sounds" "$app/Sounds"
 copy_folder_missing "$data/_other_/setinis" "$app/_other_/setinis"
 copy_missing "$data/_other_/template.html" "$app/_other_/template.html"
 copy_missing "$data/_other_/templateEX.html" "$app/_other_/templateEX.html"
