@@ -119,6 +119,7 @@ double RawBench::openFirstPage(const QString& path, int rows) {
 }
 
 void RawBench::openView(const QString& path) {
+    closeView(); // the cached statements belong to the connection open before
     m_connection = std::make_unique<RawConnection>(path);
     loadOrders();
     selectOrder(QStringLiteral("czechtoothernew"));
