@@ -19,7 +19,9 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolButton>
+#include <sqlite3.h>
 
 namespace {
 
@@ -257,6 +259,48 @@ TEST_F(DictionaryCommandsTest, SettingsSetReplacesTheSettingsAndKeepsTheNote) {
     EXPECT_TRUE(notes.contains(u"Moje slovicka"_s));
     EXPECT_TRUE(notes.contains(u"Ze sady"_s));
     EXPECT_LT(notes.indexOf(u"Moje slovicka"_s), notes.indexOf(u"Ze sady"_s));
+}
+
+} // namespace
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+TEST_F(DictionaryCommandsTest, OldFormatDictionaryOpensInItsPrimaryOrderWithTheWarning) {
+    {
+        sqlite3* db = nullptr;
+        sqlite3_open(QFile::encodeName(app.path(u"eva/Angličtina/dictonary.db"_s)).constData(),
+                     &db);
+        sqlite3_exec(
+            db, "DELETE FROM lexiton_indexes WHERE name IN ('czechtoothernew', 'othertoczechnew')",
+            nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    start();
+    openDictionary();
+    EXPECT_EQ(window->table1().indexName(), QString());
+    EXPECT_EQ(column(0).first(), u"auto"_s);
+    EXPECT_TRUE(
+        window->findChild<QPlainTextEdit*>(u"Memo1"_s)
+            ->toPlainText()
+            .startsWith(
+                u"Slovník z ver. 1.6 a nižší.\nČti Nápověda->Obsah->Instalační informace.\n------\nMoje slovicka"_s));
+    chooseSort(1);
+    EXPECT_EQ(window->table1().indexName(), u"othertoczech"_s);
+}
+
+TEST_F(DictionaryCommandsTest, DescriptionTypedInEditModeIsSaved) {
+    start();
+    openDictionary();
+    window->command(u"EditMode"_s)->trigger();
+    auto* memo = window->findChild<QPlainTextEdit*>(u"DBMemo1"_s);
+    memo->setPlainText(u"[ɔːtəʊ]"_s);
+    memo->document()->setModified(true);
+    QFocusEvent leaving(QEvent::FocusOut);
+    QCoreApplication::sendEvent(memo, &leaving);
+    window->table1().refresh();
+    EXPECT_EQ(window->table1().field(u"Popis"_s).asMemo(), u"[ɔːtəʊ]"_s);
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTextDocument>
 #include <QToolButton>
 
 namespace shell {
@@ -45,6 +46,7 @@ void MainWindow::connectWordList() {
             m_grid->setCurrentIndex(
                 m_wordModel->index(row, std::max(m_grid->currentIndex().column(), 0)));
         m_description->setPlainText(m_table1.field(QStringLiteral("Popis")).asMemo());
+        m_description->document()->setModified(false);
         refreshWordState();
     });
 
@@ -212,8 +214,8 @@ QFont fontFrom(const dictionary::FontSpec& spec, const QFont& base) {
 } // namespace
 
 void MainWindow::readDictionarySettings(const QString& folder) {
-    const dictionary::DictionarySettings settings =
-        dictionary::readSetIni(QDir(folder).filePath(QStringLiteral("set.ini")));
+    m_dictionarySettings = dictionary::readSetIni(QDir(folder).filePath(QStringLiteral("set.ini")));
+    const dictionary::DictionarySettings& settings = m_dictionarySettings;
     if (settings.czechLanguage)
         m_state.czechLanguage = *settings.czechLanguage;
     if (settings.otherLanguage) {
@@ -341,6 +343,20 @@ void MainWindow::setEditMode(bool on) {
         findChild<QToolButton*>(QString::fromLatin1(name))->setVisible(on);
     statusBar()->showMessage(on ? QStringLiteral("Editace zapnuta")
                                 : QStringLiteral("Editace vypnuta"));
+}
+
+void MainWindow::saveDescription() {
+    if (!m_editMode || !m_table1.active() || !m_description->document()->isModified())
+        return;
+    try {
+        m_table1.edit();
+        m_table1.field(QStringLiteral("Popis")).setAsMemo(m_description->toPlainText());
+        m_table1.post();
+        m_description->document()->setModified(false);
+    } catch (const store::Error& error) {
+        m_table1.cancel();
+        m_services.messages.error(error.message());
+    }
 }
 
 void MainWindow::countWords() {

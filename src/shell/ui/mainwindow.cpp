@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -83,6 +84,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && watched == static_cast<QObject*>(m_description))
+        saveDescription();
     if (event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dictionary/setini.h"
 #include "shell/runstate.h"
 #include "shell/ui/services.h"
 #include "sound/mediaplayer.h"
@@ -84,6 +85,7 @@ private:
     void searchWord();
     void refreshWordState();
     void setEditMode(bool on);
+    void saveDescription();
     void countWords();
     void createDictionary();
     void loadSettingsSet();
@@ -99,6 +101,7 @@ private:
     sound::MediaPlayer m_player;
     sound::WordSound m_wordSound{m_player};
     dictionary::WordTableModel* m_wordModel = nullptr;
+    dictionary::DictionarySettings m_dictionarySettings; // hot keys and menus for word entry
     QFont m_czechFont;
     QFont m_otherFont;
     QFont m_descriptionFont;
