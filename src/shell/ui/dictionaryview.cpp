@@ -236,6 +236,10 @@ void MainWindow::readDictionarySettings(const QString& folder) {
     m_otherFont = fontFrom(settings.fonts.other, font());
     m_descriptionFont = fontFrom(settings.fonts.intr, font());
     m_description->setFont(m_descriptionFont);
+    // The grid's rows are as tall as the larger of the two word fonts needs.
+    QFont gridFont = m_grid->font();
+    gridFont.setPointSize(std::max(m_otherFont.pointSize(), m_czechFont.pointSize()));
+    m_grid->setFont(gridFont);
     m_notes->setPlainText(settings.note.join(u'\n'));
 }
 
