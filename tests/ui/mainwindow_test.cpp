@@ -1,11 +1,4 @@
-#include "applicationfolder.h"
-#include "recordingshell.h"
-#include "scriptedfonts.h"
-#include "scriptedmessages.h"
-#include "scriptedmodals.h"
-
-#include "shell/ui/mainwindow.h"
-#include "sound/nullaudiodevice.h"
+#include "mainwindowfixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,23 +15,14 @@ using namespace Qt::StringLiterals;
 
 using shell::MainWindow;
 
-// The main window on a prepared application folder, with every outside service scripted.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
     MainWindowTest()
-        : app({{QStringLiteral("administrator"), QStringLiteral("tajne")},
-               {QStringLiteral("Jan Novák"), QStringLiteral("heslo")},
-               {QStringLiteral("eva"), QString()}}) {}
+        : MainWindowFixture({{QStringLiteral("administrator"), QStringLiteral("tajne")},
+                             {QStringLiteral("Jan Novák"), QStringLiteral("heslo")},
+                             {QStringLiteral("eva"), QString()}}) {}
 
-    // Shows the window and lets its start-up sequence run to the end.
-    MainWindow& start(const QString& preselected = {}) {
-        state = app.runState();
-        window = std::make_unique<MainWindow>(services, state, preselected);
-        window->show();
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents(); // a close requested during start-up
-        return *window;
-    }
+    MainWindow& start(const QString& preselected = {}) { return startWindow(preselected); }
 
     // Scripts one showing of the login dialog: choose the user, type, press the button.
     void login(const QString& user, const QString& password, const char* button = "OKBtn") {
@@ -60,18 +44,6 @@ protected:
             names << list->item(i)->text();
         return names;
     }
-
-    ApplicationFolder app;
-    shell::RunState state;
-    ScriptedMessages messages;
-    ScriptedModals modals;
-    RecordingShell system;
-    FixedClock clock;
-    ScriptedFonts fonts;
-    shell::Services services{
-        messages, modals, system, clock, [] { return std::make_unique<sound::NullAudioDevice>(); },
-        fonts};
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, StartUpLogsInAndListsTheUsersDictionaries) {

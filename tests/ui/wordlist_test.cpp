@@ -1,11 +1,5 @@
-#include "applicationfolder.h"
-#include "recordingshell.h"
-#include "scriptedfonts.h"
-#include "scriptedmessages.h"
-#include "scriptedmodals.h"
+#include "mainwindowfixture.h"
 
-#include "shell/ui/mainwindow.h"
-#include "sound/nullaudiodevice.h"
 #include "sound/waveencoding.h"
 
 #include <QAction>
@@ -29,10 +23,10 @@ using namespace Qt::StringLiterals;
 using shell::MainWindow;
 
 // The main window with user eva logged in and her dictionary "Angličtina" in the list.
-class WordListTest : public ::testing::Test {
+class WordListTest : public MainWindowFixture {
 protected:
     WordListTest()
-        : app({{u"eva"_s, QString()}}) {
+        : MainWindowFixture({{u"eva"_s, QString()}}) {
         app.table(u"eva/Angličtina/dictonary.db"_s, u"dictonary"_s);
         store::Cursor words;
         words.setDatabaseName(app.path(u"eva/Angličtina"_s));
@@ -52,10 +46,7 @@ protected:
     void start() {
         modals.script(u"LogDlg"_s,
                       [](QDialog& dialog) { dialog.findChild<QPushButton*>(u"OKBtn"_s)->click(); });
-        state = app.runState();
-        window = std::make_unique<MainWindow>(services, state, u"eva"_s);
-        window->show();
-        QCoreApplication::processEvents();
+        startWindow(u"eva"_s);
     }
 
     void openDictionary() {
@@ -87,18 +78,6 @@ protected:
         lessons->setCurrentIndex(lessons->findText(lesson));
         emit lessons->activated(lessons->currentIndex());
     }
-
-    ApplicationFolder app;
-    shell::RunState state;
-    ScriptedMessages messages;
-    ScriptedModals modals;
-    RecordingShell system;
-    FixedClock clock;
-    ScriptedFonts fonts;
-    shell::Services services{
-        messages, modals, system, clock, [] { return std::make_unique<sound::NullAudioDevice>(); },
-        fonts};
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(WordListTest, OpeningShowsTheWordsInCzechOrderWithTheLanguageNames) {
