@@ -103,7 +103,7 @@ private:
         }
     }
 
-    static bool parseFontLine(const QString& line, QStringView prefix, FontSpec& font) {
+    static bool parseFontLine(const QString& line, QStringView prefix, FontSetting& font) {
         const auto value = [&](QStringView suffix) {
             return core::valueAfterKey(line, QString(prefix.toString() + suffix));
         };

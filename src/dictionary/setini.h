@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dictionary/fontspec.h"
+#include "dictionary/fontsetting.h"
 
 #include <QChar>
 #include <QString>
@@ -15,9 +15,9 @@ namespace dictionary {
 
 // The three fonts of a dictionary: Czech words, foreign words and descriptions.
 struct DictionaryFonts {
-    FontSpec cz;
-    FontSpec other;
-    FontSpec intr;
+    FontSetting cz;
+    FontSetting other;
+    FontSetting intr;
 
     bool operator==(const DictionaryFonts&) const = default;
 };

@@ -15,7 +15,7 @@ namespace {
 const QString kMemo = QStringLiteral("{[..memo..]}");
 const QString kEndMemo = QStringLiteral("{[..endmemo..]}");
 
-void appendFontLines(QStringList& lines, const QString& prefix, const FontSpec& font) {
+void appendFontLines(QStringList& lines, const QString& prefix, const FontSetting& font) {
     lines << prefix + u'=' + font.face;
     lines << prefix + QStringLiteral("char=") + QString::number(font.charset);
     if (font.bold)

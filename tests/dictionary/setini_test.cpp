@@ -70,7 +70,7 @@ const Quirk kQuirks[] = {
          EXPECT_FALSE(s.fonts.cz.italic);
          EXPECT_TRUE(s.fonts.other.italic);
          EXPECT_FALSE(s.fonts.other.bold);
-         EXPECT_EQ(s.fonts.intr, dictionary::FontSpec{});
+         EXPECT_EQ(s.fonts.intr, dictionary::FontSetting{});
      }},
     {"CharsetThatIsNotANumberIsDefault", lines({"fontczchar=238", "fontczchar=x"}),
      [](const DictionarySettings& s) {

@@ -38,15 +38,15 @@ QLineEdit* lineEdit(const QString& objectName, int maxLength, QWidget* parent) {
     return edit;
 }
 
-FontSpec fontSpec(const QFont& font, int charset) {
-    FontSpec spec;
-    spec.face = font.family();
-    spec.charset = charset;
-    spec.bold = font.bold();
-    spec.italic = font.italic();
+FontSetting fontSpec(const QFont& font, int charset) {
+    FontSetting setting;
+    setting.face = font.family();
+    setting.charset = charset;
+    setting.bold = font.bold();
+    setting.italic = font.italic();
     if (font.pointSize() > 0)
-        spec.size = font.pointSize();
-    return spec;
+        setting.size = font.pointSize();
+    return setting;
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dictionary/fontspec.h"
+#include "dictionary/fontsetting.h"
 
 #include <QDialog>
 #include <QFont>
@@ -28,9 +28,9 @@ struct NewDictionaryChoice {
     bool manual = false;
     QString language; // the language box as it was left
     QStringList noteLines;
-    FontSpec czech;
-    FontSpec other;
-    FontSpec description;
+    FontSetting czech;
+    FontSetting other;
+    FontSetting description;
 };
 
 // The new dictionary dialog (TOKBottomDlg3): the dictionary's name, and either settings

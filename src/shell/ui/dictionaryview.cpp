@@ -201,13 +201,13 @@ bool MainWindow::openDictionaryTable(const QString& folder, const QString& name)
 
 namespace {
 
-QFont fontFrom(const dictionary::FontSpec& spec, const QFont& base) {
+QFont fontFrom(const dictionary::FontSetting& setting, const QFont& base) {
     QFont font = base;
-    if (!spec.face.isEmpty())
-        font.setFamily(spec.face);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setPointSize(spec.size.value_or(base.pointSize()));
+    if (!setting.face.isEmpty())
+        font.setFamily(setting.face);
+    font.setBold(setting.bold);
+    font.setItalic(setting.italic);
+    font.setPointSize(setting.size.value_or(base.pointSize()));
     return font;
 }
 

@@ -199,10 +199,10 @@ QWidget* MainWindow::buildNavigator() {
         {"NavCancel", QStyle::SP_DialogCancelButton, "Zrušení editace", false},
         {"NavRefresh", QStyle::SP_BrowserReload, "Refresh databaze", true},
     };
-    for (const Button& spec : buttons) {
-        auto* button = toolButton(spec.name, spec.icon, QString::fromUtf8(spec.hint), navigator);
+    for (const Button& shown : buttons) {
+        auto* button = toolButton(shown.name, shown.icon, QString::fromUtf8(shown.hint), navigator);
         button->setIconSize(QSize(16, 16));
-        button->setVisible(spec.shownOutsideEditMode);
+        button->setVisible(shown.shownOutsideEditMode);
         layout->addWidget(button);
     }
     layout->addStretch(1);

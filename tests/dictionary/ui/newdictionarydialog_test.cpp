@@ -7,15 +7,15 @@
 
 namespace {
 
-using dictionary::FontSpec;
+using dictionary::FontSetting;
 
-FontSpec font(const QString& face, int charset, bool bold, bool italic, int size) {
-    return FontSpec{face, charset, bold, italic, size};
+FontSetting font(const QString& face, int charset, bool bold, bool italic, int size) {
+    return FontSetting{face, charset, bold, italic, size};
 }
 
-const FontSpec kCzechDefault = font(u"Arial"_s, 238, false, false, 12);
-const FontSpec kOtherDefault = font(u"Arial"_s, 0, false, false, 12);
-const FontSpec kDescriptionDefault = font(u"Rezur OV ezuvizer"_s, 238, false, false, 12);
+const FontSetting kCzechDefault = font(u"Arial"_s, 238, false, false, 12);
+const FontSetting kOtherDefault = font(u"Arial"_s, 0, false, false, 12);
+const FontSetting kDescriptionDefault = font(u"Rezur OV ezuvizer"_s, 238, false, false, 12);
 
 QFont styled(const QString& family, int size, bool bold, bool italic) {
     QFont chosen(family, size);
