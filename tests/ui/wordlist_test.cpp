@@ -38,6 +38,7 @@ protected:
         for (const auto& [czech, other, lesson] : entries)
             words.appendRecord({QString::fromUtf8(czech), QString::fromUtf8(other), lesson, 0, 0,
                                 QString(), 0, QString::fromUtf8(czech), QString::fromUtf8(other)});
+        app.write(u"eva/Angličtina/code.ini"_s, "casesensitive=no\r\n");
         app.write(u"eva/Angličtina/set.ini"_s,
                   "language=Angli\xe8tina\r\nsoundincrementpath=Sounds\r\n{[..memo..]}\r\n"
                   "Moje slovicka\r\n{[..endmemo..]}\r\n");
@@ -223,7 +224,6 @@ TEST_F(DictionaryCommandsTest, NewManualDictionaryIsCreatedListedAndOpens) {
 TEST_F(DictionaryCommandsTest, SettingsSetReplacesTheSettingsAndKeepsTheNote) {
     app.write(u"_other_/setinis/Nemcina.ini"_s,
               "language=N\xecm\xe8ina\r\n{[..memo..]}\r\nZe sady\r\n{[..endmemo..]}\r\n");
-    app.write(u"eva/Angličtina/code.ini"_s, "x\r\n");
     start();
     openDictionary();
     modals.script(u"DLGAsociate"_s, [](QDialog& dialog) {
@@ -280,6 +280,25 @@ TEST_F(DictionaryCommandsTest, DescriptionTypedInEditModeIsSaved) {
     QCoreApplication::sendEvent(memo, &leaving);
     window->table1().refresh();
     EXPECT_EQ(window->table1().field(u"Popis"_s).asMemo(), u"[ɔːtəʊ]"_s);
+}
+
+} // namespace
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+TEST_F(DictionaryCommandsTest, PostsDeriveTestWordsByTheDictionarysRules) {
+    app.write(u"eva/Angličtina/code.ini"_s, "casesensitive=yes\r\n");
+    start();
+    openDictionary();
+    window->command(u"EditMode"_s)->trigger();
+    auto* model = window->findChild<QTableView*>(u"DBGrid1"_s)->model();
+    ASSERT_EQ(model->index(0, 1).data().toString(), u"car"_s);
+    EXPECT_TRUE(model->setData(model->index(0, 1), u"The Car (auto) !"_s));
+    EXPECT_EQ(window->table1().field(u"Otherzk"_s).asString(), u"The Car"_s)
+        << "case kept, note and punctuation gone";
+    EXPECT_EQ(window->table1().field(u"Czechzk"_s).asString(), u"auto"_s);
 }
 
 } // namespace

@@ -5,8 +5,11 @@
 #include "core/fileerror.h"
 #include "dictionary/gridlayout.h"
 #include "dictionary/setini.h"
+#include "dictionary/setiniwriter.h"
 #include "dictionary/wordlist.h"
 #include "dictionary/wordtablemodel.h"
+#include "entry/codeini.h"
+#include "entry/normalizetestword.h"
 #include "store/error.h"
 
 #include <QAction>
@@ -26,9 +29,12 @@ namespace shell {
 void MainWindow::connectWordList() {
     m_table1.setObjectName(QStringLiteral("Table1"));
     m_pomTable.setObjectName(QStringLiteral("PomTable"));
-    // Every post through the word list keeps the entry's counters and lesson valid; the
-    // test words are derived here too once the evaluation rules exist.
-    m_table1.setBeforePost(&dictionary::keepEntryInvariants);
+    // Every post through the word list keeps the entry's counters and lesson valid and
+    // derives its test words by the open dictionary's rules.
+    m_table1.setBeforePost([this](store::Cursor& table) {
+        dictionary::keepEntryInvariants(table);
+        entry::fillTestWords(table, m_testWordRules);
+    });
 
     m_wordModel = new dictionary::WordTableModel(m_table1, this);
     m_grid->setModel(m_wordModel);
@@ -149,6 +155,7 @@ void MainWindow::openSelectedDictionary() {
         return;
     const QString name = selected->text();
     const QString folder = QDir(m_state.userFolder()).filePath(name);
+    loadTestWordRules(folder);
 
     m_czechFont = m_otherFont = m_descriptionFont = font();
     m_table1.close();
@@ -179,6 +186,16 @@ void MainWindow::openSelectedDictionary() {
                                              "Čti Nápověda->Obsah->Instalační informace.\n"
                                              "------\n") +
                               m_notes->toPlainText());
+}
+
+void MainWindow::loadTestWordRules(const QString& folder) {
+    // Dictionaries of older installations shared the user's code.ini; each gets a copy.
+    dictionary::ensureDictionaryCodeIni(m_services.messages, m_state.userFolder(), folder);
+    try {
+        entry::readCodeIni(QDir(folder).filePath(QStringLiteral("code.ini")), m_testWordRules);
+    } catch (const core::FileError& error) {
+        m_services.messages.error(error.message());
+    }
 }
 
 bool MainWindow::openDictionaryTable(const QString& folder, const QString& name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionary/setini.h"
+#include "entry/testwordrules.h"
 #include "shell/runstate.h"
 #include "shell/ui/services.h"
 #include "sound/mediaplayer.h"
@@ -79,6 +80,7 @@ private:
     void openSelectedDictionary();
     bool openDictionaryTable(const QString& folder, const QString& name);
     void readDictionarySettings(const QString& folder);
+    void loadTestWordRules(const QString& folder);
     bool restoreGridLayout();
     void applySortItem(int item);
     void applyLessonFilter();
@@ -102,6 +104,7 @@ private:
     sound::WordSound m_wordSound{m_player};
     dictionary::WordTableModel* m_wordModel = nullptr;
     dictionary::DictionarySettings m_dictionarySettings; // hot keys and menus for word entry
+    entry::TestWordRules m_testWordRules;                // of the open dictionary
     QFont m_czechFont;
     QFont m_otherFont;
     QFont m_descriptionFont;

@@ -1,0 +1,82 @@
+#include "entry/normalizetestword.h"
+
+#include "core/ansilower.h"
+#include "store/cursor.h"
+
+namespace entry {
+namespace {
+
+// Removes every note from an opening mark through the first closing mark after it; an
+// opening mark without a closing one and all after it stay.
+void removeNotes(QString& text, QChar open, QChar close) {
+    for (;;) {
+        const qsizetype start = text.indexOf(open);
+        if (start < 0)
+            return;
+        const qsizetype end = text.indexOf(close, start + 1);
+        if (end < 0)
+            return;
+        text.remove(start, end - start + 1);
+    }
+}
+
+QString trimSet(const QString& characters, bool withSpace) {
+    return withSpace ? characters + u' ' : characters;
+}
+
+QString joinCommas(QString rest) {
+    QString joined;
+    for (;;) {
+        qsizetype comma = rest.indexOf(u',');
+        if (comma <= 0)
+            break;
+        qsizetype before = comma;
+        while (before > 0 && rest[before - 1] == u' ')
+            --before;
+        rest.remove(before, comma - before);
+        comma = before;
+        qsizetype after = comma + 1;
+        while (after < rest.size() && rest[after] == u' ')
+            ++after;
+        rest.remove(comma + 1, after - comma - 1);
+        joined += rest.left(comma + 1);
+        rest = rest.mid(comma + 1);
+    }
+    return joined + rest;
+}
+
+} // namespace
+
+QString normalizeTestWord(const QString& text, const TestWordRules& rules) {
+    QString word = rules.ignoreCase ? core::ansiLower(text) : text;
+    const std::pair<bool, std::pair<char16_t, char16_t>> notes[] = {
+        {rules.excludeSlashes, {u'/', u'/'}}, {rules.excludeBackslashes, {u'\\', u'\\'}},
+        {rules.excludeSquare, {u'[', u']'}},  {rules.excludeAngle, {u'<', u'>'}},
+        {rules.excludeBraces, {u'{', u'}'}},  {rules.excludeParentheses, {u'(', u')'}}};
+    for (const auto& [on, marks] : notes) {
+        if (on)
+            removeNotes(word, marks.first, marks.second);
+    }
+    const QString begin = trimSet(rules.beginSet, rules.beginSpace);
+    qsizetype first = 0;
+    while (first < word.size() && begin.contains(word[first]))
+        ++first;
+    word.remove(0, first);
+    const QString end = trimSet(rules.endSet, rules.endSpace);
+    qsizetype last = word.size();
+    while (last > 0 && end.contains(word[last - 1]))
+        --last;
+    word.truncate(last);
+    return joinCommas(word);
+}
+
+void fillTestWords(store::Cursor& dictionary, const TestWordRules& rules) {
+    dictionary.field(QStringLiteral("Czechzk"))
+        .setAsString(
+            normalizeTestWord(dictionary.field(QStringLiteral("Czech")).asString(), rules));
+    dictionary.field(QStringLiteral("Otherzk"))
+        .setAsString(
+            normalizeTestWord(dictionary.field(QStringLiteral("Other")).asString(), rules));
+}
+
+} // namespace entry

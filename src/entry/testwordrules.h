@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace entry {
+
+// How an expression is reduced to its test word: which bracketed notes go, which characters
+// are trimmed at either end, whether case counts. One set per dictionary, kept in its code.ini.
+struct TestWordRules {
+    bool excludeSlashes = true;     // "/ /"
+    bool excludeBackslashes = true; // "\ \"
+    bool excludeSquare = true;      // "[ ]"
+    bool excludeAngle = true;       // "< >"
+    bool excludeBraces = true;      // "{ }"
+    bool excludeParentheses = true; // "( )"
+    QString beginSet = QStringLiteral(".,!?:;-_");
+    bool beginSpace = true;
+    QString endSet = QStringLiteral(".,!?:;-_");
+    bool endSpace = true;
+    bool ignoreCase = true;
+    // Kept and saved; spaces around commas go whatever it says (the files have always
+    // worked so).
+    bool ignoreCommaSpaces = true;
+
+    bool operator==(const TestWordRules&) const = default;
+};
+
+} // namespace entry
