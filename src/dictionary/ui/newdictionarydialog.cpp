@@ -1,7 +1,7 @@
 #include "dictionary/ui/newdictionarydialog.h"
 
-#include "dictionary/ui/dialogbutton.h"
 #include "shell/helppages.h"
+#include "shell/ui/dialogbutton.h"
 #include "shell/ui/services.h"
 
 #include <QFormLayout>
@@ -62,12 +62,12 @@ NewDictionaryDialog::NewDictionaryDialog(shell::Services& services, const shell:
     , m_name(lineEdit(QStringLiteral("Edit1"), 30, this))
     , m_language(lineEdit(QStringLiteral("Edit2"), 25, this))
     , m_note(new QPlainTextEdit(this))
-    , m_czechFontButton(
-          dialogButton(QStringLiteral("Button1"), QStringLiteral("Font českého slovíčka"), this))
-    , m_otherFontButton(dialogButton(QStringLiteral("Button2"),
-                                     QStringLiteral("Font cizojazyčného slovíčka"), this))
-    , m_descriptionFontButton(dialogButton(QStringLiteral("Button3"),
-                                           QStringLiteral("Font popisu (výslovnosti)"), this)) {
+    , m_czechFontButton(shell::dialogButton(QStringLiteral("Button1"),
+                                            QStringLiteral("Font českého slovíčka"), this))
+    , m_otherFontButton(shell::dialogButton(QStringLiteral("Button2"),
+                                            QStringLiteral("Font cizojazyčného slovíčka"), this))
+    , m_descriptionFontButton(shell::dialogButton(
+          QStringLiteral("Button3"), QStringLiteral("Font popisu (výslovnosti)"), this)) {
     setObjectName(QStringLiteral("OKBottomDlg3"));
     setWindowTitle(QStringLiteral("Přidání nového slovníku"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), kFontSize, QFont::Bold));
@@ -96,10 +96,10 @@ NewDictionaryDialog::NewDictionaryDialog(shell::Services& services, const shell:
     fontButtons->addWidget(m_otherFontButton);
     fontButtons->addWidget(m_descriptionFontButton);
 
-    auto* ok = dialogButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
+    auto* ok = shell::dialogButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
     ok->setDefault(true);
-    auto* cancel = dialogButton(QStringLiteral("CancelBtn"), QStringLiteral("Zrušit"), this);
-    auto* help = dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
+    auto* cancel = shell::dialogButton(QStringLiteral("CancelBtn"), QStringLiteral("Zrušit"), this);
+    auto* help = shell::dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] {

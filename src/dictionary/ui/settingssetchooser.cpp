@@ -1,9 +1,9 @@
 #include "dictionary/ui/settingssetchooser.h"
 
 #include "core/fileerror.h"
-#include "dictionary/ui/dialogbutton.h"
 #include "dictionary/ui/settingssets.h"
 #include "shell/runstate.h"
+#include "shell/ui/dialogbutton.h"
 #include "shell/ui/services.h"
 
 #include <QDir>
@@ -33,13 +33,13 @@ SettingsSetChooser::SettingsSetChooser(shell::Services& services, const shell::R
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    auto* reread =
-        dialogButton(QStringLiteral("Button1"),
-                     QStringLiteral("Přenačíst seznam nastavení(konfigurací) z disku"), this);
+    auto* reread = shell::dialogButton(
+        QStringLiteral("Button1"),
+        QStringLiteral("Přenačíst seznam nastavení(konfigurací) z disku"), this);
     connect(reread, &QPushButton::clicked, this, &SettingsSetChooser::reload);
-    auto* ok = dialogButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
+    auto* ok = shell::dialogButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
     ok->setDefault(true);
-    auto* cancel = dialogButton(QStringLiteral("CancelBtn"), QStringLiteral("Zrušit"), this);
+    auto* cancel = shell::dialogButton(QStringLiteral("CancelBtn"), QStringLiteral("Zrušit"), this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

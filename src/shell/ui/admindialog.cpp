@@ -2,6 +2,7 @@
 
 #include "shell/helppages.h"
 #include "shell/runstate.h"
+#include "shell/ui/dialogbutton.h"
 #include "shell/ui/passworddialog.h"
 #include "shell/ui/services.h"
 #include "shell/useraccounts.h"
@@ -23,13 +24,6 @@ namespace {
 
 constexpr int kShortestName = 3;
 
-QPushButton* button(const QString& objectName, const QString& text, QWidget* parent) {
-    auto* pushButton = new QPushButton(text, parent);
-    pushButton->setObjectName(objectName);
-    pushButton->setAutoDefault(false);
-    return pushButton;
-}
-
 QTableWidget* usersGrid(QWidget* parent) {
     auto* grid = new QTableWidget(0, 1, parent);
     grid->setObjectName(QStringLiteral("UsersGrid"));
@@ -50,20 +44,21 @@ AdminDialog::AdminDialog(Services& services, const RunState& state, QWidget* par
     , m_state(state)
     , m_grid(usersGrid(this))
     , m_name(new QLineEdit(this))
-    , m_create(button(QStringLiteral("CreateBtn"), QStringLiteral("Vytvoř"), this))
+    , m_create(dialogButton(QStringLiteral("CreateBtn"), QStringLiteral("Vytvoř"), this))
     , m_passwordDialog(new PasswordDialog(services, state, this)) {
     setObjectName(QStringLiteral("OKBottomDlg1"));
     setWindowTitle(QStringLiteral("Administrátor dialog "));
     m_name->setObjectName(QStringLiteral("NameEdit"));
     m_name->setMaxLength(kUserNameMaxLength);
     m_create->setEnabled(false);
-    auto* remove =
-        button(QStringLiteral("DeleteBtn"), QStringLiteral("Smazání vybraného uživatele"), this);
-    auto* clear = button(QStringLiteral("ClearPasswordBtn"),
-                         QStringLiteral("Vymazání hesla uživateli"), this);
-    auto* change = button(QStringLiteral("ChangePasswordBtn"), QStringLiteral("Změna hesla"), this);
-    auto* close = button(QStringLiteral("CloseBtn"), QStringLiteral("Zavři"), this);
-    auto* help = button(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
+    auto* remove = dialogButton(QStringLiteral("DeleteBtn"),
+                                QStringLiteral("Smazání vybraného uživatele"), this);
+    auto* clear = dialogButton(QStringLiteral("ClearPasswordBtn"),
+                               QStringLiteral("Vymazání hesla uživateli"), this);
+    auto* change =
+        dialogButton(QStringLiteral("ChangePasswordBtn"), QStringLiteral("Změna hesla"), this);
+    auto* close = dialogButton(QStringLiteral("CloseBtn"), QStringLiteral("Zavři"), this);
+    auto* help = dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
 
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row) { selectUser(row); });
     connect(m_name, &QLineEdit::textChanged, this,

@@ -65,24 +65,19 @@ void MainWindow::connectWordList() {
     connect(m_searchEdit, &QLineEdit::returnPressed, m_searchEdit, &QLineEdit::selectAll);
     connect(m_soundButton, &QToolButton::clicked, this, [this] { m_wordSound.play(); });
 
-    const auto on = [this](const char* name, auto handler) {
-        QAction* action = command(QString::fromLatin1(name));
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, handler);
-    };
-    on("CountWords", &MainWindow::countWords);
-    on("ResetStatistics", [this] {
+    enableCommand("CountWords", &MainWindow::countWords);
+    enableCommand("ResetStatistics", [this] {
         changeWordStatistics(QStringLiteral("Opravdu upravit četnost zkoušení tothoto slovíčka ?"),
                              &dictionary::resetStatistics);
     });
-    on("MarkKnown", [this] {
+    enableCommand("MarkKnown", [this] {
         changeWordStatistics(QStringLiteral("Opravdu upravit toto slovíčko jako známé, které není "
                                             "nutné často procvičovat ?"),
                              &dictionary::markKnown);
     });
-    on("EditMode", [this](bool checked) { setEditMode(checked); });
-    on("NewDictionary", &MainWindow::createDictionary);
-    on("LoadSettingsSet", &MainWindow::loadSettingsSet);
+    enableCommand("EditMode", [this](bool checked) { setEditMode(checked); });
+    enableCommand("NewDictionary", &MainWindow::createDictionary);
+    enableCommand("LoadSettingsSet", &MainWindow::loadSettingsSet);
 
     const std::pair<const char*, std::function<void()>> navigation[] = {
         {"NavFirst",

@@ -2,6 +2,7 @@
 
 #include "shell/helppages.h"
 #include "shell/runstate.h"
+#include "shell/ui/dialogbutton.h"
 #include "shell/ui/passwordedit.h"
 #include "shell/ui/services.h"
 #include "shell/users.h"
@@ -18,19 +19,6 @@
 #include <exception>
 
 namespace shell {
-namespace {
-
-QPushButton* button(const QString& objectName, const QString& text, const QString& toolTip,
-                    QWidget* parent) {
-    auto* pushButton = new QPushButton(text, parent);
-    pushButton->setObjectName(objectName);
-    pushButton->setToolTip(toolTip);
-    pushButton->setAutoDefault(false);
-    return pushButton;
-}
-
-} // namespace
-
 LoginDialog::LoginDialog(Services& services, RunState& state, store::Cursor& users, QWidget* parent)
     : QDialog(parent)
     , m_services(services)
@@ -45,12 +33,12 @@ LoginDialog::LoginDialog(Services& services, RunState& state, store::Cursor& use
     m_password->setObjectName(QStringLiteral("PasswordEdit"));
     setUpPasswordEdit(*m_password);
 
-    auto* ok =
-        button(QStringLiteral("OKBtn"), QStringLiteral("OK"), QStringLiteral("Přihlásit"), this);
+    auto* ok = dialogButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
+    ok->setToolTip(QStringLiteral("Přihlásit"));
     ok->setDefault(true);
-    auto* close = button(QStringLiteral("CloseBtn"), QStringLiteral("Zavři"),
-                         QStringLiteral("Ukončí aplikaci"), this);
-    auto* help = button(QStringLiteral("HelpBtn"), QStringLiteral("?"), QString(), this);
+    auto* close = dialogButton(QStringLiteral("CloseBtn"), QStringLiteral("Zavři"), this);
+    close->setToolTip(QStringLiteral("Ukončí aplikaci"));
+    auto* help = dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
     connect(ok, &QPushButton::clicked, this, [this] {
         if (checkPassword())
             accept();

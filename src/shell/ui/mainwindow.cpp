@@ -51,16 +51,13 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::connectCommands() {
-    const auto on = [this](const char* name, auto handler) {
-        QAction* action = command(QString::fromLatin1(name));
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, handler);
-    };
-    on("Exit", [this] { close(); });
-    on("ChangePassword", [this] { changeOwnPassword(m_services, m_users, *m_passwordDialog); });
-    on("Backup", [this] { backUp(); });
-    on("About", [this] { m_services.modals.exec(*m_aboutBox); });
-    on("HelpContents", [this] { openHelpPage(m_services.system, m_state, helppage::kContents); });
+    enableCommand("Exit", [this] { close(); });
+    enableCommand("ChangePassword",
+                  [this] { changeOwnPassword(m_services, m_users, *m_passwordDialog); });
+    enableCommand("Backup", [this] { backUp(); });
+    enableCommand("About", [this] { m_services.modals.exec(*m_aboutBox); });
+    enableCommand("HelpContents",
+                  [this] { openHelpPage(m_services.system, m_state, helppage::kContents); });
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -8,6 +8,7 @@
 #include "sound/wordsound.h"
 #include "store/cursor.h"
 
+#include <QAction>
 #include <QHash>
 #include <QMainWindow>
 
@@ -62,6 +63,12 @@ private:
     QAction* addCommand(QMenu* menu, const QString& name, const QString& caption,
                         const QKeySequence& shortcut = {});
     void connectCommands();
+    // Enables a menu command and gives it its handler.
+    template <typename Handler> void enableCommand(const char* name, Handler handler) {
+        QAction* action = command(QString::fromLatin1(name));
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, handler);
+    }
 
     void runStartup();
     void fillLessonLists();

@@ -2,6 +2,7 @@
 
 #include "shell/helppages.h"
 #include "shell/runstate.h"
+#include "shell/ui/dialogbutton.h"
 #include "shell/ui/passwordedit.h"
 #include "shell/ui/services.h"
 #include "shell/users.h"
@@ -26,13 +27,6 @@ QLineEdit* passwordEdit(const QString& objectName, QWidget* parent) {
     return edit;
 }
 
-QPushButton* button(const QString& objectName, const QString& text, QWidget* parent) {
-    auto* pushButton = new QPushButton(text, parent);
-    pushButton->setObjectName(objectName);
-    pushButton->setAutoDefault(false);
-    return pushButton;
-}
-
 void reportChanged(Services& services) {
     services.messages.information(QStringLiteral("Heslo bylo ůspěšně změněno."));
 }
@@ -54,10 +48,10 @@ PasswordDialog::PasswordDialog(Services& services, const RunState& state, QWidge
     fields->addRow(QStringLiteral("Nové heslo:"), m_first);
     fields->addRow(QStringLiteral("Nové heslo pro kontrolu:"), m_second);
 
-    auto* ok = button(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
+    auto* ok = dialogButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
     ok->setDefault(true);
-    auto* cancel = button(QStringLiteral("CancelBtn"), QStringLiteral("Zrušit"), this);
-    auto* help = button(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
+    auto* cancel = dialogButton(QStringLiteral("CancelBtn"), QStringLiteral("Zrušit"), this);
+    auto* help = dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this,

@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-namespace dictionary {
+namespace shell {
 
 // A push button of a dialog's button row. Only the button made default reacts to Enter, so
 // that Enter in a box presses OK and not the button that happens to have had focus.
@@ -13,4 +13,4 @@ inline QPushButton* dialogButton(const QString& objectName, const QString& text,
     return button;
 }
 
-} // namespace dictionary
+} // namespace shell
