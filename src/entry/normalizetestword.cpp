@@ -67,7 +67,7 @@ QString normalizeTestWord(const QString& text, const TestWordRules& rules) {
     while (last > 0 && end.contains(word[last - 1]))
         --last;
     word.truncate(last);
-    return joinCommas(word);
+    return rules.ignoreCommaSpaces ? joinCommas(word) : word;
 }
 
 void fillTestWords(store::Cursor& dictionary, const TestWordRules& rules) {

@@ -11,9 +11,9 @@ class Cursor;
 namespace entry {
 
 // The test word of an expression or of a typed answer: case folded, bracketed notes
-// removed, the trim sets taken off both ends, and spaces around commas removed up to the
-// first comma that stands first in what remains. Answers are right when their test words
-// are equal byte for byte.
+// removed, the trim sets taken off both ends, and (when the rules say so) spaces around
+// commas removed up to the first comma that stands first in what remains. Answers are
+// right when their test words are equal byte for byte.
 QString normalizeTestWord(const QString& text, const TestWordRules& rules);
 
 // Fills Czechzk and Otherzk of the record being posted from Czech and Other.

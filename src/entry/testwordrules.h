@@ -18,8 +18,7 @@ struct TestWordRules {
     QString endSet = QStringLiteral(".,!?:;-_");
     bool endSpace = true;
     bool ignoreCase = true;
-    // Kept and saved; spaces around commas go whatever it says (the files have always
-    // worked so).
+    // Spaces around commas are removed only while this is on.
     bool ignoreCommaSpaces = true;
 
     bool operator==(const TestWordRules&) const = default;

@@ -43,6 +43,12 @@ TEST(TestWordRules, CaseKeptWhenNotIgnored) {
     EXPECT_EQ(entry::normalizeTestWord(u"Hello!"_s, rules), u"Hello"_s);
 }
 
+TEST(TestWordRules, SpacesAroundCommasStayWhenNotIgnored) {
+    TestWordRules rules;
+    rules.ignoreCommaSpaces = false;
+    EXPECT_EQ(entry::normalizeTestWord(u"run , ran , run"_s, rules), u"run , ran , run"_s);
+}
+
 TEST(TestWordRules, ACommaFirstStopsTheCommaStepWhenNotTrimmed) {
     TestWordRules rules;
     rules.beginSet = u".!"_s;

@@ -1,0 +1,163 @@
+#include "../store/tablefixture.h"
+
+#include "dictionary/wordlist.h"
+#include "entry/commasplit.h"
+#include "entry/normalizetestword.h"
+#include "entry/regeneration.h"
+#include "store/error.h"
+
+#include <deque>
+
+namespace {
+
+using entry::SplitAnswer;
+using entry::SplitProposal;
+
+// A dictionary whose posts derive the test words by rules the test can change, as the
+// main window's does.
+class DictionaryWalk : public TableFixture {
+protected:
+    void SetUp() override {
+        dictionary = openTable(u"dictonary"_s);
+        dictionary->setBeforePost([this](store::Cursor& table) {
+            dictionary::keepEntryInvariants(table);
+            entry::fillTestWords(table, rules);
+        });
+    }
+    void add(const char* czech, const char* other, int lesson = 1) {
+        dictionary->insert();
+        dictionary->field(u"Czech"_s).setAsString(QString::fromUtf8(czech));
+        dictionary->field(u"Other"_s).setAsString(QString::fromUtf8(other));
+        dictionary->field(u"Lekce"_s).setAsInteger(lesson);
+        dictionary->post();
+    }
+    QStringList pairs() {
+        QStringList result;
+        for (dictionary->first(); !dictionary->eof(); dictionary->next())
+            result << dictionary->field(u"Czech"_s).asString() + u'|' +
+                          dictionary->field(u"Other"_s).asString();
+        return result;
+    }
+
+    entry::TestWordRules rules;
+    std::unique_ptr<store::Cursor> dictionary;
+};
+
+TEST_F(DictionaryWalk, RegenerationFollowsNewRulesKeepsCountersAndTheFilter) {
+    add("Dům (m.)", "House!", 2);
+    add("pes", "Dog", 3);
+    dictionary->first();
+    dictionary->edit();
+    dictionary->field(u"Dobre"_s).setAsInteger(4);
+    dictionary->field(u"Spatne"_s).setAsInteger(1);
+    dictionary->post();
+    dictionary->setFilter(u"Lekce = 3"_s);
+    dictionary->setFiltered(true);
+
+    rules.ignoreCase = false;
+    rules.excludeParentheses = false;
+    std::vector<std::pair<int, int>> steps;
+    entry::regenerate(*dictionary, [&](int done, int total) { steps.emplace_back(done, total); });
+
+    EXPECT_EQ(steps, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
+    EXPECT_TRUE(dictionary->filtered());
+    EXPECT_EQ(dictionary->filter(), u"Lekce = 3"_s);
+    EXPECT_EQ(dictionary->recNo(), 1);
+    dictionary->setFiltered(false);
+    EXPECT_EQ(column(*dictionary, u"Czechzk"_s), (QStringList{u"Dům (m.)"_s, u"pes"_s}));
+    EXPECT_EQ(column(*dictionary, u"Otherzk"_s), (QStringList{u"House"_s, u"Dog"_s}));
+    EXPECT_EQ(column(*dictionary, u"Dobre"_s), (QStringList{u"4"_s, u"0"_s}));
+    EXPECT_EQ(column(*dictionary, u"Spatne"_s), (QStringList{u"1"_s, u"0"_s}));
+}
+
+TEST_F(DictionaryWalk, AFailedRepostEndsTheWalkAndStillRestoresTheFilter) {
+    add("a", "b");
+    add("c", "d");
+    dictionary->setFilter(u"Lekce = 1"_s);
+    dictionary->setFiltered(true);
+    dictionary->setBeforePost([](store::Cursor&) { throw store::Error(u"disk full"_s); });
+    EXPECT_THROW(entry::regenerate(*dictionary), store::Error);
+    EXPECT_EQ(dictionary->state(), store::CursorState::Browse);
+    EXPECT_TRUE(dictionary->filtered());
+    EXPECT_FALSE(dictionary->controlsDisabled());
+}
+
+struct SplitCase {
+    const char* czech;
+    const char* other;
+    std::optional<SplitProposal> proposal;
+};
+
+class Proposals : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(Proposals, CutAtTheExpressionsFirstComma) {
+    const auto& [czech, other, proposal] = GetParam();
+    const entry::TestWordRules rules;
+    const QString cz = QString::fromUtf8(czech);
+    const QString ot = QString::fromUtf8(other);
+    EXPECT_EQ(entry::proposeSplit(cz, ot, entry::normalizeTestWord(cz, rules),
+                                  entry::normalizeTestWord(ot, rules)),
+              proposal);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EdgeCases, Proposals,
+    ::testing::Values(
+        SplitCase{"dům", "house, home", SplitProposal{u"dům"_s, u"house"_s, u"dům"_s, u"home"_s}},
+        SplitCase{"c", "(a, b) c", std::nullopt},
+        SplitCase{"x", "(a, b) c, d", SplitProposal{u"x"_s, u"(a"_s, u"x"_s, u"b) c, d"_s}},
+        SplitCase{"pes,  čokl", "dog, hound",
+                  SplitProposal{u"pes"_s, u"dog, hound"_s, u" čokl"_s, u"dog, hound"_s}},
+        SplitCase{"pes", "dog", std::nullopt}));
+
+TEST_F(DictionaryWalk, CommaWalkSplitsKeepsOrStopsAsAnswered) {
+    add("dům", "house, home", 4);
+    add("kočka", "cat, puss", 5);
+    add("pes", "dog, hound", 6);
+    add("Strom", "Tree");
+    rules.ignoreCase = false;
+    dictionary->first();
+    dictionary->edit();
+    dictionary->field(u"Dobre"_s).setAsInteger(7);
+    dictionary->field(u"Popis"_s).setAsMemo(u"note"_s);
+    dictionary->post();
+    dictionary->setFilter(u"Lekce = 6"_s);
+    dictionary->setFiltered(true);
+
+    QStringList asked;
+    std::deque<SplitAnswer> answers{SplitAnswer::Split, SplitAnswer::Keep, SplitAnswer::Stop};
+    entry::reevaluateCommas(
+        *dictionary, [&](const QString& czech, const QString& other, SplitProposal& proposal) {
+            asked << czech + u'|' + other;
+            proposal.secondOther += u"!"_s; // the user's edit is what is stored
+            const SplitAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+
+    EXPECT_EQ(asked,
+              (QStringList{u"dům|house, home"_s, u"kočka|cat, puss"_s, u"pes|dog, hound"_s}));
+    EXPECT_FALSE(dictionary->filtered()) << "the filter stays off";
+    EXPECT_EQ(pairs(), (QStringList{u"dům|home!"_s, u"dům|house"_s, u"kočka|cat, puss"_s,
+                                    u"pes|dog, hound"_s, u"Strom|Tree"_s}));
+    ASSERT_TRUE(dictionary->findKey({u"dům"_s, u"house"_s}));
+    EXPECT_EQ(dictionary->field(u"Dobre"_s).asInteger(), 7);
+    EXPECT_EQ(dictionary->field(u"Popis"_s).asMemo(), u"note"_s);
+    ASSERT_TRUE(dictionary->findKey({u"dům"_s, u"home!"_s}));
+    EXPECT_EQ(dictionary->field(u"Lekce"_s).asInteger(), 4);
+    EXPECT_EQ(dictionary->field(u"Dobre"_s).asInteger(), 0);
+    EXPECT_EQ(dictionary->field(u"Otherzk"_s).asString(), u"home"_s);
+    ASSERT_TRUE(dictionary->findKey({u"Strom"_s, u"Tree"_s}));
+    EXPECT_EQ(dictionary->field(u"Otherzk"_s).asString(), u"tree"_s) << "after Stop untouched";
+}
+
+TEST_F(DictionaryWalk, ASplitHalfThatExistsAlreadyIsDroppedQuietly) {
+    add("dům", "house, home");
+    add("dům", "home");
+    entry::reevaluateCommas(*dictionary, [](const QString&, const QString&, SplitProposal&) {
+        return SplitAnswer::Split;
+    });
+    EXPECT_EQ(pairs(), (QStringList{u"dům|home"_s, u"dům|house"_s}));
+}
+
+} // namespace
