@@ -78,6 +78,9 @@ void MainWindow::connectWordList() {
     enableCommand("EditMode", [this](bool checked) { setEditMode(checked); });
     enableCommand("NewDictionary", &MainWindow::createDictionary);
     enableCommand("LoadSettingsSet", &MainWindow::loadSettingsSet);
+    enableCommand("EvaluationSettings", &MainWindow::editEvaluationSettings);
+    enableCommand("Regenerate", &MainWindow::regenerate);
+    enableCommand("CommaReevaluation", &MainWindow::reevaluateCommas);
 
     const std::pair<const char*, std::function<void()>> navigation[] = {
         {"NavFirst",
@@ -376,20 +379,14 @@ void MainWindow::saveDescription() {
 }
 
 void MainWindow::countWords() {
-    if (!m_table1.active()) {
-        m_services.messages.error(QStringLiteral("Není vybrán žádný slovník"));
+    if (!dictionaryOpen())
         return;
-    }
     m_services.messages.information(QStringLiteral("Počet slovíček ve slovníku je: ") +
                                     QString::number(m_table1.recordCount()));
 }
 
 void MainWindow::changeWordStatistics(const QString& question, void (*change)(store::Cursor&)) {
-    if (!m_table1.active()) {
-        m_services.messages.error(QStringLiteral("Není vybrán žádný slovník"));
-        return;
-    }
-    if (!m_services.messages.confirm(question))
+    if (!dictionaryOpen() || !m_services.messages.confirm(question))
         return;
     try {
         change(m_table1);

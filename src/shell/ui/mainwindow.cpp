@@ -2,6 +2,8 @@
 
 #include "dictionary/ui/newdictionarydialog.h"
 #include "dictionary/ui/settingssetchooser.h"
+#include "entry/ui/evaluationsettingsdialog.h"
+#include "entry/ui/splitquestiondialog.h"
 #include "shell/backup.h"
 #include "shell/helppages.h"
 #include "shell/ui/aboutbox.h"
@@ -39,6 +41,8 @@ MainWindow::MainWindow(Services& services, RunState& state, const QString& prese
     m_passwordDialog = new PasswordDialog(services, state, this);
     m_newDictionaryDialog = new dictionary::NewDictionaryDialog(services, state, this);
     m_aboutBox = new AboutBox(services, this);
+    m_evaluationSettings = new entry::EvaluationSettingsDialog(services, state, this);
+    m_splitQuestion = new entry::SplitQuestionDialog(services, state, this);
     m_settingsSetChooser = new dictionary::SettingsSetChooser(services, state, this);
     connectCommands();
     connectWordList();

@@ -21,6 +21,11 @@ class QTableView;
 class QToolButton;
 class QWidget;
 
+namespace entry {
+class EvaluationSettingsDialog;
+class SplitQuestionDialog;
+} // namespace entry
+
 namespace dictionary {
 class NewDictionaryDialog;
 class SettingsSetChooser;
@@ -100,6 +105,14 @@ private:
     void loadSettingsSet();
     void backUp();
     void changeWordStatistics(const QString& question, void (*change)(store::Cursor&));
+    // Shows "Není vybrán žádný slovník" when no dictionary is open.
+    bool dictionaryOpen();
+
+    // The test words of the open dictionary.
+    void editEvaluationSettings();
+    void regenerate();
+    void regenerateTestWords();
+    void reevaluateCommas();
 
     Services& m_services;
     RunState& m_state;
@@ -124,6 +137,8 @@ private:
     PasswordDialog* m_passwordDialog = nullptr;
     dictionary::NewDictionaryDialog* m_newDictionaryDialog = nullptr;
     AboutBox* m_aboutBox = nullptr;
+    entry::EvaluationSettingsDialog* m_evaluationSettings = nullptr;
+    entry::SplitQuestionDialog* m_splitQuestion = nullptr;
     dictionary::SettingsSetChooser* m_settingsSetChooser = nullptr;
 
     QHash<QString, QAction*> m_commands;
