@@ -1,0 +1,33 @@
+#include "exchange/dictionarycursor.h"
+
+#include "core/messages.h"
+#include "dictionary/wordlist.h"
+#include "entry/normalizetestword.h"
+#include "store/cursor.h"
+
+namespace exchange {
+
+using namespace Qt::StringLiterals;
+
+bool requireOpenDictionary(const store::Cursor& dictionary, core::Messages& messages) {
+    if (dictionary.active())
+        return true;
+    messages.error(u"Není vybrán žádný slovník"_s);
+    return false;
+}
+
+void keepEntriesOnPost(store::Cursor& dictionary, const entry::TestWordRules& rules) {
+    dictionary.setBeforePost([rules](store::Cursor& table) {
+        dictionary::keepEntryInvariants(table);
+        entry::fillTestWords(table, rules);
+    });
+}
+
+void openDictionaryTable(store::Cursor& dictionary, const QString& dictionaryFolder) {
+    dictionary.close();
+    dictionary.setDatabaseName(dictionaryFolder);
+    dictionary.setTableName(u"dictonary.db"_s);
+    dictionary.open();
+}
+
+} // namespace exchange

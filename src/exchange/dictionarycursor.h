@@ -1,0 +1,27 @@
+#pragma once
+
+#include "entry/testwordrules.h"
+
+#include <QString>
+
+namespace core {
+class Messages;
+}
+
+namespace store {
+class Cursor;
+}
+
+namespace exchange {
+
+// Shows "Není vybrán žádný slovník" and answers false when the cursor has no dictionary open.
+bool requireOpenDictionary(const store::Cursor& dictionary, core::Messages& messages);
+
+// Makes every post through the cursor keep the entry valid and derive its test words by the
+// rules, as posts through the word list do.
+void keepEntriesOnPost(store::Cursor& dictionary, const entry::TestWordRules& rules);
+
+// Opens the dictionary table of a dictionary folder on the cursor.
+void openDictionaryTable(store::Cursor& dictionary, const QString& dictionaryFolder);
+
+} // namespace exchange

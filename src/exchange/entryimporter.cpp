@@ -1,0 +1,87 @@
+#include "exchange/entryimporter.h"
+
+#include "store/cursor.h"
+#include "store/error.h"
+
+namespace exchange {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+constexpr int kKeyReadChunk = 4096;
+
+// A short form of an expression for a reason line; a refused text may be very long.
+QString shortened(const QString& text) {
+    constexpr qsizetype kShown = 40;
+    return text.size() <= kShown ? text : text.left(kShown) + u'…';
+}
+
+} // namespace
+
+QString countMessage(const ImportCount& count) {
+    return u"Úspěšně přidáno %1 slovíček. Nemohlo být přidáno %2 slovíček"_s.arg(count.added)
+        .arg(count.refused);
+}
+
+EntryImporter::EntryImporter(store::Cursor& dictionary)
+    : m_dictionary(dictionary) {
+    const store::TableSchema& schema = dictionary.schema();
+    m_czechField = schema.fieldIndex(u"Czech");
+    m_otherField = schema.fieldIndex(u"Other");
+    store::Cursor whole;
+    whole.setDatabaseName(dictionary.databaseName());
+    whole.setTableName(dictionary.tableName());
+    whole.open();
+    const int total = whole.recordCount();
+    for (int first = 1; first <= total; first += kKeyReadChunk) {
+        for (const QVariantList& row : whole.readRows(first, kKeyReadChunk))
+            m_keys.insert({row[m_czechField].toString(), row[m_otherField].toString()});
+    }
+}
+
+std::optional<int> EntryImporter::overlongField(const NewEntry& entry) const {
+    for (const auto& [text, index] :
+         {std::pair{&entry.czech, m_czechField}, std::pair{&entry.other, m_otherField}}) {
+        const int size = m_dictionary.schema().fields[static_cast<size_t>(index)].size;
+        if (text->size() > size)
+            return size;
+    }
+    return std::nullopt;
+}
+
+void EntryImporter::refuse(const QString& origin, const NewEntry& entry, const QString& why) {
+    ++m_count.refused;
+    m_count.reasons << u"%1: %2 – %3: %4"_s.arg(origin, shortened(entry.czech),
+                                                shortened(entry.other), why);
+}
+
+void EntryImporter::add(const NewEntry& entry, const QString& origin) {
+    if (const std::optional<int> size = overlongField(entry)) {
+        refuse(origin, entry, u"výraz je delší než %1 znaků"_s.arg(*size));
+        return;
+    }
+    std::pair<QString, QString> key{entry.czech, entry.other};
+    if (m_keys.contains(key)) {
+        refuse(origin, entry, u"slovíčko už ve slovníku je"_s);
+        return;
+    }
+    try {
+        m_dictionary.insert();
+        m_dictionary.field(u"Czech"_s).setAsString(entry.czech);
+        m_dictionary.field(u"Other"_s).setAsString(entry.other);
+        m_dictionary.field(u"Lekce"_s).setAsInteger(entry.lesson);
+        m_dictionary.field(u"Dobre"_s).setAsInteger(entry.right);
+        m_dictionary.field(u"Spatne"_s).setAsInteger(entry.wrong);
+        if (!entry.description.isEmpty())
+            m_dictionary.field(u"Popis"_s).setAsMemo(entry.description);
+        m_dictionary.post();
+    } catch (const store::Error& error) {
+        m_dictionary.cancel();
+        refuse(origin, entry, error.message());
+        return;
+    }
+    m_keys.insert(std::move(key));
+    ++m_count.added;
+}
+
+} // namespace exchange

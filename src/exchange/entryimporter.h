@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <utility>
+
+namespace store {
+class Cursor;
+}
+
+namespace exchange {
+
+// Told how much of an import or a walk is done, out of how much.
+using Progress = std::function<void(int done, int total)>;
+
+// An entry to be added to a dictionary.
+struct NewEntry {
+    QString czech;
+    QString other;
+    qint32 lesson = 0;
+    QString description;
+    qint32 right = 0;
+    qint32 wrong = 0;
+};
+
+// What an import did: entries added, entries refused (already there, too long, refused by
+// the table) with a short reason for each. Entries skipped for other reasons (another
+// lesson, an empty expression, a malformed line) are in neither number.
+struct ImportCount {
+    int added = 0;
+    int refused = 0;
+    QStringList reasons;
+};
+
+// "Úspěšně přidáno 3 slovíček. Nemohlo být přidáno 1 slovíček"
+QString countMessage(const ImportCount& count);
+
+// Adds entries to a dictionary through its cursor, so that the cursor's before-post hook
+// derives the test words. An entry whose Czech and foreign expressions are both already in
+// the dictionary is refused. So is one whose expression does not fit its field: it is
+// never cut, since a cut expression would be a different word. A post the table refuses
+// is cancelled and counted; the import goes on and the entries added stay.
+class EntryImporter {
+public:
+    // Learns the keys already stored from the whole table, whatever the cursor's filter.
+    explicit EntryImporter(store::Cursor& dictionary);
+
+    // origin says where the entry came from ("řádek 12"), for the reason of a refusal.
+    void add(const NewEntry& entry, const QString& origin);
+
+    const ImportCount& count() const { return m_count; }
+
+private:
+    void refuse(const QString& origin, const NewEntry& entry, const QString& why);
+    // The size of the first expression field the entry's text does not fit, if any.
+    std::optional<int> overlongField(const NewEntry& entry) const;
+
+    store::Cursor& m_dictionary;
+    // The table's key is exact: its collation makes only identical texts equal.
+    QSet<std::pair<QString, QString>> m_keys;
+    ImportCount m_count;
+    int m_czechField = 0;
+    int m_otherField = 0;
+};
+
+} // namespace exchange

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "exchange/wordexport.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace core {
+class Messages;
+class SystemShell;
+} // namespace core
+
+namespace store {
+class Cursor;
+}
+
+namespace exchange {
+
+// Where the exports read and write: the template in the application folder's _other_, the
+// results in the user folder's results (made when missing).
+struct ExportFolders {
+    QString applicationFolder;
+    QString userFolder;
+
+    QString templatePath() const;
+    QString htmlPath() const;
+    QString txtPath() const;
+};
+
+// The export commands as the user runs them: the check for an open dictionary, the
+// confirmation with the number of entries, the export, a warning about characters written
+// as "?", and opening the file with the system's program (when a shell is given). Give
+// nothing back when the user stopped or the export failed (its message shown).
+std::optional<ExportResult> runHtmlExport(store::Cursor& dictionary, const ExportFolders& folders,
+                                          const HtmlExportHeadings& headings,
+                                          core::Messages& messages, core::SystemShell* shell,
+                                          const Progress& progress = {});
+std::optional<ExportResult> runTxtExport(store::Cursor& dictionary, const ExportFolders& folders,
+                                         core::Messages& messages, core::SystemShell* shell,
+                                         const Progress& progress = {});
+
+// The warning about characters Windows-1250 cannot hold, naming each once.
+QString unencodableWarning(const QList<char32_t>& characters);
+
+} // namespace exchange

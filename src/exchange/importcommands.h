@@ -1,0 +1,36 @@
+#pragma once
+
+#include "exchange/dictionaryimport.h"
+#include "exchange/entryimporter.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace core {
+class Messages;
+}
+
+namespace store {
+class Cursor;
+}
+
+namespace exchange {
+
+enum class TextLayout {
+    LinePairs,    // "Import z TXT řádek česky, řádek cize"
+    TabSeparated, // "Import z TXT odděl. tabulátory (cz,jinak,lekce,popis)"
+};
+
+// The import commands as the user runs them, after the file (and lesson) choice: the
+// confirmation, the import on the dictionary cursor, and the closing count message or the
+// failure message. Give nothing back when the user stopped or the import failed.
+std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dictionary,
+                                         const QString& path, core::Messages& messages,
+                                         const Progress& progress = {});
+std::optional<ImportCount> runDictionaryImport(store::Cursor& dictionary,
+                                               const DictionaryImportChoice& choice,
+                                               core::Messages& messages,
+                                               const Progress& progress = {});
+
+} // namespace exchange

@@ -1,0 +1,66 @@
+#include "exchange/textimport.h"
+
+#include "exchange/textimportlines.h"
+#include "store/postbatch.h"
+
+namespace exchange {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+QString lineOrigin(qsizetype index) {
+    return u"řádek %1"_s.arg(index + 1);
+}
+
+void report(const Progress& progress, qsizetype done, qsizetype total) {
+    if (progress)
+        progress(static_cast<int>(done), static_cast<int>(total));
+}
+
+} // namespace
+
+ImportCount importLinePairs(store::Cursor& dictionary, const QStringList& lines,
+                            const Progress& progress) {
+    EntryImporter importer(dictionary);
+    store::PostBatch batch(dictionary);
+    for (qsizetype i = 0; i < lines.size(); i += 2) {
+        NewEntry entry;
+        entry.czech = replaceEllipsis(lines[i]);
+        entry.other = i + 1 < lines.size() ? replaceEllipsis(lines[i + 1]) : QString();
+        if (!entry.czech.isEmpty() && !entry.other.isEmpty())
+            importer.add(entry, lineOrigin(i));
+        report(progress, std::min(i + 2, lines.size()), lines.size());
+    }
+    batch.finish();
+    return importer.count();
+}
+
+ImportCount importTabSeparated(store::Cursor& dictionary, const QStringList& lines,
+                               const Progress& progress) {
+    EntryImporter importer(dictionary);
+    store::PostBatch batch(dictionary);
+    qsizetype first = 0;
+    CharacterPairs pairs;
+    if (!lines.isEmpty()) {
+        if (std::optional<CharacterPairs> directive = replaceDirective(lines.first())) {
+            pairs = std::move(*directive);
+            first = 1;
+        }
+    }
+    for (qsizetype i = first; i < lines.size(); ++i) {
+        if (std::optional<TabLine> line = splitTabLine(lines[i])) {
+            NewEntry entry;
+            entry.czech = replaceEllipsis(std::move(line->czech));
+            entry.other = replaceEllipsis(replaceCharacters(std::move(line->other), pairs));
+            entry.lesson = line->lesson;
+            entry.description = replaceEllipsis(descriptionLines(std::move(line->description)));
+            if (!entry.czech.isEmpty() && !entry.other.isEmpty())
+                importer.add(entry, lineOrigin(i));
+        }
+        report(progress, i + 1, lines.size());
+    }
+    batch.finish();
+    return importer.count();
+}
+
+} // namespace exchange

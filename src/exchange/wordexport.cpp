@@ -1,0 +1,135 @@
+#include "exchange/wordexport.h"
+
+#include "core/cp1250linewriter.h"
+#include "core/filereplace.h"
+#include "exchange/exporttemplate.h"
+#include "exchange/viewrows.h"
+
+namespace exchange {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// The positions of the exported fields in the dictionary's records.
+struct EntryFields {
+    explicit EntryFields(const store::TableSchema& schema)
+        : czech(schema.fieldIndex(u"Czech"))
+        , other(schema.fieldIndex(u"Other"))
+        , lesson(schema.fieldIndex(u"Lekce"))
+        , description(schema.fieldIndex(u"Popis"))
+        , right(schema.fieldIndex(u"Dobre"))
+        , wrong(schema.fieldIndex(u"Spatne"))
+        , czechTest(schema.fieldIndex(u"Czechzk"))
+        , otherTest(schema.fieldIndex(u"Otherzk")) {}
+
+    int czech, other, lesson, description, right, wrong, czechTest, otherTest;
+};
+
+QString numberColumn(const QVariant& value) {
+    return value.isNull() ? QString() : QString::number(value.toLongLong());
+}
+
+QString heading(const HtmlExportSettings& settings, const QString& text) {
+    return u"<B><font color=\""_s + settings.colTitle + u"\">"_s + text + u"</FONT></B></TD>"_s;
+}
+
+// Writes the lines through a Windows-1250 writer into the replaced file; walk gets a function
+// that writes one line.
+template <typename Walk> ExportResult writeExport(const QString& path, Walk walk) {
+    ExportResult result;
+    core::replaceFile(path, [&](QIODevice& file) {
+        core::Cp1250LineWriter writer(file);
+        result.entries = walk([&](const QString& line) { writer.writeLine(line); });
+        result.unencodable = writer.unencodable();
+    });
+    return result;
+}
+
+void report(const Progress& progress, int done, int total) {
+    if (progress)
+        progress(done, total);
+}
+
+} // namespace
+
+QString descriptionColumn(QString description) {
+    description.replace(u'\t', u'*').replace(u'\r', u'*').remove(u'\n');
+    if (description.startsWith(u'*'))
+        description.remove(0, 1);
+    if (description.endsWith(u'*'))
+        description.chop(1);
+    return description;
+}
+
+ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLines,
+                        const HtmlExportHeadings& headings, const QString& outputPath,
+                        const Progress& progress) {
+    const ExportTemplate parsed = parseExportTemplate(templateLines);
+    const HtmlExportSettings& settings = parsed.settings;
+    const EntryFields fields(dictionary.schema());
+    const bool otherFirst =
+        dictionary.indexName() == u"othertoczech" || dictionary.indexName() == u"lessonotherczech";
+    const auto cells = [&](const QVariantList& row) {
+        QString czech =
+            cellText(row[fields.czech].toString(), settings.maxCz, settings.newlineCz, nullptr);
+        QString other = cellText(row[fields.other].toString(), settings.maxOther,
+                                 settings.newlineOther, &settings.special);
+        return otherFirst ? std::pair{other, czech} : std::pair{czech, other};
+    };
+    const auto [firstHeading, secondHeading] =
+        otherFirst ? std::pair{headings.otherLanguage, headings.czechLanguage}
+                   : std::pair{headings.czechLanguage, headings.otherLanguage};
+
+    return writeExport(outputPath, [&](const auto& write) {
+        for (const QString& line : parsed.head)
+            write(line);
+        write(u"<B>Lekce: "_s + headings.lessonText + u"</B><P>"_s);
+        write(settings.border ? u"<TABLE WIDTH=\"100%\" BORDER>"_s : u"<TABLE WIDTH=\"100%\">"_s);
+        write(u"<TR><TD WIDTH="_s + settings.col1 + u'>');
+        write(heading(settings, firstHeading));
+        write(u"<TD WIDTH="_s + settings.col2 + u'>');
+        write(heading(settings, secondHeading));
+        write(u"<TD WIDTH="_s + settings.col3 + u'>');
+        write(u"<B><font color=\""_s + settings.colTitle + u"\">Lekce</FONT></B></TD></TR>"_s);
+        const int total = dictionary.recordCount();
+        int entries = 0;
+        forEachViewRow(dictionary, [&](const QVariantList& row, int recNo) {
+            const auto [first, second] = cells(row);
+            write(u"<TR><TD>"_s);
+            write(first + u"</TD>"_s);
+            write(u"<TD>"_s + second + u"</TD>"_s);
+            write(u"<TD>"_s + QString::number(row[fields.lesson].toLongLong()) + u"</TD></TR>"_s);
+            report(progress, recNo, total);
+            ++entries;
+        });
+        write(u"</TABLE>"_s);
+        for (const QString& line : parsed.tail)
+            write(line);
+        return entries;
+    });
+}
+
+ExportResult exportTxt(store::Cursor& dictionary, const QString& outputPath,
+                       const Progress& progress) {
+    const EntryFields fields(dictionary.schema());
+    return writeExport(outputPath, [&](const auto& write) {
+        const int total = dictionary.recordCount();
+        int entries = 0;
+        forEachViewRow(dictionary, [&](const QVariantList& row, int recNo) {
+            const QStringList columns = {row[fields.czech].toString(),
+                                         row[fields.other].toString(),
+                                         numberColumn(row[fields.lesson]),
+                                         descriptionColumn(row[fields.description].toString()),
+                                         numberColumn(row[fields.right]),
+                                         numberColumn(row[fields.wrong]),
+                                         row[fields.czechTest].toString(),
+                                         row[fields.otherTest].toString()};
+            write(columns.join(u'\t'));
+            report(progress, recNo, total);
+            ++entries;
+        });
+        return entries;
+    });
+}
+
+} // namespace exchange

@@ -1,0 +1,97 @@
+#include "core/fileerror.h"
+#include "exchange/textfilelines.h"
+#include "exchange/textimportlines.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+struct TabCase {
+    QString line;
+    bool entry;
+    QString czech, other;
+    int lesson;
+    QString description;
+};
+
+class TabLines : public ::testing::TestWithParam<TabCase> {};
+
+TEST_P(TabLines, SplitAsTheFileLayoutSays) {
+    const TabCase& c = GetParam();
+    const std::optional<exchange::TabLine> line = exchange::splitTabLine(c.line);
+    ASSERT_EQ(line.has_value(), c.entry) << c.line.toStdString();
+    if (!line)
+        return;
+    EXPECT_EQ(line->czech, c.czech);
+    EXPECT_EQ(line->other, c.other);
+    EXPECT_EQ(line->lesson, c.lesson);
+    EXPECT_EQ(line->description, c.description);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layout, TabLines,
+    ::testing::Values(TabCase{u"pes\tdog"_s, false, {}, {}, 0, {}},
+                      TabCase{u"pes"_s, false, {}, {}, 0, {}},
+                      TabCase{u"pes\tdog\t"_s, true, u"pes"_s, u"dog"_s, 0, {}},
+                      TabCase{u"pes\tdog\t7"_s, true, u"pes"_s, u"dog"_s, 7, {}},
+                      TabCase{u"pes\tdog\t7\ta*b\tnavíc"_s, true, u"pes"_s, u"dog"_s, 7, u"a*b"_s},
+                      TabCase{u"pes\tdog\tsedm\tx"_s, true, u"pes"_s, u"dog"_s, 0, u"x"_s},
+                      TabCase{u"pes\tdog\t-3"_s, true, u"pes"_s, u"dog"_s, -3, {}},
+                      TabCase{u"pes\tdog\t99999999999"_s, true, u"pes"_s, u"dog"_s, 0, {}},
+                      TabCase{u"\t\t"_s, true, {}, {}, 0, {}},
+                      // The second TAB lies beyond the 255 characters after the first.
+                      TabCase{u"pes\t"_s + QString(255, u'o') + u"\t1"_s, false, {}, {}, 0, {}},
+                      // Only 255 characters after the first TAB count.
+                      TabCase{u"pes\tdog\t1\t"_s + QString(300, u'd'), true, u"pes"_s, u"dog"_s, 1,
+                              QString(249, u'd')}));
+
+TEST(ReplaceDirective, PairsApplyInOrderToTheReplacedCharacter) {
+    const auto pairs = exchange::replaceDirective(u"###REPLACE_OTHER###=aeeo"_s);
+    ASSERT_TRUE(pairs);
+    EXPECT_EQ(exchange::replaceCharacters(u"tea"_s, *pairs), u"too"_s);
+}
+
+TEST(ReplaceDirective, UnpairedLastCharacterAndShortListsDoNothing) {
+    EXPECT_EQ(exchange::replaceDirective(u"###REPLACE_OTHER###=abc"_s)->size(), 1u);
+    EXPECT_TRUE(exchange::replaceDirective(u"###REPLACE_OTHER###=a"_s)->empty());
+    EXPECT_FALSE(exchange::replaceDirective(u"pes\tdog"_s));
+}
+
+TEST(TextImportTexts, EllipsisAndDescriptionLines) {
+    EXPECT_EQ(exchange::replaceEllipsis(u"a… b…"_s), u"a... b..."_s);
+    EXPECT_EQ(exchange::descriptionLines(u"first*second"_s), u"first\r\nsecond"_s);
+}
+
+struct Encoding {
+    QByteArray bytes;
+    QStringList lines;
+};
+
+class TextEncodings : public ::testing::TestWithParam<Encoding> {};
+
+TEST_P(TextEncodings, ReadAsTheirEncoding) {
+    EXPECT_EQ(exchange::textLines(GetParam().bytes), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, TextEncodings,
+    ::testing::Values(
+        Encoding{QByteArray("p\xF8\xEDtel\r\nfriend\r\n"), {u"přítel"_s, u"friend"_s}},
+        Encoding{QByteArray("p\xC5\x99\xC3\xADtel\nfriend"), {u"přítel"_s, u"friend"_s}},
+        Encoding{QByteArray("\xEF\xBB\xBFpes\r\ndog\r\n"), {u"pes"_s, u"dog"_s}},
+        // Well-formed UTF-8 by accident, but a C1 control: Windows-1250 "Â" and "Š".
+        Encoding{QByteArray("\xC2\x8A"), {u"ÂŠ"_s}},
+        Encoding{QByteArray("a\n\nb\r\n"), {u"a"_s, QString(), u"b"_s}},
+        Encoding{QByteArray(), {}}));
+
+TEST(TextEncodings, ABinaryFileIsRefused) {
+    EXPECT_THROW(exchange::textLines(QByteArray("SQLite format 3\0\0", 18)), core::FileError);
+}
+
+TEST(TextEncodings, AMissingFileIsRefused) {
+    EXPECT_THROW(exchange::readTextFileLines(u"/nonexistent/words.txt"_s), core::FileError);
+}
+
+} // namespace
