@@ -1,0 +1,81 @@
+#include "../store/tablefixture.h"
+#include "dictionary/wordlist.h"
+#include "entry/normalizetestword.h"
+#include "entry/wordentry.h"
+#include "store/error.h"
+
+namespace {
+
+using entry::NewEntry;
+
+// A dictionary whose posts go through the word list's hook, as in the program.
+class AddEntry : public TableFixture {
+protected:
+    AddEntry()
+        : dictionary(openTable(u"dictonary"_s)) {
+        dictionary->setBeforePost([](store::Cursor& table) {
+            dictionary::keepEntryInvariants(table);
+            entry::fillTestWords(table, entry::TestWordRules{});
+        });
+    }
+
+    std::unique_ptr<store::Cursor> dictionary;
+};
+
+TEST_F(AddEntry, StoresTheEntryWithZeroCountersAndTestWords) {
+    entry::addEntry(*dictionary,
+                    NewEntry{u"the Dog"_s, u"pes (zvíře)"_s, u"7"_s, {u"dɒg"_s, u"štěká"_s}});
+    ASSERT_EQ(dictionary->recordCount(), 1);
+    dictionary->first();
+    EXPECT_EQ(dictionary->field(u"Other"_s).asString(), u"the Dog"_s);
+    EXPECT_EQ(dictionary->field(u"Czech"_s).asString(), u"pes (zvíře)"_s);
+    EXPECT_EQ(dictionary->field(u"Lekce"_s).asInteger(), 7);
+    EXPECT_EQ(dictionary->field(u"Dobre"_s).value(), QVariant(qint64{0}));
+    EXPECT_EQ(dictionary->field(u"Spatne"_s).value(), QVariant(qint64{0}));
+    EXPECT_EQ(dictionary->field(u"Popis"_s).asMemo(), u"dɒg\r\nštěká"_s);
+    EXPECT_EQ(dictionary->field(u"Otherzk"_s).asString(), u"the dog"_s);
+    EXPECT_EQ(dictionary->field(u"Czechzk"_s).asString(), u"pes"_s);
+}
+
+TEST_F(AddEntry, WithoutDescriptionLeavesPopisEmpty) {
+    entry::addEntry(*dictionary, NewEntry{u"dog"_s, u"pes"_s, u"0"_s, {}});
+    dictionary->first();
+    EXPECT_TRUE(dictionary->field(u"Popis"_s).isNull());
+}
+
+struct Refusal {
+    const char* name;
+    NewEntry entry;
+};
+
+void PrintTo(const Refusal& given, std::ostream* out) {
+    *out << given.name;
+}
+
+class RefusedEntry : public AddEntry, public ::testing::WithParamInterface<Refusal> {};
+
+// The dictionary stays as it was and the cursor leaves the insertion, whatever the cause.
+TEST_P(RefusedEntry, CancelsTheInsertion) {
+    entry::addEntry(*dictionary, NewEntry{u"dog"_s, u"pes"_s, u"1"_s, {u"first"_s}});
+    EXPECT_THROW(entry::addEntry(*dictionary, GetParam().entry), store::Error);
+    EXPECT_EQ(dictionary->state(), store::CursorState::Browse);
+    ASSERT_EQ(dictionary->recordCount(), 1);
+    dictionary->first();
+    EXPECT_EQ(dictionary->field(u"Popis"_s).asMemo(), u"first"_s);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, RefusedEntry,
+    ::testing::Values(Refusal{"SamePairTwice", {u"dog"_s, u"pes"_s, u"2"_s, {u"second"_s}}},
+                      Refusal{"LessonNotANumber", {u"cat"_s, u"kočka"_s, u"x"_s, {}}},
+                      // Never cut to the field's 80 characters.
+                      Refusal{"ExpressionTooLong", {QString(81, u'a'), u"a"_s, u"1"_s, {}}}),
+    [](const ::testing::TestParamInfo<Refusal>& param) { return param.param.name; });
+
+TEST(DescriptionLines, AreTheLinesOfTheText) {
+    EXPECT_EQ(entry::descriptionLines(QString()), QStringList());
+    EXPECT_EQ(entry::descriptionLines(u"a"_s), QStringList({u"a"_s}));
+    EXPECT_EQ(entry::descriptionLines(u"a\n\nb"_s), QStringList({u"a"_s, QString(), u"b"_s}));
+}
+
+} // namespace
