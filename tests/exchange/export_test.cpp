@@ -1,0 +1,163 @@
+#include "dictionaryfixture.h"
+#include "exchange/exportcommands.h"
+#include "exchange/exporttemplate.h"
+#include "recordingshell.h"
+#include "scriptedmessages.h"
+
+#include "core/cp1250codec.h"
+
+namespace {
+
+using exchange::SpecialCharacter;
+
+struct Cell {
+    int length;
+    int breaks;
+};
+
+class CellBreaks : public ::testing::TestWithParam<Cell> {};
+
+TEST_P(CellBreaks, ABreakSeparatesEveryStepButNoneEnds) {
+    const QString cell = exchange::cellText(QString(GetParam().length, u'a'), 80, 25, nullptr);
+    EXPECT_EQ(cell.count(u"<BR>"_s), GetParam().breaks);
+    EXPECT_FALSE(cell.endsWith(u"<BR>"_s));
+}
+
+INSTANTIATE_TEST_SUITE_P(DefaultStep, CellBreaks,
+                         ::testing::Values(Cell{60, 2}, Cell{50, 1}, Cell{25, 0}, Cell{0, 0},
+                                           Cell{100, 3}));
+
+TEST(CellText, CutToTheLimitAndAStepBelowOneBreaksNothing) {
+    EXPECT_EQ(exchange::cellText(u"abcdef"_s, 4, 2, nullptr), u"ab<BR>cd"_s);
+    EXPECT_EQ(exchange::cellText(u"abcdef"_s, 80, 0, nullptr), u"abcdef"_s);
+    EXPECT_EQ(exchange::cellText(u"abcdef"_s, -1, 2, nullptr), QString());
+}
+
+TEST(EscapeHtmlText, KeepsLineBreaksAndUsesTheSpecialTableWhenAsked) {
+    const std::vector<SpecialCharacter> special = {{u'&', u"&amp;"_s}, {u'&', u"second"_s}};
+    EXPECT_EQ(exchange::escapeHtmlText(u"a<BR>b<c>d<br>"_s, nullptr),
+              u"a<BR>b&lt;c&gt;d&lt;br&gt;"_s);
+    EXPECT_EQ(exchange::escapeHtmlText(u"R&D \"x\""_s, &special), u"R&amp;D \"x\""_s);
+    EXPECT_EQ(exchange::escapeHtmlText(u"R&D"_s, nullptr), u"R&D"_s);
+}
+
+TEST(ExportTemplate, PartsAndSettings) {
+    const auto parsed = exchange::parseExportTemplate(
+        {u"<HTML>"_s, u"{[..here..]}"_s, u"col1=\"50%\""_s, u"maxcz=abc"_s, u"newlinecz=$10"_s,
+         u"border=yes"_s, u"coltitle=red"_s, u"..special.."_s, u"ä &auml;"_s, u"x"_s,
+         u"{[..end..]} ignored"_s, u"</HTML>"_s});
+    EXPECT_EQ(parsed.head, QStringList{u"<HTML>"_s});
+    EXPECT_EQ(parsed.tail, QStringList{u"</HTML>"_s});
+    EXPECT_EQ(parsed.settings.col1, u"\"50%\""_s);
+    EXPECT_EQ(parsed.settings.col2, u"\"45%\""_s);
+    EXPECT_EQ(parsed.settings.maxCz, 80);
+    EXPECT_EQ(parsed.settings.newlineCz, 16);
+    EXPECT_TRUE(parsed.settings.border);
+    EXPECT_EQ(parsed.settings.colTitle, u"red"_s);
+    ASSERT_EQ(parsed.settings.special.size(), 1u);
+    EXPECT_EQ(parsed.settings.special[0], (SpecialCharacter{u'ä', u"&auml;"_s}));
+}
+
+TEST(ExportTemplate, WithoutMarkersEverythingIsHeadOrSettings) {
+    EXPECT_EQ(exchange::parseExportTemplate({u"a"_s, u"b"_s}).head.size(), 2);
+    const auto open = exchange::parseExportTemplate({u"{[..here..]}"_s, u"maxcz=5"_s, u"x"_s});
+    EXPECT_TRUE(open.head.isEmpty());
+    EXPECT_TRUE(open.tail.isEmpty());
+    EXPECT_EQ(open.settings.maxCz, 5);
+}
+
+TEST(ExportTemplate, TheSpecialTableHoldsFortyEntriesThenSettingsFollow) {
+    QStringList lines = {u"{[..here..]}"_s, u"..special.."_s};
+    for (int i = 0; i < 41; ++i)
+        lines << QString(QChar(u'A' + i)) + u" e"_s;
+    lines << u"maxother=7"_s;
+    const auto parsed = exchange::parseExportTemplate(lines);
+    EXPECT_EQ(parsed.settings.special.size(), 40u);
+    EXPECT_EQ(parsed.settings.maxOther, 7);
+}
+
+class Export : public DictionaryFixture {
+protected:
+    void SetUp() override {
+        DictionaryFixture::SetUp();
+        QDir(path(QString())).mkpath(u"_other_"_s);
+        writeFile(u"_other_/templateEX.html"_s, "<HTML>\r\n{[..here..]}\r\ncoltitle=blue\r\n"
+                                                "..special..\r\n& &amp;\r\n{[..end..]}\r\n"
+                                                "</HTML>\r\n");
+        folders = {path(QString()), path(u"user"_s)};
+    }
+
+    QString run(bool html) {
+        ScriptedMessages messages;
+        messages.answer({true});
+        RecordingShell shell;
+        const auto result =
+            html ? exchange::runHtmlExport(dictionary, folders,
+                                           {u"vše"_s, u"Česky"_s, u"Anglicky"_s}, messages, &shell)
+                 : exchange::runTxtExport(dictionary, folders, messages, &shell);
+        shown = messages.shown;
+        if (!result)
+            return {};
+        EXPECT_EQ(shell.opened, QStringList{html ? folders.htmlPath() : folders.txtPath()});
+        return core::decodeCp1250(
+            readFile(html ? u"user/results/export.html"_s : u"user/results/export.txt"_s));
+    }
+
+    exchange::ExportFolders folders;
+    QStringList shown;
+};
+
+TEST_F(Export, TxtHasEveryFieldAndTheDescriptionOnOneLine) {
+    dictionary.appendRecord({u"pes"_s, u"dog"_s, 3, 1, 2, u"first\r\nsecond\r\n"_s});
+    store::Cursor withoutHook; // empty numbers come only from outside the word list
+    exchange::openDictionaryTable(withoutHook, path(u"dict"_s));
+    withoutHook.appendRecord({u"kočka"_s, u"cat"_s});
+    EXPECT_EQ(run(false), u"kočka\tcat\t\t\t\t\t\t\r\n"
+                          "pes\tdog\t3\tfirst*second\t1\t2\tpes\tdog\r\n"_s);
+    EXPECT_EQ(shown.first(), u"confirm: Celkem exportovat 2 slovíček"_s);
+}
+
+TEST_F(Export, HtmlFollowsTheTemplateAndPutsTheForeignColumnFirstInTheOldOrder) {
+    addWords({{u"a<b"_s, u"R&D>"_s, 2}});
+    dictionary.setIndexName(u"othertoczech"_s);
+    EXPECT_EQ(run(true), u"<HTML>\r\n<B>Lekce: vše</B><P>\r\n<TABLE WIDTH=\"100%\">\r\n"
+                         "<TR><TD WIDTH=\"45%\">\r\n"
+                         "<B><font color=\"blue\">Anglicky</FONT></B></TD>\r\n"
+                         "<TD WIDTH=\"45%\">\r\n"
+                         "<B><font color=\"blue\">Česky</FONT></B></TD>\r\n"
+                         "<TD WIDTH=\"10%\">\r\n"
+                         "<B><font color=\"blue\">Lekce</FONT></B></TD></TR>\r\n"
+                         "<TR><TD>\r\nR&amp;D&gt;</TD>\r\n<TD>a&lt;b</TD>\r\n<TD>2</TD></TR>\r\n"
+                         "</TABLE>\r\n</HTML>\r\n"_s);
+}
+
+TEST_F(Export, AnEmptyFilteredListStillGivesTheHeadings) {
+    addWords({{u"pes"_s, u"dog"_s, 1}});
+    dictionary.setIndexName(u"othertoczechnew"_s);
+    dictionary.setFilter(u"Lekce = 5"_s);
+    dictionary.setFiltered(true);
+    const QString page = run(true);
+    EXPECT_TRUE(page.contains(u"\r\n<B><font color=\"blue\">Česky</FONT></B></TD>\r\n<TD WIDTH"_s));
+    EXPECT_TRUE(page.contains(u"</TD></TR>\r\n</TABLE>"_s));
+    EXPECT_FALSE(page.contains(u"dog"_s));
+}
+
+TEST_F(Export, FailuresShowTheirMessages) {
+    QFile::remove(path(u"_other_/templateEX.html"_s));
+    run(true);
+    EXPECT_EQ(shown.last(),
+              u"error: Není možné otevřít soubor \"templateEX.html\" v adresáři \"_Other_\"."_s);
+    writeFile(u"user"_s, "a file where the user folder should be");
+    run(false);
+    EXPECT_EQ(shown.last(), u"error: Není možné zapsat export.txt do adresáře \"results\" v "
+                            "adresáři uživatele, zkontroluj volné místo na disku."_s);
+}
+
+TEST_F(Export, CharactersOutsideTheCodePageAreReported) {
+    addWords({{u"čaj"_s, u"茶"_s, 1}});
+    run(false);
+    EXPECT_EQ(shown.last(), u"warning: Tyto znaky nelze zapsat v kódování Windows-1250, v "
+                            "souboru je nahradil otazník: 茶"_s);
+}
+
+} // namespace

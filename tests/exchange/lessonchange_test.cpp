@@ -1,0 +1,151 @@
+#include "dictionaryfixture.h"
+#include "exchange/lessonchange.h"
+#include "exchange/lessonzero.h"
+#include "scriptedmessages.h"
+
+#include <map>
+
+namespace {
+
+using exchange::BulkLessonChoice;
+using exchange::ChangedChoice;
+using Mode = BulkLessonChoice::Mode;
+
+class LessonChange : public DictionaryFixture {
+protected:
+    // Adds count entries in the lesson, named so that they sort by their number.
+    void addLesson(int lesson, int count) {
+        for (int i = 0; i < count; ++i)
+            dictionary.appendRecord(
+                {u"w%1-%2"_s.arg(lesson).arg(i, 4, 10, QChar(u'0')), u"o"_s, lesson});
+    }
+
+    std::map<int, int> lessonSizes() {
+        std::map<int, int> sizes;
+        for (dictionary.first(); !dictionary.eof(); dictionary.next())
+            ++sizes[dictionary.field(u"Lekce"_s).asInteger()];
+        return sizes;
+    }
+
+    QStringList run(const BulkLessonChoice& choice, int lessonCount = 100) {
+        ScriptedMessages messages;
+        messages.answer({true});
+        exchange::runBulkLessonChange(dictionary, choice, lessonCount, messages);
+        return messages.shown.sliced(1);
+    }
+};
+
+TEST_F(LessonChange, SpreadingGivesEachLessonTheChosenNumber) {
+    addLesson(0, 60);
+    addLesson(1, 40);
+    addLesson(3, 2);
+    dictionary.setIndexName(u"lessonczechother"_s);
+    EXPECT_EQ(run({0, 1, Mode::Spread, 0, 5, 35}),
+              QStringList{u"information: Změna proběhla ..."_s});
+    EXPECT_EQ(lessonSizes(), (std::map<int, int>{{3, 2}, {5, 35}, {6, 35}, {7, 30}}));
+    EXPECT_EQ(dictionary.indexName(), u"czechtoothernew"_s);
+}
+
+TEST_F(LessonChange, SpreadingStopsAtTheLessonCount) {
+    addLesson(1, 5);
+    EXPECT_EQ(run({0, 1, Mode::Spread, 0, 8, 2}, 10),
+              (QStringList{u"warning: Dosaženo maxima lekcí - změna přerušena."_s,
+                           u"information: Změna proběhla ..."_s}));
+    EXPECT_EQ(lessonSizes(), (std::map<int, int>{{1, 1}, {8, 2}, {9, 2}}));
+}
+
+TEST_F(LessonChange, MovingARangeIntoOneOfItsLessons) {
+    addLesson(3, 2);
+    addLesson(4, 2);
+    addLesson(5, 2);
+    addLesson(6, 1);
+    dictionary.setFilter(u"Lekce = 6"_s);
+    dictionary.setFiltered(true);
+    run({3, 5, Mode::MoveTo, 4, 0, 35});
+    EXPECT_FALSE(dictionary.filtered());
+    EXPECT_EQ(lessonSizes(), (std::map<int, int>{{4, 6}, {6, 1}}));
+}
+
+TEST_F(LessonChange, NothingChangesWithoutConfirmation) {
+    addLesson(1, 1);
+    ScriptedMessages messages;
+    messages.answer({false});
+    EXPECT_FALSE(
+        exchange::runBulkLessonChange(dictionary, {1, 1, Mode::MoveTo, 2, 0, 35}, 100, messages));
+    EXPECT_EQ(lessonSizes(), (std::map<int, int>{{1, 1}}));
+}
+
+struct Consistency {
+    BulkLessonChoice before;
+    ChangedChoice changed;
+    BulkLessonChoice after;
+    int warnings;
+};
+
+class ChoiceConsistency : public ::testing::TestWithParam<Consistency> {};
+
+TEST_P(ChoiceConsistency, TheRangeAndTheStartFollowTheRules) {
+    BulkLessonChoice choice = GetParam().before;
+    EXPECT_EQ(exchange::keepChoiceConsistent(choice, GetParam().changed, 100).size(),
+              GetParam().warnings);
+    EXPECT_EQ(choice, GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialog, ChoiceConsistency,
+                         ::testing::Values(Consistency{{5, 3, Mode::MoveTo, 0, 0, 35},
+                                                       ChangedChoice::FirstLesson,
+                                                       {5, 5, Mode::MoveTo, 0, 0, 35},
+                                                       0},
+                                           Consistency{{5, 3, Mode::MoveTo, 0, 0, 35},
+                                                       ChangedChoice::LastLesson,
+                                                       {3, 3, Mode::MoveTo, 0, 0, 35},
+                                                       0},
+                                           // W1 and then W2.
+                                           Consistency{{2, 99, Mode::Spread, 0, 50, 35},
+                                                       ChangedChoice::LastLesson,
+                                                       {2, 98, Mode::Spread, 0, 99, 35},
+                                                       2},
+                                           Consistency{{0, 4, Mode::Spread, 0, 4, 35},
+                                                       ChangedChoice::Other,
+                                                       {0, 4, Mode::Spread, 0, 5, 35},
+                                                       1},
+                                           Consistency{{0, 4, Mode::Spread, 0, 5, 35},
+                                                       ChangedChoice::Other,
+                                                       {0, 4, Mode::Spread, 0, 5, 35},
+                                                       0},
+                                           Consistency{{0, 99, Mode::MoveTo, 0, 0, 35},
+                                                       ChangedChoice::Other,
+                                                       {0, 99, Mode::MoveTo, 0, 0, 35},
+                                                       0}));
+
+TEST_F(LessonChange, ALessonZeroEntryTakesItsNeighboursLesson) {
+    addWords({{u"a"_s, u"first"_s, 0},
+              {u"b"_s, u"same"_s, 0},
+              {u"c"_s, u"same"_s, 0},
+              {u"d"_s, u"same"_s, 7},
+              {u"e"_s, u"other"_s, 0},
+              {u"f"_s, u"other"_s, 2},
+              {u"g"_s, u"Other"_s, 0}});
+    dictionary.setIndexName(u"lessonczechother"_s);
+    ScriptedMessages messages;
+    messages.answer({true});
+    EXPECT_TRUE(exchange::runFindLessonsOfLessonZero(dictionary, messages));
+    EXPECT_EQ(messages.shown.last(),
+              u"information: Změny proběhly (vhodné volat tuto funkci opakovaně)"_s);
+    dictionary.setIndexName(QString());
+    EXPECT_EQ(entries(), (QStringList{u"a|first|0"_s, u"b|same|0"_s, u"c|same|7"_s, u"d|same|7"_s,
+                                      u"e|other|2"_s, u"f|other|2"_s, u"g|Other|0"_s}));
+    // A second run reaches the entry two steps away.
+    messages.answer({true});
+    exchange::runFindLessonsOfLessonZero(dictionary, messages);
+    dictionary.setIndexName(QString());
+    EXPECT_EQ(entries()[1], u"b|same|7"_s);
+}
+
+TEST_F(LessonChange, TheFirstRecordIsNeverLookedAt) {
+    addWords({{u"a"_s, u"same"_s, 0}, {u"b"_s, u"same"_s, 4}});
+    exchange::findLessonsOfLessonZero(dictionary);
+    EXPECT_EQ(entries(), (QStringList{u"a|same|0"_s, u"b|same|4"_s}));
+}
+
+} // namespace
