@@ -1,0 +1,149 @@
+#include "exam/examini.h"
+
+#include "core/fileerror.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using exam::ColorValue;
+using exam::ExamIni;
+using exam::ExamParameters;
+
+namespace {
+
+struct Applied {
+    ExamIni ini;
+    ExamParameters parameters;
+};
+
+Applied apply(const QStringList& lines) {
+    Applied result;
+    exam::applyExamIni(lines, result.ini, result.parameters);
+    return result;
+}
+
+struct ParameterCase {
+    const char* name;
+    QString line;
+    int ExamParameters::*position;
+    int expected;
+};
+
+class ExamIniPosition : public ::testing::TestWithParam<ParameterCase> {};
+
+TEST_P(ExamIniPosition, SetsTheListPosition) {
+    const Applied a = apply({GetParam().line});
+    EXPECT_EQ(a.parameters.*(GetParam().position), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ExamIni, ExamIniPosition,
+    ::testing::Values(
+        ParameterCase{"chosseAll", u"chosse=all"_s, &ExamParameters::wordCountPosition, 0},
+        ParameterCase{"chosseNumber", u"chosse=50"_s, &ExamParameters::wordCountPosition, 50},
+        ParameterCase{"chosseMalformed", u"chosse=alle"_s, &ExamParameters::wordCountPosition, 20},
+        ParameterCase{"ratioIsItem", u"ratio=6"_s, &ExamParameters::sharePosition, 5},
+        ParameterCase{"ratioMalformed", u"ratio=half"_s, &ExamParameters::sharePosition, 3},
+        ParameterCase{"stexam", u"stexam=3"_s, &ExamParameters::timesPosition, 2},
+        ParameterCase{"addbad", u"addbad=7"_s, &ExamParameters::worstCountPosition, 7},
+        ParameterCase{"addexamMalformed", u"addexam="_s, &ExamParameters::worstTimesPosition, 0},
+        ParameterCase{"timelimitNone", u"timelimit=0"_s, &ExamParameters::limitPosition, 0},
+        ParameterCase{"timelimitMalformed", u"timelimit=?"_s, &ExamParameters::limitPosition, 14},
+        ParameterCase{"hexadecimal", u"fromlesson=$A"_s, &ExamParameters::fromLesson, 10},
+        ParameterCase{"untrimmed", u"tolesson= 5 "_s, &ExamParameters::toLesson, 1},
+        ParameterCase{"averageZeroBased", u"defaultendaverage=3"_s,
+                      &ExamParameters::averagePosition, 3},
+        // Keys are case-sensitive: capitals leave the dialog's initial state.
+        ParameterCase{"upperCaseIgnored", u"CHOSSE=5"_s, &ExamParameters::wordCountPosition, 0},
+        ParameterCase{"mixedCaseIgnored", u"Ratio=1"_s, &ExamParameters::sharePosition, 5}),
+    [](const auto& test) { return test.param.name; });
+
+TEST(ExamIni, PositionsBecomeTheDialogsValues) {
+    const Applied a = apply({u"ratio=x"_s, u"timelimit=0"_s, u"addbad=500"_s, u"chosse=all"_s});
+    EXPECT_EQ(a.parameters.sharePercent(), 20);
+    EXPECT_EQ(a.parameters.limitSeconds(), exam::kNoTimeLimit);
+    EXPECT_EQ(a.parameters.worstCount(), std::nullopt); // out of the list: no selection
+    EXPECT_EQ(a.parameters.wordCount(), exam::kAllWords);
+    EXPECT_EQ(apply({u"timelimit=14"_s}).parameters.limitSeconds(), 16);
+    EXPECT_EQ(apply({u"timelimit=29"_s}).parameters.limitSeconds(), 35);
+    EXPECT_EQ(apply({u"timelimit=40"_s}).parameters.limitSeconds(), 90);
+}
+
+TEST(ExamIni, AllLessonsTakesTheWholeListAndLaterLinesStillApply) {
+    Applied a;
+    a.parameters.lessonCount = 30;
+    exam::applyExamIni({u"tolesson=4"_s, u"alllesson=yes"_s}, a.ini, a.parameters);
+    EXPECT_TRUE(a.parameters.allLessons);
+    EXPECT_EQ(a.parameters.fromLesson, 0);
+    EXPECT_EQ(a.parameters.toLesson, 29);
+    exam::applyExamIni({u"fromlesson=7"_s}, a.ini, a.parameters);
+    EXPECT_EQ(a.parameters.fromLesson, 7); // not corrected against "do"
+}
+
+TEST(ExamIni, YesKeysMatchAsPrefixesOnly) {
+    const Applied a = apply({u"escape=yes, please"_s, u"showright=no"_s,
+                             u"noshowexamresultbreak=yes"_s, u"askshowexamresultswitch=yes"_s,
+                             u"languagequestion=other"_s, u"Jump=yes"_s, u"multirow=yes"_s});
+    EXPECT_TRUE(a.ini.escapeMinimizes);
+    EXPECT_FALSE(a.ini.examWindow.showRight);
+    EXPECT_TRUE(a.ini.results.showAfterFinish);
+    EXPECT_FALSE(a.ini.results.showAfterBreak);
+    EXPECT_TRUE(a.ini.results.askAfterFinish);
+    EXPECT_EQ(a.parameters.questionLanguage, exam::QuestionLanguage::Foreign);
+    EXPECT_FALSE(a.ini.entryDialog.jump);
+    EXPECT_TRUE(a.ini.entryDialog.multiRow);
+}
+
+TEST(ExamIni, ColoursPicturesAndWindowSize) {
+    const Applied a = apply({u"bgcolor=green"_s, u"textcolor=0xFFFFFF"_s, u"bodfontcolor2=x"_s,
+                             u"bgpicture=NO"_s, u"bgpictureadd=bg.bmp"_s, u"fontcoloradd=?"_s,
+                             u"fgcolortime=$00FF00"_s, u"fontsize=middle"_s, u"width=700"_s});
+    const exam::ExamWindowLook& look = a.ini.examWindow;
+    EXPECT_EQ(look.background, ColorValue{0xA40000});
+    EXPECT_EQ(look.text, ColorValue{0xFFFFFF});
+    EXPECT_EQ(look.gradeButtonFonts[1], ColorValue{0xFF0095});
+    EXPECT_EQ(look.question, std::nullopt);
+    EXPECT_EQ(look.clockForeground, ColorValue{0x00FF00});
+    EXPECT_EQ(look.clockBackground, ColorValue{0xFF0000});
+    EXPECT_TRUE(look.backgroundPicture.isEmpty());
+    EXPECT_EQ(look.layoutSize, 1);
+    EXPECT_EQ(look.width, 700);
+    EXPECT_EQ(look.height, 435);
+    EXPECT_EQ(a.ini.entryDialog.backgroundPicture, u"bg.bmp"_s);
+    EXPECT_EQ(a.ini.entryDialog.font, ColorValue{0x80000008});
+    EXPECT_EQ(a.ini.entryDialog.checkBoxFont, ColorValue{0});
+    EXPECT_EQ(apply({u"width=700"_s, u"fontsize=small"_s}).ini.examWindow.width, 478);
+    EXPECT_EQ(exam::pictureLoadMessage(u"bg.bmp"_s),
+              u"Nelze otevřít obrázek \"bg.bmp\" v adresáři uživatele."_s);
+}
+
+TEST(ExamIni, ColourValuesBecomeWindowColours) {
+    const QPalette palette{QColor(Qt::gray)};
+    EXPECT_EQ(exam::toQColor({0x0000FF}, palette), QColor(255, 0, 0));
+    EXPECT_EQ(exam::toQColor({0xA40000}, palette), QColor(0, 0, 0xA4));
+    EXPECT_EQ(exam::toQColor({0x8000000F}, palette), QColor(Qt::gray));
+}
+
+TEST(ExamIni, ShippedFileReads) {
+    Applied a;
+    exam::readExamIni(QStringLiteral(LEXITON_DATA_DIR "/exam.ini"), a.ini, a.parameters);
+    EXPECT_EQ(a.parameters.wordCount(), 20);
+    EXPECT_EQ(a.parameters.sharePercent(), 20);
+    EXPECT_EQ(a.parameters.worstCount(), 5);
+    EXPECT_EQ(a.parameters.worstTimes(), 2);
+    EXPECT_EQ(a.parameters.limitSeconds(), 16);
+    EXPECT_EQ(a.parameters.averagePosition, 1);
+    EXPECT_TRUE(a.ini.examWindow.showRight);
+    EXPECT_FALSE(a.ini.escapeMinimizes);
+    EXPECT_EQ(a.ini.examWindow.backgroundPicture, u"bg.bmp"_s);
+    EXPECT_EQ(a.ini.entryDialog.background, ColorValue{0x8000000F});
+}
+
+TEST(ExamIni, MissingFileIsReported) {
+    Applied a;
+    EXPECT_THROW(exam::readExamIni(u"/nonexistent/exam.ini"_s, a.ini, a.parameters),
+                 core::FileError);
+}
+
+} // namespace

@@ -1,0 +1,309 @@
+#include "exam/prepareexam.h"
+
+#include "core/clock.h"
+#include "core/randomsource.h"
+#include "scriptedmessages.h"
+#include "tablefixture.h"
+
+#include <QFile>
+
+#include <deque>
+#include <map>
+
+using exam::ExamParameters;
+using exam::QuestionLanguage;
+
+namespace {
+
+// Picks from a script (0 when it runs out) and records the size of every choice.
+class ScriptedRandom : public core::RandomSource {
+public:
+    void reseed() override { ++reseeds; }
+    int below(int count) override {
+        sizes.push_back(count);
+        if (picks.empty())
+            return 0;
+        const int pick = picks.front();
+        picks.pop_front();
+        return pick;
+    }
+    std::deque<int> picks;
+    std::vector<int> sizes;
+    int reseeds = 0;
+};
+
+class FixedClock : public core::Clock {
+public:
+    QDateTime now() const override { return QDateTime(QDate(2024, 6, 11), QTime(9, 30, 15)); }
+};
+
+struct Word {
+    QString czech;
+    QString other;
+    int lesson = 1;
+    int right = 0;
+    int wrong = 0;
+    QString czechTest = {};
+    QString otherTest = {};
+};
+
+class PrepareExam : public TableFixture {
+protected:
+    PrepareExam() {
+        for (const char* kind : {"dictonary", "exam", "runtime", "deprun", "runzn"})
+            m_cursors[QString::fromLatin1(kind)] = openTable(QString::fromLatin1(kind));
+        parameters.fromLesson = 1;
+        parameters.toLesson = 1;
+        parameters.worstCountPosition = 0;
+    }
+
+    store::Cursor& table(const QString& kind) { return *m_cursors.at(kind); }
+
+    void addWords(const std::vector<Word>& words) {
+        for (const Word& w : words) {
+            table(u"dictonary"_s)
+                .appendRecord({w.czech, w.other, w.lesson, w.right, w.wrong,
+                               QString(u"popis "_s + w.czech), 0,
+                               w.czechTest.isEmpty() ? w.czech : w.czechTest,
+                               w.otherTest.isEmpty() ? w.other : w.otherTest});
+        }
+    }
+
+    // Twenty words c00 … c19 of lesson 1, the later ones asked less often.
+    void addTwentyWords() {
+        std::vector<Word> words;
+        for (int i = 0; i < 20; ++i)
+            words.push_back({u"c%1"_s.arg(i, 2, 10, QChar(u'0')), u"o%1"_s.arg(i), 1, 50, 50 - i});
+        addWords(words);
+    }
+
+    std::optional<exam::ExamHandover> prepare() {
+        const exam::PreparationContext context{
+            u"Anglicky"_s, soundFolder, messages, clock, random, [this](int position, int maximum) {
+                progress = {position, maximum};
+            }};
+        const exam::ExamTables tables{table(u"dictonary"_s), table(u"exam"_s), table(u"runtime"_s),
+                                      table(u"deprun"_s), table(u"runzn"_s)};
+        return exam::prepareExam(tables, parameters, context);
+    }
+
+    // Question -> Celkem, read through a cursor of its own.
+    std::map<QString, int> questions() {
+        std::map<QString, int> result;
+        auto runtime = openTable(u"runtime"_s);
+        for (runtime->first(); !runtime->eof(); runtime->next())
+            result[runtime->field(u"Otazka"_s).asString()] =
+                runtime->field(u"Celkem"_s).asInteger();
+        return result;
+    }
+
+    // Rows of deprun.db as "question|answer|Auto".
+    QStringList answers() {
+        QStringList rows;
+        auto deprun = openTable(u"deprun"_s);
+        for (deprun->first(); !deprun->eof(); deprun->next()) {
+            rows << deprun->field(u"Otazka"_s).asString() + u'|' +
+                        deprun->field(u"Odpoved"_s).asString() + u'|' +
+                        deprun->field(u"Auto"_s).asString();
+        }
+        return rows;
+    }
+
+    QString pomOf(const QString& czech) {
+        auto dictionary = openTable(u"dictonary"_s);
+        EXPECT_TRUE(dictionary->findKey({czech}));
+        return dictionary->field(u"Pom"_s).asString();
+    }
+
+    QStringList historyField(const QString& field) { return column(*openTable(u"exam"_s), field); }
+
+    static std::map<QString, int> asked(std::initializer_list<const char*> names, int times = 1) {
+        std::map<QString, int> result;
+        for (const char* name : names)
+            result[QString::fromUtf8(name)] = times;
+        return result;
+    }
+
+    ExamParameters parameters;
+    QString soundFolder;
+    ScriptedMessages messages;
+    FixedClock clock;
+    ScriptedRandom random;
+    std::pair<int, int> progress;
+
+private:
+    std::map<QString, std::unique_ptr<store::Cursor>> m_cursors;
+};
+
+TEST_F(PrepareExam, TakesTheLeastAskedShareThenRandomWords) {
+    addTwentyWords();
+    parameters.wordCountPosition = 10;
+    parameters.sharePosition = 5; // 30 %: 3 least asked
+    ASSERT_TRUE(prepare());
+    EXPECT_EQ(questions(),
+              asked({"c00", "c01", "c02", "c03", "c04", "c05", "c06", "c17", "c18", "c19"}));
+    // Each pick is uniform over the words not yet chosen.
+    EXPECT_EQ(random.sizes, (std::vector<int>{17, 16, 15, 14, 13, 12, 11}));
+    EXPECT_EQ(random.reseeds, 1);
+    EXPECT_EQ(historyField(u"Pocet"_s), QStringList{u"10"_s});
+    EXPECT_EQ(progress, std::make_pair(20, 20));
+}
+
+TEST_F(PrepareExam, AShareBelowOneHalfWordTakesNoLeastAsked) {
+    addTwentyWords();
+    parameters.wordCountPosition = 10;
+    parameters.sharePosition = 0; // 5 % of 10 is 0.5, rounded to 0
+    random.picks = {19, 0};
+    ASSERT_TRUE(prepare());
+    EXPECT_EQ(questions(),
+              asked({"c00", "c01", "c02", "c03", "c04", "c05", "c06", "c07", "c08", "c19"}));
+    EXPECT_EQ(random.sizes, (std::vector<int>{20, 19, 18, 17, 16, 15, 14, 13, 12, 11}));
+}
+
+TEST_F(PrepareExam, FewerWordsThanWantedAreAllAskedWithoutRandomPicks) {
+    addWords({{u"a"_s, u"x"_s, 1, 2, 1}, {u"b"_s, u"y"_s, 1, 4, 1}, {u"c"_s, u"z"_s, 2, 1, 1}});
+    parameters.wordCountPosition = 10;
+    parameters.timesPosition = 1;
+    const auto handover = prepare();
+    ASSERT_TRUE(handover);
+    EXPECT_EQ(questions(), asked({"a", "b"}, 2));
+    EXPECT_TRUE(random.sizes.empty());
+    // Pom ends as the wrong-to-right ratio of lessons 0 up to the "do" lesson only.
+    EXPECT_EQ(pomOf(u"a"_s), u"50"_s);
+    EXPECT_EQ(pomOf(u"b"_s), u"25"_s);
+    EXPECT_EQ(pomOf(u"c"_s), u"0"_s);
+    EXPECT_EQ(handover->questionCount, 2);
+    EXPECT_EQ(handover->askCount, 4);
+    EXPECT_EQ(handover->countCaption, u"2  -  počet dotazů(odpovědí) minimálně   4"_s);
+    EXPECT_EQ(handover->answerLanguage, QuestionLanguage::Foreign);
+}
+
+TEST_F(PrepareExam, WorstWordsGoFromTheHighestRatioAndNeverAnsweredRightLast) {
+    addWords({{u"a"_s, u"x"_s, 0, 0, 10},
+              {u"b"_s, u"y"_s, 1, 10, 5},
+              {u"c"_s, u"z"_s, 2, 8, 1},
+              {u"d"_s, u"w"_s, 3, 8, 3},
+              {u"e"_s, u"v"_s, 3, 1, 1},
+              {u"f"_s, u"u"_s, 6, 1, 9}});
+    parameters.fromLesson = 5; // no word in the range: the worst words still come from 0 … 5
+    parameters.toLesson = 5;
+    parameters.worstCountPosition = 4;
+    parameters.worstTimesPosition = 2;
+    ASSERT_TRUE(prepare());
+    EXPECT_EQ(questions(), asked({"b", "c", "d", "e"}, 3));
+    EXPECT_EQ(pomOf(u"a"_s), u"0"_s);
+    EXPECT_EQ(pomOf(u"c"_s), u"12"_s); // 12.5 rounds to even
+    EXPECT_EQ(pomOf(u"d"_s), u"38"_s); // 37.5 rounds to even
+    EXPECT_EQ(historyField(u"Pocet"_s), QStringList{u"0"_s});
+    EXPECT_EQ(historyField(u"PoceSpatneZ"_s), QStringList{u"4"_s});
+}
+
+struct ReAddCase {
+    const char* name;
+    bool reAdd;
+    std::map<QString, int> questions;
+};
+
+class PrepareExamReAdd : public PrepareExam, public ::testing::WithParamInterface<ReAddCase> {};
+
+TEST_P(PrepareExamReAdd, AWorstWordAlreadyAskedGrowsOnlyWithReAdd) {
+    addWords({{u"w1"_s, u"x"_s, 1, 1, 2}, {u"w2"_s, u"y"_s, 0, 1, 1}, {u"w3"_s, u"z"_s, 0, 2, 1}});
+    parameters.worstCountPosition = 1;
+    parameters.worstTimesPosition = 1;
+    parameters.reAddWorst = GetParam().reAdd;
+    ASSERT_TRUE(prepare());
+    EXPECT_EQ(questions(), GetParam().questions);
+    EXPECT_EQ(historyField(u"PoceSpatneZ"_s), QStringList{u"1"_s});
+}
+
+INSTANTIATE_TEST_SUITE_P(PrepareExam, PrepareExamReAdd,
+                         ::testing::Values(ReAddCase{"off", false, {{u"w1"_s, 1}, {u"w2"_s, 2}}},
+                                           ReAddCase{"on", true, {{u"w1"_s, 3}}}),
+                         [](const auto& test) { return test.param.name; });
+
+TEST_F(PrepareExam, AQuestionAcceptsTheAnswersOfEveryEntryWithItsTestWord) {
+    addWords({{u"pes"_s, u"dog"_s, 1},
+              {u"pes (zvíře)"_s, u"hound"_s, 7, 0, 0, u"pes"_s},
+              {u"kočka"_s, u"cat"_s, 1}});
+    ASSERT_TRUE(prepare());
+    EXPECT_EQ(questions(), asked({"kočka", "pes"}));
+    EXPECT_EQ(answers(), (QStringList{u"kočka|cat|1"_s, u"pes|dog|1"_s, u"pes|hound|5"_s}));
+}
+
+TEST_F(PrepareExam, AskingInTheForeignLanguageSwapsTheSides) {
+    addWords({{u"pes"_s, u"dog"_s, 1}, {u"čokl"_s, u"Dog!"_s, 9, 0, 0, {}, u"dog"_s}});
+    parameters.questionLanguage = QuestionLanguage::Foreign;
+    const auto handover = prepare();
+    ASSERT_TRUE(handover);
+    EXPECT_EQ(questions(), asked({"dog"}));
+    EXPECT_EQ(answers(), (QStringList{u"dog|čokl|5"_s, u"dog|pes|1"_s}));
+    EXPECT_EQ(historyField(u"TazaciJazyk"_s), QStringList{u"Anglicky"_s});
+    EXPECT_EQ(handover->answerLanguage, QuestionLanguage::Czech);
+}
+
+TEST_F(PrepareExam, OnlyWordsWithSoundWhenNoneHasOne) {
+    addWords({{u"pes"_s, u"dog"_s, 1}, {u"kočka"_s, u"cat"_s, 1}});
+    parameters.onlyWithSound = true;
+    soundFolder = folder() + u'/';
+    EXPECT_FALSE(prepare());
+    EXPECT_EQ(messages.shown, QStringList{u"information: "_s + exam::kNothingToExamMessage});
+    EXPECT_EQ(historyField(u"Pocet"_s), QStringList{u"0"_s});
+}
+
+TEST_F(PrepareExam, OnlyWordsWithSoundTakesThoseWithAWaveOrMp3) {
+    addWords({{u"pes"_s, u"dog"_s, 1}, {u"kočka"_s, u"cat"_s, 1}, {u"myš"_s, u"mouse"_s, 1}});
+    parameters.onlyWithSound = true;
+    soundFolder = folder() + u'/';
+    for (const QString& file : {u"dog.wav"_s, u"mouse.mp3"_s}) {
+        QFile sound(soundFolder + file);
+        ASSERT_TRUE(sound.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(prepare());
+    EXPECT_EQ(questions(), asked({"myš", "pes"}));
+}
+
+TEST_F(PrepareExam, TrainingRecordsItsHistoryToo) {
+    addWords({{u"pes"_s, u"dog"_s, 1}});
+    parameters.type = exam::ExamType::Training;
+    parameters.limitPosition = 0;
+    ASSERT_TRUE(prepare());
+    EXPECT_EQ(historyField(u"TypZkouseni"_s), QStringList{u"100"_s});
+    EXPECT_EQ(historyField(u"Limit"_s), QStringList{u"134217727"_s});
+    EXPECT_EQ(historyField(u"TazaciJazyk"_s), QStringList{u"Česky"_s});
+    auto history = openTable(u"exam"_s);
+    history->first();
+    EXPECT_EQ(history->field(u"Datum"_s).asDate(), QDate(2024, 6, 11));
+    EXPECT_EQ(history->field(u"Time"_s).asTime(), QTime(9, 30, 15));
+    EXPECT_EQ(historyField(u"Dotazovano"_s), QStringList{u"1"_s});
+    EXPECT_EQ(historyField(u"DotazovanoSpatneZ"_s), QStringList{u"2"_s});
+}
+
+TEST_F(PrepareExam, EmptiesTheWorkingTablesFirst) {
+    addWords({{u"pes"_s, u"dog"_s, 1}});
+    table(u"runzn"_s).appendRecord({u"old"_s, 1, 5});
+    table(u"runtime"_s).appendRecord({u"old"_s, u"old"_s, 3});
+    ASSERT_TRUE(prepare());
+    EXPECT_EQ(questions(), asked({"pes"}));
+    EXPECT_TRUE(openTable(u"runzn"_s)->isEmpty());
+}
+
+TEST_F(PrepareExam, TablesThatCannotBeOpenedStopIt) {
+    table(u"dictonary"_s).close();
+    table(u"dictonary"_s).setTableName(u"missing.db"_s);
+    EXPECT_FALSE(prepare());
+    EXPECT_EQ(messages.shown, QStringList{u"error: "_s + exam::kCannotOpenExamTablesMessage});
+    EXPECT_TRUE(historyField(u"Auto"_s).isEmpty());
+}
+
+TEST_F(PrepareExam, AnyOtherFailureIsReportedWithItsTextAndClosesTheTables) {
+    addWords({{u"pes"_s, u"dog"_s, 1}});
+    parameters.worstCountPosition = 500; // exam.ini may leave a list without a selection
+    EXPECT_FALSE(prepare());
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].startsWith(u"error: "_s + exam::kExamFailureMessage));
+    EXPECT_GT(messages.shown[0].size(), 7 + QStringView(exam::kExamFailureMessage).size());
+    EXPECT_FALSE(table(u"runtime"_s).active());
+    EXPECT_FALSE(table(u"dictonary"_s).active());
+}
+
+} // namespace
