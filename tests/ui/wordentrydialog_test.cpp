@@ -1,0 +1,308 @@
+#include "dialogfixture.h"
+#include "dictionary/wordlist.h"
+#include "entry/normalizetestword.h"
+#include "entry/ui/wordentrydialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QToolButton>
+
+namespace {
+
+using Layout = entry::WordEntryDialog::LayoutEvent;
+
+// The dictionary's set.ini: two hot keys and a Czech and a foreign character.
+const QStringList kSetIni = {
+    u"language=Angličtina"_s,
+    u"key=F8"_s,
+    u"hint=Množné číslo"_s,
+    u"cz= (pl.)"_s,
+    u"cztype=after"_s,
+    u"deletecz= (pl.)"_s,
+    u"endkey"_s,
+    u"key=F6"_s,
+    u"other=to "_s,
+    u"endkey"_s,
+    u"{[..keycz..]}"_s,
+    u"Alt+C,č č (c s háčkem)"_s,
+    u"{[..endkeycz..]}"_s,
+    u"{[..keyother..]}"_s,
+    u"Alt+A,ä ä (a s přehláskou)"_s,
+    u"{[..endkeyother..]}"_s,
+};
+
+// The dialog on a real dictionary table whose posts go through the word list's hook, shown
+// as the main window shows it.
+class WordEntryDialogTest : public DialogFixture {
+protected:
+    void SetUp() override {
+        DialogFixture::SetUp();
+        store::createTableFile(state.path(u"dictonary.db"_s), u"dictonary"_s);
+        table.setDatabaseName(state.applicationFolder);
+        table.setTableName(u"dictonary.db"_s);
+        table.open();
+        table.setBeforePost([](store::Cursor& posted) {
+            dictionary::keepEntryInvariants(posted);
+            entry::fillTestWords(posted, entry::TestWordRules{});
+        });
+        dialog.setLessonCount(100);
+        dialog.setDictionary(table, dictionary::parseSetIni(kSetIni));
+        dialog.show();
+    }
+
+    template <typename Widget = QLineEdit> Widget& control(const QString& name) {
+        return child<Widget>(dialog, name);
+    }
+    // Czech letters cannot be typed by QTest::keyClicks: they are set as typed.
+    void setText(const QString& editName, const QString& text) { control(editName).setText(text); }
+    void press(const QString& controlName, Qt::Key key) {
+        QTest::keyClick(&control<QWidget>(controlName), key);
+    }
+    QString focused() const {
+        return dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString();
+    }
+    // Each entry as "Other|Czech|Lekce|Popis", in key order.
+    QStringList entries() {
+        QStringList rows;
+        for (table.first(); !table.eof(); table.next())
+            rows << QStringList{table.field(u"Other"_s).asString(),
+                                table.field(u"Czech"_s).asString(),
+                                table.field(u"Lekce"_s).asString(),
+                                table.field(u"Popis"_s).asMemo()}
+                        .join(u'|');
+        return rows;
+    }
+
+    store::Cursor table;
+    entry::WordEntryDialog dialog{services, state};
+};
+
+TEST_F(WordEntryDialogTest, OffersLessonsInNumericOrderAndNamesTheForeignField) {
+    auto& lessons = control<QComboBox>(u"ComboBox1"_s);
+    ASSERT_EQ(lessons.count(), 100);
+    EXPECT_EQ(lessons.itemText(2), u"2"_s);
+    EXPECT_EQ(lessons.itemText(10), u"10"_s);
+    EXPECT_EQ(lessons.currentIndex(), 0);
+    EXPECT_EQ(control<QLabel>(u"Label3"_s).text(), u"Angličtina"_s);
+    EXPECT_EQ(dialog.windowTitle(), u"Přidání slovíček"_s);
+    EXPECT_EQ(focused(), u"Edit1"_s);
+}
+
+TEST_F(WordEntryDialogTest, EnterMovesToCzechThenAddsAndEmptiesTheFields) {
+    QSignalSpy added(&dialog, &entry::WordEntryDialog::entryAdded);
+    control<QComboBox>(u"ComboBox1"_s).setCurrentIndex(3);
+    QTest::keyClicks(&control(u"Edit1"_s), u"dog"_s);
+    press(u"Edit1"_s, Qt::Key_Return);
+    EXPECT_EQ(focused(), u"Edit2"_s);
+    QTest::keyClicks(&control(u"Edit2"_s), u"pes"_s);
+    setText(u"Popis"_s, u"dɒg"_s);
+    press(u"Edit2"_s, Qt::Key_Return);
+    EXPECT_EQ(entries(), QStringList{u"dog|pes|3|dɒg"_s});
+    EXPECT_EQ(added.count(), 1);
+    for (const QString& name : {u"Edit1"_s, u"Edit2"_s, u"Popis"_s})
+        EXPECT_EQ(text(dialog, name), QString()) << name.toStdString();
+    EXPECT_EQ(focused(), u"Edit1"_s);
+    EXPECT_EQ(control<QComboBox>(u"ComboBox1"_s).currentText(), u"3"_s) << "the lesson stays";
+}
+
+TEST_F(WordEntryDialogTest, JumpBoxSendsEnterToTheDescriptionOfEitherKind) {
+    control<QCheckBox>(u"CheckBox1"_s).setChecked(true);
+    press(u"Edit1"_s, Qt::Key_Return);
+    EXPECT_EQ(focused(), u"Edit2"_s);
+    press(u"Edit2"_s, Qt::Key_Return);
+    EXPECT_EQ(focused(), u"Popis"_s);
+    control<QRadioButton>(u"RadioMultiLine"_s).setChecked(true);
+    press(u"Edit2"_s, Qt::Key_Return);
+    EXPECT_EQ(focused(), u"Memo1"_s);
+    EXPECT_TRUE(control<QLineEdit>(u"Popis"_s).isHidden());
+    EXPECT_FALSE(control<QPlainTextEdit>(u"Memo1"_s).isHidden());
+}
+
+TEST_F(WordEntryDialogTest, MultiLineDescriptionGivesOneLineOfPopisPerLine) {
+    control<QRadioButton>(u"RadioMultiLine"_s).setChecked(true);
+    QTest::keyClicks(&control(u"Edit1"_s), u"dog"_s);
+    QTest::keyClicks(&control(u"Edit2"_s), u"pes"_s);
+    auto& memo = control<QPlainTextEdit>(u"Memo1"_s);
+    QTest::keyClicks(&memo, u"dog"_s);
+    QTest::keyClick(&memo, Qt::Key_Return);
+    QTest::keyClicks(&memo, u"dogs"_s);
+    EXPECT_EQ(memo.toPlainText(), u"dog\ndogs"_s) << "Enter starts a new line there";
+    control<QToolButton>(u"SpeedButton1"_s).click();
+    EXPECT_EQ(entries(), QStringList{u"dog|pes|0|dog\r\ndogs"_s});
+    EXPECT_EQ(memo.toPlainText(), QString());
+}
+
+TEST_F(WordEntryDialogTest, ForeignOnlyKeepsTheDashForEveryEntry) {
+    control<QCheckBox>(u"CheckBox2"_s).setChecked(true);
+    EXPECT_EQ(text(dialog, u"Edit2"_s), u"-"_s);
+    for (const QString& word : {u"dog"_s, u"cat"_s}) {
+        QTest::keyClicks(&control(u"Edit1"_s), word);
+        press(u"Edit1"_s, Qt::Key_Return);
+        EXPECT_EQ(text(dialog, u"Edit2"_s), u"-"_s);
+    }
+    EXPECT_EQ(entries(), QStringList({u"cat|-|0|"_s, u"dog|-|0|"_s}));
+    dialog.hide();
+    dialog.show();
+    EXPECT_EQ(text(dialog, u"Edit2"_s), u"-"_s) << "showing again";
+    control<QCheckBox>(u"CheckBox1"_s).setChecked(true);
+    press(u"Edit1"_s, Qt::Key_Return);
+    EXPECT_EQ(focused(), u"Popis"_s) << "with the jump box Enter goes to the description";
+}
+
+TEST_F(WordEntryDialogTest, AnEmptyExpressionAddsNothingAndSaysNothing) {
+    QTest::keyClicks(&control(u"Edit1"_s), u"dog"_s);
+    control<QToolButton>(u"SpeedButton1"_s).click();
+    EXPECT_EQ(entries(), QStringList());
+    EXPECT_EQ(messages.shown, QStringList());
+    EXPECT_EQ(text(dialog, u"Edit1"_s), u"dog"_s);
+}
+
+TEST_F(WordEntryDialogTest, TheSamePairTwiceIsRefusedAndTheTextsStay) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QTest::keyClicks(&control(u"Edit1"_s), u"dog"_s);
+        QTest::keyClicks(&control(u"Edit2"_s), u"pes"_s);
+        control<QLineEdit>(u"Popis"_s).setText(u"attempt %1"_s.arg(attempt));
+        press(u"Popis"_s, Qt::Key_Return);
+    }
+    EXPECT_EQ(messages.shown, QStringList{u"error: Takový záznam již existuje."_s});
+    EXPECT_EQ(entries(), QStringList{u"dog|pes|0|attempt 0"_s});
+    EXPECT_EQ(text(dialog, u"Edit1"_s), u"dog"_s);
+    EXPECT_EQ(text(dialog, u"Edit2"_s), u"pes"_s);
+    EXPECT_EQ(focused(), u"Edit1"_s);
+    // The refused attempt is still the one recalled.
+    press(u"Edit2"_s, Qt::Key_F4);
+    EXPECT_EQ(text(dialog, u"Popis"_s), u"attempt 1"_s);
+}
+
+TEST_F(WordEntryDialogTest, FunctionKeysRecallThePreviousEntry) {
+    QTest::keyClicks(&control(u"Edit1"_s), u"dog"_s);
+    QTest::keyClicks(&control(u"Edit2"_s), u"pes"_s);
+    setText(u"Popis"_s, u"dɒg"_s);
+    press(u"Popis"_s, Qt::Key_Return);
+    press(u"Edit1"_s, Qt::Key_F3);
+    EXPECT_EQ(text(dialog, u"Edit2"_s), u"pes"_s);
+    press(u"Edit1"_s, Qt::Key_F2);
+    EXPECT_EQ(text(dialog, u"Edit1"_s), u"dog"_s);
+    dialog.hide();
+    dialog.show();
+    control<QComboBox>(u"ComboBox1"_s).setFocus();
+    press(u"ComboBox1"_s, Qt::Key_F1);
+    EXPECT_EQ(text(dialog, u"Edit1"_s), u"dog"_s);
+    EXPECT_EQ(text(dialog, u"Edit2"_s), u"pes"_s);
+    EXPECT_EQ(text(dialog, u"Popis"_s), u"dɒg"_s);
+    EXPECT_EQ(focused(), u"Edit1"_s);
+    EXPECT_EQ(control(u"Edit1"_s).cursorPosition(), 3);
+    control<QRadioButton>(u"RadioMultiLine"_s).setChecked(true);
+    control<QPlainTextEdit>(u"Memo1"_s).setPlainText(u"noun"_s);
+    press(u"Memo1"_s, Qt::Key_F4);
+    EXPECT_EQ(control<QPlainTextEdit>(u"Memo1"_s).toPlainText(), u"dɒg\nnoun"_s);
+}
+
+TEST_F(WordEntryDialogTest, HotKeysWorkOnlyWithTheirButtonsAndF10AlwaysFocusesTheForeignField) {
+    EXPECT_FALSE(control<QToolButton>(u"F8"_s).isHidden());
+    EXPECT_EQ(control<QToolButton>(u"F8"_s).toolTip(), u"Množné číslo"_s);
+    EXPECT_EQ(control<QToolButton>(u"F6"_s).toolTip(), u"User hot key"_s);
+    EXPECT_TRUE(control<QToolButton>(u"F5"_s).isHidden());
+    QTest::keyClicks(&control(u"Edit1"_s), u"dogs"_s);
+    QTest::keyClicks(&control(u"Edit2"_s), u"pes"_s);
+    press(u"Edit2"_s, Qt::Key_F8);
+    EXPECT_EQ(text(dialog, u"Edit2"_s), u"pes (pl.)"_s);
+    EXPECT_EQ(focused(), u"Edit1"_s);
+    control<QToolButton>(u"F8"_s).click();
+    EXPECT_EQ(text(dialog, u"Edit2"_s), u"pes (pl.)"_s) << "the old note goes, the new one comes";
+    control(u"Edit2"_s).setFocus();
+    press(u"Edit2"_s, Qt::Key_F5);
+    EXPECT_EQ(focused(), u"Edit2"_s) << "F5 has no button in this dictionary";
+    press(u"Edit2"_s, Qt::Key_F10);
+    EXPECT_EQ(focused(), u"Edit1"_s);
+}
+
+TEST_F(WordEntryDialogTest, AHotKeyWhoseTextWouldNotFitChangesNothing) {
+    const QString full(78, u'a');
+    control(u"Edit1"_s).setText(full);
+    press(u"Edit1"_s, Qt::Key_F6);
+    EXPECT_EQ(text(dialog, u"Edit1"_s), full);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].startsWith(u"error: "_s));
+}
+
+TEST_F(WordEntryDialogTest, CharacterMenusTypeIntoTheFieldAsTyped) {
+    EXPECT_EQ(dialog.czechMenu().characters(), u"č"_s);
+    QAction* letter = dialog.czechMenu().menu().actions().value(0);
+    ASSERT_NE(letter, nullptr);
+    EXPECT_EQ(letter->text(), u"č (c s háčkem)"_s);
+    EXPECT_EQ(letter->shortcut(), QKeySequence(Qt::ALT | Qt::Key_C));
+    auto& czech = control(u"Edit2"_s);
+    czech.setText(u"pxs"_s);
+    czech.setSelection(1, 1);
+    czech.setFocus();
+    letter->trigger();
+    EXPECT_EQ(czech.text(), u"pčs"_s) << "over the selection";
+    czech.setText(QString(80, u'a'));
+    letter->trigger();
+    EXPECT_EQ(czech.text(), QString(80, u'a')) << "a full field takes no more";
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    czech.setText(u"p"_s);
+    QTest::keyClick(&czech, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(czech.text(), u"pč"_s) << "by the item's shortcut";
+    control(u"Edit1"_s).setFocus();
+    QTest::keyClick(&control(u"Edit1"_s), Qt::Key_C, Qt::AltModifier);
+    EXPECT_FALSE(text(dialog, u"Edit1"_s).contains(u'č'))
+        << "the Czech menu is not the foreign field's";
+
+    // Another window's answer field gets the foreign characters while it has the focus.
+    QWidget exam;
+    auto* answer = new QLineEdit(&exam);
+    dialog.foreignMenu().attach(answer);
+    exam.show();
+    answer->setFocus();
+    dialog.hide();
+    dialog.foreignMenu().menu().actions().value(0)->trigger();
+    EXPECT_EQ(answer->text(), u"ä"_s);
+    EXPECT_FALSE(text(dialog, u"Edit1"_s).contains(u'ä'));
+}
+
+TEST_F(WordEntryDialogTest, EscapeMinimisesOnlyWhenTheSettingSaysSo) {
+    press(u"Edit1"_s, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.isMinimized());
+    state.escapeMinimizes = true;
+    press(u"ComboBox1"_s, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isMinimized());
+}
+
+TEST_F(WordEntryDialogTest, HelpOpensItsPageAndClosingIsAnnounced) {
+    QSignalSpy closed(&dialog, &entry::WordEntryDialog::closed);
+    control<QToolButton>(u"SpeedButton5"_s).click();
+    EXPECT_EQ(system.opened, QStringList{state.helpPage(u"add.html"_s)});
+    control<QToolButton>(u"SpeedButton2"_s).click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(WordEntryDialogTest, KeyboardLayoutFollowsTheFields) {
+    std::vector<Layout> events;
+    dialog.setLayoutSwitch([&events](Layout event) { events.push_back(event); });
+    dialog.hide();
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    press(u"Edit1"_s, Qt::Key_Return);
+    dialog.hide();
+    // Showing and then activating the window enter the foreign field twice; what counts is
+    // the layout in force after each moment.
+    events.erase(std::unique(events.begin(), events.end()), events.end());
+    EXPECT_EQ(events, (std::vector<Layout>{Layout::DialogHidden, Layout::DialogShown,
+                                           Layout::ForeignFieldEntered, Layout::FieldLeft,
+                                           Layout::CzechFieldEntered, Layout::FieldLeft,
+                                           Layout::DialogHidden}));
+}
+
+} // namespace
