@@ -1,0 +1,65 @@
+#include "clicontext.h"
+
+#include "core/fileerror.h"
+#include "dictionary/setiniwriter.h"
+#include "entry/codeini.h"
+#include "exchange/dictionarycursor.h"
+#include "store/cursor.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace cli {
+
+using namespace Qt::StringLiterals;
+
+void Context::addOptions(QCommandLineParser& parser) {
+    parser.addOption({u"app"_s, u"Složka aplikace (jinak pracovní složka)."_s, u"DIR"_s});
+    parser.addOption({u"user"_s, u"Jméno uživatele."_s, u"NAME"_s});
+    parser.addOption({u"dictionary"_s, u"Název slovníku uživatele."_s, u"NAME"_s});
+}
+
+Context::Context(const QCommandLineParser& parser)
+    : m_applicationFolder(parser.isSet(u"app"_s) ? parser.value(u"app"_s) : QDir::currentPath())
+    , m_user(parser.value(u"user"_s))
+    , m_dictionary(parser.value(u"dictionary"_s)) {
+    if (!QFileInfo(m_applicationFolder).isDir())
+        throw CommandError(u"Složka aplikace %1 neexistuje."_s.arg(m_applicationFolder));
+}
+
+QString Context::userFolder() const {
+    if (m_user.isEmpty())
+        throw CommandError(u"Chybí jméno uživatele (--user)."_s);
+    const QString folder = QDir(m_applicationFolder).filePath(m_user);
+    if (!QFileInfo(folder).isDir())
+        throw CommandError(u"Uživatel %1 nemá složku v aplikaci."_s.arg(m_user));
+    return folder;
+}
+
+QString Context::dictionaryFolder() const {
+    if (m_dictionary.isEmpty())
+        throw CommandError(u"Chybí název slovníku (--dictionary)."_s);
+    const QString folder = QDir(userFolder()).filePath(m_dictionary);
+    if (!QFileInfo(folder).isDir())
+        throw CommandError(u"Není možné otevřít slovník %1."_s.arg(m_dictionary));
+    return folder;
+}
+
+entry::TestWordRules Context::rules() {
+    const QString folder = dictionaryFolder();
+    dictionary::ensureDictionaryCodeIni(messages, userFolder(), folder);
+    entry::TestWordRules rules;
+    try {
+        entry::readCodeIni(QDir(folder).filePath(u"code.ini"_s), rules);
+    } catch (const core::FileError& error) {
+        messages.warning(error.message());
+    }
+    return rules;
+}
+
+void Context::openDictionary(store::Cursor& dictionary) {
+    exchange::keepEntriesOnPost(dictionary, rules());
+    exchange::openDictionaryTable(dictionary, dictionaryFolder());
+}
+
+} // namespace cli

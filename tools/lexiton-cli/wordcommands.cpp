@@ -1,0 +1,111 @@
+// The commands that look at dictionaries and words.
+#include "clicontext.h"
+#include "commands.h"
+
+#include "dictionary/dictionaryfolders.h"
+#include "entry/normalizetestword.h"
+#include "entry/regeneration.h"
+#include "exchange/dictionarycursor.h"
+#include "sound/soundfilename.h"
+#include "store/cursor.h"
+#include "store/error.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace cli {
+
+std::vector<Command> exchangeCommands();
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// The users of the application folder, or the one named.
+QStringList users(const Context& context, const QCommandLineParser& parser) {
+    if (parser.isSet(u"user"_s)) {
+        context.userFolder(); // refuses a user without a folder
+        return {parser.value(u"user"_s)};
+    }
+    store::Cursor table;
+    table.setDatabaseName(QDir(context.applicationFolder()).filePath(u"_other_"_s));
+    table.setTableName(u"user.db"_s);
+    table.open();
+    QStringList names;
+    for (table.first(); !table.eof(); table.next()) {
+        const QString name = table.field(u"User"_s).asString();
+        if (QFileInfo(QDir(context.applicationFolder()).filePath(name)).isDir())
+            names << name;
+    }
+    return names;
+}
+
+QString dictionarySize(const QString& folder) {
+    try {
+        store::Cursor dictionary;
+        exchange::openDictionaryTable(dictionary, folder);
+        return u"%1 slovíček"_s.arg(dictionary.recordCount());
+    } catch (const store::Error& error) {
+        return u"nelze otevřít: "_s + error.message();
+    }
+}
+
+int list(Context& context, const QCommandLineParser& parser) {
+    for (const QString& user : users(context, parser)) {
+        const QString userFolder = QDir(context.applicationFolder()).filePath(user);
+        for (const QString& name : dictionary::listDictionaries(userFolder))
+            printOut(user + u'\t' + name + u'\t' + dictionarySize(QDir(userFolder).filePath(name)));
+    }
+    return 0;
+}
+
+int regenerate(Context& context, const QCommandLineParser&) {
+    store::Cursor dictionary;
+    context.openDictionary(dictionary);
+    entry::regenerate(dictionary);
+    printOut(u"Přegenerováno %1 slovíček."_s.arg(dictionary.recordCount()));
+    return 0;
+}
+
+int normalize(Context& context, const QCommandLineParser& parser) {
+    const entry::TestWordRules rules =
+        context.namesDictionary() ? context.rules() : entry::TestWordRules{};
+    for (const QString& text : parser.positionalArguments())
+        printOut(entry::normalizeTestWord(text, rules));
+    return 0;
+}
+
+int soundName(Context&, const QCommandLineParser& parser) {
+    for (const QString& text : parser.positionalArguments())
+        printOut(sound::soundFileName(text));
+    return 0;
+}
+
+} // namespace
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> all = [] {
+        std::vector<Command> list = {
+            {u"list"_s,
+             u"Slovníky uživatelů (nebo jen uživatele --user) a jejich velikost."_s,
+             {},
+             cli::list},
+            {u"regenerate"_s,
+             u"Přegeneruje zkoušecí slova slovníku podle jeho code.ini."_s,
+             {},
+             regenerate},
+            {u"normalize"_s,
+             u"Zkoušecí slovo každého argumentu podle code.ini slovníku (bez slovníku podle "
+             "výchozích pravidel)."_s,
+             {},
+             normalize},
+            {u"soundname"_s, u"Jméno zvukového souboru každého argumentu."_s, {}, soundName},
+        };
+        for (Command& command : exchangeCommands())
+            list.push_back(std::move(command));
+        return list;
+    }();
+    return all;
+}
+
+} // namespace cli
