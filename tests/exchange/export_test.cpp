@@ -5,6 +5,7 @@
 #include "scriptedmessages.h"
 
 #include "core/cp1250codec.h"
+#include "dictionary/setini.h"
 
 namespace {
 
@@ -158,6 +159,20 @@ TEST_F(Export, CharactersOutsideTheCodePageAreReported) {
     run(false);
     EXPECT_EQ(shown.last(), u"warning: Tyto znaky nelze zapsat v kódování Windows-1250, v "
                             "souboru je nahradil otazník: 茶"_s);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ShippedExportTemplate, HasItsPartsAndSettings) {
+    const auto parsed = exchange::parseExportTemplate(dictionary::readTextFileLines(
+        QStringLiteral(LEXITON_DATA_DIR) + u"/_other_/templateEX.html"_s));
+    EXPECT_TRUE(parsed.head.contains(
+        u"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1250\">"_s));
+    EXPECT_EQ(parsed.tail.last(), u"</HTML>"_s);
+    EXPECT_TRUE(parsed.settings.border);
+    EXPECT_EQ(parsed.settings.special.front(), (SpecialCharacter{u'&', u"&amp;"_s}));
 }
 
 } // namespace
