@@ -58,6 +58,8 @@ Database::Database(QString path)
 }
 
 Database::~Database() {
+    if (m_checkpoint.valid())
+        m_checkpoint.wait();
     for (const std::vector<sqlite3_stmt*>& statements : m_freeStatements) {
         for (sqlite3_stmt* stmt : statements)
             sqlite3_finalize(stmt);
@@ -140,7 +142,25 @@ void Database::endBatch() {
     if (inTransaction())
         execute("COMMIT");
     execute("PRAGMA synchronous = FULL; PRAGMA wal_autocheckpoint = 1000;"
-            "PRAGMA cache_size = -8192; PRAGMA wal_checkpoint(PASSIVE)");
+            "PRAGMA cache_size = -8192");
+    checkpointInBackground();
+}
+
+void Database::checkpointInBackground() {
+    // Copying a long walk's log back into the file takes a noticeable moment; a connection
+    // of its own does it on another thread, so that the window goes on at once. Readers
+    // and writers of this connection do not wait for it.
+    if (m_checkpoint.valid())
+        m_checkpoint.wait();
+    m_checkpoint = std::async(std::launch::async, [path = m_path] {
+        try {
+            sqlite3* db = openConnection(path, false);
+            sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+            sqlite3_close(db);
+        } catch (const Error&) {
+            // Left for the next automatic checkpoint: nothing is lost, the log stays.
+        }
+    });
 }
 
 void Database::noteWrite() {

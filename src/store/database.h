@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -59,6 +60,7 @@ private:
     void returnStatement(const QString& sql, sqlite3_stmt* stmt);
     void commitAndContinue();
     void checkTransactionSurvived();
+    void checkpointInBackground();
 
     QString m_path;
     sqlite3* m_db = nullptr;
@@ -70,6 +72,7 @@ private:
     std::vector<std::pair<int, ChangeListener>> m_listeners;
     int m_batchDepth = 0;
     int m_writesInChunk = 0;
+    std::future<void> m_checkpoint;
 };
 
 // Groups point reads into one short read transaction (four times faster than reading
