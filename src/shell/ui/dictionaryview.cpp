@@ -256,6 +256,7 @@ void MainWindow::readDictionarySettings(const QString& folder) {
     gridFont.setPointSize(std::max(m_otherFont.pointSize(), m_czechFont.pointSize()));
     m_grid->setFont(gridFont);
     m_notes->setPlainText(settings.note.join(u'\n'));
+    giveWordEntryTheDictionary();
 }
 
 bool MainWindow::restoreGridLayout() {

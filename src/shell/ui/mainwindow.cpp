@@ -4,6 +4,7 @@
 #include "dictionary/ui/settingssetchooser.h"
 #include "entry/ui/evaluationsettingsdialog.h"
 #include "entry/ui/splitquestiondialog.h"
+#include "entry/ui/wordentrydialog.h"
 #include "shell/backup.h"
 #include "shell/helppages.h"
 #include "shell/ui/aboutbox.h"
@@ -36,6 +37,7 @@ MainWindow::MainWindow(Services& services, RunState& state, const QString& prese
     setMinimumSize(300, 250);
     buildMenu();
     buildLayout();
+    m_wordEntryDialog = new entry::WordEntryDialog(services, state, this);
     m_loginDialog = new LoginDialog(services, state, m_users, this);
     m_adminDialog = new AdminDialog(services, state, this);
     m_passwordDialog = new PasswordDialog(services, state, this);
@@ -46,6 +48,7 @@ MainWindow::MainWindow(Services& services, RunState& state, const QString& prese
     m_settingsSetChooser = new dictionary::SettingsSetChooser(services, state, this);
     connectCommands();
     connectWordList();
+    connectWordEntry();
 }
 
 MainWindow::~MainWindow() {

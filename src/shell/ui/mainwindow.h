@@ -24,6 +24,7 @@ class QWidget;
 namespace entry {
 class EvaluationSettingsDialog;
 class SplitQuestionDialog;
+class WordEntryDialog;
 } // namespace entry
 
 namespace dictionary {
@@ -108,6 +109,11 @@ private:
     // Shows "Není vybrán žádný slovník" when no dictionary is open.
     bool dictionaryOpen();
 
+    // Word entry beside the main window.
+    void connectWordEntry();
+    void giveWordEntryTheDictionary();
+    void showWordEntry();
+
     // The test words of the open dictionary.
     void editEvaluationSettings();
     void regenerate();
@@ -132,6 +138,7 @@ private:
     bool m_editMode = false;
 
     // The windows made once at start, in this order after the main window.
+    entry::WordEntryDialog* m_wordEntryDialog = nullptr;
     LoginDialog* m_loginDialog = nullptr;
     AdminDialog* m_adminDialog = nullptr;
     PasswordDialog* m_passwordDialog = nullptr;

@@ -7,6 +7,7 @@
 #include "core/fileerror.h"
 #include "dictionary/dictionaryfolders.h"
 #include "dictionary/gridlayout.h"
+#include "entry/ui/wordentrydialog.h"
 #include "shell/settingini.h"
 #include "shell/tablechecks.h"
 #include "shell/tempfolder.h"
@@ -53,6 +54,7 @@ void MainWindow::fillLessonLists() {
     for (int lesson = 0; lesson < m_state.lessonCount; ++lesson)
         m_lessonCombo->addItem(QString::number(lesson));
     m_lessonCombo->setCurrentIndex(0);
+    m_wordEntryDialog->setLessonCount(m_state.lessonCount);
 }
 
 bool MainWindow::runLoginLoop() {

@@ -1,0 +1,46 @@
+#include "wordlistfixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+class WordEntryCommandTest : public WordListTest {};
+
+TEST_F(WordEntryCommandTest, WithoutADictionaryTheDialogStaysHidden) {
+    start();
+    window->command(u"WordEntry"_s)->trigger();
+    EXPECT_EQ(messages.shown, QStringList{u"error: Není vybrán žádný slovník"_s});
+    EXPECT_FALSE(window->findChild<QDialog*>(u"TOKBottomDlg"_s)->isVisible());
+}
+
+TEST_F(WordEntryCommandTest, TwentyWordsGoInByKeyboardAlone) {
+    start();
+    openDictionary();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->windowHandle(), Qt::Key_F2, Qt::ControlModifier);
+    auto* dialog = window->findChild<QDialog*>(u"TOKBottomDlg"_s);
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->findChild<QLabel*>(u"Label3"_s)->text(), u"Angličtina"_s);
+    for (int i = 0; i < 20; ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_EQ(focused, dialog->findChild<QLineEdit*>(u"Edit1"_s)) << "entry " << i;
+        QTest::keyClicks(focused, u"word %1"_s.arg(i));
+        QTest::keyClick(focused, Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), u"slovo %1"_s.arg(i));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(window->table1().recordCount(), 26);
+    ASSERT_TRUE(window->table1().findKey({u"slovo 19"_s, u"word 19"_s}));
+    EXPECT_EQ(window->table1().field(u"Otherzk"_s).asString(), u"word 19"_s);
+    EXPECT_EQ(window->table1().field(u"Lekce"_s).asInteger(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible()) << "Escape minimises only when the settings say so";
+}
+
+} // namespace
