@@ -1,0 +1,216 @@
+#include "exchangebench.h"
+
+#include "rawsqlite.h"
+#include "stopwatch.h"
+
+#include "core/cp1250codec.h"
+#include "core/cp1250linereader.h"
+#include "exchange/dictionarycursor.h"
+#include "exchange/lessonchange.h"
+#include "exchange/textfilelines.h"
+#include "exchange/textimport.h"
+#include "exchange/wordexport.h"
+#include "store/cursor.h"
+#include "store/tablefile.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <stdexcept>
+
+namespace bench {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+constexpr int kHighestSourceLesson = 99;
+constexpr int kFirstSpreadLesson = 100;
+constexpr int kPerLesson = 35;
+constexpr int kLessonCount = 1000000;
+
+const QStringList kTemplate = {u"<HTML><BODY>"_s,  u"{[..here..]}"_s, u"border=yes"_s,
+                               u"..special.."_s,   u"& &amp;"_s,      u"{[..end..]}"_s,
+                               u"</BODY></HTML>"_s};
+
+class ExchangeBench {
+public:
+    ExchangeBench(const std::vector<Entry>& entries, const QString& folder)
+        : m_folder(folder) {
+        m_tsv = QDir(folder).filePath(u"exchange-words.txt"_s);
+        QFile file(m_tsv);
+        if (!file.open(QIODevice::WriteOnly))
+            throw std::runtime_error("the import file could not be written");
+        for (const Entry& e : entries) {
+            QString description = e.description;
+            const QString line = e.czech + u'\t' + e.other + u'\t' + QString::number(e.lesson) +
+                                 u'\t' + description.replace(u"\r\n"_s, u"*"_s) + u"\r\n"_s;
+            file.write(core::encodeCp1250(line).bytes);
+        }
+        QDir(folder).mkpath(u"exchange"_s);
+        m_source = freshDictionary(u"source"_s);
+        store::Cursor source;
+        exchange::keepEntriesOnPost(source, {});
+        exchange::openDictionaryTable(source, QFileInfo(m_source).path());
+        exchange::importTabSeparated(source, exchange::readTextFileLines(m_tsv));
+    }
+
+    double importStore(int run) {
+        const QString path = freshDictionary(u"import-store-%1"_s.arg(run));
+        const Stopwatch clock;
+        store::Cursor dictionary;
+        exchange::keepEntriesOnPost(dictionary, {});
+        exchange::openDictionaryTable(dictionary, QFileInfo(path).path());
+        exchange::importTabSeparated(dictionary, exchange::readTextFileLines(m_tsv));
+        return clock.elapsedMicroseconds();
+    }
+
+    double importRaw(int run) {
+        const QString path = freshDictionary(u"import-raw-%1"_s.arg(run));
+        const Stopwatch clock;
+        QFile file(m_tsv);
+        file.open(QIODevice::ReadOnly);
+        const QStringList lines = core::splitCp1250Lines(file.readAll());
+        RawConnection connection(path);
+        RawStatement insert(connection,
+                            "INSERT OR IGNORE INTO records (Czech, Other, Lekce, Popis, "
+                            "Dobre, Spatne) VALUES (?, ?, ?, ?, 0, 0)");
+        connection.execute("BEGIN IMMEDIATE");
+        for (const QString& line : lines) {
+            const QStringList fields = line.split(u'\t');
+            insert.reset();
+            for (int i = 0; i < 4; ++i) {
+                const QByteArray text = fields.value(i).toUtf8();
+                insert.bind(i + 1, std::string_view(text.constData(), size_t(text.size())));
+            }
+            insert.step();
+        }
+        connection.execute("COMMIT");
+        return clock.elapsedMicroseconds();
+    }
+
+    double exportStore(bool html) {
+        const Stopwatch clock;
+        store::Cursor dictionary;
+        exchange::openDictionaryTable(dictionary, QFileInfo(m_source).path());
+        dictionary.setIndexName(u"czechtoothernew"_s);
+        const QString output = QDir(m_folder).filePath(html ? u"export.html"_s : u"export.txt"_s);
+        if (html)
+            exchange::exportHtml(dictionary, kTemplate, {u"vše"_s, u"Česky"_s, u"Jiný"_s}, output);
+        else
+            exchange::exportTxt(dictionary, output);
+        return clock.elapsedMicroseconds();
+    }
+
+    double exportRaw() {
+        const Stopwatch clock;
+        RawConnection connection(m_source);
+        RawStatement read(connection, "SELECT Czech, Other, Lekce, Popis, Dobre, Spatne, "
+                                      "Czechzk, Otherzk FROM records ORDER BY Czech, Other");
+        size_t bytes = 0;
+        while (read.step()) {
+            for (int column : {0, 1, 3, 6, 7})
+                bytes += read.text(column).size();
+        }
+        if (bytes == 0)
+            throw std::runtime_error("the ordered read found nothing");
+        return clock.elapsedMicroseconds();
+    }
+
+    double spreadStore(int run) {
+        const QString path = copyOfSource(u"spread-store-%1"_s.arg(run));
+        const Stopwatch clock;
+        store::Cursor dictionary;
+        exchange::keepEntriesOnPost(dictionary, {});
+        exchange::openDictionaryTable(dictionary, QFileInfo(path).path());
+        dictionary.setIndexName(u"czechtoothernew"_s);
+        exchange::changeLessons(dictionary,
+                                {0, kHighestSourceLesson, exchange::BulkLessonChoice::Mode::Spread,
+                                 0, kFirstSpreadLesson, kPerLesson},
+                                kLessonCount);
+        return clock.elapsedMicroseconds();
+    }
+
+    double spreadRaw(int run) {
+        const QString path = copyOfSource(u"spread-raw-%1"_s.arg(run));
+        const Stopwatch clock;
+        RawConnection connection(path);
+        RawStatement walk(connection, "SELECT _id, Lekce FROM records ORDER BY Czech, Other");
+        RawStatement update(connection, "UPDATE records SET Lekce = ? WHERE _id = ?");
+        connection.execute("BEGIN IMMEDIATE");
+        long long given = 0;
+        long long lesson = kFirstSpreadLesson;
+        while (walk.step()) {
+            if (walk.integer(1) > kHighestSourceLesson)
+                continue;
+            if (given++ == kPerLesson) {
+                given = 1;
+                ++lesson;
+            }
+            update.reset();
+            update.bind(1, lesson);
+            update.bind(2, walk.integer(0));
+            update.step();
+        }
+        connection.execute("COMMIT");
+        return clock.elapsedMicroseconds();
+    }
+
+private:
+    QString freshDictionary(const QString& name) {
+        QDir(m_folder).mkpath(u"exchange/"_s + name);
+        const QString path = QDir(m_folder).filePath(u"exchange/"_s + name + u"/dictonary.db"_s);
+        QFile::remove(path);
+        store::createTableFile(path, u"dictonary"_s);
+        return path;
+    }
+
+    QString copyOfSource(const QString& name) {
+        QDir(m_folder).mkpath(u"exchange/"_s + name);
+        const QString path = QDir(m_folder).filePath(u"exchange/"_s + name + u"/dictonary.db"_s);
+        QFile::remove(path);
+        if (!QFile::copy(m_source, path))
+            throw std::runtime_error("the dictionary could not be copied");
+        return path;
+    }
+
+    QString m_folder;
+    QString m_tsv;
+    QString m_source;
+};
+
+void addMedians(Report& report, const QString& name, const std::vector<double>& store,
+                const std::vector<double>& raw) {
+    report.add(name, median(store) / 1000, u"ms"_s, median(raw) / 1000);
+}
+
+} // namespace
+
+void runExchangeBench(const std::vector<Entry>& entries, const QString& folder, int repeat,
+                      Report& report) {
+    ExchangeBench bench(entries, folder);
+    std::vector<double> store;
+    std::vector<double> raw;
+    for (int run = 0; run < repeat; ++run) {
+        store.push_back(bench.importStore(run));
+        raw.push_back(bench.importRaw(run));
+    }
+    addMedians(report, u"import_tsv"_s, store, raw);
+    for (const bool html : {false, true}) {
+        store.clear();
+        raw.clear();
+        for (int run = 0; run < repeat; ++run) {
+            store.push_back(bench.exportStore(html));
+            raw.push_back(bench.exportRaw());
+        }
+        addMedians(report, html ? u"export_html"_s : u"export_txt"_s, store, raw);
+    }
+    store.clear();
+    raw.clear();
+    for (int run = 0; run < repeat; ++run) {
+        store.push_back(bench.spreadStore(run));
+        raw.push_back(bench.spreadRaw(run));
+    }
+    addMedians(report, u"bulk_spread"_s, store, raw);
+}
+
+} // namespace bench
