@@ -6,6 +6,7 @@
 #include "residentmemory.h"
 #include "stopwatch.h"
 #include "storebench.h"
+#include "testwordbench.h"
 
 #include "store/tablefile.h"
 
@@ -78,6 +79,7 @@ private:
     void filterLesson();
     void postSingly();
     void postWalking();
+    void regenerateTestWords();
     void gridSwitches();
 
     BenchOptions m_options;
@@ -120,6 +122,7 @@ Report Benchmark::run() {
     filterLesson();
     postSingly();
     postWalking();
+    regenerateTestWords();
     gridSwitches();
     progress(QStringLiteral("importing and exporting"));
     runExchangeBench(m_entries, m_folder, m_options.repeat, m_report);
@@ -252,6 +255,23 @@ void Benchmark::postWalking() {
     measureBoth(samples, m_options.repeat,
                 [&](DictionaryBench& side, int run) { return side.postingWalk(run + 1); });
     addMedian(QStringLiteral("posting_walk"), samples, true);
+}
+
+void Benchmark::regenerateTestWords() {
+    progress(QStringLiteral("regenerating test words"));
+    TestWordBench bench(m_entries);
+    Samples samples;
+    double longestSilence = 0;
+    measureBoth(samples, m_options.repeat, [&](DictionaryBench& side, int run) {
+        if (!isStore(side))
+            return bench.regenerateRaw(m_rawFile, bench.rules(run));
+        const double elapsed = bench.regenerateStore(m_storeFile, bench.rules(run));
+        longestSilence = std::max(longestSilence, bench.longestSilenceMilliseconds());
+        return elapsed;
+    });
+    addMedian(QStringLiteral("regenerate"), samples, true);
+    m_report.add(QStringLiteral("regenerate_longest_silence"), longestSilence,
+                 QStringLiteral("ms"));
 }
 
 // The grid's figures stand beside the raw work they need: an ordered scan of the view and
