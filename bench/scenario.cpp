@@ -1,5 +1,6 @@
 #include "scenario.h"
 
+#include "exambench.h"
 #include "exchangebench.h"
 #include "gridbench.h"
 #include "rawbench.h"
@@ -80,6 +81,7 @@ private:
     void postSingly();
     void postWalking();
     void regenerateTestWords();
+    void prepareExams();
     void gridSwitches();
 
     BenchOptions m_options;
@@ -122,6 +124,7 @@ Report Benchmark::run() {
     filterLesson();
     postSingly();
     postWalking();
+    prepareExams();
     regenerateTestWords();
     gridSwitches();
     progress(QStringLiteral("importing and exporting"));
@@ -272,6 +275,19 @@ void Benchmark::regenerateTestWords() {
     addMedian(QStringLiteral("regenerate"), samples, true);
     m_report.add(QStringLiteral("regenerate_longest_silence"), longestSilence,
                  QStringLiteral("ms"));
+}
+
+void Benchmark::prepareExams() {
+    progress(QStringLiteral("preparing exams"));
+    ExamBench exams(m_folder);
+    Samples samples;
+    measureBoth(samples, m_options.repeat, [&](DictionaryBench& side, int run) {
+        return isStore(side) ? exams.prepareStore(m_storeFile, run)
+                             : exams.prepareRaw(m_rawFile, run);
+    });
+    warnIfDifferent(QStringLiteral("the number of exam questions"), {exams.storeQuestions()},
+                    {exams.rawQuestions()});
+    addMedian(QStringLiteral("exam_preparation"), samples, true);
 }
 
 // The grid's figures stand beside the raw work they need: an ordered scan of the view and

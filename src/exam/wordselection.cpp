@@ -67,13 +67,9 @@ void chooseFromRange(store::Cursor& dictionary, QuestionWriter& writer, const Se
     for (dictionary.first(); !dictionary.isEmpty() && counted < leastAsked; dictionary.first())
         counted += takeWord(dictionary, writer, plan) ? 1 : 0;
 
-    // The rest of the range starts from 0 again. The filter leaves Pom out meanwhile, so
-    // that a word does not leave the walk when its Pom changes.
-    setFilter(dictionary, rangeFilter(plan));
-    forEachWord(dictionary, [&] {
-        if (integer(dictionary, u"Pom"_s) != kLeftView)
-            setPom(dictionary, 0);
-    });
+    // The words left keep their counts rather than going back to 0: the random pick looks
+    // only at -1, and the worst-word pass overwrites Pom of the whole range afterwards, so a
+    // walk that wrote 0 into every word would change nothing but the time taken.
     dictionary.setIndexName(plan.language == QuestionLanguage::Czech ? QString()
                                                                      : u"othertoczech"_s);
     setFilter(dictionary, notChosenFilter(plan));

@@ -1,0 +1,239 @@
+#include "exambench.h"
+
+#include "rawsqlite.h"
+#include "stopwatch.h"
+
+#include "core/clock.h"
+#include "core/messages.h"
+#include "core/randomsource.h"
+#include "core/rounding.h"
+#include "exam/prepareexam.h"
+#include "store/cursor.h"
+#include "store/tablefile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+#include <stdexcept>
+
+namespace bench {
+namespace {
+
+constexpr int kWords = 200;
+constexpr int kSharePosition = 5; // 30 %
+constexpr int kLeastAsked = kWords * 30 / 100;
+constexpr int kWorstWords = 10;
+constexpr int kWorstTimes = 2;
+constexpr int kLastLesson = 99;
+constexpr std::uint64_t kRandomSeed = 4242;
+
+// Messages nobody reads: a preparation that shows one has failed, and that is thrown.
+class FailingMessages : public core::Messages {
+public:
+    void error(const QString& text) override { fail(text); }
+    void warning(const QString& text) override { fail(text); }
+    void information(const QString& text) override { fail(text); }
+    bool confirm(const QString& text) override { fail(text); }
+    bool ask(const QString& text) override { fail(text); }
+
+private:
+    [[noreturn]] static void fail(const QString& text) {
+        throw std::runtime_error(text.toStdString());
+    }
+};
+
+QString workingFolder(const QString& parent, const QString& name) {
+    QDir(parent).mkpath(name);
+    const QString folder = QDir(parent).filePath(name);
+    for (const char* kind : {"exam", "runtime", "deprun", "runzn"}) {
+        const QString path = QDir(folder).filePath(QString::fromLatin1(kind) + u".db");
+        if (!QFileInfo::exists(path))
+            store::createTableFile(path, QString::fromLatin1(kind));
+    }
+    return folder;
+}
+
+void bind(store::Cursor& cursor, const QString& path) {
+    cursor.setDatabaseName(QFileInfo(path).absolutePath());
+    cursor.setTableName(QFileInfo(path).fileName());
+}
+
+// 100 x wrong / right rounded half to even, as the preparation computes the ratio.
+void wrongToRight(sqlite3_context* context, int, sqlite3_value** values) {
+    const qint64 right = sqlite3_value_int64(values[0]);
+    const qint64 wrong = sqlite3_value_int64(values[1]);
+    sqlite3_result_int64(context,
+                         right == 0 ? 0 : core::divideRoundingHalfToEven(100 * wrong, right));
+}
+
+std::string utf8(std::string_view text) {
+    return std::string(text);
+}
+
+} // namespace
+
+ExamBench::ExamBench(const QString& folder)
+    : m_storeFolder(workingFolder(folder, QStringLiteral("exam-store")))
+    , m_rawFolder(workingFolder(folder, QStringLiteral("exam-raw"))) {}
+
+double ExamBench::prepareStore(const QString& dictionaryPath, int run) {
+    store::Cursor dictionary, history, runtime, deprun, runzn;
+    bind(dictionary, dictionaryPath);
+    for (auto [cursor, name] : {std::pair{&history, "exam.db"},
+                                {&runtime, "runtime.db"},
+                                {&deprun, "deprun.db"},
+                                {&runzn, "runzn.db"}})
+        bind(*cursor, QDir(m_storeFolder).filePath(QString::fromLatin1(name)));
+    exam::ExamParameters parameters;
+    parameters.checkAllLessons(true);
+    parameters.wordCountPosition = kWords;
+    parameters.sharePosition = kSharePosition;
+    parameters.worstCountPosition = kWorstWords;
+    parameters.worstTimesPosition = kWorstTimes - 1;
+    FailingMessages messages;
+    core::SystemClock clock;
+    core::SeededRandomSource random(kRandomSeed + static_cast<quint64>(run));
+    const exam::ExamTables tables{dictionary, history, runtime, deprun, runzn};
+
+    const Stopwatch stopwatch;
+    const auto handover = exam::prepareExam(
+        tables, parameters, {QStringLiteral("Anglicky"), QString(), messages, clock, random, {}});
+    const double elapsed = stopwatch.elapsedMicroseconds();
+    m_storeQuestions = handover ? handover->questionCount : 0;
+    exam::closeExamTables(tables);
+    return elapsed;
+}
+
+double ExamBench::prepareRaw(const QString& dictionaryPath, int run) {
+    const auto path = [&](const char* name) {
+        return QDir(m_rawFolder).filePath(QString::fromLatin1(name));
+    };
+    core::SeededRandomSource random(kRandomSeed + static_cast<quint64>(run));
+    const Stopwatch stopwatch;
+
+    RawConnection words(dictionaryPath);
+    RawConnection history(path("exam.db"));
+    RawConnection questions(path("runtime.db"));
+    RawConnection answers(path("deprun.db"));
+    RawConnection grades(path("runzn.db"));
+    sqlite3_create_function(words.handle(), "wrong_to_right", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                            nullptr, wrongToRight, nullptr, nullptr);
+    for (RawConnection* connection : {&words, &history, &questions, &answers, &grades})
+        connection->execute("BEGIN IMMEDIATE");
+    answers.execute("DELETE FROM records");
+    grades.execute("DELETE FROM records");
+    questions.execute("DELETE FROM records");
+    history.execute("INSERT INTO records (Datum, Time, TypZkouseni, TazaciJazyk, Lekceod, Lekcedo, "
+                    "Dotazovano, DotazovanoSpatneZ, \"Limit\") "
+                    "VALUES (date('now'), time('now'), 2, 'Česky', 0, 99, 1, 2, 16)");
+    const long long record = sqlite3_last_insert_rowid(history.handle());
+
+    RawStatement row(words,
+                     "SELECT Czech, Other, Czechzk, Otherzk, Popis FROM records WHERE _id = ?");
+    RawStatement leave(words, "UPDATE records SET Pom = -1 WHERE _id = ?");
+    RawStatement findQuestion(questions, "SELECT Celkem FROM records WHERE Otazka = ?");
+    RawStatement addQuestion(questions, "INSERT INTO records (Otazka, FilterOtazka, Celkem, Dobre, "
+                                        "Spatne) VALUES (?, ?, ?, 0, 0)");
+    RawStatement addAnswer(answers,
+                           "INSERT OR IGNORE INTO records (Otazka, Odpoved, Filterodpoved, "
+                           "Popis, Auto) VALUES (?, ?, ?, ?, ?)");
+    // AddExamQuestion without re-adding: true when the question is new.
+    const auto offer = [&](long long id, int times) {
+        row.bind(1, id);
+        row.step();
+        const std::string czech = utf8(row.text(0));
+        findQuestion.bind(1, czech);
+        const bool known = findQuestion.step();
+        findQuestion.reset();
+        if (!known) {
+            addQuestion.bind(1, czech);
+            addQuestion.bind(2, row.text(2));
+            addQuestion.bind(3, times);
+            addQuestion.step();
+            addQuestion.reset();
+            addAnswer.bind(1, czech);
+            addAnswer.bind(2, row.text(1));
+            addAnswer.bind(3, row.text(3));
+            addAnswer.bind(4, row.text(4));
+            addAnswer.bind(5, 1);
+            addAnswer.step();
+            addAnswer.reset();
+        }
+        row.reset();
+        return !known;
+    };
+    const auto ids = [&](const char* sql) {
+        std::vector<long long> result;
+        RawStatement select(words, sql);
+        while (select.step())
+            result.push_back(select.integer(0));
+        return result;
+    };
+
+    // The least asked, then uniformly random words of the rest in the Czech order.
+    words.execute("UPDATE records SET Pom = Dobre + Spatne WHERE Lekce BETWEEN 0 AND 99");
+    int counted = 0;
+    for (const long long id : ids("SELECT _id FROM records WHERE Lekce BETWEEN 0 AND 99 "
+                                  "ORDER BY Pom, _id LIMIT 60")) {
+        counted += offer(id, 1) ? 1 : 0;
+        leave.bind(1, id);
+        leave.step();
+        leave.reset();
+    }
+    static_assert(kLeastAsked == 60);
+    std::vector<long long> rest = ids("SELECT _id FROM records WHERE Lekce BETWEEN 0 AND 99 AND "
+                                      "Pom <> -1 ORDER BY Czech, Other");
+    while (counted < kWords && !rest.empty()) {
+        const auto picked = rest.begin() + random.below(static_cast<int>(rest.size()));
+        counted += offer(*picked, 1) ? 1 : 0;
+        leave.bind(1, *picked);
+        leave.step();
+        leave.reset();
+        rest.erase(picked);
+    }
+
+    // The worst remembered, from the highest ratio down.
+    words.execute("UPDATE records SET Pom = wrong_to_right(Dobre, Spatne) WHERE Lekce <= 99");
+    int worst = 0;
+    for (const long long id : ids("SELECT _id FROM records WHERE Lekce <= 99 "
+                                  "ORDER BY Pom DESC, _id DESC")) {
+        if (worst == kWorstWords)
+            break;
+        worst += offer(id, kWorstTimes) ? 1 : 0;
+    }
+
+    // Every entry sharing a question's test word answers it.
+    std::vector<std::pair<std::string, std::string>> asked;
+    {
+        RawStatement all(questions, "SELECT Otazka, FilterOtazka FROM records");
+        while (all.step())
+            asked.emplace_back(all.text(0), all.text(1));
+    }
+    RawStatement sharing(words, "SELECT Other, Otherzk, Popis FROM records WHERE Czechzk = ?");
+    for (const auto& [question, testWord] : asked) {
+        sharing.bind(1, testWord);
+        while (sharing.step()) {
+            addAnswer.bind(1, question);
+            addAnswer.bind(2, sharing.text(0));
+            addAnswer.bind(3, sharing.text(1));
+            addAnswer.bind(4, sharing.text(2));
+            addAnswer.bind(5, 5);
+            addAnswer.step();
+            addAnswer.reset();
+        }
+        sharing.reset();
+    }
+    RawStatement counts(history, "UPDATE records SET Pocet = ?, PoceSpatneZ = ? WHERE Auto = ?");
+    counts.bind(1, counted);
+    counts.bind(2, worst);
+    counts.bind(3, record);
+    counts.step();
+    for (RawConnection* connection : {&words, &history, &questions, &answers, &grades})
+        connection->execute("COMMIT");
+    m_rawQuestions = static_cast<int>(asked.size());
+    return stopwatch.elapsedMicroseconds();
+}
+
+} // namespace bench
