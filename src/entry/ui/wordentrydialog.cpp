@@ -26,7 +26,6 @@ namespace {
 
 constexpr int kExpressionLength = 80; // the dictionary's Czech and Other fields
 constexpr int kDescriptionLength = 100;
-constexpr int kFirstHotKey = 5;
 
 QToolButton* speedButton(const QString& objectName, const QString& text, const QString& hint,
                          QWidget* parent) {

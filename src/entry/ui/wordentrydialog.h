@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 
 class QCheckBox;
 class QComboBox;
@@ -83,6 +84,8 @@ protected:
     void done(int result) override;
 
 private:
+    static constexpr int kFirstHotKey = 5; // the button of F5 comes first
+
     void buildLayout();
     void connectControls();
     bool handleKey(QWidget* control, int key);

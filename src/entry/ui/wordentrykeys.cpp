@@ -23,7 +23,7 @@
 namespace entry {
 namespace {
 
-constexpr int kFirstHotKey = 5;
+// F10 brings the caret back to the foreign field whether or not the dictionary defines it.
 constexpr int kFocusingHotKey = 10;
 
 // Every window of the program goes to the task bar.
