@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <array>
 #include <stdexcept>
 
 namespace bench {
@@ -78,9 +79,12 @@ public:
         for (const QString& line : lines) {
             const QStringList fields = line.split(u'\t');
             insert.reset();
+            // Bound without a copy, so the texts must live until the step.
+            std::array<QByteArray, 4> texts;
             for (int i = 0; i < 4; ++i) {
-                const QByteArray text = fields.value(i).toUtf8();
-                insert.bind(i + 1, std::string_view(text.constData(), size_t(text.size())));
+                texts[size_t(i)] = fields.value(i).toUtf8();
+                insert.bind(i + 1, std::string_view(texts[size_t(i)].constData(),
+                                                    size_t(texts[size_t(i)].size())));
             }
             insert.step();
         }

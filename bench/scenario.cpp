@@ -275,6 +275,9 @@ void Benchmark::regenerateTestWords() {
     addMedian(QStringLiteral("regenerate"), samples, true);
     m_report.add(QStringLiteral("regenerate_longest_silence"), longestSilence,
                  QStringLiteral("ms"));
+    // The work after this one needs the test words of the usual rules again.
+    bench.regenerateStore(m_storeFile, bench.usualRules());
+    bench.regenerateRaw(m_rawFile, bench.usualRules());
 }
 
 void Benchmark::prepareExams() {

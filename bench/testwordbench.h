@@ -20,6 +20,7 @@ public:
     // the end.
     explicit TestWordBench(const std::vector<Entry>& entries);
     const entry::TestWordRules& rules(int run) const { return run % 2 == 0 ? m_trimming : m_usual; }
+    const entry::TestWordRules& usualRules() const { return m_usual; }
 
     double regenerateStore(const QString& path, const entry::TestWordRules& rules);
     double regenerateRaw(const QString& path, const entry::TestWordRules& rules);
