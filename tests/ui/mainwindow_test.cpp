@@ -150,10 +150,11 @@ TEST_F(MainWindowTest, CommandsOfLaterWindowsAreDisabled) {
     start();
     for (const char* name :
          {"Exit", "ChangePassword", "Backup", "HelpContents", "About", "NewDictionary",
-          "LoadSettingsSet", "CountWords", "EditMode", "ResetStatistics", "MarkKnown"})
+          "LoadSettingsSet", "CountWords", "EditMode", "ResetStatistics", "MarkKnown", "WordEntry",
+          "EvaluationSettings", "Regenerate", "CommaReevaluation"})
         EXPECT_TRUE(window->command(QString::fromLatin1(name))->isEnabled()) << name;
-    for (const char* name : {"ExportHtml", "AutoExam", "SelfExam", "WordEntry", "Regenerate",
-                             "ImportTabs", "BulkLessonChange", "NewArticle", "KeyboardSwitching"})
+    for (const char* name : {"ExportHtml", "AutoExam", "SelfExam", "ImportTabs", "BulkLessonChange",
+                             "NewArticle", "KeyboardSwitching"})
         EXPECT_FALSE(window->command(QString::fromLatin1(name))->isEnabled()) << name;
     EXPECT_FALSE(window->command(QStringLiteral("Pronunciation"))->isVisible());
     EXPECT_FALSE(window->command(QStringLiteral("AddSounds"))->isVisible());

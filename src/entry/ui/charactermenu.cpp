@@ -86,8 +86,8 @@ QWidget* CharacterMenu::target() const {
     };
     if (QWidget* focused = QApplication::focusWidget(); isAttached(focused))
         return focused;
-    if (isAttached(m_poppedUpFrom) && m_poppedUpFrom->isVisible())
-        return m_poppedUpFrom;
+    if (QWidget* popped = m_poppedUpFrom.data(); isAttached(popped) && popped->isVisible())
+        return popped;
     for (const Attached& attached : m_fields) {
         QWidget* field = attached.field;
         if (field && field->isVisible() && field->window()->focusWidget() == field)

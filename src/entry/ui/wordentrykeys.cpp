@@ -120,7 +120,8 @@ void WordEntryDialog::pressEscape() {
 void WordEntryDialog::addEntry() {
     if (m_foreign->text().isEmpty() || m_czech->text().isEmpty())
         return;
-    if (!m_dictionary || !m_dictionary->active()) {
+    store::Cursor* dictionary = m_dictionary.data();
+    if (!dictionary || !dictionary->active()) {
         m_services.messages.error(QStringLiteral("Není vybrán žádný slovník"));
         focusForeignField();
         return;
@@ -131,7 +132,7 @@ void WordEntryDialog::addEntry() {
     m_lastForeign = entry.other;
     m_lastDescription = entry.descriptionLines.value(0);
     try {
-        entry::addEntry(*m_dictionary, entry);
+        entry::addEntry(*dictionary, entry);
         clearAfterAdding();
         emit entryAdded();
     } catch (const store::Error&) {

@@ -370,7 +370,9 @@ void MainWindow::saveDescription() {
         return;
     try {
         m_table1.edit();
-        m_table1.field(QStringLiteral("Popis")).setAsMemo(m_description->toPlainText());
+        // Descriptions keep their lines as the files do, with CR LF.
+        m_table1.field(QStringLiteral("Popis"))
+            .setAsMemo(m_description->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
         m_table1.post();
         m_description->document()->setModified(false);
     } catch (const store::Error& error) {

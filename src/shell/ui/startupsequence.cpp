@@ -44,6 +44,8 @@ void MainWindow::runStartup() {
         saveGridLayout();
         if (!listDictionaries())
             return; // the program stays open without dictionaries
+        // The keyboard starts where the work starts: Enter opens the chosen dictionary.
+        m_dictionaryList->setFocus();
     }
     playGreeting();
 }
