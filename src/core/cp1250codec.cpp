@@ -2,9 +2,7 @@
 
 #include "core/codepoints.h"
 
-#include <algorithm>
 #include <array>
-#include <utility>
 
 namespace core {
 
@@ -42,18 +40,19 @@ constexpr CodeTable makeCodeTable() {
 
 constexpr CodeTable codeTable = makeCodeTable();
 
-using ReverseEntry = std::pair<char16_t, unsigned char>;
+// The byte of every character of the Basic Multilingual Plane, 0 where the code page has
+// none: encoding looks each character up directly. Only U+0000 itself lives in byte 0, and
+// ASCII never reaches this table.
+using ReverseTable = std::array<unsigned char, 0x10000>;
 
-// The table inverted and sorted by character, so that encoding is a binary search.
-constexpr std::array<ReverseEntry, 256> makeReverseTable() {
-    std::array<ReverseEntry, 256> reverse{};
-    for (std::size_t byte = 0; byte < 256; ++byte)
-        reverse[byte] = {codeTable[byte], static_cast<unsigned char>(byte)};
-    std::ranges::sort(reverse);
+constexpr ReverseTable makeReverseTable() {
+    ReverseTable reverse{};
+    for (std::size_t byte = 0x80; byte < 256; ++byte)
+        reverse[codeTable[byte]] = static_cast<unsigned char>(byte);
     return reverse;
 }
 
-constexpr std::array<ReverseEntry, 256> reverseTable = makeReverseTable();
+constexpr ReverseTable reverseTable = makeReverseTable();
 
 constexpr char replacementByte = '?';
 
@@ -68,26 +67,29 @@ QString decodeCp1250(QByteArrayView bytes) {
 }
 
 std::optional<char> cp1250Byte(char32_t codePoint) {
-    if (codePoint > 0xFFFF)
+    if (codePoint < 0x80)
+        return static_cast<char>(codePoint);
+    if (codePoint > 0xFFFF || reverseTable[codePoint] == 0)
         return std::nullopt;
-    const auto character = static_cast<char16_t>(codePoint);
-    const auto found = std::ranges::lower_bound(reverseTable, character, {}, &ReverseEntry::first);
-    if (found == reverseTable.end() || found->first != character)
-        return std::nullopt;
-    return static_cast<char>(found->second);
+    return static_cast<char>(reverseTable[codePoint]);
 }
 
 Cp1250Encoding encodeCp1250(QStringView text) {
     Cp1250Encoding result;
-    result.bytes.reserve(text.size());
+    // Never more bytes than UTF-16 units (a surrogate pair becomes one byte); the room for two
+    // more keeps a line end appended afterwards from moving the bytes.
+    result.bytes.reserve(text.size() + 2);
+    result.bytes.resize(text.size());
+    char* out = result.bytes.data();
     forEachCodePoint(text, [&](char32_t codePoint) {
         if (const auto byte = cp1250Byte(codePoint)) {
-            result.bytes.append(*byte);
+            *out++ = *byte;
         } else {
-            result.bytes.append(replacementByte);
+            *out++ = replacementByte;
             result.unencodable.append(codePoint);
         }
     });
+    result.bytes.truncate(out - result.bytes.constData());
     return result;
 }
 
