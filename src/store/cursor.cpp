@@ -89,6 +89,7 @@ void Cursor::close() {
     m_pos = 0;
     m_bof = m_eof = true;
     m_bufferRowId = 0;
+    m_page.clear();
     m_editValues.clear();
     setState(CursorState::Inactive);
     notifyView();
@@ -247,6 +248,7 @@ void Cursor::rebuild(std::optional<qint64> keepRowId) {
     m_syncedGeneration = m_db->generation();
     m_staleNotified = false;
     m_bufferRowId = 0;
+    m_page.clear();
     m_pos = 0;
     m_bof = m_eof = m_rows.empty();
     if (keepRowId && !m_rows.empty()) {

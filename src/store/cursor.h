@@ -3,6 +3,7 @@
 #include "store/field.h"
 #include "store/filter.h"
 #include "store/roworder.h"
+#include "store/rowpage.h"
 #include "store/tableschema.h"
 
 #include <QObject>
@@ -143,6 +144,7 @@ private:
     void checkBrowseMode();
     const std::vector<QVariant>& currentValues();
     std::vector<QVariant> loadRow(qint64 rowId);
+    std::vector<QVariant> readCurrentRow();
     QVariant readField(int index);
     void writeField(int index, QVariant value);
     void validateBeforeWrite() const;
@@ -180,6 +182,7 @@ private:
 
     qint64 m_bufferRowId = 0;
     std::vector<QVariant> m_buffer;
+    RowPage m_page;
     CursorState m_state = CursorState::Inactive;
     std::vector<QVariant> m_editValues;
     std::vector<bool> m_changed;

@@ -8,9 +8,13 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <span>
 
 namespace store {
 namespace {
+
+// Records read at once when a walk goes on to the next record.
+constexpr size_t kReadAhead = 128;
 
 QVariant toStored(const FieldDef& def, const QVariant& value) {
     const bool empty = !value.isValid() || value.isNull();
@@ -205,8 +209,10 @@ qint64 Cursor::writeRecord() {
         update.bind(++parameter, rowId);
         update.exec();
     }
+    const quint64 generation = database.generation();
     database.noteWrite();
     database.noteChange(m_listenerId);
+    m_page.forgetWritten(rowId, generation, database.generation());
     return rowId;
 }
 
@@ -225,8 +231,10 @@ void Cursor::deleteRecord() {
     Query remove(db(), m_db->recordSql().deleteRow());
     remove.bind(1, rowId);
     remove.exec();
+    const quint64 generation = m_db->generation();
     m_db->noteWrite();
     m_db->noteChange(m_listenerId);
+    m_page.forgetWritten(rowId, generation, m_db->generation());
     if (!wasSynced) {
         invalidateView(std::nullopt);
         return;
@@ -277,7 +285,7 @@ const std::vector<QVariant>& Cursor::currentValues() {
         m_buffer.assign(schema().fields.size(), QVariant());
         m_bufferRowId = 0;
     } else if (m_bufferRowId != currentRowId()) {
-        m_buffer = loadRow(currentRowId());
+        m_buffer = readCurrentRow();
         m_bufferRowId = currentRowId();
     }
     return m_buffer;
@@ -299,6 +307,19 @@ Values readRecord(Query& row, qint64 rowId, const TableSchema& schema, const QSt
     return values;
 }
 
+// The records with these ids in one read transaction, through one prepared statement.
+template <typename Values>
+std::vector<Values> readRecords(Database& db, std::span<const qint64> rowIds,
+                                const QString& fileName) {
+    std::vector<Values> records;
+    records.reserve(rowIds.size());
+    ReadScope scope(db);
+    Query row(db, db.recordSql().selectRow());
+    for (const qint64 rowId : rowIds)
+        records.push_back(readRecord<Values>(row, rowId, db.schema(), fileName));
+    return records;
+}
+
 } // namespace
 
 std::vector<QVariant> Cursor::loadRow(qint64 rowId) {
@@ -306,16 +327,26 @@ std::vector<QVariant> Cursor::loadRow(qint64 rowId) {
     return readRecord<std::vector<QVariant>>(row, rowId, schema(), m_fileName);
 }
 
+std::vector<QVariant> Cursor::readCurrentRow() {
+    const qint64 rowId = currentRowId();
+    const bool walking = m_page.walksOnTo(m_pos);
+    if (auto values = m_page.take(m_pos, rowId, m_db->generation()))
+        return std::move(*values);
+    if (!walking)
+        return loadRow(rowId);
+    const size_t end = std::min(m_rows.size(), m_pos + kReadAhead);
+    std::vector<qint64> rowIds(m_rows.begin() + static_cast<std::ptrdiff_t>(m_pos),
+                               m_rows.begin() + static_cast<std::ptrdiff_t>(end));
+    auto records = readRecords<std::vector<QVariant>>(db(), rowIds, m_fileName);
+    m_page.fill(m_pos, std::move(rowIds), std::move(records), m_db->generation());
+    return std::move(*m_page.take(m_pos, rowId, m_db->generation()));
+}
+
 std::vector<QVariantList> Cursor::readRows(int firstRecNo, int count) {
     sync();
-    std::vector<QVariantList> rows;
-    ReadScope scope(db());
-    Query row(db(), m_db->recordSql().selectRow());
-    const auto first = static_cast<size_t>(std::max(firstRecNo, 1) - 1);
-    const auto wanted = static_cast<size_t>(std::max(count, 0));
-    for (size_t i = first; i < m_rows.size() && rows.size() < wanted; ++i)
-        rows.push_back(readRecord<QVariantList>(row, m_rows[i], schema(), m_fileName));
-    return rows;
+    const size_t first = std::min(static_cast<size_t>(std::max(firstRecNo, 1) - 1), m_rows.size());
+    const size_t wanted = std::min(static_cast<size_t>(std::max(count, 0)), m_rows.size() - first);
+    return readRecords<QVariantList>(db(), std::span(m_rows).subspan(first, wanted), m_fileName);
 }
 
 QVariant Cursor::readField(int index) {
