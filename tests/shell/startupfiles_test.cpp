@@ -1,6 +1,4 @@
-#include "core/fileerror.h"
 #include "shell/runstate.h"
-#include "shell/settingini.h"
 #include "shell/tablechecks.h"
 #include "shell/tempfolder.h"
 #include "store/tablefile.h"
@@ -18,39 +16,6 @@ void writeCp1250(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-TEST(SettingIni, LessonCountIsReadFromAnyCaseAndFallsBackWhenMalformed) {
-    struct Case {
-        const char* content;
-        int lessonCount;
-    };
-    const Case cases[] = {
-        {"lessoncount=40\r\n", 40},          {"LessonCount=$20\r\n", 32},
-        {"fontsize=10\nlessoncount=12", 12}, {"lessoncount=5\r\nlessoncount=7\r\n", 7},
-        {"lessoncount=abc\r\n", 100},        {"lessoncount=12 \r\n", 100},
-        {" lessoncount=12\r\n", 100},        {"", 100},
-    };
-    QTemporaryDir dir;
-    for (const Case& c : cases) {
-        const QString path = dir.filePath(QStringLiteral("setting.ini"));
-        writeCp1250(path, QByteArray(c.content));
-        RunState state;
-        state.lessonCount = 55; // every read starts from 100
-        shell::readSettingIni(path, state);
-        EXPECT_EQ(state.lessonCount, c.lessonCount) << c.content;
-    }
-}
-
-TEST(SettingIni, MissingFileIsReportedWithItsMessage) {
-    QTemporaryDir dir;
-    RunState state;
-    try {
-        shell::readSettingIni(dir.filePath(QStringLiteral("setting.ini")), state);
-        FAIL() << "a missing file must be reported";
-    } catch (const core::FileError& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Chyba při čtení souboru \"setting.ini\"."));
-    }
 }
 
 TEST(TempFolder, FilesGoSubFoldersStay) {

@@ -5,6 +5,7 @@
 #include "entry/ui/evaluationsettingsdialog.h"
 #include "entry/ui/splitquestiondialog.h"
 #include "entry/ui/wordentrydialog.h"
+#include "exam/ui/examsettingsdialog.h"
 #include "shell/backup.h"
 #include "shell/helppages.h"
 #include "shell/ui/aboutbox.h"
@@ -43,12 +44,14 @@ MainWindow::MainWindow(Services& services, RunState& state, const QString& prese
     m_passwordDialog = new PasswordDialog(services, state, this);
     m_newDictionaryDialog = new dictionary::NewDictionaryDialog(services, state, this);
     m_aboutBox = new AboutBox(services, this);
+    m_examSettings = new exam::ExamSettingsDialog(services, state, this);
     m_evaluationSettings = new entry::EvaluationSettingsDialog(services, state, this);
     m_splitQuestion = new entry::SplitQuestionDialog(services, state, this);
     m_settingsSetChooser = new dictionary::SettingsSetChooser(services, state, this);
     connectCommands();
     connectWordList();
     connectWordEntry();
+    connectExamCommands();
 }
 
 MainWindow::~MainWindow() {

@@ -2,6 +2,8 @@
 
 #include "dictionary/setini.h"
 #include "entry/testwordrules.h"
+#include "exam/examini.h"
+#include "exam/settingini.h"
 #include "shell/runstate.h"
 #include "shell/ui/services.h"
 #include "sound/mediaplayer.h"
@@ -32,6 +34,10 @@ class NewDictionaryDialog;
 class SettingsSetChooser;
 class WordTableModel;
 } // namespace dictionary
+
+namespace exam {
+class ExamSettingsDialog;
+} // namespace exam
 
 namespace shell {
 
@@ -120,6 +126,13 @@ private:
     void regenerateTestWords();
     void reevaluateCommas();
 
+    // The settings files read at start and the exam commands.
+    void readSettingFile(const QString& path);
+    void applyFontSize(int size);
+    void applyExamIni();
+    void connectExamCommands();
+    void startExam(exam::ExamType type);
+
     Services& m_services;
     RunState& m_state;
     QString m_preselectedUser;
@@ -144,6 +157,7 @@ private:
     PasswordDialog* m_passwordDialog = nullptr;
     dictionary::NewDictionaryDialog* m_newDictionaryDialog = nullptr;
     AboutBox* m_aboutBox = nullptr;
+    exam::ExamSettingsDialog* m_examSettings = nullptr;
     entry::EvaluationSettingsDialog* m_evaluationSettings = nullptr;
     entry::SplitQuestionDialog* m_splitQuestion = nullptr;
     dictionary::SettingsSetChooser* m_settingsSetChooser = nullptr;
@@ -159,6 +173,16 @@ private:
     QLineEdit* m_searchEdit = nullptr;
     QToolButton* m_soundButton = nullptr;
     QProgressBar* m_progress = nullptr;
+
+    // What setting.ini and exam.ini configure, and the exam settings chosen last.
+    exam::SettingIni m_settingIni;
+    exam::ExamIni m_examIni;
+    exam::ExamParameters m_examParameters;
+    // The user's exam history and the working tables of an exam.
+    store::Cursor m_examTable;
+    store::Cursor m_runtimeTable;
+    store::Cursor m_depRunTable;
+    store::Cursor m_znTable;
 };
 
 } // namespace shell

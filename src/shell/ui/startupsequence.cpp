@@ -7,18 +7,25 @@
 #include "core/fileerror.h"
 #include "dictionary/dictionaryfolders.h"
 #include "dictionary/gridlayout.h"
+#include "dictionary/ui/newdictionarydialog.h"
+#include "entry/ui/evaluationsettingsdialog.h"
+#include "entry/ui/splitquestiondialog.h"
 #include "entry/ui/wordentrydialog.h"
-#include "shell/settingini.h"
+#include "exam/ui/examsettingsdialog.h"
 #include "shell/tablechecks.h"
 #include "shell/tempfolder.h"
+#include "shell/ui/aboutbox.h"
 #include "shell/ui/admindialog.h"
 #include "shell/ui/logindialog.h"
+#include "shell/ui/passworddialog.h"
 #include "sound/audioerror.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 
 namespace shell {
@@ -27,12 +34,7 @@ void MainWindow::runStartup() {
     if (QFile::exists(m_state.path(QStringLiteral("first.txt"))))
         openHelpPage(m_services.system, m_state, helppage::kFirstRun);
 
-    m_state.lessonCount = 100;
-    try {
-        readSettingIni(m_state.path(QStringLiteral("setting.ini")), m_state);
-    } catch (const core::FileError& error) {
-        m_services.messages.error(error.message());
-    }
+    readSettingFile(m_state.path(QStringLiteral("setting.ini")));
     fillLessonLists();
 
     const bool loggedIn = runLoginLoop();
@@ -57,6 +59,10 @@ void MainWindow::fillLessonLists() {
         m_lessonCombo->addItem(QString::number(lesson));
     m_lessonCombo->setCurrentIndex(0);
     m_wordEntryDialog->setLessonCount(m_state.lessonCount);
+    // The exam settings offer the same lessons, from 0 to 1.
+    m_examParameters.lessonCount = m_state.lessonCount;
+    m_examParameters.fromLesson = 0;
+    m_examParameters.toLesson = 1;
 }
 
 bool MainWindow::runLoginLoop() {
@@ -79,15 +85,63 @@ bool MainWindow::runLoginLoop() {
 
 void MainWindow::readUserSettings() {
     const QString userSettings = QDir(m_state.userFolder()).filePath(QStringLiteral("setting.ini"));
+    if (QFile::exists(userSettings))
+        readSettingFile(userSettings);
     try {
-        if (QFile::exists(userSettings))
-            readSettingIni(userSettings, m_state);
+        exam::readExamIni(QDir(m_state.userFolder()).filePath(QStringLiteral("exam.ini")),
+                          m_examIni, m_examParameters);
     } catch (const core::FileError& error) {
         m_services.messages.error(error.message());
     }
-    QFile examIni(QDir(m_state.userFolder()).filePath(QStringLiteral("exam.ini")));
-    if (!examIni.open(QIODevice::ReadOnly))
-        m_services.messages.error(QStringLiteral("Chyba při čtení souboru \"exam.ini\"."));
+    applyExamIni();
+}
+
+void MainWindow::readSettingFile(const QString& path) {
+    try {
+        exam::readSettingIni(path, m_settingIni, m_examParameters);
+    } catch (const core::FileError& error) {
+        m_services.messages.error(error.message());
+    }
+    m_state.lessonCount = m_settingIni.lessonCount;
+    m_state.recordAsWave = m_settingIni.recordWave;
+    m_state.recordingFormat = m_settingIni.recordingFormat;
+    applyFontSize(m_settingIni.fontSize);
+}
+
+void MainWindow::applyFontSize(int size) {
+    if (size == exam::SettingIni::kUnchangedFontSize)
+        return;
+    // The notes pane takes only the small sizes, which let more of the notes show.
+    constexpr int kSmallestKeptNotesSize = 10;
+    const QFont notesFont = m_notes->font();
+    QFont resized = font();
+    resized.setPointSize(size);
+    setFont(resized);
+    if (size >= kSmallestKeptNotesSize)
+        m_notes->setFont(notesFont);
+    const QList<QWidget*> dialogs = {m_aboutBox,     m_loginDialog,        m_wordEntryDialog,
+                                     m_adminDialog,  m_passwordDialog,     m_newDictionaryDialog,
+                                     m_examSettings, m_evaluationSettings, m_splitQuestion};
+    for (QWidget* dialog : dialogs) {
+        QFont dialogFont = dialog->font();
+        dialogFont.setPointSize(size);
+        dialog->setFont(dialogFont);
+    }
+}
+
+// What exam.ini says about the windows there are: Esc, and the word entry dialog's
+// background picture and description kind. The exam window's look waits in m_examIni.
+void MainWindow::applyExamIni() {
+    m_state.escapeMinimizes = m_examIni.escapeMinimizes;
+    const QString picture = m_examIni.entryDialog.backgroundPicture;
+    if (!picture.isEmpty()) {
+        const QImage image(QDir(m_state.userFolder()).filePath(picture));
+        if (image.isNull())
+            m_services.messages.error(exam::pictureLoadMessage(picture));
+        m_wordEntryDialog->setBackgroundPicture(image);
+    }
+    if (m_examIni.entryDialog.multiRow)
+        m_wordEntryDialog->setMultiLineDescription(true);
 }
 
 void MainWindow::checkTables() {
