@@ -96,20 +96,9 @@ NewDictionaryDialog::NewDictionaryDialog(shell::Services& services, const shell:
     fontButtons->addWidget(m_otherFontButton);
     fontButtons->addWidget(m_descriptionFontButton);
 
-    auto* ok = shell::dialogButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    auto* cancel = shell::dialogButton(QStringLiteral("CancelBtn"), QStringLiteral("Zrušit"), this);
-    auto* help = shell::dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] {
+    QHBoxLayout* buttons = shell::okCancelButtonRow(*this, [this] {
         shell::openHelpPage(m_services.system, m_state, shell::helppage::kNewDictionary);
     });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(settings);

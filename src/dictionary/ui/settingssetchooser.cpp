@@ -37,15 +37,7 @@ SettingsSetChooser::SettingsSetChooser(shell::Services& services, const shell::R
         QStringLiteral("Button1"),
         QStringLiteral("Přenačíst seznam nastavení(konfigurací) z disku"), this);
     connect(reread, &QPushButton::clicked, this, &SettingsSetChooser::reload);
-    auto* ok = shell::dialogButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    auto* cancel = shell::dialogButton(QStringLiteral("CancelBtn"), QStringLiteral("Zrušit"), this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = shell::okCancelButtonRow(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);

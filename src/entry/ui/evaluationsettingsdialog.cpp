@@ -71,21 +71,9 @@ EvaluationSettingsDialog::EvaluationSettingsDialog(shell::Services& services,
     m_ignoreCommaSpaces = checkBox(QStringLiteral("IgnoreCommaSpaces"),
                                    QStringLiteral("Ignorovat mezery před a za čárkou"), this);
 
-    auto* ok = shell::dialogButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    auto* cancel = shell::dialogButton(QStringLiteral("CancelBtn"), QStringLiteral("Zrušit"), this);
-    auto* help = shell::dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] {
+    QHBoxLayout* buttons = shell::okCancelButtonRow(*this, [this] {
         shell::openHelpPage(m_services.system, m_state, shell::helppage::kEvaluationSettings);
     });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(notes);
     layout->addWidget(trims);

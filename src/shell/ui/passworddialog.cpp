@@ -48,20 +48,8 @@ PasswordDialog::PasswordDialog(Services& services, const RunState& state, QWidge
     fields->addRow(QStringLiteral("Nové heslo:"), m_first);
     fields->addRow(QStringLiteral("Nové heslo pro kontrolu:"), m_second);
 
-    auto* ok = dialogButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    auto* cancel = dialogButton(QStringLiteral("CancelBtn"), QStringLiteral("Zrušit"), this);
-    auto* help = dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this,
-            [this] { openHelpPage(m_services.system, m_state, helppage::kPassword); });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    QHBoxLayout* buttons = okCancelButtonRow(
+        *this, [this] { openHelpPage(m_services.system, m_state, helppage::kPassword); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_group);
     layout->addLayout(buttons);
