@@ -6,6 +6,9 @@
 #include "core/rounding.h"
 #include "store/cursor.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace exam {
 namespace {
 
@@ -52,24 +55,46 @@ bool takeWord(store::Cursor& dictionary, QuestionWriter& writer, const Selection
     return added;
 }
 
+// A word of the range with how often it has been answered (Dobre + Spatne).
+struct AskedWord {
+    qint64 asked = 0;
+    store::Bookmark record;
+};
+
+// The words of the range, least asked first; ties in record order, as the "pomnone" index
+// orders equal Pom values. Pom itself is written only where it holds -1, so that no word
+// is missing from the views filtered on Pom <> -1 below: every other Pom of the range is
+// overwritten by the worst-word pass, so a walk writing the counts into every word would
+// only cost the time of a full write.
+std::vector<AskedWord> wordsByAskedCount(store::Cursor& dictionary) {
+    std::vector<AskedWord> words;
+    forEachWord(dictionary, [&] {
+        const qint64 asked = integer(dictionary, u"Dobre"_s) + integer(dictionary, u"Spatne"_s);
+        if (integer(dictionary, u"Pom"_s) == kLeftView)
+            setPom(dictionary, asked);
+        words.push_back({asked, dictionary.bookmark()});
+    });
+    std::ranges::sort(words, [](const AskedWord& a, const AskedWord& b) {
+        return a.asked != b.asked ? a.asked < b.asked : a.record.rowId < b.record.rowId;
+    });
+    return words;
+}
+
 void chooseFromRange(store::Cursor& dictionary, QuestionWriter& writer, const SelectionPlan& plan,
                      core::RandomSource& random) {
-    forEachWord(dictionary, [&] {
-        setPom(dictionary, integer(dictionary, u"Dobre"_s) + integer(dictionary, u"Spatne"_s));
-    });
-
-    // The least asked first, ties in the order of the index.
-    dictionary.setIndexName(u"pomnone"_s);
-    setFilter(dictionary, notChosenFilter(plan));
+    // The least asked first.
     const qint64 leastAsked =
         core::divideRoundingHalfToEven(qint64(plan.wordCount) * plan.sharePercent, kPerCent);
     int counted = 0;
-    for (dictionary.first(); !dictionary.isEmpty() && counted < leastAsked; dictionary.first())
+    for (const AskedWord& word : wordsByAskedCount(dictionary)) {
+        if (counted >= leastAsked)
+            break;
+        dictionary.gotoBookmark(word.record);
         counted += takeWord(dictionary, writer, plan) ? 1 : 0;
+    }
 
-    // The words left keep their counts rather than going back to 0: the random pick looks
-    // only at -1, and the worst-word pass overwrites Pom of the whole range afterwards, so a
-    // walk that wrote 0 into every word would change nothing but the time taken.
+    // The words left keep their Pom rather than going to 0: the random pick looks only at -1,
+    // and the worst-word pass overwrites Pom of the whole range afterwards.
     dictionary.setIndexName(plan.language == QuestionLanguage::Czech ? QString()
                                                                      : u"othertoczech"_s);
     setFilter(dictionary, notChosenFilter(plan));

@@ -28,7 +28,7 @@ struct SelectionPlan {
 };
 
 // The words of the lesson range: all of them when there are no more than n, else a share of
-// the least asked (by Dobre + Spatne, kept in Pom) and uniformly random ones up to n. Chosen
+// the least asked (by Dobre + Spatne) and uniformly random ones up to n. Chosen
 // words leave the view with Pom = -1. Sets the progress bar's maximum.
 void selectRangeWords(store::Cursor& dictionary, QuestionWriter& writer, const SelectionPlan& plan,
                       core::RandomSource& random, ProgressCounter& progress);

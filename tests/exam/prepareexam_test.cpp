@@ -149,6 +149,22 @@ TEST_F(PrepareExam, TakesTheLeastAskedShareThenRandomWords) {
     EXPECT_EQ(progress, std::make_pair(20, 20));
 }
 
+TEST_F(PrepareExam, WordsLeftAtMinusOneByABrokenOffPreparationAreChosenAgain) {
+    addTwentyWords();
+    store::Cursor& dictionary = table(u"dictonary"_s);
+    for (dictionary.first(); !dictionary.eof(); dictionary.next()) {
+        dictionary.edit();
+        dictionary.field(u"Pom"_s).setAsInteger(-1);
+        dictionary.post();
+    }
+    parameters.wordCountPosition = 10;
+    parameters.sharePosition = 5;
+    ASSERT_TRUE(prepare());
+    EXPECT_EQ(questions(),
+              asked({"c00", "c01", "c02", "c03", "c04", "c05", "c06", "c17", "c18", "c19"}));
+    EXPECT_EQ(random.sizes, (std::vector<int>{17, 16, 15, 14, 13, 12, 11}));
+}
+
 TEST_F(PrepareExam, AShareBelowOneHalfWordTakesNoLeastAsked) {
     addTwentyWords();
     parameters.wordCountPosition = 10;

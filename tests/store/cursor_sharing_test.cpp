@@ -29,6 +29,30 @@ TEST_F(SharedTables, TwoCursorsOnOneFileSeeEachOthersPostsAtOnce) {
     EXPECT_EQ(table1->field(QStringLiteral("Czech")).asString(), QStringLiteral("hora"));
 }
 
+TEST_F(SharedTables, AWalkSeesChangesMadeAheadOfItByItselfAndByAnotherCursor) {
+    auto walker = openTable(QStringLiteral("dictonary"));
+    auto other = openTable(QStringLiteral("dictonary"));
+    addWords(*walker, {{"a", "a", 1}, {"b", "b", 1}, {"c", "c", 1}, {"d", "d", 1}, {"e", "e", 1}});
+    QStringList seen;
+    for (walker->first(); !walker->eof(); walker->next()) {
+        const QString czech = walker->field(QStringLiteral("Czech")).asString();
+        seen << czech + QString::number(walker->field(QStringLiteral("Lekce")).asInteger());
+        walker->edit();
+        walker->field(QStringLiteral("Lekce")).setAsInteger(2);
+        walker->post();
+        if (czech == u"b") {
+            ASSERT_TRUE(other->findKey({QStringLiteral("d")}));
+            other->edit();
+            other->field(QStringLiteral("Lekce")).setAsInteger(7);
+            other->post();
+        }
+    }
+    EXPECT_EQ(seen, QStringList({QStringLiteral("a1"), QStringLiteral("b1"), QStringLiteral("c1"),
+                                 QStringLiteral("d7"), QStringLiteral("e1")}));
+    ASSERT_TRUE(other->findKey({QStringLiteral("c")}));
+    EXPECT_EQ(other->field(QStringLiteral("Lekce")).asInteger(), 2);
+}
+
 TEST_F(SharedTables, AnotherCursorsChangeIsAnnouncedOnceUntilRead) {
     auto table1 = openTable(QStringLiteral("dictonary"));
     auto pomTable = openTable(QStringLiteral("dictonary"));
