@@ -16,11 +16,13 @@ bool requireOpenDictionary(const store::Cursor& dictionary, core::Messages& mess
     return false;
 }
 
+void prepareEntryForPost(store::Cursor& dictionary, const entry::TestWordRules& rules) {
+    dictionary::keepEntryInvariants(dictionary);
+    entry::fillTestWords(dictionary, rules);
+}
+
 void keepEntriesOnPost(store::Cursor& dictionary, const entry::TestWordRules& rules) {
-    dictionary.setBeforePost([rules](store::Cursor& table) {
-        dictionary::keepEntryInvariants(table);
-        entry::fillTestWords(table, rules);
-    });
+    dictionary.setBeforePost([rules](store::Cursor& table) { prepareEntryForPost(table, rules); });
 }
 
 void openDictionaryTable(store::Cursor& dictionary, const QString& dictionaryFolder) {

@@ -1,5 +1,6 @@
 #include "shell/runstate.h"
 #include "shell/ui/desktopshell.h"
+#include "shell/ui/filedialogpicker.h"
 #include "shell/ui/fontdialogpicker.h"
 #include "shell/ui/mainwindow.h"
 #include "shell/ui/qtmessages.h"
@@ -18,7 +19,9 @@ int main(int argc, char* argv[]) {
     shell::DesktopShell system;
     core::SystemClock clock;
     shell::FontDialogPicker fonts;
-    shell::Services services{messages, modals, system, clock, &sound::createAudioDevice, fonts};
+    shell::FileDialogPicker files;
+    shell::Services services{messages, modals, system, clock, &sound::createAudioDevice,
+                             fonts,    files};
 
     shell::RunState state;
     state.applicationFolder = QDir::currentPath();

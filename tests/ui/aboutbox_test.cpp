@@ -1,6 +1,7 @@
 #include "shell/ui/aboutbox.h"
 
 #include "recordingshell.h"
+#include "scriptedfiles.h"
 #include "scriptedfonts.h"
 #include "scriptedmessages.h"
 #include "scriptedmodals.h"
@@ -27,7 +28,8 @@ protected:
     RecordingShell system;
     FixedClock clock;
     ScriptedFonts fonts;
-    shell::Services services{messages, modals, system, clock, nullptr, fonts};
+    ScriptedFiles files;
+    shell::Services services{messages, modals, system, clock, nullptr, fonts, files};
     shell::AboutBox box{services};
 };
 

@@ -2,6 +2,7 @@
 
 #include "../shell/appfolderfixture.h"
 #include "recordingshell.h"
+#include "scriptedfiles.h"
 #include "scriptedfonts.h"
 #include "scriptedmodals.h"
 #include "shell/ui/services.h"
@@ -41,5 +42,6 @@ protected:
     RecordingShell system;
     FixedClock clock;
     ScriptedFonts fonts;
-    shell::Services services{messages, modals, system, clock, {}, fonts};
+    ScriptedFiles files;
+    shell::Services services{messages, modals, system, clock, {}, fonts, files};
 };

@@ -154,7 +154,10 @@ TEST_F(MainWindowTest, CommandsOfLaterWindowsAreDisabled) {
           "EvaluationSettings", "Regenerate", "CommaReevaluation", "AutoExam", "SelfExam"})
         EXPECT_TRUE(window->command(QString::fromLatin1(name))->isEnabled()) << name;
     for (const char* name :
-         {"ExportHtml", "ImportTabs", "BulkLessonChange", "NewArticle", "KeyboardSwitching"})
+         {"ExportHtml", "ExportTxt", "ImportDictionary", "ImportDictionaryWithStatistics",
+          "ImportLines", "ImportTabs", "BulkLessonChange", "FindLesson"})
+        EXPECT_TRUE(window->command(QString::fromLatin1(name))->isEnabled()) << name;
+    for (const char* name : {"NewArticle", "KeyboardSwitching"})
         EXPECT_FALSE(window->command(QString::fromLatin1(name))->isEnabled()) << name;
     EXPECT_FALSE(window->command(QStringLiteral("Pronunciation"))->isVisible());
     EXPECT_FALSE(window->command(QStringLiteral("AddSounds"))->isVisible());

@@ -2,6 +2,7 @@
 
 #include "applicationfolder.h"
 #include "recordingshell.h"
+#include "scriptedfiles.h"
 #include "scriptedfonts.h"
 #include "scriptedmessages.h"
 #include "scriptedmodals.h"
@@ -35,8 +36,9 @@ protected:
     RecordingShell system;
     FixedClock clock;
     ScriptedFonts fonts;
+    ScriptedFiles files;
     shell::Services services{
         messages, modals, system, clock, [] { return std::make_unique<sound::NullAudioDevice>(); },
-        fonts};
+        fonts,    files};
     std::unique_ptr<shell::MainWindow> window;
 };

@@ -9,7 +9,7 @@
 #include "dictionary/wordlist.h"
 #include "dictionary/wordtablemodel.h"
 #include "entry/codeini.h"
-#include "entry/normalizetestword.h"
+#include "exchange/dictionarycursor.h"
 #include "store/error.h"
 
 #include <QAction>
@@ -30,11 +30,9 @@ void MainWindow::connectWordList() {
     m_table1.setObjectName(QStringLiteral("Table1"));
     m_pomTable.setObjectName(QStringLiteral("PomTable"));
     // Every post through the word list keeps the entry's counters and lesson valid and
-    // derives its test words by the open dictionary's rules.
-    m_table1.setBeforePost([this](store::Cursor& table) {
-        dictionary::keepEntryInvariants(table);
-        entry::fillTestWords(table, m_testWordRules);
-    });
+    // derives its test words by the open dictionary's rules, those in force at the post.
+    m_table1.setBeforePost(
+        [this](store::Cursor& table) { exchange::prepareEntryForPost(table, m_testWordRules); });
 
     m_wordModel = new dictionary::WordTableModel(m_table1, this);
     m_grid->setModel(m_wordModel);

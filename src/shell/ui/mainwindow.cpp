@@ -6,6 +6,8 @@
 #include "entry/ui/splitquestiondialog.h"
 #include "entry/ui/wordentrydialog.h"
 #include "exam/ui/examsettingsdialog.h"
+#include "exchange/ui/bulkchangedialog.h"
+#include "exchange/ui/lessonselectiondialog.h"
 #include "shell/backup.h"
 #include "shell/helppages.h"
 #include "shell/ui/aboutbox.h"
@@ -48,10 +50,13 @@ MainWindow::MainWindow(Services& services, RunState& state, const QString& prese
     m_evaluationSettings = new entry::EvaluationSettingsDialog(services, state, this);
     m_splitQuestion = new entry::SplitQuestionDialog(services, state, this);
     m_settingsSetChooser = new dictionary::SettingsSetChooser(services, state, this);
+    m_multiChange = new exchange::BulkChangeDialog(services, this);
+    m_selLekce = new exchange::LessonSelectionDialog(services, this);
     connectCommands();
     connectWordList();
     connectWordEntry();
     connectExamCommands();
+    connectExchange();
 }
 
 MainWindow::~MainWindow() {

@@ -35,6 +35,12 @@ class SettingsSetChooser;
 class WordTableModel;
 } // namespace dictionary
 
+namespace exchange {
+class BulkChangeDialog;
+class LessonSelectionDialog;
+enum class TextLayout;
+} // namespace exchange
+
 namespace exam {
 class ExamSettingsDialog;
 } // namespace exam
@@ -126,6 +132,17 @@ private:
     void regenerateTestWords();
     void reevaluateCommas();
 
+    // Exports, imports and bulk lesson changes of the open dictionary.
+    void connectExchange();
+    void exportWords(bool html);
+    void importDictionary(bool withStatistics);
+    void importText(exchange::TextLayout layout);
+    void changeLessonsInBulk();
+    void findLessonsOfLessonZero();
+    QStringList lessonItems() const;
+    void chooseSortItem(int item);
+    void showAllLessons();
+
     // The settings files read at start and the exam commands.
     void readSettingFile(const QString& path);
     void applyFontSize(int size);
@@ -161,6 +178,8 @@ private:
     entry::EvaluationSettingsDialog* m_evaluationSettings = nullptr;
     entry::SplitQuestionDialog* m_splitQuestion = nullptr;
     dictionary::SettingsSetChooser* m_settingsSetChooser = nullptr;
+    exchange::BulkChangeDialog* m_multiChange = nullptr;
+    exchange::LessonSelectionDialog* m_selLekce = nullptr;
 
     QHash<QString, QAction*> m_commands;
     QComboBox* m_sortCombo = nullptr;

@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/messages.h"
 #include "core/systemshell.h"
+#include "shell/ui/filepicker.h"
 #include "shell/ui/fontpicker.h"
 #include "shell/ui/modalrunner.h"
 #include "sound/audiodevice.h"
@@ -13,8 +14,8 @@
 namespace shell {
 
 // Everything a window reaches outside the program: message boxes, modal dialogs, the
-// operating system, the clock, the audio device and the font dialog. The program passes the real
-// ones; tests pass scripted ones.
+// operating system, the clock, the audio device, the font dialog and the file-open dialog. The
+// program passes the real ones; tests pass scripted ones.
 struct Services {
     core::Messages& messages;
     ModalRunner& modals;
@@ -22,6 +23,7 @@ struct Services {
     core::Clock& clock;
     std::function<std::unique_ptr<sound::AudioDevice>()> audioDevice;
     FontPicker& fonts;
+    FilePicker& files;
 };
 
 } // namespace shell

@@ -8,6 +8,7 @@
 #include "entry/regeneration.h"
 #include "entry/ui/evaluationsettingsdialog.h"
 #include "entry/ui/splitquestiondialog.h"
+#include "exchange/dictionarycursor.h"
 #include "shell/ui/longwalk.h"
 #include "store/error.h"
 
@@ -23,9 +24,7 @@ const QString kCodeIniError = QStringLiteral("Chyba při čtení souboru \"code.
 } // namespace
 
 bool MainWindow::dictionaryOpen() {
-    if (!m_table1.active())
-        m_services.messages.error(QStringLiteral("Není vybrán žádný slovník"));
-    return m_table1.active();
+    return exchange::requireOpenDictionary(m_table1, m_services.messages);
 }
 
 void MainWindow::editEvaluationSettings() {

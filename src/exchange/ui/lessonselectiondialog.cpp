@@ -1,0 +1,36 @@
+#include "exchange/ui/lessonselectiondialog.h"
+
+#include "exchange/dictionaryimport.h"
+#include "shell/ui/dialogbutton.h"
+#include "shell/ui/services.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace exchange {
+
+LessonSelectionDialog::LessonSelectionDialog(shell::Services& services, QWidget* parent)
+    : QDialog(parent)
+    , m_services(services)
+    , m_lessons(new QComboBox(this)) {
+    setObjectName(QStringLiteral("TSelLekceDlg"));
+    setWindowTitle(QStringLiteral("Výběr lekce"));
+    m_lessons->setObjectName(QStringLiteral("ComboBox1"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Přidej slovíčka z lekce:"), this));
+    layout->addWidget(m_lessons);
+    layout->addWidget(new QLabel(QStringLiteral("Po stisku OK budou slovíčka přidána"), this));
+    layout->addLayout(shell::okCancelButtonRow(*this));
+}
+
+std::optional<LessonChoice> LessonSelectionDialog::run(const QStringList& lessonItems) {
+    m_lessons->clear();
+    m_lessons->addItems(lessonItems);
+    m_lessons->setCurrentIndex(0);
+    if (m_services.modals.exec(*this) != QDialog::Accepted)
+        return std::nullopt;
+    return LessonChoice{lessonAtListPosition(m_lessons->currentIndex())};
+}
+
+} // namespace exchange

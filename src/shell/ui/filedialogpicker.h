@@ -1,0 +1,18 @@
+#pragma once
+
+#include "shell/ui/filepicker.h"
+
+namespace shell {
+
+// The toolkit's file-open dialog. It starts in the folder of the file chosen last, as the
+// one dialog of the main window did, and in the given folder before any choice.
+class FileDialogPicker : public FilePicker {
+public:
+    std::optional<QString> pickFileToOpen(const QString& filter, const QString& folder,
+                                          QWidget* parent) override;
+
+private:
+    QString m_lastFolder;
+};
+
+} // namespace shell
