@@ -1,6 +1,7 @@
 #include "entry/normalizetestword.h"
 
 #include "core/ansilower.h"
+#include "dictionary/wordlist.h"
 #include "store/cursor.h"
 
 namespace entry {
@@ -77,6 +78,11 @@ void fillTestWords(store::Cursor& dictionary, const TestWordRules& rules) {
     dictionary.field(QStringLiteral("Otherzk"))
         .setAsString(
             normalizeTestWord(dictionary.field(QStringLiteral("Other")).asString(), rules));
+}
+
+void prepareEntryForPost(store::Cursor& dictionary, const TestWordRules& rules) {
+    dictionary::keepEntryInvariants(dictionary);
+    fillTestWords(dictionary, rules);
 }
 
 } // namespace entry

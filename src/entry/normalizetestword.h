@@ -19,4 +19,8 @@ QString normalizeTestWord(const QString& text, const TestWordRules& rules);
 // Fills Czechzk and Otherzk of the record being posted from Czech and Other.
 void fillTestWords(store::Cursor& dictionary, const TestWordRules& rules);
 
+// What every post of a dictionary entry does first: keeps its counters and lesson valid and
+// derives its test words by the rules.
+void prepareEntryForPost(store::Cursor& dictionary, const TestWordRules& rules);
+
 } // namespace entry

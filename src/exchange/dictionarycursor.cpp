@@ -1,7 +1,6 @@
 #include "exchange/dictionarycursor.h"
 
 #include "core/messages.h"
-#include "dictionary/wordlist.h"
 #include "entry/normalizetestword.h"
 #include "store/cursor.h"
 
@@ -16,13 +15,9 @@ bool requireOpenDictionary(const store::Cursor& dictionary, core::Messages& mess
     return false;
 }
 
-void prepareEntryForPost(store::Cursor& dictionary, const entry::TestWordRules& rules) {
-    dictionary::keepEntryInvariants(dictionary);
-    entry::fillTestWords(dictionary, rules);
-}
-
 void keepEntriesOnPost(store::Cursor& dictionary, const entry::TestWordRules& rules) {
-    dictionary.setBeforePost([rules](store::Cursor& table) { prepareEntryForPost(table, rules); });
+    dictionary.setBeforePost(
+        [rules](store::Cursor& table) { entry::prepareEntryForPost(table, rules); });
 }
 
 void openDictionaryTable(store::Cursor& dictionary, const QString& dictionaryFolder) {

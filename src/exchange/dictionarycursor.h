@@ -17,10 +17,6 @@ namespace exchange {
 // Shows "Není vybrán žádný slovník" and answers false when the cursor has no dictionary open.
 bool requireOpenDictionary(const store::Cursor& dictionary, core::Messages& messages);
 
-// What every post of an entry does first: keeps its counters and lesson valid and derives its
-// test words by the rules.
-void prepareEntryForPost(store::Cursor& dictionary, const entry::TestWordRules& rules);
-
 // Makes every post through the cursor prepare the entry by these rules, as posts through the
 // word list do by the open dictionary's.
 void keepEntriesOnPost(store::Cursor& dictionary, const entry::TestWordRules& rules);

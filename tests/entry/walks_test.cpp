@@ -1,6 +1,5 @@
 #include "../store/tablefixture.h"
 
-#include "dictionary/wordlist.h"
 #include "entry/commasplit.h"
 #include "entry/normalizetestword.h"
 #include "entry/regeneration.h"
@@ -19,10 +18,8 @@ class DictionaryWalk : public TableFixture {
 protected:
     void SetUp() override {
         dictionary = openTable(u"dictonary"_s);
-        dictionary->setBeforePost([this](store::Cursor& table) {
-            dictionary::keepEntryInvariants(table);
-            entry::fillTestWords(table, rules);
-        });
+        dictionary->setBeforePost(
+            [this](store::Cursor& table) { entry::prepareEntryForPost(table, rules); });
     }
     void add(const char* czech, const char* other, int lesson = 1) {
         dictionary->insert();

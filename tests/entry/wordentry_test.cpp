@@ -1,5 +1,4 @@
 #include "../store/tablefixture.h"
-#include "dictionary/wordlist.h"
 #include "entry/normalizetestword.h"
 #include "entry/wordentry.h"
 #include "store/error.h"
@@ -14,8 +13,7 @@ protected:
     AddEntry()
         : dictionary(openTable(u"dictonary"_s)) {
         dictionary->setBeforePost([](store::Cursor& table) {
-            dictionary::keepEntryInvariants(table);
-            entry::fillTestWords(table, entry::TestWordRules{});
+            entry::prepareEntryForPost(table, entry::TestWordRules{});
         });
     }
 

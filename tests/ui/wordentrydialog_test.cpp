@@ -48,8 +48,7 @@ protected:
         table.setTableName(u"dictonary.db"_s);
         table.open();
         table.setBeforePost([](store::Cursor& posted) {
-            dictionary::keepEntryInvariants(posted);
-            entry::fillTestWords(posted, entry::TestWordRules{});
+            entry::prepareEntryForPost(posted, entry::TestWordRules{});
         });
         dialog.setLessonCount(100);
         dialog.setDictionary(table, dictionary::parseSetIni(kSetIni));

@@ -9,7 +9,7 @@
 #include "dictionary/wordlist.h"
 #include "dictionary/wordtablemodel.h"
 #include "entry/codeini.h"
-#include "exchange/dictionarycursor.h"
+#include "entry/normalizetestword.h"
 #include "store/error.h"
 
 #include <QAction>
@@ -32,7 +32,7 @@ void MainWindow::connectWordList() {
     // Every post through the word list keeps the entry's counters and lesson valid and
     // derives its test words by the open dictionary's rules, those in force at the post.
     m_table1.setBeforePost(
-        [this](store::Cursor& table) { exchange::prepareEntryForPost(table, m_testWordRules); });
+        [this](store::Cursor& table) { entry::prepareEntryForPost(table, m_testWordRules); });
 
     m_wordModel = new dictionary::WordTableModel(m_table1, this);
     m_grid->setModel(m_wordModel);
