@@ -15,49 +15,52 @@ using namespace Qt::StringLiterals;
 
 const QString kQuestionField = u"Otazka"_s;
 
-// Orders runzn.db by question for as long as the walk needs it (deprun.db's primary index
-// already leads with the question), so that a question's rows are found by a key search.
-class GradesByQuestion {
+// The rows of a question are read and removed through a cursor of our own on the detail
+// table, ordered by question, so that the walks neither depend on how the exam window has bound
+// and ordered its cursors nor change them.
+class QuestionRows {
 public:
-    explicit GradesByQuestion(store::Cursor& runzn)
-        : m_runzn(runzn)
-        , m_previous(runzn.indexName()) {
-        m_runzn.setIndexName(kQuestionField);
+    QuestionRows(const store::Cursor& table, const QString& indexName) {
+        m_cursor.setDatabaseName(table.databaseName());
+        m_cursor.setTableName(table.tableName());
+        m_cursor.open();
+        m_cursor.setIndexName(indexName);
     }
-    ~GradesByQuestion() {
-        try {
-            m_runzn.setIndexName(m_previous);
-        } catch (...) {
-            // The index stays as the walk left it; nothing is lost.
-        }
-    }
-    GradesByQuestion(const GradesByQuestion&) = delete;
-    GradesByQuestion& operator=(const GradesByQuestion&) = delete;
+
+    // Visits the question's rows until visit answers false.
+    void forEach(const QString& question, const std::function<bool(store::Cursor&)>& visit);
+    void remove(const QString& question);
 
 private:
-    store::Cursor& m_runzn;
-    QString m_previous;
+    store::Cursor m_cursor;
 };
+
+// deprun.db's primary index leads with the question; runzn.db has an index by question.
+QuestionRows answerRows(const ExamTables& tables) {
+    return {tables.deprun, QString()};
+}
+
+QuestionRows gradeRows(const ExamTables& tables) {
+    return {tables.runzn, kQuestionField};
+}
 
 QString questionOf(store::Cursor& cursor) {
     return cursor.field(kQuestionField).asString();
 }
 
-// Visits the rows of one question in a detail table ordered by question first, until
-// visit answers false.
-void forEachRowOf(store::Cursor& detail, const QString& question,
-                  const std::function<bool(store::Cursor&)>& visit) {
-    if (!detail.findKey({question}))
+void QuestionRows::forEach(const QString& question,
+                           const std::function<bool(store::Cursor&)>& visit) {
+    if (!m_cursor.findKey({question}))
         return;
-    for (; !detail.eof() && questionOf(detail) == question; detail.next()) {
-        if (!visit(detail))
+    for (; !m_cursor.eof() && questionOf(m_cursor) == question; m_cursor.next()) {
+        if (!visit(m_cursor))
             return;
     }
 }
 
-void removeRowsOf(store::Cursor& detail, const QString& question) {
-    while (detail.findKey({question}))
-        detail.deleteRecord();
+void QuestionRows::remove(const QString& question) {
+    while (m_cursor.findKey({question}))
+        m_cursor.deleteRecord();
 }
 
 void showAllQuestions(store::Cursor& runtime) {
@@ -66,9 +69,9 @@ void showAllQuestions(store::Cursor& runtime) {
 }
 
 // The answer of the entry the question was chosen from, if its row is still there.
-std::optional<QString> chosenAnswer(store::Cursor& deprun, const QString& question) {
+std::optional<QString> chosenAnswer(QuestionRows& answers, const QString& question) {
     std::optional<QString> answer;
-    forEachRowOf(deprun, question, [&answer](store::Cursor& row) {
+    answers.forEach(question, [&answer](store::Cursor& row) {
         if (row.field(u"Auto"_s).asInteger() != 1)
             return true;
         answer = row.field(u"Odpoved"_s).asString();
@@ -87,7 +90,8 @@ void addCount(store::Cursor& entry, const QString& fieldName, int count) {
 void dropUnansweredQuestions(const ExamTables& tables) {
     store::Cursor& runtime = tables.runtime;
     showAllQuestions(runtime);
-    GradesByQuestion gradesByQuestion(tables.runzn);
+    QuestionRows answers = answerRows(tables);
+    QuestionRows grades = gradeRows(tables);
     runtime.first();
     while (!runtime.eof()) {
         if (runtime.field(u"Dobre"_s).asInteger() != 0 ||
@@ -96,8 +100,8 @@ void dropUnansweredQuestions(const ExamTables& tables) {
             continue;
         }
         const QString question = questionOf(runtime);
-        removeRowsOf(tables.deprun, question);
-        removeRowsOf(tables.runzn, question);
+        answers.remove(question);
+        grades.remove(question);
         // Deleting the last row leaves the cursor on the row before it, which was visited.
         const bool wasLast = runtime.recNo() == runtime.recordCount();
         runtime.deleteRecord();
@@ -112,10 +116,11 @@ void transferAnswerCounts(const ExamTables& tables, QuestionLanguage language,
     store::Cursor& dictionary = tables.dictionary;
     dictionary.setIndexName(language == QuestionLanguage::Czech ? QString() : u"othertoczech"_s);
     showAllQuestions(runtime);
+    QuestionRows answers = answerRows(tables);
     store::PostBatch batch(dictionary);
     for (runtime.first(); !runtime.eof(); runtime.next()) {
         const QString question = questionOf(runtime);
-        const std::optional<QString> answer = chosenAnswer(tables.deprun, question);
+        const std::optional<QString> answer = chosenAnswer(answers, question);
         if (!answer || !dictionary.findKey({question, *answer})) {
             messages.error(QString::fromUtf16(kEntryNotTransferredMessage));
             continue;
@@ -131,13 +136,13 @@ void transferAnswerCounts(const ExamTables& tables, QuestionLanguage language,
 ExamTotals countExamTotals(const ExamTables& tables) {
     store::Cursor& runtime = tables.runtime;
     showAllQuestions(runtime);
-    GradesByQuestion gradesByQuestion(tables.runzn);
+    QuestionRows grades = gradeRows(tables);
     ExamTotals totals;
     for (runtime.first(); !runtime.eof(); runtime.next()) {
         ++totals.questions;
         totals.right += runtime.field(u"Dobre"_s).asInteger();
         totals.wrong += runtime.field(u"Spatne"_s).asInteger();
-        forEachRowOf(tables.runzn, questionOf(runtime), [&totals](store::Cursor& grade) {
+        grades.forEach(questionOf(runtime), [&totals](store::Cursor& grade) {
             ++totals.gradeCount;
             totals.gradeSum += grade.field(u"Znamka"_s).asInteger();
             return true;

@@ -47,8 +47,8 @@ ReportTemplate splitReportTemplate(const QStringList& lines);
 // "<Auto>_<dd.mm.yyyy>.html".
 QString reportFileName(int number, QDate date);
 
-// Text for the report: the HTML specials as entities and the characters Windows-1250 cannot
-// hold as numeric references, so that nothing is lost in the file.
+// Text for the report: "<", ">", "&" and quotation marks as entities and the characters
+// Windows-1250 cannot hold as numeric references, so that nothing is lost in the file.
 QString htmlText(QStringView text);
 
 // The lines about the exam's settings, before the totals; questionCount is the number of
