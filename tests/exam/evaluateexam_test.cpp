@@ -164,15 +164,6 @@ TEST_F(EvaluateExam, FinishedExamAddsTheCountsAndWritesTheReport) {
     EXPECT_EQ(report(), core::encodeCp1250(expected).bytes);
 }
 
-TEST_F(EvaluateExam, WithoutAMarkerLineTheReportFollowsTheWholeTemplate) {
-    writeTemplate(u"<P>a {[..here..]}\r\n<P>b"_s);
-    evaluation.plannedAsks = 1;
-    addQuestions({{u"pes"_s, u"dog"_s, 1, 0, {1}}});
-    evaluate();
-    EXPECT_TRUE(report().startsWith("<P>a {[..here..]}\r\n<P>b\r\n<FONT COLOR=\"#FF0000\"><H2>"));
-    EXPECT_TRUE(report().endsWith("1*</FONT></H1></B><P>\r\n"));
-}
-
 // The interrupted exam as the exam window leaves it: runtime.db filtered to the questions
 // with asks left, the answers and grades following it.
 TEST_F(EvaluateExam, BreakingOffDropsEveryNeverAnsweredQuestionWithItsRows) {
