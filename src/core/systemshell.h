@@ -15,6 +15,8 @@ public:
     // Starts the program with its arguments as they are (no shell in between).
     virtual void startDetached(const QString& program, const QStringList& arguments,
                                const QString& workingFolder) = 0;
+    // The system's warning sound.
+    virtual void beep() = 0;
 };
 
 } // namespace core

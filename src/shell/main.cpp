@@ -20,8 +20,9 @@ int main(int argc, char* argv[]) {
     core::SystemClock clock;
     shell::FontDialogPicker fonts;
     shell::FileDialogPicker files;
+    core::ClockRandomSource random(clock);
     shell::Services services{messages, modals, system, clock, &sound::createAudioDevice,
-                             fonts,    files};
+                             fonts,    files,  random};
 
     shell::RunState state;
     state.applicationFolder = QDir::currentPath();

@@ -19,9 +19,11 @@ public:
                        const QString& workingFolder) override {
         started.push_back({program, arguments, workingFolder});
     }
+    void beep() override { ++beeps; }
 
     QStringList opened;
     std::vector<Started> started;
+    int beeps = 0;
 };
 
 // A clock that shows the time the test sets.

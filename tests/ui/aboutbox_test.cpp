@@ -5,6 +5,7 @@
 #include "scriptedfonts.h"
 #include "scriptedmessages.h"
 #include "scriptedmodals.h"
+#include "scriptedrandom.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -29,7 +30,8 @@ protected:
     FixedClock clock;
     ScriptedFonts fonts;
     ScriptedFiles files;
-    shell::Services services{messages, modals, system, clock, nullptr, fonts, files};
+    ScriptedRandom random;
+    shell::Services services{messages, modals, system, clock, nullptr, fonts, files, random};
     shell::AboutBox box{services};
 };
 

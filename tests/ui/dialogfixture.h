@@ -5,6 +5,7 @@
 #include "scriptedfiles.h"
 #include "scriptedfonts.h"
 #include "scriptedmodals.h"
+#include "scriptedrandom.h"
 #include "shell/ui/services.h"
 
 #include <QAbstractButton>
@@ -43,5 +44,6 @@ protected:
     FixedClock clock;
     ScriptedFonts fonts;
     ScriptedFiles files;
-    shell::Services services{messages, modals, system, clock, {}, fonts, files};
+    ScriptedRandom random;
+    shell::Services services{messages, modals, system, clock, {}, fonts, files, random};
 };

@@ -6,6 +6,7 @@
 #include "scriptedfonts.h"
 #include "scriptedmessages.h"
 #include "scriptedmodals.h"
+#include "scriptedrandom.h"
 
 #include "shell/ui/mainwindow.h"
 #include "sound/nullaudiodevice.h"
@@ -37,8 +38,9 @@ protected:
     FixedClock clock;
     ScriptedFonts fonts;
     ScriptedFiles files;
+    ScriptedRandom random;
     shell::Services services{
         messages, modals, system, clock, [] { return std::make_unique<sound::NullAudioDevice>(); },
-        fonts,    files};
+        fonts,    files,  random};
     std::unique_ptr<shell::MainWindow> window;
 };

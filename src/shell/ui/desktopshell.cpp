@@ -1,5 +1,6 @@
 #include "shell/ui/desktopshell.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
@@ -16,6 +17,10 @@ void DesktopShell::open(const QString& pathOrAddress) {
 void DesktopShell::startDetached(const QString& program, const QStringList& arguments,
                                  const QString& workingFolder) {
     QProcess::startDetached(program, arguments, workingFolder);
+}
+
+void DesktopShell::beep() {
+    QApplication::beep();
 }
 
 } // namespace shell

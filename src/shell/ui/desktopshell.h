@@ -10,6 +10,7 @@ public:
     void open(const QString& pathOrAddress) override;
     void startDetached(const QString& program, const QStringList& arguments,
                        const QString& workingFolder) override;
+    void beep() override;
 };
 
 } // namespace shell

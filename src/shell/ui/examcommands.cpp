@@ -1,11 +1,11 @@
 // The main window's exam commands: the automatic exam, the self-evaluation exam and the
-// pronunciation training. Each is confirmed in the exam settings dialog and prepared over the
-// open dictionary into the working tables.
+// pronunciation training. Each is confirmed in the exam settings dialog, prepared over the
+// open dictionary into the working tables and asked in the exam window.
 #include "shell/ui/mainwindow.h"
 
-#include "core/randomsource.h"
 #include "exam/prepareexam.h"
 #include "exam/ui/examsettingsdialog.h"
+#include "exam/ui/examwindow.h"
 #include "shell/ui/longwalk.h"
 
 #include <QTableView>
@@ -39,23 +39,35 @@ void MainWindow::startExam(exam::ExamType type) {
     }
     const exam::ExamTables tables{m_pomTable, m_examTable, m_runtimeTable, m_depRunTable,
                                   m_znTable};
-    core::ClockRandomSource random(m_services.clock);
     std::optional<exam::ExamHandover> handover;
     {
         LongWalk walk(*m_grid, *m_progress);
-        const exam::PreparationContext context{m_state.otherLanguage,
-                                               m_state.soundFolder,
-                                               m_services.messages,
-                                               m_services.clock,
-                                               random,
-                                               walk.progress()};
+        const exam::PreparationContext context{m_state.otherLanguage, m_state.soundFolder,
+                                               m_services.messages,   m_services.clock,
+                                               m_services.random,     walk.progress()};
         handover = exam::prepareExam(tables, m_examParameters, context);
     }
     if (!handover)
         return;
-    // The questions are ready in the working tables, but no window asks them yet.
-    m_services.messages.information(QStringLiteral("Okno zkoušení zatím není k dispozici."));
+    if (type == exam::ExamType::Training) {
+        // The questions are ready in the working tables, but no window trains them yet.
+        m_services.messages.information(
+            QStringLiteral("Okno cvičení výslovnosti zatím není k dispozici."));
+    } else {
+        runExamWindow(tables, *handover);
+        m_table1.refresh();
+    }
     exam::closeExamTables(tables);
+}
+
+void MainWindow::runExamWindow(const exam::ExamTables& tables, const exam::ExamHandover& handover) {
+    exam::ExamEvaluation evaluation;
+    evaluation.gradeThresholds = m_settingIni.gradeThresholds;
+    evaluation.display = m_examIni.results;
+    evaluation.applicationFolder = m_state.applicationFolder;
+    evaluation.userFolder = m_state.userFolder();
+    m_examWindow->run({tables, handover, m_examParameters, m_testWordRules, m_czechFont,
+                       m_otherFont, m_descriptionFont, evaluation});
 }
 
 } // namespace shell

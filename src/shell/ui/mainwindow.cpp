@@ -6,6 +6,7 @@
 #include "entry/ui/splitquestiondialog.h"
 #include "entry/ui/wordentrydialog.h"
 #include "exam/ui/examsettingsdialog.h"
+#include "exam/ui/examwindow.h"
 #include "exchange/ui/bulkchangedialog.h"
 #include "exchange/ui/lessonselectiondialog.h"
 #include "shell/backup.h"
@@ -18,6 +19,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -47,6 +49,9 @@ MainWindow::MainWindow(Services& services, RunState& state, const QString& prese
     m_newDictionaryDialog = new dictionary::NewDictionaryDialog(services, state, this);
     m_aboutBox = new AboutBox(services, this);
     m_examSettings = new exam::ExamSettingsDialog(services, state, this);
+    m_examWindow = new exam::ExamWindow(
+        services, state, m_player, [this](const QString& text) { statusBar()->showMessage(text); },
+        this);
     m_evaluationSettings = new entry::EvaluationSettingsDialog(services, state, this);
     m_splitQuestion = new entry::SplitQuestionDialog(services, state, this);
     m_settingsSetChooser = new dictionary::SettingsSetChooser(services, state, this);

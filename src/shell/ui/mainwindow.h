@@ -3,6 +3,7 @@
 #include "dictionary/setini.h"
 #include "entry/testwordrules.h"
 #include "exam/examini.h"
+#include "exam/prepareexam.h"
 #include "exam/settingini.h"
 #include "shell/runstate.h"
 #include "shell/ui/services.h"
@@ -43,6 +44,7 @@ enum class TextLayout;
 
 namespace exam {
 class ExamSettingsDialog;
+class ExamWindow;
 } // namespace exam
 
 namespace shell {
@@ -149,6 +151,7 @@ private:
     void applyExamIni();
     void connectExamCommands();
     void startExam(exam::ExamType type);
+    void runExamWindow(const exam::ExamTables& tables, const exam::ExamHandover& handover);
 
     Services& m_services;
     RunState& m_state;
@@ -175,6 +178,7 @@ private:
     dictionary::NewDictionaryDialog* m_newDictionaryDialog = nullptr;
     AboutBox* m_aboutBox = nullptr;
     exam::ExamSettingsDialog* m_examSettings = nullptr;
+    exam::ExamWindow* m_examWindow = nullptr;
     entry::EvaluationSettingsDialog* m_evaluationSettings = nullptr;
     entry::SplitQuestionDialog* m_splitQuestion = nullptr;
     dictionary::SettingsSetChooser* m_settingsSetChooser = nullptr;

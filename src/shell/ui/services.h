@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "core/messages.h"
+#include "core/randomsource.h"
 #include "core/systemshell.h"
 #include "shell/ui/filepicker.h"
 #include "shell/ui/fontpicker.h"
@@ -14,8 +15,8 @@
 namespace shell {
 
 // Everything a window reaches outside the program: message boxes, modal dialogs, the
-// operating system, the clock, the audio device, the font dialog and the file-open dialog. The
-// program passes the real ones; tests pass scripted ones.
+// operating system, the clock, the audio device, the font dialog, the file-open dialog and the
+// random choices. The program passes the real ones; tests pass scripted ones.
 struct Services {
     core::Messages& messages;
     ModalRunner& modals;
@@ -24,6 +25,7 @@ struct Services {
     std::function<std::unique_ptr<sound::AudioDevice>()> audioDevice;
     FontPicker& fonts;
     FilePicker& files;
+    core::RandomSource& random;
 };
 
 } // namespace shell

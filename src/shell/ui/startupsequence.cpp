@@ -12,6 +12,7 @@
 #include "entry/ui/splitquestiondialog.h"
 #include "entry/ui/wordentrydialog.h"
 #include "exam/ui/examsettingsdialog.h"
+#include "exam/ui/examwindow.h"
 #include "shell/tablechecks.h"
 #include "shell/tempfolder.h"
 #include "shell/ui/aboutbox.h"
@@ -129,17 +130,22 @@ void MainWindow::applyFontSize(int size) {
     }
 }
 
-// What exam.ini says about the windows there are: Esc, and the word entry dialog's
-// background picture and description kind. The exam window's look waits in m_examIni.
+// What exam.ini says about the windows: Esc, the exam window's look, and the word entry
+// dialog's background picture and description kind.
 void MainWindow::applyExamIni() {
     m_state.escapeMinimizes = m_examIni.escapeMinimizes;
-    const QString picture = m_examIni.entryDialog.backgroundPicture;
-    if (!picture.isEmpty()) {
-        const QImage image(QDir(m_state.userFolder()).filePath(picture));
+    // A picture that cannot be loaded is named in a message and left out.
+    const auto picture = [this](const QString& fileName) {
+        if (fileName.isEmpty())
+            return QImage();
+        QImage image(QDir(m_state.userFolder()).filePath(fileName));
         if (image.isNull())
-            m_services.messages.error(exam::pictureLoadMessage(picture));
-        m_wordEntryDialog->setBackgroundPicture(image);
-    }
+            m_services.messages.error(exam::pictureLoadMessage(fileName));
+        return image;
+    };
+    m_examWindow->applyLook(m_examIni.examWindow, picture(m_examIni.examWindow.backgroundPicture));
+    if (!m_examIni.entryDialog.backgroundPicture.isEmpty())
+        m_wordEntryDialog->setBackgroundPicture(picture(m_examIni.entryDialog.backgroundPicture));
     if (m_examIni.entryDialog.multiRow)
         m_wordEntryDialog->setMultiLineDescription(true);
 }

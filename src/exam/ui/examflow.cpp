@@ -1,0 +1,368 @@
+// The exam window's course: ready, answering, reviewing, finished, closed.
+#include "exam/ui/examwindow.h"
+
+#include "core/messages.h"
+#include "exam/ui/examclock.h"
+#include "shell/runstate.h"
+#include "shell/ui/services.h"
+#include "sound/mediaplayer.h"
+#include "store/cursor.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+
+namespace exam {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QString kStart = u"Start"_s;
+const QString kStop = u"Ukonči zkoušení"_s;
+const QString kEvaluate = u"Vyhodnoť"_s;
+
+// Limits from here up mean "no limit" (the stored value is 134217727).
+constexpr int kUnlimited = 134217717;
+
+} // namespace
+
+bool ExamWindow::czechAsked() const {
+    return m_setup->parameters.questionLanguage == QuestionLanguage::Czech;
+}
+
+bool ExamWindow::foreignAskedBySoundOnly() const {
+    return !czechAsked() && m_setup->parameters.ask == AskMode::SoundOnly;
+}
+
+bool ExamWindow::selfEvaluation() const {
+    return m_setup->parameters.type == ExamType::SelfEvaluation;
+}
+
+bool ExamWindow::recording() const {
+    return selfEvaluation() && m_setup->parameters.recordSound;
+}
+
+QList<QWidget*> ExamWindow::questionArea() const {
+    return {m_label4, m_question,    m_label5, m_answer, m_ok,    m_label6,    m_answers,
+            m_label2, m_description, m_result, m_label7, m_clock, m_gradePanel};
+}
+
+void ExamWindow::run(const ExamSetup& setup) {
+    m_setup.emplace(setup);
+    m_countAll->setText(setup.handover.countCaption);
+    m_progress->setRange(0, std::max(setup.handover.askCount, 1));
+    m_progress->setValue(0);
+    showReady();
+    m_services.modals.exec(*this);
+    m_run.reset();
+    m_setup.reset();
+}
+
+void ExamWindow::showReady() {
+    m_evaluationPending = false;
+    m_nextPending = false;
+    m_pendingGrade = 1;
+    const bool czech = czechAsked();
+    m_question->setFont(czech ? m_setup->czechFont : m_setup->foreignFont);
+    m_answer->setFont(czech ? m_setup->foreignFont : m_setup->czechFont);
+    m_answers->setFont(czech ? m_setup->foreignFont : m_setup->czechFont);
+    m_description->setFont(m_setup->descriptionFont);
+    setUpSoundButtons();
+    m_mayClose = false;
+    m_answering = false;
+    m_limitActive = false;
+    m_gradingKeys = false;
+    m_inTime = false;
+    m_clock->setTicks(0, 1);
+    for (QWidget* widget : questionArea())
+        widget->hide();
+    m_startStop->setText(kStart);
+    m_startStop->show();
+    m_cancel->show();
+}
+
+void ExamWindow::startOrStop() {
+    if (m_startStop->text() == kStart) {
+        start();
+    } else if (m_startStop->text() == kStop) {
+        if (m_services.messages.confirm(u"Opravdu ukončit zkoušení ?"_s))
+            closeWithResults(true);
+    } else {
+        closeWithResults(false);
+    }
+}
+
+void ExamWindow::start() {
+    m_cancel->hide();
+    m_result->clear();
+    for (QWidget* widget :
+         QList<QWidget*>{m_result, m_label4, m_label5, m_label6, m_label7, m_clock})
+        widget->show();
+    m_question->clear();
+    m_answer->clear();
+    m_question->show();
+    m_answer->show();
+    m_answer->setFocus();
+    m_startStop->setText(kStop);
+    const AverageLimit limit = averageLimit(m_setup->parameters.averageText());
+    if (!limit.message.isEmpty())
+        m_services.messages.error(limit.message);
+    m_averageLimit = limit.value;
+    m_timer->start();
+    m_run.emplace(m_setup->tables, m_setup->rules, m_averageLimit);
+    m_run->begin();
+    m_ok->show();
+    m_inTime = false;
+    if (recording())
+        openNewRecording();
+    if (foreignAskedBySoundOnly()) {
+        m_question->hide();
+        m_label4->hide();
+    }
+    askQuestion();
+}
+
+void ExamWindow::askQuestion() {
+    for (QWidget* widget :
+         QList<QWidget*>{m_gradePanel, m_answers, m_description, m_label2, m_startStop})
+        widget->hide();
+    m_answer->setFocus();
+    m_result->clear();
+    if (foreignAskedBySoundOnly()) {
+        m_question->hide();
+        m_label4->hide();
+    }
+    m_run->pickQuestion(m_services.random);
+    const std::vector<Answer>& answers = m_run->answers();
+    m_answers->setRowCount(static_cast<int>(answers.size()));
+    for (size_t row = 0; row < answers.size(); ++row)
+        m_answers->setItem(static_cast<int>(row), 0, new QTableWidgetItem(answers[row].text));
+    m_answers->setCurrentCell(m_run->ownAnswerRow(), 0);
+    m_question->setText(m_run->question());
+    m_answering = true;
+    const int limit = m_setup->tables.history.field(u"Limit"_s).asInteger();
+    m_limitActive = limit < kUnlimited;
+    if (m_limitActive) {
+        m_elapsedTicks = 1;
+        m_limitTicks = limit * 10;
+    }
+    m_inTime = false;
+    prepareQuestionSounds();
+    m_evaluationPending = true;
+}
+
+void ExamWindow::tick() {
+    if (!m_limitActive)
+        return;
+    if (m_elapsedTicks <= m_limitTicks && m_answering) {
+        m_clock->setTicks(m_elapsedTicks, m_limitTicks);
+        if (m_limitTicks == m_elapsedTicks)
+            m_services.system.beep();
+        ++m_elapsedTicks;
+        return;
+    }
+    m_answering = false;
+    if (m_evaluationPending) {
+        m_evaluationPending = false;
+        evaluate();
+    }
+}
+
+void ExamWindow::confirm() {
+    if (m_answering)
+        m_inTime = true;
+    m_answering = false;
+    if (m_evaluationPending) {
+        m_evaluationPending = false;
+        evaluate();
+    } else if (m_nextPending) {
+        m_nextPending = false;
+        recordGrade(m_pendingGrade);
+        m_result->clear();
+    }
+}
+
+void ExamWindow::evaluate() {
+    m_answers->setToolTip({});
+    if (recording() && m_recorder)
+        m_recorder->stop();
+    evaluationSounds();
+    m_answering = false;
+    showAnswerDescription();
+    if (selfEvaluation()) {
+        m_answers->show();
+        showGradeButtons(m_inTime);
+        m_gradingKeys = true;
+        showAnswerDescription();
+        m_gradePanel->show();
+        m_startStop->show();
+    }
+    const bool right = answerIsRight();
+    if (selfEvaluation()) {
+        m_result->setText(right ? u"Já si myslím, že je to správně"_s
+                                : u"Já si myslím, že je to špatně"_s);
+        playAfterEvaluation(right);
+        return;
+    }
+    m_startStop->show();
+    if (right) {
+        if (m_showRight) {
+            m_result->setText(u"Správně"_s);
+            m_answers->show();
+            playAfterEvaluation(right);
+        }
+        giveGrade(1);
+    } else {
+        m_result->setText(u"Špatně"_s);
+        m_answers->show();
+        playAfterEvaluation(right);
+        giveGrade(5);
+    }
+}
+
+bool ExamWindow::answerIsRight() {
+    const int current = std::max(m_answers->currentRow(), 0);
+    const std::vector<Answer>& answers = m_run->answers();
+    if (static_cast<size_t>(current) < answers.size()) {
+        m_answers->setToolTip(u"Přesná odpověd: \""_s + answers[static_cast<size_t>(current)].text +
+                              u'"');
+    }
+    return m_run->matchingAnswer(m_answer->text()).has_value();
+}
+
+// In time, grades 1 to 4 are offered beside 5; after the limit only 5, across the panel.
+void ExamWindow::showGradeButtons(bool inTime) {
+    QToolButton* five = m_gradeButtons.last();
+    const int panelWidth = m_gradePanel->contentsRect().width();
+    for (int index = 0; index < 4; ++index)
+        m_gradeButtons[index]->setVisible(inTime);
+    if (inTime) {
+        const int width = m_gradeButtons.first()->width();
+        five->setGeometry(panelWidth - 16 - width, five->y(), width, five->height());
+    } else {
+        five->setGeometry(8, five->y(), panelWidth - 16, five->height());
+    }
+    five->show();
+}
+
+// The description of the selected answer, shown while the answer is reviewed.
+void ExamWindow::showAnswerDescription() {
+    if (!m_run || !m_answers->isVisible()) {
+        m_description->hide();
+        m_label2->hide();
+        return;
+    }
+    const int row = m_answers->currentRow();
+    const std::vector<Answer>& answers = m_run->answers();
+    const QString text = row >= 0 && static_cast<size_t>(row) < answers.size()
+                             ? answers[static_cast<size_t>(row)].description
+                             : QString();
+    m_description->setPlainText(text);
+    const bool shown = !m_answering && !text.isEmpty();
+    m_description->setVisible(shown);
+    m_label2->setVisible(shown);
+}
+
+void ExamWindow::gradeButton(int grade) {
+    if (m_answering || !m_run || !m_run->questionsLeft() || !m_gradeButtons[grade - 1]->isVisible())
+        return;
+    giveGrade(grade);
+}
+
+void ExamWindow::giveGrade(int grade) {
+    m_pendingGrade = grade;
+    if (selfEvaluation()) {
+        recordGrade(grade);
+        return;
+    }
+    if (grade == 1 && !m_showRight) {
+        m_result->clear();
+        recordGrade(grade);
+        return;
+    }
+    showAnswerDescription();
+    m_nextPending = true;
+}
+
+void ExamWindow::recordGrade(int grade) {
+    m_answer->clear();
+    m_label2->hide();
+    m_answers->hide();
+    if (!m_mayClose && m_run->recordGrade(grade)) {
+        m_progress->setValue(m_progress->value() + 1);
+        m_countAll->setText(m_setup->handover.countPrefix +
+                            QString::number(m_progress->maximum() - m_progress->value()));
+    }
+    m_gradingKeys = false;
+    if (m_answering)
+        return;
+    if (m_run->questionsLeft())
+        askQuestion();
+    else
+        finish();
+}
+
+void ExamWindow::finish() {
+    for (QWidget* widget : questionArea())
+        widget->hide();
+    m_result->setText(u"KONEC ZKOUŠENÍ"_s);
+    m_result->show();
+    m_startStop->setText(kEvaluate);
+    m_startStop->show();
+    for (QToolButton* button : {m_questionSound, m_answerSound, m_bothSounds, m_recordSound})
+        button->setEnabled(false);
+}
+
+void ExamWindow::cancelExam() {
+    m_setup->tables.history.deleteRecord();
+    m_mayClose = true;
+    closeWindow();
+}
+
+void ExamWindow::closeWithResults(bool interrupted) {
+    m_timer->stop();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_answers->hide();
+    m_description->hide();
+    repaint();
+    ExamEvaluation evaluation = m_setup->evaluation;
+    evaluation.interrupted = interrupted;
+    evaluation.plannedAsks = m_progress->maximum();
+    evaluation.questionCount = m_setup->handover.questionCount;
+    evaluation.questionLanguage = m_setup->parameters.questionLanguage;
+    evaluateExam(m_setup->tables, evaluation, m_services.messages, m_services.system);
+    m_mayClose = true;
+    closeWindow();
+    QApplication::restoreOverrideCursor();
+}
+
+void ExamWindow::closeWindow() {
+    if (!m_mayClose)
+        return;
+    cleanUpOnClose();
+    done(QDialog::Accepted);
+}
+
+void ExamWindow::cleanUpOnClose() {
+    m_timer->stop();
+    for (QWidget* widget : questionArea())
+        widget->hide();
+    m_question->clear();
+    m_answer->clear();
+    m_result->clear();
+    m_startStop->setText(kStart);
+    m_cancel->show();
+    m_player.setWait(false);
+    if (m_recorder) {
+        m_recorder->close();
+        m_recorder.reset();
+    }
+}
+
+} // namespace exam

@@ -1,0 +1,194 @@
+#pragma once
+
+#include "exam/evaluateexam.h"
+#include "exam/examini.h"
+#include "exam/examparameters.h"
+#include "exam/examrun.h"
+#include "exam/prepareexam.h"
+
+#include <QDialog>
+#include <QFont>
+#include <QImage>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+class QToolButton;
+class QWidget;
+
+namespace shell {
+struct RunState;
+struct Services;
+} // namespace shell
+namespace sound {
+class MediaPlayer;
+}
+
+namespace exam {
+
+class ExamClock;
+
+// What one prepared exam hands to the exam window.
+struct ExamSetup {
+    ExamTables tables;
+    ExamHandover handover;
+    ExamParameters parameters;
+    entry::TestWordRules rules;
+    QFont czechFont;
+    QFont foreignFont;
+    QFont descriptionFont;
+    ExamEvaluation evaluation; // for the results step; the window fills in the rest
+};
+
+// The exam window (TExam, "Zkoušení"). It asks the prepared questions at random, takes the
+// typed answer within the time limit, shows the accepted answers, takes a grade per answer and
+// asks again until every question has had its asks and reached the average; then the results
+// step closes it. It cannot be closed otherwise, except by cancelling before the start.
+class ExamWindow : public QDialog {
+    Q_OBJECT
+public:
+    using StatusLine = std::function<void(const QString&)>;
+
+    // The player is the main window's; the status line is the main window's status bar.
+    ExamWindow(shell::Services& services, const shell::RunState& state, sound::MediaPlayer& player,
+               StatusLine status, QWidget* parent = nullptr);
+    ~ExamWindow() override;
+
+    // The look exam.ini gives; the layout size first, as the file is read.
+    void applyLook(const ExamWindowLook& look, const QImage& backgroundPicture);
+    // Lays the window out small (0), middle (1) or big (2) and takes its size as the
+    // reference size.
+    void setExam(int size);
+
+    // Runs one exam modally, from "Start" to the closed window.
+    void run(const ExamSetup& setup);
+
+    // One step of the 100 ms timer.
+    void tick();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Controls.
+    void buildControls();
+    void connectControls();
+    QLabel* addLabel(const char* name, const QString& caption);
+    QToolButton* addSpeedButton(QWidget* parent, const char* name, const QString& caption);
+    QList<QWidget*> questionArea() const;
+
+    // Layout.
+    void placeControls(int size);
+    void fitToWidth(int width);
+    void firstActivation();
+
+    // The exam.
+    void showReady();
+    void startOrStop();
+    void start();
+    void askQuestion();
+    void confirm();
+    void evaluate();
+    bool answerIsRight();
+    void gradeButton(int grade);
+    void giveGrade(int grade);
+    void recordGrade(int grade);
+    void finish();
+    void cancelExam();
+    void closeWithResults(bool interrupted);
+    void closeWindow();
+    void cleanUpOnClose();
+    void showAnswerDescription();
+    void showGradeButtons(bool inTime);
+    bool czechAsked() const;
+    bool foreignAskedBySoundOnly() const;
+    bool selfEvaluation() const;
+    bool recording() const;
+
+    // Sounds.
+    void setUpSoundButtons();
+    void prepareQuestionSounds();
+    void evaluationSounds();
+    void playAfterEvaluation(bool right);
+    QString foreignTestWord();
+    bool loadWordSound();
+    void playWordSound();
+    void playRecording();
+    void playWordAndRecording();
+    void startRecordingOnButton();
+    void stopRecordingOnButton();
+    void openNewRecording();
+
+    shell::Services& m_services;
+    const shell::RunState& m_state;
+    sound::MediaPlayer& m_player;
+    StatusLine m_status;
+    std::unique_ptr<sound::MediaPlayer> m_recorder;
+    std::optional<ExamSetup> m_setup;
+    std::optional<ExamRun> m_run;
+
+    // The window's state.
+    bool m_answering = false;
+    bool m_evaluationPending = false;
+    bool m_nextPending = false;
+    int m_pendingGrade = 1;
+    bool m_gradingKeys = false;
+    bool m_inTime = false;
+    bool m_limitActive = false;
+    int m_elapsedTicks = 0;
+    int m_limitTicks = 0;
+    int m_averageLimit = 20;
+    bool m_mayClose = false;
+    bool m_recordHeld = false; // F12 or the record button is held down
+    bool m_firstActivation = true;
+    bool m_initialised = false;
+    QSize m_referenceSize{780, 580};
+    bool m_showRight = false;
+    QImage m_backgroundPicture;
+
+    // Controls, named as the window names them.
+    QLabel* m_label1 = nullptr;
+    QLabel* m_countAll = nullptr;
+    QLabel* m_label8 = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QLabel* m_label4 = nullptr;
+    QLabel* m_question = nullptr;
+    QLabel* m_label5 = nullptr;
+    QLineEdit* m_answer = nullptr;
+    QPushButton* m_ok = nullptr;
+    QLabel* m_label6 = nullptr;
+    QTableWidget* m_answers = nullptr;
+    QLabel* m_label2 = nullptr;
+    QPlainTextEdit* m_description = nullptr;
+    QLabel* m_result = nullptr;
+    QLabel* m_label7 = nullptr;
+    ExamClock* m_clock = nullptr;
+    QWidget* m_gradePanel = nullptr;
+    QList<QToolButton*> m_gradeButtons;
+    QToolButton* m_startStop = nullptr;
+    QToolButton* m_cancel = nullptr;
+    QWidget* m_soundPanel = nullptr;
+    QToolButton* m_questionSound = nullptr;
+    QToolButton* m_answerSound = nullptr;
+    QToolButton* m_bothSounds = nullptr;
+    QToolButton* m_recordSound = nullptr;
+    QTimer* m_timer = nullptr;
+};
+
+} // namespace exam

@@ -1,0 +1,150 @@
+#include "exam/examrun.h"
+
+#include "scriptedrandom.h"
+#include "store/cursor.h"
+#include "tablefixture.h"
+
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class ExamRunTest : public TableFixture {
+protected:
+    ExamRunTest() {
+        for (const char* kind : {"dictonary", "exam", "runtime", "deprun", "runzn"})
+            m_cursors[QString::fromLatin1(kind)] = openTable(QString::fromLatin1(kind));
+    }
+
+    store::Cursor& table(const char* kind) { return *m_cursors.at(QString::fromLatin1(kind)); }
+    exam::ExamTables tables() {
+        return {table("dictonary"), table("exam"), table("runtime"), table("deprun"),
+                table("runzn")};
+    }
+
+    void addQuestion(const QString& question, int asks,
+                     const std::vector<std::pair<QString, int>>& answers) {
+        table("runtime").appendRecord({question, question, asks, 0, 0, 0});
+        for (const auto& [answer, autoValue] : answers)
+            table("deprun").appendRecord(
+                {question, answer, answer, QString(u"popis "_s + answer), autoValue});
+    }
+
+    int field(const char* name) {
+        return table("runtime").field(QLatin1StringView(name)).asInteger();
+    }
+
+    ScriptedRandom random;
+
+private:
+    std::map<QString, std::unique_ptr<store::Cursor>> m_cursors;
+};
+
+TEST(AverageLimitTest, ReadsTheChosenAverage) {
+    const QString prefix = u"Chybná hodnota udaná pro známkový průměr. Hodnoty jsou definovány v "
+                           u"souboru \"setting.ini\". Průměr byl nastaven na hodnotu "_s;
+    const struct {
+        std::optional<QString> text;
+        int limit;
+        QString messageEnd;
+    } cases[] = {
+        {u"2"_s, 20, {}},
+        {u"2.75"_s, 28, {}},
+        {u"2.25"_s, 22, {}},
+        {u"-3"_s, 30, {}},
+        {u"1"_s, 10, {}},
+        {u"4"_s, 40, {}},
+        {u"0.5"_s, 10, u"1.0"_s},
+        {u"4.5"_s, 40, u"4.0"_s},
+        {u"abc"_s, 20, u"2.0"_s},
+        {u"2,5"_s, 20, u"2.0"_s},
+        {std::nullopt, 20, u"2.0"_s},
+    };
+    for (const auto& c : cases) {
+        const exam::AverageLimit limit = exam::averageLimit(c.text);
+        EXPECT_EQ(limit.value, c.limit) << c.text.value_or(u"(none)"_s).toStdString();
+        EXPECT_EQ(limit.message, c.messageEnd.isEmpty() ? QString() : prefix + c.messageEnd)
+            << c.text.value_or(u"(none)"_s).toStdString();
+    }
+}
+
+// Grades given to one question: its asks left and running average after each, with the
+// average limit 2.0.
+TEST_F(ExamRunTest, AQuestionIsAskedUntilItsAverageIsReached) {
+    const struct {
+        int asks;
+        std::vector<int> grades;
+        std::vector<int> asksLeft;
+        std::vector<int> averages;
+        int right;
+        int wrong;
+    } cases[] = {
+        {1, {3, 1}, {1, 0}, {30, 20}, 1, 1},
+        {3, {5, 5, 1, 1}, {2, 1, 1, 0}, {50, 50, 30, 20}, 2, 2},
+        {2, {2, 4, 1}, {1, 1, 0}, {20, 30, 20}, 2, 1},
+    };
+    for (const auto& c : cases) {
+        for (const char* kind : {"runtime", "deprun", "runzn"})
+            table(kind).emptyTable();
+        addQuestion(u"pes"_s, c.asks, {{u"dog"_s, 1}});
+        exam::ExamRun run(tables(), {}, 20);
+        run.begin();
+        for (size_t i = 0; i < c.grades.size(); ++i) {
+            ASSERT_TRUE(run.questionsLeft());
+            run.pickQuestion(random);
+            EXPECT_EQ(run.recordGrade(c.grades[i]),
+                      c.asksLeft[i] < (i == 0 ? c.asks : c.asksLeft[i - 1]));
+            EXPECT_EQ(field("Prumer"), c.averages[i]) << "grade " << i;
+        }
+        EXPECT_FALSE(run.questionsLeft());
+        EXPECT_EQ(field("Celkem"), 0);
+        EXPECT_EQ(field("Dobre"), c.right);
+        EXPECT_EQ(field("Spatne"), c.wrong);
+        const std::unique_ptr<store::Cursor> grades = openTable(u"runzn"_s);
+        EXPECT_EQ(grades->recordCount(), static_cast<int>(c.grades.size()));
+        grades->last();
+        EXPECT_EQ(grades->field(u"ZkouseniCislo"_s).asInteger(), static_cast<int>(c.grades.size()));
+        EXPECT_EQ(grades->field(u"Znamka"_s).asInteger(), c.grades.back());
+    }
+}
+
+TEST_F(ExamRunTest, PicksAmongTheQuestionsWithAsksLeftAndChecksEveryAnswer) {
+    addQuestion(u"auto"_s, 1, {{u"car"_s, 1}});
+    addQuestion(u"pes"_s, 1, {{u"dog"_s, 1}, {u"hound"_s, 5}});
+    addQuestion(u"řeka"_s, 1, {{u"river"_s, 1}});
+    exam::ExamRun run(tables(), {}, 20);
+    run.begin();
+
+    random.values = {1};
+    run.pickQuestion(random);
+    EXPECT_EQ(run.question(), u"pes"_s);
+    EXPECT_EQ(run.answers().size(), 2U);
+    EXPECT_EQ(run.answers()[run.ownAnswerRow()].text, u"dog"_s);
+    EXPECT_EQ(run.answers()[1].description, u"popis hound"_s);
+    EXPECT_EQ(run.matchingAnswer(u"hound"_s), 1) << "another entry's answer is right too";
+    EXPECT_EQ(run.matchingAnswer(u"dog"_s), 0);
+    EXPECT_EQ(run.matchingAnswer(u"cat"_s), std::nullopt);
+    run.recordGrade(1);
+
+    // "pes" has left the view: the second question is now "řeka".
+    random.values = {1};
+    run.pickQuestion(random);
+    EXPECT_EQ(run.question(), u"řeka"_s);
+    EXPECT_EQ(random.reseeds, 2) << "a new sequence for every question";
+}
+
+TEST_F(ExamRunTest, LeavesTheTablesUnfilteredAndUnbound) {
+    addQuestion(u"auto"_s, 1, {{u"car"_s, 1}});
+    addQuestion(u"pes"_s, 2, {{u"dog"_s, 1}});
+    {
+        exam::ExamRun run(tables(), {}, 20);
+        run.begin();
+        run.pickQuestion(random);
+        run.recordGrade(1);
+    }
+    EXPECT_EQ(table("runtime").recordCount(), 2);
+    EXPECT_EQ(table("deprun").recordCount(), 2);
+}
+
+} // namespace
