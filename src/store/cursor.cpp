@@ -187,10 +187,7 @@ void Cursor::applyViewSettings() {
 void Cursor::sync() {
     requireActive();
     placePendingInserts();
-    if (m_viewStale) {
-        rebuild(m_keepOnRebuild);
-        return;
-    }
+    // A master that moved since the view was last read decides the view, stale or not.
     if (m_master) {
         QVariant linkValue = masterLinkValue();
         if (linkValue != m_linkValue) {
@@ -199,6 +196,10 @@ void Cursor::sync() {
             rebuild(std::nullopt);
             return;
         }
+    }
+    if (m_viewStale) {
+        rebuild(m_keepOnRebuild);
+        return;
     }
     if (m_syncedGeneration != m_db->generation())
         rebuild(currentRowId());
