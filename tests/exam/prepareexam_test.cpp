@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/randomsource.h"
 #include "scriptedmessages.h"
+#include "scriptedrandom.h"
 #include "tablefixture.h"
 
 #include <QFile>
@@ -14,23 +15,6 @@ using exam::ExamParameters;
 using exam::QuestionLanguage;
 
 namespace {
-
-// Picks from a script (0 when it runs out) and records the size of every choice.
-class ScriptedRandom : public core::RandomSource {
-public:
-    void reseed() override { ++reseeds; }
-    int below(int count) override {
-        sizes.push_back(count);
-        if (picks.empty())
-            return 0;
-        const int pick = picks.front();
-        picks.pop_front();
-        return pick;
-    }
-    std::deque<int> picks;
-    std::vector<int> sizes;
-    int reseeds = 0;
-};
 
 class FixedClock : public core::Clock {
 public:

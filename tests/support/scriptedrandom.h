@@ -3,20 +3,23 @@
 #include "core/randomsource.h"
 
 #include <deque>
+#include <vector>
 
-// Random choices for tests: each choice takes the next value the test queued (modulo the
-// range), and 0 once the queue is empty.
+// Random choices for tests: each choice takes the next pick the test queued (modulo the range),
+// and 0 once the queue is empty; the size of every range asked for is recorded.
 class ScriptedRandom : public core::RandomSource {
 public:
     void reseed() override { ++reseeds; }
     int below(int count) override {
-        if (values.empty())
+        sizes.push_back(count);
+        if (picks.empty())
             return 0;
-        const int value = values.front();
-        values.pop_front();
-        return value % count;
+        const int pick = picks.front();
+        picks.pop_front();
+        return pick % count;
     }
 
-    std::deque<int> values;
+    std::deque<int> picks;
+    std::vector<int> sizes;
     int reseeds = 0;
 };
