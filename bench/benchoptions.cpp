@@ -31,7 +31,12 @@ std::optional<BenchOptions> parseOptions(const QStringList& arguments, QString& 
                                     QStringLiteral("Folder for the table files (default: a "
                                                    "temporary one)."),
                                     QStringLiteral("DIR"));
-    parser.addOptions({entries, repeat, json, folder});
+    const QCommandLineOption only(QStringLiteral("only"),
+                                  QStringLiteral("Measure only these figures, by the names of the "
+                                                 "rows or their start, comma-separated "
+                                                 "(exam_preparation,export,import_tsv)."),
+                                  QStringLiteral("NAMES"));
+    parser.addOptions({entries, repeat, json, folder, only});
     if (!parser.parse(arguments)) {
         message = parser.errorText();
         return std::nullopt;
@@ -52,7 +57,18 @@ std::optional<BenchOptions> parseOptions(const QStringList& arguments, QString& 
     options.repeat = *repeatCount;
     options.json = parser.isSet(json);
     options.folder = parser.value(folder);
+    options.only = parser.value(only).split(u',', Qt::SkipEmptyParts);
     return options;
+}
+
+bool BenchOptions::wants(const QString& figure) const {
+    if (only.isEmpty())
+        return true;
+    for (const QString& name : only) {
+        if (figure.startsWith(name))
+            return true;
+    }
+    return false;
 }
 
 } // namespace bench

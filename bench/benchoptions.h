@@ -13,6 +13,11 @@ struct BenchOptions {
     int repeat = 3;
     bool json = false;
     QString folder; // empty: a temporary folder, removed afterwards
+    // The figures to measure (names of the report's rows, or the start of them); empty: all.
+    // Appending always runs, since every other figure works on what it made.
+    QStringList only;
+
+    bool wants(const QString& figure) const;
 };
 
 // Reads the command line; on a mistake returns nothing and sets the message to show.

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -189,32 +190,35 @@ void addMedians(Report& report, const QString& name, const std::vector<double>& 
 
 } // namespace
 
-void runExchangeBench(const std::vector<Entry>& entries, const QString& folder, int repeat,
-                      Report& report) {
+void runExchangeBench(const std::vector<Entry>& entries, const QString& folder,
+                      const BenchOptions& options, Report& report) {
+    const QString figures[] = {u"import_tsv"_s, u"export_txt"_s, u"export_html"_s,
+                               u"bulk_spread"_s};
+    if (std::ranges::none_of(figures, [&](const QString& name) { return options.wants(name); }))
+        return;
     ExchangeBench bench(entries, folder);
-    std::vector<double> store;
-    std::vector<double> raw;
-    for (int run = 0; run < repeat; ++run) {
-        store.push_back(bench.importStore(run));
-        raw.push_back(bench.importRaw(run));
-    }
-    addMedians(report, u"import_tsv"_s, store, raw);
-    for (const bool html : {false, true}) {
-        store.clear();
-        raw.clear();
-        for (int run = 0; run < repeat; ++run) {
-            store.push_back(bench.exportStore(html));
-            raw.push_back(bench.exportRaw());
+    const auto measure = [&](const QString& name, const auto& store, const auto& raw) {
+        if (!options.wants(name))
+            return;
+        std::vector<double> storeTimes;
+        std::vector<double> rawTimes;
+        for (int run = 0; run < options.repeat; ++run) {
+            storeTimes.push_back(store(run));
+            rawTimes.push_back(raw(run));
         }
-        addMedians(report, html ? u"export_html"_s : u"export_txt"_s, store, raw);
+        addMedians(report, name, storeTimes, rawTimes);
+    };
+    measure(
+        figures[0], [&](int run) { return bench.importStore(run); },
+        [&](int run) { return bench.importRaw(run); });
+    for (const bool html : {false, true}) {
+        measure(
+            html ? figures[2] : figures[1], [&](int) { return bench.exportStore(html); },
+            [&](int) { return bench.exportRaw(); });
     }
-    store.clear();
-    raw.clear();
-    for (int run = 0; run < repeat; ++run) {
-        store.push_back(bench.spreadStore(run));
-        raw.push_back(bench.spreadRaw(run));
-    }
-    addMedians(report, u"bulk_spread"_s, store, raw);
+    measure(
+        figures[3], [&](int run) { return bench.spreadStore(run); },
+        [&](int run) { return bench.spreadRaw(run); });
 }
 
 } // namespace bench

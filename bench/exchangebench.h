@@ -1,5 +1,6 @@
 #pragma once
 
+#include "benchoptions.h"
 #include "dictionarydata.h"
 #include "report.h"
 
@@ -14,8 +15,9 @@ namespace bench {
 // before-post hook and the duplicate check) beside reading the same file and inserting its
 // lines into the same indexed schema; exporting to TXT and HTML beside a plain ordered read;
 // spreading every lesson over new ones, 35 entries to a lesson, beside ordered updates.
-// Figures in milliseconds, the median of the runs, added to the report.
-void runExchangeBench(const std::vector<Entry>& entries, const QString& folder, int repeat,
-                      Report& report);
+// Figures in milliseconds, the median of the runs, added to the report; only those the
+// options ask for.
+void runExchangeBench(const std::vector<Entry>& entries, const QString& folder,
+                      const BenchOptions& options, Report& report);
 
 } // namespace bench

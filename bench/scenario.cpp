@@ -116,19 +116,25 @@ Report Benchmark::run() {
     m_entries = generateDictionary(m_options.entries, kDictionarySeed);
     m_report.add(QStringLiteral("entries"), m_options.entries, QStringLiteral("count"));
     appendEntries();
-    openFirstPage();
-    openViews();
-    selectOrders();
-    readPages();
-    findNearest();
-    filterLesson();
-    postSingly();
-    postWalking();
-    prepareExams();
-    regenerateTestWords();
-    gridSwitches();
+    const std::pair<const char16_t*, void (Benchmark::*)()> steps[] = {
+        {u"open_first_page", &Benchmark::openFirstPage},
+        {u"", &Benchmark::openViews}, // the views that the steps after it work on
+        {u"select_", &Benchmark::selectOrders},
+        {u"page_middle", &Benchmark::readPages},
+        {u"nearest_with_recno", &Benchmark::findNearest},
+        {u"filter_lekce_7", &Benchmark::filterLesson},
+        {u"single_post", &Benchmark::postSingly},
+        {u"posting_walk", &Benchmark::postWalking},
+        {u"exam_preparation", &Benchmark::prepareExams},
+        {u"regenerate", &Benchmark::regenerateTestWords},
+        {u"grid_", &Benchmark::gridSwitches}};
+    for (const auto& [figure, step] : steps) {
+        const QString name = QString::fromUtf16(figure);
+        if (name.isEmpty() || m_options.wants(name))
+            (this->*step)();
+    }
     progress(QStringLiteral("importing and exporting"));
-    runExchangeBench(m_entries, m_folder, m_options.repeat, m_report);
+    runExchangeBench(m_entries, m_folder, m_options, m_report);
     m_store.closeView();
     m_raw.closeView();
     return m_report;
