@@ -180,8 +180,9 @@ void Cursor::applyViewSettings() {
     if (m_master && linkField < 0)
         throw Error(
             QStringLiteral("Pole %1 v tabulce %2 neexistuje.").arg(m_linkFieldName, m_fileName));
-    m_order->setCondition(m_filtered ? m_compiledFilter.sqlCondition : QString(), m_linkValue,
-                          linkField);
+    m_order->setCondition(m_filtered ? m_compiledFilter.sqlCondition : QString(),
+                          m_filtered ? m_compiledFilter.fieldIndexes : std::vector<int>{},
+                          m_linkValue, linkField);
 }
 
 void Cursor::sync() {

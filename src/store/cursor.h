@@ -142,9 +142,10 @@ private:
     qint64 currentRowId() const;
     void placeAt(size_t position);
     void checkBrowseMode();
-    const std::vector<QVariant>& currentValues();
-    std::vector<QVariant> loadRow(qint64 rowId);
-    std::vector<QVariant> readCurrentRow();
+    // The current record as stored (in browse state).
+    const StoredRow& currentRow();
+    StoredRow loadRow(qint64 rowId);
+    StoredRow readCurrentRow();
     QVariant readField(int index);
     void writeField(int index, QVariant value);
     void validateBeforeWrite() const;
@@ -181,7 +182,7 @@ private:
     bool m_staleNotified = false; // another cursor's change was announced once
 
     qint64 m_bufferRowId = 0;
-    std::vector<QVariant> m_buffer;
+    StoredRow m_buffer;
     RowPage m_page;
     CursorState m_state = CursorState::Inactive;
     std::vector<QVariant> m_editValues;

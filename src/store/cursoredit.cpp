@@ -9,11 +9,12 @@
 
 #include <algorithm>
 #include <span>
+#include <type_traits>
 
 namespace store {
 namespace {
 
-// Records read at once when a walk goes on to the next record.
+// Records read at once, at most, when a walk goes on to the next record.
 constexpr size_t kReadAhead = 128;
 
 QVariant toStored(const FieldDef& def, const QVariant& value) {
@@ -33,24 +34,6 @@ QVariant toStored(const FieldDef& def, const QVariant& value) {
     return value;
 }
 
-QVariant fromStored(const FieldDef& def, const Query& row, int column) {
-    if (row.isNull(column))
-        return def.type == FieldType::Text ? QVariant(QString()) : QVariant();
-    switch (def.type) {
-    case FieldType::Integer:
-    case FieldType::AutoIncrement:
-        return row.int64(column);
-    case FieldType::Date:
-        return QDate::fromString(row.text(column), Qt::ISODate);
-    case FieldType::Time:
-        return QTime::fromString(row.text(column), Qt::ISODate);
-    case FieldType::Text:
-    case FieldType::Memo:
-        return row.text(column);
-    }
-    return {};
-}
-
 } // namespace
 
 bool Cursor::modified() const {
@@ -66,7 +49,7 @@ void Cursor::edit() {
         insert();
         return;
     }
-    m_editValues = currentValues();
+    m_editValues = currentRow().values(schema());
     m_changed.assign(m_editValues.size(), false);
     setState(CursorState::Edit);
 }
@@ -277,12 +260,10 @@ void Cursor::emptyTable() {
     invalidateView(std::nullopt);
 }
 
-const std::vector<QVariant>& Cursor::currentValues() {
-    if (m_state == CursorState::Edit || m_state == CursorState::Insert)
-        return m_editValues;
+const StoredRow& Cursor::currentRow() {
     sync();
     if (m_rows.empty()) {
-        m_buffer.assign(schema().fields.size(), QVariant());
+        m_buffer = StoredRow(schema().fields.size());
         m_bufferRowId = 0;
     } else if (m_bufferRowId != currentRowId()) {
         m_buffer = readCurrentRow();
@@ -300,11 +281,15 @@ Values readRecord(Query& row, qint64 rowId, const TableSchema& schema, const QSt
     row.bind(1, rowId);
     if (!row.next())
         throw Error(QStringLiteral("Záznam tabulky %1 mezitím zmizel.").arg(fileName));
-    Values values;
-    values.reserve(static_cast<int>(schema.fields.size()));
-    for (size_t i = 0; i < schema.fields.size(); ++i)
-        values.push_back(fromStored(schema.fields[i], row, static_cast<int>(i)));
-    return values;
+    if constexpr (std::is_same_v<Values, StoredRow>) {
+        return StoredRow::read(row, schema);
+    } else {
+        Values values;
+        values.reserve(static_cast<int>(schema.fields.size()));
+        for (size_t i = 0; i < schema.fields.size(); ++i)
+            values.push_back(StoredRow::value(row, static_cast<int>(i), schema.fields[i]));
+        return values;
+    }
 }
 
 // The records with these ids in one read transaction, through one prepared statement.
@@ -322,22 +307,22 @@ std::vector<Values> readRecords(Database& db, std::span<const qint64> rowIds,
 
 } // namespace
 
-std::vector<QVariant> Cursor::loadRow(qint64 rowId) {
+StoredRow Cursor::loadRow(qint64 rowId) {
     Query row(db(), m_db->recordSql().selectRow());
-    return readRecord<std::vector<QVariant>>(row, rowId, schema(), m_fileName);
+    return readRecord<StoredRow>(row, rowId, schema(), m_fileName);
 }
 
-std::vector<QVariant> Cursor::readCurrentRow() {
+StoredRow Cursor::readCurrentRow() {
     const qint64 rowId = currentRowId();
     const bool walking = m_page.walksOnTo(m_pos);
     if (auto values = m_page.take(m_pos, rowId, m_db->generation()))
         return std::move(*values);
     if (!walking)
         return loadRow(rowId);
-    const size_t end = std::min(m_rows.size(), m_pos + kReadAhead);
+    const size_t end = std::min(m_rows.size(), m_pos + m_page.readAhead(kReadAhead));
     std::vector<qint64> rowIds(m_rows.begin() + static_cast<std::ptrdiff_t>(m_pos),
                                m_rows.begin() + static_cast<std::ptrdiff_t>(end));
-    auto records = readRecords<std::vector<QVariant>>(db(), rowIds, m_fileName);
+    auto records = readRecords<StoredRow>(db(), rowIds, m_fileName);
     m_page.fill(m_pos, std::move(rowIds), std::move(records), m_db->generation());
     return std::move(*m_page.take(m_pos, rowId, m_db->generation()));
 }
@@ -350,7 +335,10 @@ std::vector<QVariantList> Cursor::readRows(int firstRecNo, int count) {
 }
 
 QVariant Cursor::readField(int index) {
-    return currentValues()[static_cast<size_t>(index)];
+    const auto i = static_cast<size_t>(index);
+    if (m_state == CursorState::Edit || m_state == CursorState::Insert)
+        return m_editValues[i];
+    return currentRow().value(i, schema().fields[i]);
 }
 
 void Cursor::writeField(int index, QVariant value) {
@@ -361,7 +349,7 @@ void Cursor::writeField(int index, QVariant value) {
     if (def.type == FieldType::AutoIncrement)
         throw Error(QStringLiteral("Pole %1 čísluje tabulka sama, nelze je měnit.").arg(def.name));
     // Only what differs from the stored record is written.
-    m_changed[i] = m_state == CursorState::Insert || value != m_buffer[i];
+    m_changed[i] = m_state == CursorState::Insert || value != m_buffer.value(i, def);
     m_editValues[i] = std::move(value);
 }
 

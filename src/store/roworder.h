@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,9 +32,11 @@ class RowOrder {
 public:
     RowOrder(Database& db, const TableSchema& schema);
 
-    // The sort fields (field indexes) and the SQL condition of the view ("" for all).
+    // The sort fields (field indexes) and the SQL condition of the view ("" for all) with
+    // the fields it reads.
     void setOrder(std::vector<int> fields);
-    void setCondition(QString sqlCondition, QVariant linkValue = {}, int linkField = -1);
+    void setCondition(QString sqlCondition, std::vector<int> conditionFields = {},
+                      QVariant linkValue = {}, int linkField = -1);
     const std::vector<int>& orderFields() const { return m_orderFields; }
 
     std::vector<qint64> materialise() const;
@@ -53,12 +56,16 @@ public:
 
 private:
     QString where() const;
+    QString orderBy() const;
+    std::vector<qint64> orderedRows(const QString& where) const;
+    std::optional<std::vector<qint64>> matchingRowsInIndexOrder() const;
     int compareWithRow(const std::vector<KeyValue>& key, qint64 rowId, Query& row) const;
 
     Database& m_db;
     const TableSchema& m_schema;
     std::vector<int> m_orderFields;
     QString m_condition;
+    std::vector<int> m_conditionFields;
     QVariant m_linkValue;
     int m_linkField = -1;
     QString m_keySql; // reads the order fields and the id of one row

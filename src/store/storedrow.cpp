@@ -1,0 +1,81 @@
+#include "store/storedrow.h"
+
+#include "store/query.h"
+
+#include <QDate>
+#include <QTime>
+
+namespace store {
+namespace {
+
+bool isNumber(const FieldDef& def) {
+    return def.type == FieldType::Integer || def.type == FieldType::AutoIncrement;
+}
+
+QVariant fromText(const FieldDef& def, std::string_view utf8) {
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    switch (def.type) {
+    case FieldType::Date:
+        return QDate::fromString(text, Qt::ISODate);
+    case FieldType::Time:
+        return QTime::fromString(text, Qt::ISODate);
+    default:
+        return text;
+    }
+}
+
+QVariant empty(const FieldDef& def) {
+    return def.type == FieldType::Text ? QVariant(QString()) : QVariant();
+}
+
+} // namespace
+
+StoredRow::StoredRow(size_t fieldCount)
+    : m_cells(fieldCount) {}
+
+StoredRow StoredRow::read(const Query& row, const TableSchema& schema) {
+    StoredRow stored(schema.fields.size());
+    for (size_t i = 0; i < schema.fields.size(); ++i) {
+        const int column = static_cast<int>(i);
+        Cell& cell = stored.m_cells[i];
+        cell.isNull = row.isNull(column);
+        if (cell.isNull)
+            continue;
+        if (isNumber(schema.fields[i])) {
+            cell.integer = row.int64(column);
+            continue;
+        }
+        const std::string_view text = row.utf8(column);
+        cell.textStart = static_cast<quint32>(stored.m_text.size());
+        cell.textSize = static_cast<quint32>(text.size());
+        stored.m_text.append(text);
+    }
+    return stored;
+}
+
+QVariant StoredRow::value(size_t field, const FieldDef& def) const {
+    const Cell& cell = m_cells[field];
+    if (cell.isNull)
+        return empty(def);
+    if (isNumber(def))
+        return cell.integer;
+    return fromText(def, std::string_view(m_text).substr(cell.textStart, cell.textSize));
+}
+
+std::vector<QVariant> StoredRow::values(const TableSchema& schema) const {
+    std::vector<QVariant> result;
+    result.reserve(m_cells.size());
+    for (size_t i = 0; i < m_cells.size(); ++i)
+        result.push_back(value(i, schema.fields[i]));
+    return result;
+}
+
+QVariant StoredRow::value(const Query& row, int column, const FieldDef& def) {
+    if (row.isNull(column))
+        return empty(def);
+    if (isNumber(def))
+        return row.int64(column);
+    return fromText(def, row.utf8(column));
+}
+
+} // namespace store

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "store/tableschema.h"
+
+#include <QVariant>
+
+#include <string>
+#include <vector>
+
+namespace store {
+
+class Query;
+
+// A record as the table holds it: numbers as they are, texts as their stored UTF-8 bytes
+// until a field is asked for. A walk that reads a few fields of every record then pays
+// neither for the others nor for a value object per field.
+class StoredRow {
+public:
+    StoredRow() = default;
+    // A row of empty fields: the current record of an empty view.
+    explicit StoredRow(size_t fieldCount);
+
+    // Every field of the query's current row, the fields in the schema's order.
+    static StoredRow read(const Query& row, const TableSchema& schema);
+
+    // The field as a value: integers as qint64, dates and times as QDate and QTime, texts
+    // as QString; an empty text field gives "", any other empty field an invalid value.
+    QVariant value(size_t field, const FieldDef& def) const;
+    std::vector<QVariant> values(const TableSchema& schema) const;
+
+    // The same, straight from the query's row, for readers that want every field at once.
+    static QVariant value(const Query& row, int column, const FieldDef& def);
+
+private:
+    struct Cell {
+        bool isNull = true;
+        qint64 integer = 0;
+        quint32 textStart = 0;
+        quint32 textSize = 0;
+    };
+
+    std::vector<Cell> m_cells;
+    std::string m_text;
+};
+
+} // namespace store
