@@ -16,6 +16,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace bench {
@@ -132,7 +133,6 @@ double ExamBench::prepareRaw(const QString& dictionaryPath, int run) {
 
     RawStatement row(words,
                      "SELECT Czech, Other, Czechzk, Otherzk, Popis FROM records WHERE _id = ?");
-    RawStatement leave(words, "UPDATE records SET Pom = -1 WHERE _id = ?");
     RawStatement findQuestion(questions, "SELECT Celkem FROM records WHERE Otazka = ?");
     RawStatement addQuestion(questions, "INSERT INTO records (Otazka, FilterOtazka, Celkem, Dobre, "
                                         "Spatne) VALUES (?, ?, ?, 0, 0)");
@@ -172,30 +172,30 @@ double ExamBench::prepareRaw(const QString& dictionaryPath, int run) {
         return result;
     };
 
-    // The least asked, then uniformly random words of the rest in the Czech order.
-    words.execute("UPDATE records SET Pom = Dobre + Spatne WHERE Lekce BETWEEN 0 AND 99");
+    // Every word's ratio in Pom, written only where it changes; then the least asked and
+    // uniformly random words of the rest in the Czech order. Pom is the ratio the worst words
+    // are chosen by: the values the selection passes through are never read, so neither side
+    // writes them.
+    words.execute("UPDATE records SET Pom = wrong_to_right(Dobre, Spatne) WHERE Lekce <= 99 "
+                  "AND Pom IS NOT wrong_to_right(Dobre, Spatne)");
     int counted = 0;
+    std::vector<long long> taken;
     for (const long long id : ids("SELECT _id FROM records WHERE Lekce BETWEEN 0 AND 99 "
-                                  "ORDER BY Pom, _id LIMIT 60")) {
+                                  "ORDER BY Dobre + Spatne, _id LIMIT 60")) {
         counted += offer(id, 1) ? 1 : 0;
-        leave.bind(1, id);
-        leave.step();
-        leave.reset();
+        taken.push_back(id);
     }
     static_assert(kLeastAsked == 60);
-    std::vector<long long> rest = ids("SELECT _id FROM records WHERE Lekce BETWEEN 0 AND 99 AND "
-                                      "Pom <> -1 ORDER BY Czech, Other");
+    std::vector<long long> rest =
+        ids("SELECT _id FROM records WHERE Lekce BETWEEN 0 AND 99 ORDER BY Czech, Other");
+    std::erase_if(rest, [&](long long id) { return std::ranges::find(taken, id) != taken.end(); });
     while (counted < kWords && !rest.empty()) {
         const auto picked = rest.begin() + random.below(static_cast<int>(rest.size()));
         counted += offer(*picked, 1) ? 1 : 0;
-        leave.bind(1, *picked);
-        leave.step();
-        leave.reset();
         rest.erase(picked);
     }
 
     // The worst remembered, from the highest ratio down.
-    words.execute("UPDATE records SET Pom = wrong_to_right(Dobre, Spatne) WHERE Lekce <= 99");
     int worst = 0;
     for (const long long id : ids("SELECT _id FROM records WHERE Lekce <= 99 "
                                   "ORDER BY Pom DESC, _id DESC")) {

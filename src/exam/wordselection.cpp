@@ -14,16 +14,14 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr int kLeftView = -1;
 constexpr int kPerCent = 100;
 
 QString rangeFilter(const SelectionPlan& plan) {
     return u"((Lekce >= %1)and(Lekce <= %2))"_s.arg(plan.fromLesson).arg(plan.toLesson);
 }
 
-QString notChosenFilter(const SelectionPlan& plan) {
-    return u"((Lekce >= %1)and(Lekce <= %2)and(Pom <> -1))"_s.arg(plan.fromLesson)
-        .arg(plan.toLesson);
+QString upToLastLessonFilter(const SelectionPlan& plan) {
+    return u"(Lekce <= %1)"_s.arg(plan.toLesson);
 }
 
 void setFilter(store::Cursor& dictionary, const QString& filter) {
@@ -31,82 +29,99 @@ void setFilter(store::Cursor& dictionary, const QString& filter) {
     dictionary.setFiltered(true);
 }
 
-qint64 integer(store::Cursor& dictionary, const QString& field) {
-    return dictionary.field(field).asInteger();
+// The order in which the random pick counts its steps: the primary index when Czech is asked,
+// "othertoczech" when the foreign language is.
+QString questionOrder(const SelectionPlan& plan) {
+    return plan.language == QuestionLanguage::Czech ? QString() : u"othertoczech"_s;
 }
 
-void setPom(store::Cursor& dictionary, qint64 value) {
-    dictionary.edit();
-    dictionary.field(u"Pom"_s).setAsInteger(value);
-    dictionary.post();
-}
-
-// Walks that write Pom go in the primary order, in which a changed Pom moves no record.
-template <typename Visit> void forEachWord(store::Cursor& dictionary, Visit&& visit) {
-    dictionary.setIndexName(QString());
-    for (dictionary.first(); !dictionary.eof(); dictionary.next())
-        visit();
-}
-
-// Offers the current word and takes it out of the view; returns whether it was added.
-bool takeWord(store::Cursor& dictionary, QuestionWriter& writer, const SelectionPlan& plan) {
-    const bool added = writer.add(dictionary, false, plan.times);
-    setPom(dictionary, kLeftView);
-    return added;
-}
-
-// A word of the range with how often it has been answered (Dobre + Spatne).
-struct AskedWord {
+// A word of the lesson range with how often it has been answered (Dobre + Spatne).
+struct RangeWord {
     qint64 asked = 0;
     store::Bookmark record;
 };
 
-// The words of the range, least asked first; ties in record order, as the "pomnone" index
-// orders equal Pom values. Pom itself is written only where it holds -1, so that no word
-// is missing from the views filtered on Pom <> -1 below: every other Pom of the range is
-// overwritten by the worst-word pass, so a walk writing the counts into every word would
-// only cost the time of a full write.
-std::vector<AskedWord> wordsByAskedCount(store::Cursor& dictionary) {
-    std::vector<AskedWord> words;
-    forEachWord(dictionary, [&] {
-        const qint64 asked = integer(dictionary, u"Dobre"_s) + integer(dictionary, u"Spatne"_s);
-        if (integer(dictionary, u"Pom"_s) == kLeftView)
-            setPom(dictionary, asked);
-        words.push_back({asked, dictionary.bookmark()});
-    });
-    std::ranges::sort(words, [](const AskedWord& a, const AskedWord& b) {
-        return a.asked != b.asked ? a.asked < b.asked : a.record.rowId < b.record.rowId;
-    });
-    return words;
+// The positions of the fields the walk reads, looked up once.
+struct CounterFields {
+    explicit CounterFields(const store::TableSchema& schema)
+        : lesson(schema.fieldIndex(u"Lekce"))
+        , right(schema.fieldIndex(u"Dobre"))
+        , wrong(schema.fieldIndex(u"Spatne"))
+        , pom(schema.fieldIndex(u"Pom")) {}
+
+    int lesson, right, wrong, pom;
+};
+
+qint64 wrongToRight(qint64 right, qint64 wrong) {
+    return right == 0 ? 0 : core::divideRoundingHalfToEven(kPerCent * wrong, right);
 }
 
+// One walk over lesson 0 up to the "do" lesson in the question order: gives every word its
+// wrong-to-right ratio in Pom (100 x Spatne / Dobre rounded half to even, 0 for a word never
+// answered right), writing only the values that change, and returns the words of the range
+// in that order.
+//
+// Pom ends as the worst-word pass needs it. The values that the selection passes through
+// on the way (Dobre + Spatne, then -1 for a chosen word and 0 for the rest) are overwritten
+// by that ratio before anyone reads them, and the selection keeps its own list of the words
+// not yet chosen, so they are never written: a walk writing them would only cost the time
+// of two full writes. A -1 left by a preparation that was broken off is overwritten too.
+std::vector<RangeWord> rateWords(store::Cursor& dictionary, const SelectionPlan& plan) {
+    const CounterFields fields(dictionary.schema());
+    dictionary.setIndexName(questionOrder(plan));
+    setFilter(dictionary, upToLastLessonFilter(plan));
+    std::vector<RangeWord> range;
+    for (dictionary.first(); !dictionary.eof(); dictionary.next()) {
+        const qint64 right = dictionary.field(fields.right).asInteger();
+        const qint64 wrong = dictionary.field(fields.wrong).asInteger();
+        if (dictionary.field(fields.lesson).asInteger() >= plan.fromLesson)
+            range.push_back({right + wrong, dictionary.bookmark()});
+        const qint64 ratio = wrongToRight(right, wrong);
+        store::Field pom = dictionary.field(fields.pom);
+        if (pom.isNull() || pom.asInteger() != ratio) {
+            dictionary.edit();
+            pom.setAsInteger(ratio);
+            dictionary.post();
+        }
+    }
+    return range;
+}
+
+// A share of the least asked words, then uniformly random ones up to n. The words of the
+// range come in the question order; ties in the asked count are taken in record order, as
+// the "pomnone" index orders equal Pom values.
 void chooseFromRange(store::Cursor& dictionary, QuestionWriter& writer, const SelectionPlan& plan,
-                     core::RandomSource& random) {
-    // The least asked first.
+                     std::vector<RangeWord> notChosen, core::RandomSource& random) {
+    const auto offer = [&](const RangeWord& word) {
+        dictionary.gotoBookmark(word.record);
+        return writer.add(dictionary, false, plan.times) ? 1 : 0;
+    };
+
+    std::vector<RangeWord> leastAskedFirst = notChosen;
+    std::ranges::sort(leastAskedFirst, [](const RangeWord& a, const RangeWord& b) {
+        return a.asked != b.asked ? a.asked < b.asked : a.record.rowId < b.record.rowId;
+    });
     const qint64 leastAsked =
         core::divideRoundingHalfToEven(qint64(plan.wordCount) * plan.sharePercent, kPerCent);
     int counted = 0;
-    for (const AskedWord& word : wordsByAskedCount(dictionary)) {
+    std::vector<qint64> taken;
+    for (const RangeWord& word : leastAskedFirst) {
         if (counted >= leastAsked)
             break;
-        dictionary.gotoBookmark(word.record);
-        counted += takeWord(dictionary, writer, plan) ? 1 : 0;
+        counted += offer(word);
+        taken.push_back(word.record.rowId); // offered words leave the choice, added or not
     }
+    std::ranges::sort(taken);
+    std::erase_if(notChosen, [&](const RangeWord& word) {
+        return std::ranges::binary_search(taken, word.record.rowId);
+    });
 
-    // The words left keep their Pom rather than going to 0: the random pick looks only at -1,
-    // and the worst-word pass overwrites Pom of the whole range afterwards.
-    dictionary.setIndexName(plan.language == QuestionLanguage::Czech ? QString()
-                                                                     : u"othertoczech"_s);
-    setFilter(dictionary, notChosenFilter(plan));
-
+    // Each step goes to the first word not yet chosen and moves forward a random distance.
     random.reseed();
-    while (counted < plan.wordCount) {
-        const int left = dictionary.recordCount();
-        if (left == 0)
-            break;
-        dictionary.first();
-        dictionary.moveBy(random.below(left));
-        counted += takeWord(dictionary, writer, plan) ? 1 : 0;
+    while (counted < plan.wordCount && !notChosen.empty()) {
+        const auto picked = notChosen.begin() + random.below(static_cast<int>(notChosen.size()));
+        counted += offer(*picked);
+        notChosen.erase(picked);
     }
 }
 
@@ -114,29 +129,24 @@ void chooseFromRange(store::Cursor& dictionary, QuestionWriter& writer, const Se
 
 void selectRangeWords(store::Cursor& dictionary, QuestionWriter& writer, const SelectionPlan& plan,
                       core::RandomSource& random, ProgressCounter& progress) {
-    setFilter(dictionary, rangeFilter(plan));
-    const int inRange = dictionary.recordCount();
-    const bool everyWord = plan.wordCount >= inRange;
+    const QString ownOrder = dictionary.indexName();
+    std::vector<RangeWord> range = rateWords(dictionary, plan);
+    const int inRange = static_cast<int>(range.size());
     progress.setMaximum(2 *
                         (plan.wordCount == kAllWords ? inRange : plan.wordCount + plan.worstCount));
-    if (!everyWord) {
-        chooseFromRange(dictionary, writer, plan, random);
+    if (plan.wordCount < inRange) {
+        chooseFromRange(dictionary, writer, plan, std::move(range), random);
         return;
     }
-    // The dictionary's own order, and Pom stays as it is.
+    // Every word, in the dictionary's own order.
+    dictionary.setIndexName(ownOrder);
+    setFilter(dictionary, rangeFilter(plan));
     for (dictionary.first(); !dictionary.eof(); dictionary.next())
         writer.add(dictionary, false, plan.times);
 }
 
 int addWorstWords(store::Cursor& dictionary, QuestionWriter& writer, const SelectionPlan& plan) {
-    setFilter(dictionary, u"(Lekce <= %1)"_s.arg(plan.toLesson));
-    forEachWord(dictionary, [&] {
-        const qint64 right = integer(dictionary, u"Dobre"_s);
-        const qint64 wrong = integer(dictionary, u"Spatne"_s);
-        setPom(dictionary,
-               right == 0 ? 0 : core::divideRoundingHalfToEven(kPerCent * wrong, right));
-    });
-
+    setFilter(dictionary, upToLastLessonFilter(plan));
     dictionary.setIndexName(u"pomnone"_s);
     int counted = 0;
     for (dictionary.last(); !dictionary.bof() && counted < plan.worstCount; dictionary.prior())

@@ -27,15 +27,16 @@ struct SelectionPlan {
     bool reAddWorst = false;
 };
 
-// The words of the lesson range: all of them when there are no more than n, else a share of
-// the least asked (by Dobre + Spatne) and uniformly random ones up to n. Chosen
-// words leave the view with Pom = -1. Sets the progress bar's maximum.
+// Gives every word of lesson 0 up to the "do" lesson its wrong-to-right ratio in Pom (100 x
+// Spatne / Dobre rounded half to even, 0 for a word never answered right), then offers the
+// words of the lesson range: all of them, in the dictionary's own order, when there are no
+// more than n; else a share of the least asked (by Dobre + Spatne) and uniformly random ones
+// up to n. Sets the progress bar's maximum.
 void selectRangeWords(store::Cursor& dictionary, QuestionWriter& writer, const SelectionPlan& plan,
                       core::RandomSource& random, ProgressCounter& progress);
 
-// Gives every word of lesson 0 up to the "do" lesson its wrong-to-right ratio in Pom
-// (100 x Spatne / Dobre rounded half to even, 0 for a word never answered right) and adds up to
-// b words from the highest ratio down. Returns how many were added or grew.
+// Adds up to b words of lesson 0 up to the "do" lesson from the highest ratio in Pom down,
+// as selectRangeWords left them. Returns how many were added or grew.
 int addWorstWords(store::Cursor& dictionary, QuestionWriter& writer, const SelectionPlan& plan);
 
 } // namespace exam
