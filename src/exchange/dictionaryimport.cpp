@@ -64,7 +64,7 @@ ImportCount importDictionary(store::Cursor& dictionary, const DictionaryImportCh
                     entry.right = row[right].toInt();
                     entry.wrong = row[wrong].toInt();
                 }
-                importer.add(entry, u"záznam %1"_s.arg(recNo));
+                importer.add(entry, {u"záznam", recNo});
             }
             if (progress)
                 progress(recNo, total);

@@ -18,6 +18,10 @@ QString shortened(const QString& text) {
 
 } // namespace
 
+QString EntryOrigin::text() const {
+    return kind + u' ' + QString::number(number);
+}
+
 QString countMessage(const ImportCount& count) {
     return u"Úspěšně přidáno %1 slovíček. Nemohlo být přidáno %2 slovíček"_s.arg(count.added)
         .arg(count.refused);
@@ -28,6 +32,10 @@ EntryImporter::EntryImporter(store::Cursor& dictionary)
     const store::TableSchema& schema = dictionary.schema();
     m_czechField = schema.fieldIndex(u"Czech");
     m_otherField = schema.fieldIndex(u"Other");
+    m_lessonField = schema.fieldIndex(u"Lekce");
+    m_rightField = schema.fieldIndex(u"Dobre");
+    m_wrongField = schema.fieldIndex(u"Spatne");
+    m_descriptionField = schema.fieldIndex(u"Popis");
     store::Cursor whole;
     whole.setDatabaseName(dictionary.databaseName());
     whole.setTableName(dictionary.tableName());
@@ -49,13 +57,13 @@ std::optional<int> EntryImporter::overlongField(const NewEntry& entry) const {
     return std::nullopt;
 }
 
-void EntryImporter::refuse(const QString& origin, const NewEntry& entry, const QString& why) {
+void EntryImporter::refuse(const EntryOrigin& origin, const NewEntry& entry, const QString& why) {
     ++m_count.refused;
-    m_count.reasons << u"%1: %2 – %3: %4"_s.arg(origin, shortened(entry.czech),
+    m_count.reasons << u"%1: %2 – %3: %4"_s.arg(origin.text(), shortened(entry.czech),
                                                 shortened(entry.other), why);
 }
 
-void EntryImporter::add(const NewEntry& entry, const QString& origin) {
+void EntryImporter::add(const NewEntry& entry, const EntryOrigin& origin) {
     if (const std::optional<int> size = overlongField(entry)) {
         refuse(origin, entry, u"výraz je delší než %1 znaků"_s.arg(*size));
         return;
@@ -67,13 +75,13 @@ void EntryImporter::add(const NewEntry& entry, const QString& origin) {
     }
     try {
         m_dictionary.insert();
-        m_dictionary.field(u"Czech"_s).setAsString(entry.czech);
-        m_dictionary.field(u"Other"_s).setAsString(entry.other);
-        m_dictionary.field(u"Lekce"_s).setAsInteger(entry.lesson);
-        m_dictionary.field(u"Dobre"_s).setAsInteger(entry.right);
-        m_dictionary.field(u"Spatne"_s).setAsInteger(entry.wrong);
+        m_dictionary.field(m_czechField).setAsString(entry.czech);
+        m_dictionary.field(m_otherField).setAsString(entry.other);
+        m_dictionary.field(m_lessonField).setAsInteger(entry.lesson);
+        m_dictionary.field(m_rightField).setAsInteger(entry.right);
+        m_dictionary.field(m_wrongField).setAsInteger(entry.wrong);
         if (!entry.description.isEmpty())
-            m_dictionary.field(u"Popis"_s).setAsMemo(entry.description);
+            m_dictionary.field(m_descriptionField).setAsMemo(entry.description);
         m_dictionary.post();
     } catch (const store::Error& error) {
         m_dictionary.cancel();

@@ -27,6 +27,15 @@ struct NewEntry {
     qint32 wrong = 0;
 };
 
+// Where an entry came from ("řádek 12", "záznam 3"), for the reason of a refusal; the text
+// is made only when one is refused.
+struct EntryOrigin {
+    QStringView kind; // "řádek", "záznam"
+    qsizetype number = 0;
+
+    QString text() const;
+};
+
 // What an import did: entries added, entries refused (already there, too long, refused by
 // the table) with a short reason for each. Entries skipped for other reasons (another
 // lesson, an empty expression, a malformed line) are in neither number.
@@ -49,13 +58,12 @@ public:
     // Learns the keys already stored from the whole table, whatever the cursor's filter.
     explicit EntryImporter(store::Cursor& dictionary);
 
-    // origin says where the entry came from ("řádek 12"), for the reason of a refusal.
-    void add(const NewEntry& entry, const QString& origin);
+    void add(const NewEntry& entry, const EntryOrigin& origin);
 
     const ImportCount& count() const { return m_count; }
 
 private:
-    void refuse(const QString& origin, const NewEntry& entry, const QString& why);
+    void refuse(const EntryOrigin& origin, const NewEntry& entry, const QString& why);
     // The size of the first expression field the entry's text does not fit, if any.
     std::optional<int> overlongField(const NewEntry& entry) const;
 
@@ -65,6 +73,10 @@ private:
     ImportCount m_count;
     int m_czechField = 0;
     int m_otherField = 0;
+    int m_lessonField = 0;
+    int m_rightField = 0;
+    int m_wrongField = 0;
+    int m_descriptionField = 0;
 };
 
 } // namespace exchange

@@ -8,8 +8,8 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-QString lineOrigin(qsizetype index) {
-    return u"řádek %1"_s.arg(index + 1);
+EntryOrigin lineOrigin(qsizetype index) {
+    return {u"řádek", index + 1};
 }
 
 void report(const Progress& progress, qsizetype done, qsizetype total) {
