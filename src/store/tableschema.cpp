@@ -103,6 +103,11 @@ TableSchema TableSchema::read(sqlite3* db, const QString& path) {
 }
 
 int TableSchema::fieldIndex(QStringView name) const {
+    // Code names fields as the schema spells them: that comparison is cheap and comes first.
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (name == fields[i].name)
+            return static_cast<int>(i);
+    }
     for (size_t i = 0; i < fields.size(); ++i) {
         if (name.compare(fields[i].name, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
