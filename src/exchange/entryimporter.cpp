@@ -42,8 +42,8 @@ EntryImporter::EntryImporter(store::Cursor& dictionary)
     whole.open();
     const int total = whole.recordCount();
     for (int first = 1; first <= total; first += kKeyReadChunk) {
-        for (const QVariantList& row : whole.readRows(first, kKeyReadChunk))
-            m_keys.insert({row[m_czechField].toString(), row[m_otherField].toString()});
+        for (const store::StoredRow& row : whole.readStoredRows(first, kKeyReadChunk))
+            m_keys.insert({row.text(size_t(m_czechField)), row.text(size_t(m_otherField))});
     }
 }
 

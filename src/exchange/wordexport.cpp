@@ -13,20 +13,24 @@ using namespace Qt::StringLiterals;
 // The positions of the exported fields in the dictionary's records.
 struct EntryFields {
     explicit EntryFields(const store::TableSchema& schema)
-        : czech(schema.fieldIndex(u"Czech"))
-        , other(schema.fieldIndex(u"Other"))
-        , lesson(schema.fieldIndex(u"Lekce"))
-        , description(schema.fieldIndex(u"Popis"))
-        , right(schema.fieldIndex(u"Dobre"))
-        , wrong(schema.fieldIndex(u"Spatne"))
-        , czechTest(schema.fieldIndex(u"Czechzk"))
-        , otherTest(schema.fieldIndex(u"Otherzk")) {}
+        : czech(position(schema, u"Czech"))
+        , other(position(schema, u"Other"))
+        , lesson(position(schema, u"Lekce"))
+        , description(position(schema, u"Popis"))
+        , right(position(schema, u"Dobre"))
+        , wrong(position(schema, u"Spatne"))
+        , czechTest(position(schema, u"Czechzk"))
+        , otherTest(position(schema, u"Otherzk")) {}
 
-    int czech, other, lesson, description, right, wrong, czechTest, otherTest;
+    static size_t position(const store::TableSchema& schema, QStringView name) {
+        return static_cast<size_t>(schema.fieldIndex(name));
+    }
+
+    size_t czech, other, lesson, description, right, wrong, czechTest, otherTest;
 };
 
-QString numberColumn(const QVariant& value) {
-    return value.isNull() ? QString() : QString::number(value.toLongLong());
+QString numberColumn(std::optional<qint64> value) {
+    return value ? QString::number(*value) : QString();
 }
 
 QString heading(const HtmlExportSettings& settings, const QString& text) {
@@ -69,11 +73,11 @@ ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLi
     const EntryFields fields(dictionary.schema());
     const bool otherFirst =
         dictionary.indexName() == u"othertoczech" || dictionary.indexName() == u"lessonotherczech";
-    const auto cells = [&](const QVariantList& row) {
+    const auto cells = [&](const store::StoredRow& row) {
         QString czech =
-            cellText(row[fields.czech].toString(), settings.maxCz, settings.newlineCz, nullptr);
-        QString other = cellText(row[fields.other].toString(), settings.maxOther,
-                                 settings.newlineOther, &settings.special);
+            cellText(row.text(fields.czech), settings.maxCz, settings.newlineCz, nullptr);
+        QString other = cellText(row.text(fields.other), settings.maxOther, settings.newlineOther,
+                                 &settings.special);
         return otherFirst ? std::pair{other, czech} : std::pair{czech, other};
     };
     const auto [firstHeading, secondHeading] =
@@ -93,12 +97,13 @@ ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLi
         write(u"<B><font color=\""_s + settings.colTitle + u"\">Lekce</FONT></B></TD></TR>"_s);
         const int total = dictionary.recordCount();
         int entries = 0;
-        forEachViewRow(dictionary, [&](const QVariantList& row, int recNo) {
+        forEachViewRow(dictionary, [&](const store::StoredRow& row, int recNo) {
             const auto [first, second] = cells(row);
             write(u"<TR><TD>"_s);
             write(first + u"</TD>"_s);
             write(u"<TD>"_s + second + u"</TD>"_s);
-            write(u"<TD>"_s + QString::number(row[fields.lesson].toLongLong()) + u"</TD></TR>"_s);
+            write(u"<TD>"_s + QString::number(row.number(fields.lesson).value_or(0)) +
+                  u"</TD></TR>"_s);
             report(progress, recNo, total);
             ++entries;
         });
@@ -115,16 +120,20 @@ ExportResult exportTxt(store::Cursor& dictionary, const QString& outputPath,
     return writeExport(outputPath, [&](const auto& write) {
         const int total = dictionary.recordCount();
         int entries = 0;
-        forEachViewRow(dictionary, [&](const QVariantList& row, int recNo) {
-            const QStringList columns = {row[fields.czech].toString(),
-                                         row[fields.other].toString(),
-                                         numberColumn(row[fields.lesson]),
-                                         descriptionColumn(row[fields.description].toString()),
-                                         numberColumn(row[fields.right]),
-                                         numberColumn(row[fields.wrong]),
-                                         row[fields.czechTest].toString(),
-                                         row[fields.otherTest].toString()};
-            write(columns.join(u'\t'));
+        QString line;
+        forEachViewRow(dictionary, [&](const store::StoredRow& row, int recNo) {
+            line.clear();
+            for (const QString& column :
+                 {row.text(fields.czech), row.text(fields.other),
+                  numberColumn(row.number(fields.lesson)),
+                  descriptionColumn(row.text(fields.description)),
+                  numberColumn(row.number(fields.right)), numberColumn(row.number(fields.wrong)),
+                  row.text(fields.czechTest), row.text(fields.otherTest)}) {
+                line += column;
+                line += u'\t';
+            }
+            line.chop(1);
+            write(line);
             report(progress, recNo, total);
             ++entries;
         });

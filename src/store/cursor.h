@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace store {
@@ -111,6 +112,8 @@ public:
 
     // Reading for views that show many rows without moving the cursor (1-based).
     std::vector<QVariantList> readRows(int firstRecNo, int count);
+    // The same rows as stored, for walks that read a few of their fields.
+    std::vector<StoredRow> readStoredRows(int firstRecNo, int count);
 
     // Attached views: while disabled no signals are sent; enabling sends one of each.
     void disableControls();
@@ -146,6 +149,8 @@ private:
     const StoredRow& currentRow();
     StoredRow loadRow(qint64 rowId);
     StoredRow readCurrentRow();
+    // The row ids of a stretch of the view (1-based, clamped to the view).
+    std::span<const qint64> viewRows(int firstRecNo, int count);
     QVariant readField(int index);
     void writeField(int index, QVariant value);
     void validateBeforeWrite() const;

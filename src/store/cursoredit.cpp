@@ -327,11 +327,19 @@ StoredRow Cursor::readCurrentRow() {
     return std::move(*m_page.take(m_pos, rowId, m_db->generation()));
 }
 
-std::vector<QVariantList> Cursor::readRows(int firstRecNo, int count) {
+std::span<const qint64> Cursor::viewRows(int firstRecNo, int count) {
     sync();
     const size_t first = std::min(static_cast<size_t>(std::max(firstRecNo, 1) - 1), m_rows.size());
     const size_t wanted = std::min(static_cast<size_t>(std::max(count, 0)), m_rows.size() - first);
-    return readRecords<QVariantList>(db(), std::span(m_rows).subspan(first, wanted), m_fileName);
+    return std::span(m_rows).subspan(first, wanted);
+}
+
+std::vector<QVariantList> Cursor::readRows(int firstRecNo, int count) {
+    return readRecords<QVariantList>(db(), viewRows(firstRecNo, count), m_fileName);
+}
+
+std::vector<StoredRow> Cursor::readStoredRows(int firstRecNo, int count) {
+    return readRecords<StoredRow>(db(), viewRows(firstRecNo, count), m_fileName);
 }
 
 QVariant Cursor::readField(int index) {

@@ -70,6 +70,18 @@ std::vector<QVariant> StoredRow::values(const TableSchema& schema) const {
     return result;
 }
 
+QString StoredRow::text(size_t field) const {
+    const Cell& cell = m_cells[field];
+    if (cell.isNull)
+        return {};
+    return QString::fromUtf8(m_text.data() + cell.textStart, cell.textSize);
+}
+
+std::optional<qint64> StoredRow::number(size_t field) const {
+    const Cell& cell = m_cells[field];
+    return cell.isNull ? std::nullopt : std::optional<qint64>(cell.integer);
+}
+
 QVariant StoredRow::value(const Query& row, int column, const FieldDef& def) {
     if (row.isNull(column))
         return empty(def);

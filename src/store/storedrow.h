@@ -4,6 +4,7 @@
 
 #include <QVariant>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ public:
     // as QString; an empty text field gives "", any other empty field an invalid value.
     QVariant value(size_t field, const FieldDef& def) const;
     std::vector<QVariant> values(const TableSchema& schema) const;
+    // A text or memo field's text, "" when empty.
+    QString text(size_t field) const;
+    // A number field's value, none when empty.
+    std::optional<qint64> number(size_t field) const;
 
     // The same, straight from the query's row, for readers that want every field at once.
     static QVariant value(const Query& row, int column, const FieldDef& def);
