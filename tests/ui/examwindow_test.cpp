@@ -171,6 +171,28 @@ TEST_F(ExamWindowTest, AutomaticExamWithRightAndWrongAnswersEndsInTheReport) {
     EXPECT_EQ(messages.shown, QStringList());
 }
 
+TEST_F(ExamWindowTest, ARightAnswerIsShownUntilEnterWithShowRight) {
+    app.write(u"eva/exam.ini"_s, "escape=no\r\nshowright=yes\r\n");
+    start();
+    openDictionary();
+    takeExam("AutoExam", {false, 1, 1}, [this](QDialog&) {
+        startExam();
+        answer(u"cat"_s);
+        EXPECT_EQ(label("Label3"), u"Správně"_s);
+        EXPECT_TRUE(shown("DBGrid1"));
+        EXPECT_EQ(label("otazka"), u"kočka"_s);
+        press(Qt::Key_Return);
+        EXPECT_EQ(label("otazka"), u"pes"_s);
+        answer(u"dog"_s);
+        press(Qt::Key_Return);
+        EXPECT_EQ(label("Label3"), u"KONEC ZKOUŠENÍ"_s);
+        EXPECT_TRUE(shown("Label3"));
+        // Enter on whatever has the focus now evaluates.
+        QTest::keyClick(exam->focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_FALSE(report().isEmpty());
+}
+
 TEST_F(ExamWindowTest, SelfEvaluationTakesGradesByKeysAndButtons) {
     start();
     openDictionary();

@@ -85,6 +85,7 @@ void ExamWindow::showReady() {
     m_startStop->setText(kStart);
     m_startStop->show();
     m_cancel->show();
+    setFocus(); // Enter starts
 }
 
 void ExamWindow::startOrStop() {
@@ -183,8 +184,8 @@ void ExamWindow::confirm() {
         evaluate();
     } else if (m_nextPending) {
         m_nextPending = false;
-        recordGrade(m_pendingGrade);
         m_result->clear();
+        recordGrade(m_pendingGrade);
     }
 }
 
@@ -315,6 +316,7 @@ void ExamWindow::finish() {
     m_result->show();
     m_startStop->setText(kEvaluate);
     m_startStop->show();
+    setFocus(); // Enter evaluates
     for (QToolButton* button : {m_questionSound, m_answerSound, m_bothSounds, m_recordSound})
         button->setEnabled(false);
 }
