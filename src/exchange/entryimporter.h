@@ -38,11 +38,13 @@ struct EntryOrigin {
 
 // What an import did: entries added, entries refused (already there, too long, refused by
 // the table) with a short reason for each. Entries skipped for other reasons (another
-// lesson, an empty expression, a malformed line) are in neither number.
+// lesson, an empty expression, a malformed line) are in neither number; malformed lines are
+// counted apart, so that the user learns of them.
 struct ImportCount {
     int added = 0;
     int refused = 0;
     QStringList reasons;
+    int malformedLines = 0; // TAB-separated lines without their second TAB
 };
 
 // "Úspěšně přidáno 3 slovíček. Nemohlo být přidáno 1 slovíček"

@@ -38,6 +38,10 @@ std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dicti
                                 ? importLinePairs(dictionary, lines, progress)
                                 : importTabSeparated(dictionary, lines, progress);
         messages.information(countMessage(count));
+        if (count.malformedLines > 0) {
+            messages.warning(u"Nenačteno %1 řádků bez druhého tabulátoru (řádek má tvar "
+                             u"česky TAB cize TAB lekce TAB popis)."_s.arg(count.malformedLines));
+        }
         return count;
     } catch (const core::FileError& error) {
         messages.error(textImportFailure(error.message()));

@@ -41,6 +41,7 @@ ImportCount importTabSeparated(store::Cursor& dictionary, const QStringList& lin
     store::PostBatch batch(dictionary);
     qsizetype first = 0;
     CharacterPairs pairs;
+    int malformedLines = 0;
     if (!lines.isEmpty()) {
         if (std::optional<CharacterPairs> directive = replaceDirective(lines.first())) {
             pairs = std::move(*directive);
@@ -56,11 +57,15 @@ ImportCount importTabSeparated(store::Cursor& dictionary, const QStringList& lin
             entry.description = replaceEllipsis(descriptionLines(std::move(line->description)));
             if (!entry.czech.isEmpty() && !entry.other.isEmpty())
                 importer.add(entry, lineOrigin(i));
+        } else if (!lines[i].trimmed().isEmpty()) {
+            ++malformedLines;
         }
         report(progress, i + 1, lines.size());
     }
     batch.finish();
-    return importer.count();
+    ImportCount count = importer.count();
+    count.malformedLines = malformedLines;
+    return count;
 }
 
 } // namespace exchange
