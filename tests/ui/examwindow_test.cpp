@@ -29,8 +29,9 @@ protected:
         bool allLessons = true;
         int fromLesson = 0;
         int toLesson = 1;
-        int timesPosition = 0; // asked once
-        int limitPosition = 0; // no limit
+        int timesPosition = 0;       // asked once
+        int limitPosition = 0;       // no limit
+        bool recordOnButton = false; // with "Automaticky OK"
     };
 
     // Confirms the exam settings and hands the exam window to the script.
@@ -49,6 +50,11 @@ protected:
                 ->setCurrentIndex(choices.limitPosition);
             auto* average = dialog.findChild<QComboBox*>(u"PrumerComboBox"_s);
             average->setCurrentIndex(average->findText(u"2"_s));
+            if (choices.recordOnButton) {
+                dialog.findChild<QCheckBox*>(u"RecordSound"_s)->setChecked(true);
+                dialog.findChild<QAbstractButton*>(u"onbutton"_s)->click();
+                dialog.findChild<QCheckBox*>(u"Automat"_s)->setChecked(true);
+            }
             dialog.findChild<QPushButton*>(u"OKBtn"_s)->click();
         });
         modals.script(u"TExam"_s, [this, script](QDialog& dialog) {
@@ -225,6 +231,29 @@ TEST_F(ExamWindowTest, SelfEvaluationTakesGradesByKeysAndButtons) {
     EXPECT_TRUE(page.contains(u"<H3>Zkoušení samokontrolou</H3>\r\n"_s));
     // Grades 3, 1, 2.
     EXPECT_TRUE(page.contains(u"<FONT COLOR=\"#00FFFF\">2.000</FONT>"_s));
+}
+
+TEST_F(ExamWindowTest, ReleasingTheRecordKeyConfirmsWithAutomaticOk) {
+    start();
+    openDictionary();
+    takeExam("SelfExam", {false, 1, 1, 0, 0, true}, [this](QDialog& dialog) {
+        EXPECT_TRUE(shown("recordsound"));
+        EXPECT_TRUE(shown("answersound"));
+        EXPECT_FALSE(control("recordsound")->isEnabled());
+        startExam();
+        EXPECT_TRUE(control("recordsound")->isEnabled());
+        EXPECT_FALSE(control("obasound")->isEnabled());
+        control<QLineEdit>("Edit1")->setText(u"cat"_s);
+        QTest::keyPress(&dialog, Qt::Key_F12);
+        EXPECT_TRUE(control<QToolButton>("recordsound")->isDown());
+        QTest::keyRelease(&dialog, Qt::Key_F12);
+        EXPECT_EQ(label("Label3"), u"Já si myslím, že je to správně"_s);
+        EXPECT_FALSE(control("recordsound")->isEnabled());
+        EXPECT_TRUE(control("obasound")->isEnabled());
+        messages.answer({true});
+        click("SpeedButton2");
+    });
+    EXPECT_EQ(messages.shown, QStringList{u"confirm: Opravdu ukončit zkoušení ?"_s});
 }
 
 TEST_F(ExamWindowTest, ATimeLimitThatRunsOutLeavesOnlyGradeFive) {

@@ -22,6 +22,17 @@ bool usable(const QToolButton* button) {
     return button->isEnabled() && button->isVisible();
 }
 
+// Runs a command of the player or the recorder; a failure is named in the status line and
+// the sound counts as missing.
+template <typename Command> bool trySound(const ExamWindow::StatusLine& status, Command command) {
+    try {
+        return command();
+    } catch (const sound::AudioError&) {
+        status(u"Zvuk ke slovíčku nelze nahrát."_s);
+        return false;
+    }
+}
+
 } // namespace
 
 void ExamWindow::setUpSoundButtons() {
@@ -48,16 +59,13 @@ QString ExamWindow::foreignTestWord() {
 bool ExamWindow::loadWordSound() {
     if (m_state.soundFolder.isEmpty())
         return false;
-    try {
-        if (!sound::preparePlayer(m_player,
-                                  m_state.soundFolder + sound::soundFileName(foreignTestWord())))
+    const QString base = m_state.soundFolder + sound::soundFileName(foreignTestWord());
+    return trySound(m_status, [this, &base] {
+        if (!sound::preparePlayer(m_player, base))
             return false;
         m_player.open();
         return true;
-    } catch (const sound::AudioError&) {
-        m_status(u"Zvuk ke slovíčku nelze nahrát."_s);
-        return false;
-    }
+    });
 }
 
 void ExamWindow::prepareQuestionSounds() {
@@ -78,11 +86,10 @@ void ExamWindow::prepareQuestionSounds() {
     if (m_recordSound->isVisible()) {
         m_recordSound->setEnabled(true);
     } else if (recording() && m_recorder) {
-        try {
+        trySound(m_status, [this] {
             m_recorder->record();
-        } catch (const sound::AudioError&) {
-            m_status(u"Zvuk ke slovíčku nelze nahrát."_s);
-        }
+            return true;
+        });
     }
     if (!czechAsked()) {
         const bool found = loadWordSound();
@@ -139,42 +146,27 @@ void ExamWindow::playAfterEvaluation(bool right) {
 void ExamWindow::playWordSound() {
     if (!usable(m_questionSound))
         return;
-    try {
+    trySound(m_status, [this] {
         m_player.stop();
         m_player.close();
-        if (!loadWordSound())
-            return;
-        m_player.play();
-    } catch (const sound::AudioError&) {
-        m_status(u"Zvuk ke slovíčku nelze nahrát."_s);
-    }
+        if (loadWordSound())
+            m_player.play();
+        return true;
+    });
 }
 
 void ExamWindow::playRecording() {
-    if (!usable(m_answerSound) || !m_recorder)
-        return;
-    try {
-        m_recorder->play(0);
-    } catch (const sound::AudioError&) {
-        m_status(u"Zvuk ke slovíčku nelze nahrát."_s);
-    }
+    if (usable(m_answerSound))
+        playTheRecording();
 }
 
 void ExamWindow::playWordAndRecording() {
     if (!usable(m_bothSounds))
         return;
     m_player.setWait(true);
-    const bool wordUsable = usable(m_questionSound);
-    if (wordUsable)
-        playWordSound();
+    playWordSound();
     m_player.setWait(false);
-    if (m_recorder) {
-        try {
-            m_recorder->play(0);
-        } catch (const sound::AudioError&) {
-            m_status(u"Zvuk ke slovíčku nelze nahrát."_s);
-        }
-    }
+    playTheRecording();
 }
 
 void ExamWindow::startRecordingOnButton() {
@@ -182,11 +174,10 @@ void ExamWindow::startRecordingOnButton() {
         return;
     m_recordSound->setDown(true);
     m_recordHeld = true;
-    try {
+    trySound(m_status, [this] {
         m_recorder->record();
-    } catch (const sound::AudioError&) {
-        m_status(u"Zvuk ke slovíčku nelze nahrát."_s);
-    }
+        return true;
+    });
 }
 
 void ExamWindow::stopRecordingOnButton() {
@@ -200,14 +191,22 @@ void ExamWindow::stopRecordingOnButton() {
 }
 
 void ExamWindow::openNewRecording() {
-    try {
+    trySound(m_status, [this] {
         if (!m_recorder)
             m_recorder = std::make_unique<sound::MediaPlayer>(m_services.audioDevice());
         m_recorder->close();
         m_recorder->openNew(m_state.recordingFormat);
-    } catch (const sound::AudioError&) {
-        m_status(u"Zvuk ke slovíčku nelze nahrát."_s);
-    }
+        return true;
+    });
+}
+
+void ExamWindow::playTheRecording() {
+    if (!m_recorder)
+        return;
+    trySound(m_status, [this] {
+        m_recorder->play(0);
+        return true;
+    });
 }
 
 } // namespace exam

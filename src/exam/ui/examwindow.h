@@ -130,6 +130,7 @@ private:
     bool loadWordSound();
     void playWordSound();
     void playRecording();
+    void playTheRecording();
     void playWordAndRecording();
     void startRecordingOnButton();
     void stopRecordingOnButton();
