@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -44,3 +45,15 @@ TEST_F(WordEntryCommandTest, TwentyWordsGoInByKeyboardAlone) {
 }
 
 } // namespace
+
+TEST_F(WordEntryCommandTest, ExamIniGivesTheDialogItsColoursAndJump) {
+    app.write(u"eva/exam.ini"_s,
+              "escape=no\r\njump=yes\r\nbgeditcoloradd=0x00FFEAC7\r\nfontcoloradd=0x000000FF\r\n");
+    start();
+    auto* dialog = window->findChild<QDialog*>(u"TOKBottomDlg"_s);
+    EXPECT_TRUE(dialog->findChild<QCheckBox*>(u"CheckBox1"_s)->isChecked());
+    // Colours are 0x00BBGGRR.
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(u"Edit1"_s)->palette().color(QPalette::Base),
+              QColor(0xC7, 0xEA, 0xFF));
+    EXPECT_EQ(dialog->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
+}

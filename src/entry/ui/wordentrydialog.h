@@ -3,6 +3,7 @@
 #include "dictionary/setini.h"
 #include "entry/ui/charactermenu.h"
 
+#include <QColor>
 #include <QDialog>
 #include <QImage>
 #include <QPointer>
@@ -10,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -64,6 +66,20 @@ public:
     // Painted stretched over the whole dialog; a null image paints none.
     void setBackgroundPicture(const QImage& picture);
     void setMultiLineDescription(bool multiLine);
+    // The colours exam.ini gives the dialog; an empty one keeps the designed colour.
+    struct EntryDialogColors {
+        std::optional<QColor> background;          // the dialog and RadioGroup1
+        std::optional<QColor> font;                // the dialog and RadioGroup1
+        std::optional<QColor> editBackground;      // ComboBox1, Edit1, Edit2, Popis, Memo1
+        std::optional<QColor> editFont;            // the same five
+        std::optional<QColor> checkBoxFont;        // CheckBox1, CheckBox2
+        std::optional<QColor> buttonFont;          // SpeedButton1, SpeedButton2
+        std::optional<QColor> characterButtonFont; // F5 … F12
+    };
+    void setColors(const EntryDialogColors& colors);
+    // Checks "jump into the description".
+    void setJump(bool jump);
+    void setFullScreen();
     void setLayoutSwitch(LayoutSwitch layoutSwitch) { m_layoutSwitch = std::move(layoutSwitch); }
 
     // The special-character menus, for the other windows' answer and description fields.

@@ -4,6 +4,7 @@
 #include "exam/ui/examclock.h"
 #include "shell/runstate.h"
 #include "shell/ui/services.h"
+#include "shell/ui/widgetcolors.h"
 #include "sound/mediaplayer.h"
 
 #include <QApplication>
@@ -34,23 +35,6 @@ std::optional<int> gradeOfKey(int key) {
 
 bool isEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-void setBackground(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    palette.setColor(QPalette::Base, color);
-    palette.setColor(QPalette::Button, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void setTextColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, color);
-    widget->setPalette(palette);
 }
 
 } // namespace
@@ -180,26 +164,26 @@ void ExamWindow::applyLook(const ExamWindowLook& look, const QImage& backgroundP
     };
     if (look.background) {
         for (QWidget* widget : QList<QWidget*>{this, m_gradePanel, m_answers, m_description})
-            setBackground(widget, color(*look.background));
+            shell::setBackgroundColor(widget, color(*look.background));
     }
     if (look.text)
-        setTextColor(this, color(*look.text));
+        shell::setTextColor(this, color(*look.text));
     if (look.question)
-        setTextColor(m_question, color(*look.question));
+        shell::setTextColor(m_question, color(*look.question));
     if (look.answerGrid) {
         for (QWidget* widget : QList<QWidget*>{m_answers, m_description, m_soundPanel})
-            setBackground(widget, color(*look.answerGrid));
+            shell::setBackgroundColor(widget, color(*look.answerGrid));
     }
     if (look.answerEdit)
-        setBackground(m_answer, color(*look.answerEdit));
+        shell::setBackgroundColor(m_answer, color(*look.answerEdit));
     if (look.answerFont)
-        setTextColor(m_answer, color(*look.answerFont));
+        shell::setTextColor(m_answer, color(*look.answerFont));
     if (look.gradePanel)
-        setBackground(m_gradePanel, color(*look.gradePanel));
+        shell::setBackgroundColor(m_gradePanel, color(*look.gradePanel));
     for (int index = 0; index < 5; ++index) {
         if (look.gradeButtonFonts[static_cast<size_t>(index)])
-            setTextColor(m_gradeButtons[index],
-                         color(*look.gradeButtonFonts[static_cast<size_t>(index)]));
+            shell::setTextColor(m_gradeButtons[index],
+                                color(*look.gradeButtonFonts[static_cast<size_t>(index)]));
     }
     m_clock->setColors(color(look.clockForeground), color(look.clockBackground));
     m_backgroundPicture = backgroundPicture;

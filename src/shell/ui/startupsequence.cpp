@@ -11,6 +11,7 @@
 #include "entry/ui/evaluationsettingsdialog.h"
 #include "entry/ui/splitquestiondialog.h"
 #include "entry/ui/wordentrydialog.h"
+#include "exam/colorvalue.h"
 #include "exam/ui/examsettingsdialog.h"
 #include "exam/ui/examwindow.h"
 #include "shell/tablechecks.h"
@@ -131,7 +132,7 @@ void MainWindow::applyFontSize(int size) {
 }
 
 // What exam.ini says about the windows: Esc, the exam window's look, and the word entry
-// dialog's background picture and description kind.
+// dialog's look, jump and description kind.
 void MainWindow::applyExamIni() {
     m_state.escapeMinimizes = m_examIni.escapeMinimizes;
     // A picture that cannot be loaded is named in a message and left out.
@@ -146,6 +147,19 @@ void MainWindow::applyExamIni() {
     m_examWindow->applyLook(m_examIni.examWindow, picture(m_examIni.examWindow.backgroundPicture));
     if (!m_examIni.entryDialog.backgroundPicture.isEmpty())
         m_wordEntryDialog->setBackgroundPicture(picture(m_examIni.entryDialog.backgroundPicture));
+    const exam::EntryDialogLook& entryLook = m_examIni.entryDialog;
+    const QPalette designed = m_wordEntryDialog->palette();
+    const auto color = [&designed](const std::optional<exam::ColorValue>& value) {
+        return value ? std::optional(exam::toQColor(*value, designed)) : std::nullopt;
+    };
+    m_wordEntryDialog->setColors({color(entryLook.background), color(entryLook.font),
+                                  color(entryLook.editBackground), color(entryLook.editFont),
+                                  color(entryLook.checkBoxFont), color(entryLook.buttonFont),
+                                  color(entryLook.charButtonFont)});
+    if (entryLook.jump)
+        m_wordEntryDialog->setJump(true);
+    if (entryLook.fullScreen)
+        m_wordEntryDialog->setFullScreen();
     if (m_examIni.entryDialog.multiRow)
         m_wordEntryDialog->setMultiLineDescription(true);
 }
