@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace exam {
@@ -19,6 +20,7 @@ namespace {
 using namespace Qt::StringLiterals;
 
 constexpr int kDefaultLessonCount = 100;
+constexpr int kMostLessons = 10000;
 constexpr std::array<quint8, 5> kDefaultThresholds{97, 92, 75, 60, 20};
 constexpr int kDefaultAverageNumber = 1;
 
@@ -75,7 +77,9 @@ void applySettingIni(const QStringList& lines, SettingIni& settings, ExamParamet
     const std::array<KeyHandler, 15> handlers = {{
         {u"lessoncount=",
          [&](const QString& v) {
-             settings.lessonCount = numberOr(v, kDefaultLessonCount);
+             // Every lesson is an item of three lists: a count beyond any real use would
+             // stall the start, and no lesson at all would leave the lists empty.
+             settings.lessonCount = std::clamp(numberOr(v, kDefaultLessonCount), 1, kMostLessons);
          }},
         {u"one=", threshold(0)},
         {u"two=", threshold(1)},

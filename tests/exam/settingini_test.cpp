@@ -43,6 +43,10 @@ TEST(SettingIni, EveryReadStartsFromOneHundredLessons) {
     EXPECT_EQ(a.settings.lessonCount, 100);
     exam::applySettingIni({u"lessoncount=many"_s}, a.settings, a.parameters);
     EXPECT_EQ(a.settings.lessonCount, 100);
+    exam::applySettingIni({u"lessoncount=2000000000"_s}, a.settings, a.parameters);
+    EXPECT_EQ(a.settings.lessonCount, 10000);
+    exam::applySettingIni({u"lessoncount=0"_s}, a.settings, a.parameters);
+    EXPECT_EQ(a.settings.lessonCount, 1);
 }
 
 struct AverageCase {
