@@ -1,0 +1,141 @@
+// The exam window's review of an answer: the evaluation, the accepted answers with their
+// descriptions, and the grade given.
+#include "exam/ui/examwindow.h"
+
+#include "sound/mediaplayer.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace exam {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+} // namespace
+
+void ExamWindow::evaluate() {
+    m_answers->setToolTip({});
+    if (recording() && m_recorder)
+        m_recorder->stop();
+    evaluationSounds();
+    m_answering = false;
+    showAnswerDescription();
+    if (selfEvaluation()) {
+        m_answers->show();
+        showGradeButtons(m_inTime);
+        m_gradingKeys = true;
+        showAnswerDescription();
+        m_gradePanel->show();
+        m_startStop->show();
+    }
+    const bool right = answerIsRight();
+    if (selfEvaluation()) {
+        m_result->setText(right ? u"Já si myslím, že je to správně"_s
+                                : u"Já si myslím, že je to špatně"_s);
+        playAfterEvaluation(right);
+        return;
+    }
+    m_startStop->show();
+    if (right) {
+        if (m_showRight) {
+            m_result->setText(u"Správně"_s);
+            m_answers->show();
+            playAfterEvaluation(right);
+        }
+        giveGrade(1);
+    } else {
+        m_result->setText(u"Špatně"_s);
+        m_answers->show();
+        playAfterEvaluation(right);
+        giveGrade(5);
+    }
+}
+
+bool ExamWindow::answerIsRight() {
+    const int current = std::max(m_answers->currentRow(), 0);
+    const std::vector<Answer>& answers = m_run->answers();
+    if (static_cast<size_t>(current) < answers.size()) {
+        m_answers->setToolTip(u"Přesná odpověd: \""_s + answers[static_cast<size_t>(current)].text +
+                              u'"');
+    }
+    return m_run->matchingAnswer(m_answer->text()).has_value();
+}
+
+// In time, grades 1 to 4 are offered beside 5; after the limit only 5, across the panel.
+void ExamWindow::showGradeButtons(bool inTime) {
+    QToolButton* five = m_gradeButtons.last();
+    const int panelWidth = m_gradePanel->contentsRect().width();
+    for (int index = 0; index < 4; ++index)
+        m_gradeButtons[index]->setVisible(inTime);
+    if (inTime) {
+        const int width = m_gradeButtons.first()->width();
+        five->setGeometry(panelWidth - 16 - width, five->y(), width, five->height());
+    } else {
+        five->setGeometry(8, five->y(), panelWidth - 16, five->height());
+    }
+    five->show();
+}
+
+// The description of the selected answer, shown while the answer is reviewed.
+void ExamWindow::showAnswerDescription() {
+    if (!m_run || !m_answers->isVisible()) {
+        m_description->hide();
+        m_label2->hide();
+        return;
+    }
+    const int row = m_answers->currentRow();
+    const std::vector<Answer>& answers = m_run->answers();
+    const QString text = row >= 0 && static_cast<size_t>(row) < answers.size()
+                             ? answers[static_cast<size_t>(row)].description
+                             : QString();
+    m_description->setPlainText(text);
+    const bool shown = !m_answering && !text.isEmpty();
+    m_description->setVisible(shown);
+    m_label2->setVisible(shown);
+}
+
+void ExamWindow::gradeButton(int grade) {
+    if (m_answering || !m_run || !m_run->questionsLeft() || !m_gradeButtons[grade - 1]->isVisible())
+        return;
+    giveGrade(grade);
+}
+
+void ExamWindow::giveGrade(int grade) {
+    m_pendingGrade = grade;
+    if (selfEvaluation()) {
+        recordGrade(grade);
+        return;
+    }
+    if (grade == 1 && !m_showRight) {
+        m_result->clear();
+        recordGrade(grade);
+        return;
+    }
+    showAnswerDescription();
+    m_nextPending = true;
+}
+
+void ExamWindow::recordGrade(int grade) {
+    m_answer->clear();
+    m_label2->hide();
+    m_answers->hide();
+    if (!m_mayClose && m_run->recordGrade(grade)) {
+        m_progress->setValue(m_progress->value() + 1);
+        m_countAll->setText(m_setup->handover.countPrefix +
+                            QString::number(m_progress->maximum() - m_progress->value()));
+    }
+    m_gradingKeys = false;
+    if (m_answering)
+        return;
+    if (m_run->questionsLeft())
+        askQuestion();
+    else
+        finish();
+}
+
+} // namespace exam
