@@ -6,8 +6,6 @@
 #include "store/cursor.h"
 #include "store/postbatch.h"
 
-#include <functional>
-
 namespace exam {
 namespace {
 
@@ -15,52 +13,15 @@ using namespace Qt::StringLiterals;
 
 const QString kQuestionField = u"Otazka"_s;
 
-// The rows of a question are read and removed through a cursor of our own on the detail
-// table, ordered by question, so that the walks neither depend on how the exam window has bound
-// and ordered its cursors nor change them.
-class QuestionRows {
-public:
-    QuestionRows(const store::Cursor& table, const QString& indexName) {
-        m_cursor.setDatabaseName(table.databaseName());
-        m_cursor.setTableName(table.tableName());
-        m_cursor.open();
-        m_cursor.setIndexName(indexName);
+void removeAll(store::Cursor& rows) {
+    while (!rows.isEmpty()) {
+        rows.first();
+        rows.deleteRecord();
     }
-
-    // Visits the question's rows until visit answers false.
-    void forEach(const QString& question, const std::function<bool(store::Cursor&)>& visit);
-    void remove(const QString& question);
-
-private:
-    store::Cursor m_cursor;
-};
-
-// deprun.db's primary index leads with the question; runzn.db has an index by question.
-QuestionRows answerRows(const ExamTables& tables) {
-    return {tables.deprun, QString()};
-}
-
-QuestionRows gradeRows(const ExamTables& tables) {
-    return {tables.runzn, kQuestionField};
 }
 
 QString questionOf(store::Cursor& cursor) {
     return cursor.field(kQuestionField).asString();
-}
-
-void QuestionRows::forEach(const QString& question,
-                           const std::function<bool(store::Cursor&)>& visit) {
-    if (!m_cursor.findKey({question}))
-        return;
-    for (; !m_cursor.eof() && questionOf(m_cursor) == question; m_cursor.next()) {
-        if (!visit(m_cursor))
-            return;
-    }
-}
-
-void QuestionRows::remove(const QString& question) {
-    while (m_cursor.findKey({question}))
-        m_cursor.deleteRecord();
 }
 
 void showAllQuestions(store::Cursor& runtime) {
@@ -68,16 +29,13 @@ void showAllQuestions(store::Cursor& runtime) {
     runtime.setFilter({});
 }
 
-// The answer of the entry the question was chosen from, if its row is still there.
-std::optional<QString> chosenAnswer(QuestionRows& answers, const QString& question) {
-    std::optional<QString> answer;
-    answers.forEach(question, [&answer](store::Cursor& row) {
-        if (row.field(u"Auto"_s).asInteger() != 1)
-            return true;
-        answer = row.field(u"Odpoved"_s).asString();
-        return false;
-    });
-    return answer;
+// The answer of the entry the current question was chosen from, if its row is still there.
+std::optional<QString> chosenAnswer(store::Cursor& answers) {
+    for (answers.first(); !answers.eof(); answers.next()) {
+        if (answers.field(u"Auto"_s).asInteger() == 1)
+            return answers.field(u"Odpoved"_s).asString();
+    }
+    return std::nullopt;
 }
 
 void addCount(store::Cursor& entry, const QString& fieldName, int count) {
@@ -87,11 +45,15 @@ void addCount(store::Cursor& entry, const QString& fieldName, int count) {
 
 } // namespace
 
+void bindToQuestions(const ExamTables& tables) {
+    tables.deprun.setMaster(&tables.runtime, kQuestionField);
+    tables.runzn.setMaster(&tables.runtime, kQuestionField);
+}
+
 void dropUnansweredQuestions(const ExamTables& tables) {
     store::Cursor& runtime = tables.runtime;
     showAllQuestions(runtime);
-    QuestionRows answers = answerRows(tables);
-    QuestionRows grades = gradeRows(tables);
+    bindToQuestions(tables);
     runtime.first();
     while (!runtime.eof()) {
         if (runtime.field(u"Dobre"_s).asInteger() != 0 ||
@@ -99,9 +61,8 @@ void dropUnansweredQuestions(const ExamTables& tables) {
             runtime.next();
             continue;
         }
-        const QString question = questionOf(runtime);
-        answers.remove(question);
-        grades.remove(question);
+        removeAll(tables.deprun);
+        removeAll(tables.runzn);
         // Deleting the last row leaves the cursor on the row before it, which was visited.
         const bool wasLast = runtime.recNo() == runtime.recordCount();
         runtime.deleteRecord();
@@ -116,11 +77,11 @@ void transferAnswerCounts(const ExamTables& tables, QuestionLanguage language,
     store::Cursor& dictionary = tables.dictionary;
     dictionary.setIndexName(language == QuestionLanguage::Czech ? QString() : u"othertoczech"_s);
     showAllQuestions(runtime);
-    QuestionRows answers = answerRows(tables);
+    bindToQuestions(tables);
     store::PostBatch batch(dictionary);
     for (runtime.first(); !runtime.eof(); runtime.next()) {
         const QString question = questionOf(runtime);
-        const std::optional<QString> answer = chosenAnswer(answers, question);
+        const std::optional<QString> answer = chosenAnswer(tables.deprun);
         if (!answer || !dictionary.findKey({question, *answer})) {
             messages.error(QString::fromUtf16(kEntryNotTransferredMessage));
             continue;
@@ -136,17 +97,17 @@ void transferAnswerCounts(const ExamTables& tables, QuestionLanguage language,
 ExamTotals countExamTotals(const ExamTables& tables) {
     store::Cursor& runtime = tables.runtime;
     showAllQuestions(runtime);
-    QuestionRows grades = gradeRows(tables);
+    bindToQuestions(tables);
+    store::Cursor& grades = tables.runzn;
     ExamTotals totals;
     for (runtime.first(); !runtime.eof(); runtime.next()) {
         ++totals.questions;
         totals.right += runtime.field(u"Dobre"_s).asInteger();
         totals.wrong += runtime.field(u"Spatne"_s).asInteger();
-        grades.forEach(questionOf(runtime), [&totals](store::Cursor& grade) {
+        for (grades.first(); !grades.eof(); grades.next()) {
             ++totals.gradeCount;
-            totals.gradeSum += grade.field(u"Znamka"_s).asInteger();
-            return true;
-        });
+            totals.gradeSum += grades.field(u"Znamka"_s).asInteger();
+        }
     }
     return totals;
 }

@@ -14,8 +14,12 @@ struct ExamTables;
 inline constexpr auto kEntryNotTransferredMessage =
     u"Informace nemohly být kompletně zapsány do hlavní tabulky.";
 
-// The work on the exam's tables when an exam closes. Each works whether or not deprun.db and
-// runzn.db follow runtime.db as detail tables, and leaves runtime.db unfiltered.
+// Makes deprun.db and runzn.db follow runtime.db, so that they show the current question's
+// answer and grade rows.
+void bindToQuestions(const ExamTables& tables);
+
+// The work on the exam's tables when an exam closes. Each binds the tables so and leaves
+// runtime.db unfiltered.
 
 // Removes the questions never answered (no right nor wrong answer) with all their answer
 // and grade rows.

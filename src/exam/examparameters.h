@@ -19,6 +19,8 @@ enum class AskMode { WrittenOnly = 0, SoundOnly = 1, SoundAndWritten = 2 };
 
 // The time limit stored in the exam history for "žádný" (0x7FFFFFF, not 0x7FFFFFFF).
 inline constexpr int kNoTimeLimit = 134217727;
+// Limits from this one up are taken for no limit: no clock runs and the report says so.
+inline constexpr int kFirstLimitTakenAsNone = 134217717;
 // The number of words for "vše": more than any dictionary holds.
 inline constexpr int kAllWords = std::numeric_limits<int>::max();
 

@@ -1,5 +1,7 @@
 #include "exam/examreport.h"
 
+#include "exam/examparameters.h"
+
 #include "core/codepoints.h"
 #include "core/cp1250codec.h"
 
@@ -9,8 +11,6 @@ namespace {
 using namespace Qt::StringLiterals;
 
 const QString kMarker = u"{[..here..]}"_s;
-// The exam window runs no clock from this limit on either.
-constexpr int kLimitShownAsNone = 134217717;
 
 QString highlighted(const QString& value) {
     return u"<FONT COLOR=\"#00FFFF\">"_s + value + u"</FONT>"_s;
@@ -28,7 +28,7 @@ QString typeLine(int type) {
 }
 
 QString limitLine(int limitSeconds) {
-    if (limitSeconds < kLimitShownAsNone)
+    if (limitSeconds < kFirstLimitTakenAsNone)
         return u"Časový limit: "_s + highlighted(QString::number(limitSeconds)) + u" sekund"_s;
     return u"Časový limit: <FONT COLOR=\"#00FFFF\">Bez omezení </FONT>"_s;
 }

@@ -1,5 +1,7 @@
 #include "exam/examrun.h"
 
+#include "exam/examanswers.h"
+
 #include "core/randomsource.h"
 #include "core/rounding.h"
 #include "entry/normalizetestword.h"
@@ -44,7 +46,6 @@ ExamRun::~ExamRun() {
     try {
         m_tables.deprun.setMaster(nullptr, {});
         m_tables.runzn.setMaster(nullptr, {});
-        m_tables.runzn.setIndexName({});
         m_tables.runtime.setFiltered(false);
         m_tables.runtime.setFilter({});
     } catch (const store::Error&) {
@@ -55,9 +56,7 @@ ExamRun::~ExamRun() {
 void ExamRun::begin() {
     m_tables.runtime.setFilter(u"(celkem > 0)"_s);
     m_tables.runtime.setFiltered(true);
-    m_tables.deprun.setMaster(&m_tables.runtime, u"Otazka"_s);
-    m_tables.runzn.setIndexName(u"Otazka"_s);
-    m_tables.runzn.setMaster(&m_tables.runtime, u"Otazka"_s);
+    bindToQuestions(m_tables);
 }
 
 bool ExamRun::questionsLeft() {

@@ -27,9 +27,6 @@ const QString kStart = u"Start"_s;
 const QString kStop = u"Ukonči zkoušení"_s;
 const QString kEvaluate = u"Vyhodnoť"_s;
 
-// Limits from here up mean "no limit" (the stored value is 134217727).
-constexpr int kUnlimited = 134217717;
-
 } // namespace
 
 bool ExamWindow::czechAsked() const {
@@ -148,7 +145,7 @@ void ExamWindow::askQuestion() {
     m_question->setText(m_run->question());
     m_answering = true;
     const int limit = m_setup->tables.history.field(u"Limit"_s).asInteger();
-    m_limitActive = limit < kUnlimited;
+    m_limitActive = limit < kFirstLimitTakenAsNone;
     if (m_limitActive) {
         m_elapsedTicks = 1;
         m_limitTicks = limit * 10;

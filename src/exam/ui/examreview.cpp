@@ -24,7 +24,6 @@ void ExamWindow::evaluate() {
         m_recorder->stop();
     evaluationSounds();
     m_answering = false;
-    showAnswerDescription();
     if (selfEvaluation()) {
         m_answers->show();
         showGradeButtons(m_inTime);
