@@ -98,7 +98,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {u"hint=nic"_s},
                    {u"dog"_s, u"pes"_s, u"x"_s},
                    true,
-                   {u"dog"_s, u"pes"_s, u"x"_s}}),
-    [](const ::testing::TestParamInfo<HotKeyCase>& param) { return param.param.name; });
+                   {u"dog"_s, u"pes"_s, u"x"_s}}));
 
 } // namespace

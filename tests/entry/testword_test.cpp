@@ -14,19 +14,22 @@ using namespace Qt::StringLiterals;
 struct Reduction {
     const char* text;
     const char* testWord;
+    TestWordRules rules = {};
 };
 
-class StartRules : public ::testing::TestWithParam<Reduction> {};
+void PrintTo(const Reduction& reduction, std::ostream* out) {
+    *out << '"' << reduction.text << "\" to \"" << reduction.testWord << '"';
+}
 
-TEST_P(StartRules, ReduceTheExpression) {
-    const auto [text, testWord] = GetParam();
-    EXPECT_EQ(entry::normalizeTestWord(QString::fromUtf8(text), TestWordRules{}),
-              QString::fromUtf8(testWord))
-        << text;
+class TestWord : public ::testing::TestWithParam<Reduction> {};
+
+TEST_P(TestWord, ReducesTheExpression) {
+    EXPECT_EQ(entry::normalizeTestWord(QString::fromUtf8(GetParam().text), GetParam().rules),
+              QString::fromUtf8(GetParam().testWord));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EdgeCases, StartRules,
+    StartRules, TestWord,
     ::testing::Values(Reduction{"(to) go", "go"}, Reduction{"the house [n.]", "the house"},
                       Reduction{"run , ran , run", "run,ran,run"}, Reduction{"Hello!", "hello"},
                       Reduction{"dům (m.), domek", "dům,domek"},
@@ -37,30 +40,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Reduction{"(note)", ""}, Reduction{"ČÁP, Řeka", "čáp,řeka"},
                       Reduction{"a \\b\\ c", "a  c"}, Reduction{"", ""}));
 
-TEST(TestWordRules, CaseKeptWhenNotIgnored) {
-    TestWordRules rules;
-    rules.ignoreCase = false;
-    EXPECT_EQ(entry::normalizeTestWord(u"Hello!"_s, rules), u"Hello"_s);
-}
-
-TEST(TestWordRules, SpacesAroundCommasStayWhenNotIgnored) {
-    TestWordRules rules;
-    rules.ignoreCommaSpaces = false;
-    EXPECT_EQ(entry::normalizeTestWord(u"run , ran , run"_s, rules), u"run , ran , run"_s);
-}
-
-TEST(TestWordRules, ACommaFirstStopsTheCommaStepWhenNotTrimmed) {
-    TestWordRules rules;
-    rules.beginSet = u".!"_s;
-    EXPECT_EQ(entry::normalizeTestWord(u", a , b"_s, rules), u", a , b"_s);
-}
-
-TEST(TestWordRules, SwitchedOffNotesStay) {
-    TestWordRules rules;
-    rules.excludeParentheses = false;
-    rules.excludeSquare = false;
-    EXPECT_EQ(entry::normalizeTestWord(u"(to) go [v]"_s, rules), u"(to) go [v]"_s);
-}
+// A comma first stops the comma step when the begin set does not trim it.
+INSTANTIATE_TEST_SUITE_P(
+    SwitchedOffRules, TestWord,
+    ::testing::Values(Reduction{"Hello!", "Hello", {.ignoreCase = false}},
+                      Reduction{"run , ran , run", "run , ran , run", {.ignoreCommaSpaces = false}},
+                      Reduction{", a , b", ", a , b", {.beginSet = u".!"_s}},
+                      Reduction{"(to) go [v]",
+                                "(to) go [v]",
+                                {.excludeSquare = false, .excludeParentheses = false}}));
 
 class CodeIni : public ::testing::Test {
 protected:

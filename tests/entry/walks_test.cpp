@@ -21,13 +21,6 @@ protected:
         dictionary->setBeforePost(
             [this](store::Cursor& table) { entry::prepareEntryForPost(table, rules); });
     }
-    void add(const char* czech, const char* other, int lesson = 1) {
-        dictionary->insert();
-        dictionary->field(u"Czech"_s).setAsString(QString::fromUtf8(czech));
-        dictionary->field(u"Other"_s).setAsString(QString::fromUtf8(other));
-        dictionary->field(u"Lekce"_s).setAsInteger(lesson);
-        dictionary->post();
-    }
     QStringList pairs() {
         QStringList result;
         for (dictionary->first(); !dictionary->eof(); dictionary->next())
@@ -41,13 +34,9 @@ protected:
 };
 
 TEST_F(DictionaryWalk, RegenerationFollowsNewRulesKeepsCountersAndTheFilter) {
-    add("Dům (m.)", "House!", 2);
-    add("pes", "Dog", 3);
+    addWords(*dictionary, {{"Dům (m.)", "House!", 2}, {"pes", "Dog", 3}});
     dictionary->first();
-    dictionary->edit();
-    dictionary->field(u"Dobre"_s).setAsInteger(4);
-    dictionary->field(u"Spatne"_s).setAsInteger(1);
-    dictionary->post();
+    postFields(*dictionary, {{u"Dobre"_s, 4}, {u"Spatne"_s, 1}});
     dictionary->setFilter(u"Lekce = 3"_s);
     dictionary->setFiltered(true);
 
@@ -68,8 +57,7 @@ TEST_F(DictionaryWalk, RegenerationFollowsNewRulesKeepsCountersAndTheFilter) {
 }
 
 TEST_F(DictionaryWalk, AFailedRepostEndsTheWalkAndStillRestoresTheFilter) {
-    add("a", "b");
-    add("c", "d");
+    addWords(*dictionary, {{"a", "b", 1}, {"c", "d", 1}});
     dictionary->setFilter(u"Lekce = 1"_s);
     dictionary->setFiltered(true);
     dictionary->setBeforePost([](store::Cursor&) { throw store::Error(u"disk full"_s); });
@@ -84,6 +72,10 @@ struct SplitCase {
     const char* other;
     std::optional<SplitProposal> proposal;
 };
+
+void PrintTo(const SplitCase& given, std::ostream* out) {
+    *out << given.czech << " = " << given.other;
+}
 
 class Proposals : public ::testing::TestWithParam<SplitCase> {};
 
@@ -108,16 +100,13 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"pes", "dog", std::nullopt}));
 
 TEST_F(DictionaryWalk, CommaWalkSplitsKeepsOrStopsAsAnswered) {
-    add("dům", "house, home", 4);
-    add("kočka", "cat, puss", 5);
-    add("pes", "dog, hound", 6);
-    add("Strom", "Tree");
+    addWords(*dictionary, {{"dům", "house, home", 4},
+                           {"kočka", "cat, puss", 5},
+                           {"pes", "dog, hound", 6},
+                           {"Strom", "Tree", 1}});
     rules.ignoreCase = false;
     dictionary->first();
-    dictionary->edit();
-    dictionary->field(u"Dobre"_s).setAsInteger(7);
-    dictionary->field(u"Popis"_s).setAsMemo(u"note"_s);
-    dictionary->post();
+    postFields(*dictionary, {{u"Dobre"_s, 7}, {u"Popis"_s, u"note"_s}});
     dictionary->setFilter(u"Lekce = 6"_s);
     dictionary->setFiltered(true);
 
@@ -149,8 +138,7 @@ TEST_F(DictionaryWalk, CommaWalkSplitsKeepsOrStopsAsAnswered) {
 }
 
 TEST_F(DictionaryWalk, ASplitHalfThatExistsAlreadyIsDroppedQuietly) {
-    add("dům", "house, home");
-    add("dům", "home");
+    addWords(*dictionary, {{"dům", "house, home", 1}, {"dům", "home", 1}});
     entry::reevaluateCommas(*dictionary, [](const QString&, const QString&, SplitProposal&) {
         return SplitAnswer::Split;
     });

@@ -67,8 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Refusal{"SamePairTwice", {u"dog"_s, u"pes"_s, u"2"_s, {u"second"_s}}},
                       Refusal{"LessonNotANumber", {u"cat"_s, u"kočka"_s, u"x"_s, {}}},
                       // Never cut to the field's 80 characters.
-                      Refusal{"ExpressionTooLong", {QString(81, u'a'), u"a"_s, u"1"_s, {}}}),
-    [](const ::testing::TestParamInfo<Refusal>& param) { return param.param.name; });
+                      Refusal{"ExpressionTooLong", {QString(81, u'a'), u"a"_s, u"1"_s, {}}}));
 
 TEST(DescriptionLines, AreTheLinesOfTheText) {
     EXPECT_EQ(entry::descriptionLines(QString()), QStringList());

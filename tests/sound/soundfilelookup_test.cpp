@@ -9,61 +9,45 @@
 using namespace sound;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-class SoundFolder : public ::testing::Test {
-protected:
-    QString folder() const { return m_folder.path() + u'/'; }
-
-    QString touch(const QString& name) const {
-        const QString path = folder() + name;
-        test::writeBytes(path, "sound");
-        return path;
+TEST(FindSoundFile, WaveBeforeMp3UnderTheCodedKey) {
+    struct Case {
+        const char* name;
+        QStringList files; // a name ending in "/" is a folder
+        QString key;
+        QString found;
+    };
+    const Case cases[] = {
+        {"wave file wins over MP3", {u"dog.wav"_s, u"dog.mp3"_s}, u"dog"_s, u"dog.wav"_s},
+        {"MP3 without a wave file", {u"dog.mp3"_s}, u"dog"_s, u"dog.mp3"_s},
+        {"neither file", {u"cat.wav"_s}, u"dog"_s, {}},
+        {"named after the coded key",
+         {u"ice#20cream.wav"_s, u"ice cream.wav"_s},
+         u"ice cream"_s,
+         u"ice#20cream.wav"_s},
+        {"letter case matters", {u"Dog.wav"_s}, u"dog"_s, {}},
+        {"a folder is no sound", {u"dog.wav/"_s, u"dog.mp3"_s}, u"dog"_s, u"dog.mp3"_s}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        for (const QString& file : c.files) {
+            if (file.endsWith(u'/')) {
+                ASSERT_TRUE(QDir(dir.path()).mkdir(file));
+            } else {
+                test::writeBytes(dir.filePath(file), "sound");
+            }
+        }
+        const auto expected =
+            c.found.isEmpty() ? std::nullopt : std::optional(dir.filePath(c.found));
+        EXPECT_EQ(findSoundFile(dir.path() + u'/', c.key), expected);
     }
-
-    QTemporaryDir m_folder;
-};
-
-} // namespace
-
-TEST_F(SoundFolder, WaveFileWinsOverMp3) {
-    const QString wave = touch(u"dog.wav"_s);
-    touch(u"dog.mp3"_s);
-    EXPECT_EQ(findSoundFile(folder(), u"dog"_s), wave);
 }
 
-TEST_F(SoundFolder, Mp3IsFoundWithoutAWaveFile) {
-    const QString mp3 = touch(u"dog.mp3"_s);
-    EXPECT_EQ(findSoundFile(folder(), u"dog"_s), mp3);
-}
-
-TEST_F(SoundFolder, NothingWithoutEitherFile) {
-    touch(u"cat.wav"_s);
-    EXPECT_EQ(findSoundFile(folder(), u"dog"_s), std::nullopt);
-}
-
-TEST_F(SoundFolder, FileIsNamedAfterTheCodedKey) {
-    const QString wave = touch(u"ice#20cream.wav"_s);
-    touch(u"ice cream.wav"_s);
-    EXPECT_EQ(findSoundFile(folder(), u"ice cream"_s), wave);
-}
-
-TEST_F(SoundFolder, LetterCaseMatters) {
-    touch(u"Dog.wav"_s);
-    EXPECT_EQ(findSoundFile(folder(), u"dog"_s), std::nullopt);
-}
-
-TEST_F(SoundFolder, FolderWithASoundNameIsNoSound) {
-    ASSERT_TRUE(QDir(m_folder.path()).mkdir(u"dog.wav"_s));
-    const QString mp3 = touch(u"dog.mp3"_s);
-    EXPECT_EQ(findSoundFile(folder(), u"dog"_s), mp3);
-}
-
-TEST_F(SoundFolder, BasePathTakesTheSameOrder) {
-    const QString base = folder() + u"hallo"_s;
+TEST(FindSoundFile, BasePathTakesTheSameOrder) {
+    QTemporaryDir dir;
+    const QString base = dir.filePath(u"hallo"_s);
     EXPECT_EQ(findSoundFile(base), std::nullopt);
-    const QString mp3 = touch(u"hallo.mp3"_s);
-    EXPECT_EQ(findSoundFile(base), mp3);
-    const QString wave = touch(u"hallo.wav"_s);
-    EXPECT_EQ(findSoundFile(base), wave);
+    test::writeBytes(base + u".mp3"_s, "sound");
+    EXPECT_EQ(findSoundFile(base), base + u".mp3"_s);
+    test::writeBytes(base + u".wav"_s, "sound");
+    EXPECT_EQ(findSoundFile(base), base + u".wav"_s);
 }

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <ostream>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -14,6 +13,10 @@ struct Ordered {
     const char* lower;
     const char* higher;
 };
+
+void PrintTo(const Ordered& pair, std::ostream* out) {
+    *out << pair.lower << " < " << pair.higher;
+}
 
 class CzechOrder : public ::testing::TestWithParam<Ordered> {};
 
@@ -56,17 +59,6 @@ TEST(CzechCollation, InvalidUtf8NeitherCrashesNorEqualsValidText) {
     EXPECT_NE(compareCzech(lone, ""), 0);
     EXPECT_EQ(compareCzech(lone, lone), 0);
     EXPECT_EQ(compareCzech(broken, lone), -compareCzech(lone, broken));
-}
-
-TEST(CzechCollation, SortingAWordListGivesDictionaryOrder) {
-    std::vector<std::string> words = {"žába", "Chata", "čtyři", "cesta", "řeka", "Rak",  "šest",
-                                      "sova", "Zima",  "dům",   "dub",   "Čáp",  "auto", "Ápa"};
-    std::sort(words.begin(), words.end(),
-              [](const std::string& a, const std::string& b) { return compareCzech(a, b) < 0; });
-    const std::vector<std::string> expected = {"Ápa",   "auto", "cesta", "Chata", "Čáp",
-                                               "čtyři", "dub",  "dům",   "Rak",   "řeka",
-                                               "sova",  "šest", "Zima",  "žába"};
-    EXPECT_EQ(words, expected);
 }
 
 } // namespace

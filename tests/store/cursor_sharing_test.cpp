@@ -11,51 +11,44 @@ using store::Cursor;
 class SharedTables : public TableFixture {};
 
 TEST_F(SharedTables, TwoCursorsOnOneFileSeeEachOthersPostsAtOnce) {
-    auto table1 = openTable(QStringLiteral("dictonary"));
-    auto pomTable = openTable(QStringLiteral("dictonary"));
+    auto table1 = openTable(u"dictonary"_s);
+    auto pomTable = openTable(u"dictonary"_s);
     addWords(*table1, {{"les", "forest", 1}, {"hora", "mountain", 1}});
     EXPECT_EQ(pomTable->recordCount(), 2);
 
-    ASSERT_TRUE(pomTable->findKey({QStringLiteral("les")}));
-    ASSERT_TRUE(table1->findKey({QStringLiteral("les")}));
-    pomTable->edit();
-    pomTable->field(QStringLiteral("Dobre")).setAsInteger(4);
-    pomTable->post();
-    EXPECT_EQ(table1->field(QStringLiteral("Dobre")).asInteger(), 4);
-    EXPECT_EQ(table1->field(QStringLiteral("Czech")).asString(), QStringLiteral("les"));
+    ASSERT_TRUE(pomTable->findKey({u"les"_s}));
+    ASSERT_TRUE(table1->findKey({u"les"_s}));
+    postFields(*pomTable, {{u"Dobre"_s, 4}});
+    EXPECT_EQ(table1->field(u"Dobre"_s).asInteger(), 4);
+    EXPECT_EQ(table1->field(u"Czech"_s).asString(), u"les"_s);
 
     pomTable->deleteRecord();
     EXPECT_EQ(table1->recordCount(), 1);
-    EXPECT_EQ(table1->field(QStringLiteral("Czech")).asString(), QStringLiteral("hora"));
+    EXPECT_EQ(table1->field(u"Czech"_s).asString(), u"hora"_s);
 }
 
 TEST_F(SharedTables, AWalkSeesChangesMadeAheadOfItByItselfAndByAnotherCursor) {
-    auto walker = openTable(QStringLiteral("dictonary"));
-    auto other = openTable(QStringLiteral("dictonary"));
+    auto walker = openTable(u"dictonary"_s);
+    auto other = openTable(u"dictonary"_s);
     addWords(*walker, {{"a", "a", 1}, {"b", "b", 1}, {"c", "c", 1}, {"d", "d", 1}, {"e", "e", 1}});
     QStringList seen;
     for (walker->first(); !walker->eof(); walker->next()) {
-        const QString czech = walker->field(QStringLiteral("Czech")).asString();
-        seen << czech + QString::number(walker->field(QStringLiteral("Lekce")).asInteger());
-        walker->edit();
-        walker->field(QStringLiteral("Lekce")).setAsInteger(2);
-        walker->post();
+        const QString czech = walker->field(u"Czech"_s).asString();
+        seen << czech + QString::number(walker->field(u"Lekce"_s).asInteger());
+        postFields(*walker, {{u"Lekce"_s, 2}});
         if (czech == u"b") {
-            ASSERT_TRUE(other->findKey({QStringLiteral("d")}));
-            other->edit();
-            other->field(QStringLiteral("Lekce")).setAsInteger(7);
-            other->post();
+            ASSERT_TRUE(other->findKey({u"d"_s}));
+            postFields(*other, {{u"Lekce"_s, 7}});
         }
     }
-    EXPECT_EQ(seen, QStringList({QStringLiteral("a1"), QStringLiteral("b1"), QStringLiteral("c1"),
-                                 QStringLiteral("d7"), QStringLiteral("e1")}));
-    ASSERT_TRUE(other->findKey({QStringLiteral("c")}));
-    EXPECT_EQ(other->field(QStringLiteral("Lekce")).asInteger(), 2);
+    EXPECT_EQ(seen, QStringList({u"a1"_s, u"b1"_s, u"c1"_s, u"d7"_s, u"e1"_s}));
+    ASSERT_TRUE(other->findKey({u"c"_s}));
+    EXPECT_EQ(other->field(u"Lekce"_s).asInteger(), 2);
 }
 
 TEST_F(SharedTables, AnotherCursorsChangeIsAnnouncedOnceUntilRead) {
-    auto table1 = openTable(QStringLiteral("dictonary"));
-    auto pomTable = openTable(QStringLiteral("dictonary"));
+    auto table1 = openTable(u"dictonary"_s);
+    auto pomTable = openTable(u"dictonary"_s);
     QSignalSpy viewChanges(table1.get(), &Cursor::viewChanged);
     addWords(*pomTable, {{"a", "a", 1}, {"b", "b", 1}, {"c", "c", 1}});
     EXPECT_EQ(viewChanges.count(), 1);
@@ -65,7 +58,7 @@ TEST_F(SharedTables, AnotherCursorsChangeIsAnnouncedOnceUntilRead) {
 }
 
 TEST_F(SharedTables, DisabledControlsHearOneSignalWhenEnabledAgain) {
-    auto table1 = openTable(QStringLiteral("dictonary"));
+    auto table1 = openTable(u"dictonary"_s);
     QSignalSpy viewChanges(table1.get(), &Cursor::viewChanged);
     QSignalSpy moves(table1.get(), &Cursor::currentChanged);
     table1->disableControls();
@@ -80,39 +73,36 @@ TEST_F(SharedTables, DisabledControlsHearOneSignalWhenEnabledAgain) {
 }
 
 TEST_F(SharedTables, DetailShowsTheRecordsOfTheMastersCurrentRecord) {
-    auto questions = openTable(QStringLiteral("runtime"));
-    auto answers = openTable(QStringLiteral("deprun"));
-    auto grades = openTable(QStringLiteral("runzn"));
-    questions->appendRecord({QStringLiteral("pes"), QStringLiteral("pes"), 2, 0, 0});
-    questions->appendRecord({QStringLiteral("kočka"), QStringLiteral("kočka"), 1, 0, 0});
-    answers->appendRecord(
-        {QStringLiteral("pes"), QStringLiteral("dog"), QStringLiteral("dog"), QString(), 1});
-    answers->appendRecord(
-        {QStringLiteral("pes"), QStringLiteral("hound"), QStringLiteral("hound"), QString(), 5});
-    answers->appendRecord(
-        {QStringLiteral("kočka"), QStringLiteral("cat"), QStringLiteral("cat"), QString(), 1});
+    auto questions = openTable(u"runtime"_s);
+    auto answers = openTable(u"deprun"_s);
+    auto grades = openTable(u"runzn"_s);
+    questions->appendRecord({u"pes"_s, u"pes"_s, 2, 0, 0});
+    questions->appendRecord({u"kočka"_s, u"kočka"_s, 1, 0, 0});
+    answers->appendRecord({u"pes"_s, u"dog"_s, u"dog"_s, QString(), 1});
+    answers->appendRecord({u"pes"_s, u"hound"_s, u"hound"_s, QString(), 5});
+    answers->appendRecord({u"kočka"_s, u"cat"_s, u"cat"_s, QString(), 1});
 
     questions->first();
-    answers->setMaster(questions.get(), QStringLiteral("Otazka"));
-    grades->setIndexName(QStringLiteral("Otazka"));
-    grades->setMaster(questions.get(), QStringLiteral("Otazka"));
+    answers->setMaster(questions.get(), u"Otazka"_s);
+    grades->setIndexName(u"Otazka"_s);
+    grades->setMaster(questions.get(), u"Otazka"_s);
     // The master moves before the details are read: they follow it.
     questions->last();
-    EXPECT_TRUE(answers->findKey({QStringLiteral("pes"), QStringLiteral("hound")}));
+    EXPECT_TRUE(answers->findKey({u"pes"_s, u"hound"_s}));
 
-    ASSERT_TRUE(questions->findKey({QStringLiteral("pes")}));
-    EXPECT_EQ(column(*answers, QStringLiteral("Odpoved")), QStringList({u"dog"_s, u"hound"_s}));
+    ASSERT_TRUE(questions->findKey({u"pes"_s}));
+    EXPECT_EQ(column(*answers, u"Odpoved"_s), QStringList({u"dog"_s, u"hound"_s}));
     questions->next();
-    EXPECT_EQ(questions->field(QStringLiteral("Otazka")).asString(), QStringLiteral("pes"));
+    EXPECT_EQ(questions->field(u"Otazka"_s).asString(), u"pes"_s);
     questions->first();
-    EXPECT_EQ(column(*answers, QStringLiteral("Odpoved")), QStringList({u"cat"_s}));
+    EXPECT_EQ(column(*answers, u"Odpoved"_s), QStringList({u"cat"_s}));
 
     // A record inserted into a detail belongs to the master's current record.
     grades->append();
-    grades->field(QStringLiteral("Znamka")).setAsInteger(1);
+    grades->field(u"Znamka"_s).setAsInteger(1);
     grades->post();
-    grades->appendRecord({QStringLiteral("kočka"), 2, 3});
-    EXPECT_EQ(column(*grades, QStringLiteral("Znamka")), QStringList({u"1"_s, u"3"_s}));
+    grades->appendRecord({u"kočka"_s, 2, 3});
+    EXPECT_EQ(column(*grades, u"Znamka"_s), QStringList({u"1"_s, u"3"_s}));
     questions->last();
     EXPECT_EQ(grades->recordCount(), 0);
 
@@ -121,14 +111,14 @@ TEST_F(SharedTables, DetailShowsTheRecordsOfTheMastersCurrentRecord) {
 }
 
 TEST_F(SharedTables, ClosedCursorRefusesWorkWithAMessage) {
-    auto table = openTable(QStringLiteral("user"));
+    auto table = openTable(u"user"_s);
     table->close();
     EXPECT_FALSE(table->active());
     try {
         table->first();
         FAIL() << "a closed table must refuse to move";
     } catch (const store::Error& error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("user.db")));
+        EXPECT_TRUE(error.message().contains(u"user.db"_s));
     }
     table->open();
     EXPECT_TRUE(table->active());

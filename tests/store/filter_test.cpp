@@ -7,7 +7,7 @@ namespace {
 
 class FilterLanguage : public TableFixture {
 protected:
-    void SetUp() override { dictionary = openTable(QStringLiteral("dictonary")); }
+    void SetUp() override { dictionary = openTable(u"dictonary"_s); }
     store::CompiledFilter compile(const char* text) {
         return store::compileFilter(QString::fromUtf8(text), dictionary->schema());
     }
@@ -45,7 +45,7 @@ TEST_F(FilterLanguage, TextOutsideTheLanguageIsAnErrorWithAMessage) {
             compile(text);
             ADD_FAILURE() << "accepted: " << text;
         } catch (const store::Error& error) {
-            EXPECT_TRUE(error.message().startsWith(QStringLiteral("Chybný filtr"))) << text;
+            EXPECT_TRUE(error.message().startsWith(u"Chybný filtr"_s)) << text;
         }
     }
 }

@@ -3,8 +3,7 @@
 #include "store/error.h"
 #include "store/tablekinds.h"
 
-#include <QFile>
-#include <sqlite3.h>
+#include "rawsqlite.h"
 
 namespace {
 
@@ -38,26 +37,23 @@ protected:
     }
 
     QByteArray filledDictionary(int words) {
-        auto dictionary = openTable(QStringLiteral("dictonary"));
+        auto dictionary = openTable(u"dictonary"_s);
         for (int i = 0; i < words; ++i)
-            dictionary->appendRecord(
-                {QStringLiteral("slovo %1").arg(i), QStringLiteral("word %1").arg(i), i % 10});
+            dictionary->appendRecord({u"slovo %1"_s.arg(i), u"word %1"_s.arg(i), i % 10});
         dictionary->close();
-        QFile file(pathOf(QStringLiteral("dictonary.db")));
+        QFile file(pathOf(u"dictonary.db"_s));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll();
     }
 
-    static sqlite3* rawOpen(const QString& path) {
-        sqlite3* db = nullptr;
-        sqlite3_open(QFile::encodeName(path).constData(), &db);
-        return db;
+    void execute(const QString& fileName, const char* sql) {
+        EXPECT_EQ(rawExecute(pathOf(fileName), sql), SQLITE_OK) << sql;
     }
 };
 
 TEST_F(TableFiles, MissingFileIsAnErrorNamingIt) {
-    EXPECT_TRUE(openFailure(QStringLiteral("nothere.db")).contains(QStringLiteral("nothere.db")));
-    EXPECT_FALSE(QFile::exists(pathOf(QStringLiteral("nothere.db"))));
+    EXPECT_TRUE(openFailure(u"nothere.db"_s).contains(u"nothere.db"_s));
+    EXPECT_FALSE(QFile::exists(pathOf(u"nothere.db"_s)));
 }
 
 TEST_F(TableFiles, DamagedFilesGiveTheEnginesText) {
@@ -81,40 +77,33 @@ TEST_F(TableFiles, DamagedFilesGiveTheEnginesText) {
 }
 
 TEST_F(TableFiles, ForeignSqliteDatabaseIsNotATable) {
-    sqlite3* db = rawOpen(pathOf(QStringLiteral("other.db")));
-    sqlite3_exec(db, "CREATE TABLE t (x)", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    EXPECT_TRUE(openFailure(QStringLiteral("other.db")).contains(QStringLiteral("není tabulkou")));
+    execute(u"other.db"_s, "CREATE TABLE t (x)");
+    EXPECT_TRUE(openFailure(u"other.db"_s).contains(u"není tabulkou"_s));
 }
 
 TEST_F(TableFiles, LockedFileIsAnErrorNotAHang) {
-    openTable(QStringLiteral("user"))->close();
-    sqlite3* holder = rawOpen(pathOf(QStringLiteral("user.db")));
+    openTable(u"user"_s)->close();
+    sqlite3* holder = rawOpen(pathOf(u"user.db"_s));
     ASSERT_EQ(sqlite3_exec(holder, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE;", nullptr,
                            nullptr, nullptr),
               SQLITE_OK);
-    EXPECT_TRUE(openFailure(QStringLiteral("user.db")).contains(QStringLiteral("locked")));
+    EXPECT_TRUE(openFailure(u"user.db"_s).contains(u"locked"_s));
     sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(holder);
 }
 
 TEST_F(TableFiles, FileFromANewerVersionIsRefused) {
-    openTable(QStringLiteral("runzn"))->close();
-    sqlite3* db = rawOpen(pathOf(QStringLiteral("runzn.db")));
-    sqlite3_exec(db, "PRAGMA user_version = 99", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    EXPECT_TRUE(openFailure(QStringLiteral("runzn.db")).contains(QStringLiteral("novější verze")));
+    openTable(u"runzn"_s)->close();
+    execute(u"runzn.db"_s, "PRAGMA user_version = 99");
+    EXPECT_TRUE(openFailure(u"runzn.db"_s).contains(u"novější verze"_s));
 }
 
 TEST_F(TableFiles, CreatingNeverOverwrites) {
-    auto users = openTable(QStringLiteral("user"));
-    users->appendRecord({QStringLiteral("administrator"), QString()});
-    EXPECT_THROW(store::createTableFile(pathOf(QStringLiteral("user.db")), QStringLiteral("user")),
-                 Error);
+    auto users = openTable(u"user"_s);
+    users->appendRecord({u"administrator"_s, QString()});
+    EXPECT_THROW(store::createTableFile(pathOf(u"user.db"_s), u"user"_s), Error);
     EXPECT_EQ(users->recordCount(), 1);
-    EXPECT_THROW(
-        store::createTableFile(pathOf(QStringLiteral("x.db")), QStringLiteral("nosuchkind")),
-        Error);
+    EXPECT_THROW(store::createTableFile(pathOf(u"x.db"_s), u"nosuchkind"_s), Error);
 }
 
 TEST_F(TableFiles, EveryKindRecordsItsKindAndVersion) {
@@ -127,46 +116,29 @@ TEST_F(TableFiles, EveryKindRecordsItsKindAndVersion) {
 }
 
 TEST_F(TableFiles, OldFormatDictionaryLacksTheNewOrderName) {
-    openTable(QStringLiteral("dictonary"))->close();
-    sqlite3* db = rawOpen(pathOf(QStringLiteral("dictonary.db")));
-    sqlite3_exec(db,
-                 "DELETE FROM lexiton_indexes WHERE name IN ('czechtoothernew', 'othertoczechnew')",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    auto dictionary = openTable(QStringLiteral("dictonary"));
-    EXPECT_FALSE(dictionary->indexNames().contains(QStringLiteral("czechtoothernew")));
-    EXPECT_THROW(dictionary->setIndexName(QStringLiteral("czechtoothernew")), Error);
-    dictionary->setIndexName(QStringLiteral("othertoczech"));
+    openTable(u"dictonary"_s)->close();
+    execute(u"dictonary.db"_s,
+            "DELETE FROM lexiton_indexes WHERE name IN ('czechtoothernew', 'othertoczechnew')");
+    auto dictionary = openTable(u"dictonary"_s);
+    EXPECT_FALSE(dictionary->indexNames().contains(u"czechtoothernew"_s));
+    EXPECT_THROW(dictionary->setIndexName(u"czechtoothernew"_s), Error);
+    dictionary->setIndexName(u"othertoczech"_s);
 }
 
 // The migration steps of a table kind, tried on a real file.
 class TableMigration : public TableFiles {
 protected:
     void SetUp() override {
-        auto runtime = openTable(QStringLiteral("runtime"));
-        runtime->appendRecord({QStringLiteral("pes"), QStringLiteral("pes"), 2});
+        auto runtime = openTable(u"runtime"_s);
+        runtime->appendRecord({u"pes"_s, u"pes"_s, 2});
         runtime->close();
-        db = rawOpen(pathOf(QStringLiteral("runtime.db")));
+        db = rawOpen(pathOf(u"runtime.db"_s));
     }
     void TearDown() override { sqlite3_close(db); }
 
-    int version() {
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &stmt, nullptr);
-        sqlite3_step(stmt);
-        const int value = sqlite3_column_int(stmt, 0);
-        sqlite3_finalize(stmt);
-        return value;
-    }
-    int columnCount() {
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db, "SELECT count(*) FROM pragma_table_info('records')", -1, &stmt,
-                           nullptr);
-        sqlite3_step(stmt);
-        const int value = sqlite3_column_int(stmt, 0);
-        sqlite3_finalize(stmt);
-        return value;
-    }
+    int queryInt(const char* sql) { return rawQuery(pathOf(u"runtime.db"_s), sql).toInt(); }
+    int version() { return queryInt("PRAGMA user_version"); }
+    int columnCount() { return queryInt("SELECT count(*) FROM pragma_table_info('records')"); }
 
     sqlite3* db = nullptr;
 };
@@ -177,18 +149,13 @@ TEST_F(TableMigration, StepsApplyInOrderOnceAndKeepTheRecords) {
         {2, "ALTER TABLE records ADD COLUMN Poznamka TEXT"},
         {3, "UPDATE records SET Poznamka = 'migrated'"},
     };
-    EXPECT_EQ(store::migrateTableFile(db, QStringLiteral("runtime.db"), steps), 3);
+    EXPECT_EQ(store::migrateTableFile(db, u"runtime.db"_s, steps), 3);
     EXPECT_EQ(version(), 3);
     EXPECT_EQ(columnCount(), columns + 1);
-    EXPECT_EQ(store::migrateTableFile(db, QStringLiteral("runtime.db"), steps), 3)
-        << "again: nothing to do";
+    EXPECT_EQ(store::migrateTableFile(db, u"runtime.db"_s, steps), 3) << "again: nothing to do";
 
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, "SELECT Otazka, Poznamka FROM records", -1, &stmt, nullptr);
-    ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
-    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), "pes");
-    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)), "migrated");
-    sqlite3_finalize(stmt);
+    EXPECT_EQ(rawQuery(pathOf(u"runtime.db"_s), "SELECT Otazka || ' ' || Poznamka FROM records"),
+              u"pes migrated"_s);
 }
 
 TEST_F(TableMigration, FailingStepLeavesTheFileAsItWas) {
@@ -197,14 +164,14 @@ TEST_F(TableMigration, FailingStepLeavesTheFileAsItWas) {
         {2, "ALTER TABLE records ADD COLUMN Poznamka TEXT"},
         {3, "UPDATE nosuchtable SET x = 1"},
     };
-    EXPECT_THROW(store::migrateTableFile(db, QStringLiteral("runtime.db"), steps), Error);
+    EXPECT_THROW(store::migrateTableFile(db, u"runtime.db"_s, steps), Error);
     EXPECT_EQ(version(), 1);
     EXPECT_EQ(columnCount(), columns);
 }
 
 TEST_F(TableMigration, AGapInTheStepsIsRefused) {
     const std::vector<store::Migration> steps = {{3, "SELECT 1"}};
-    EXPECT_THROW(store::migrateTableFile(db, QStringLiteral("runtime.db"), steps), Error);
+    EXPECT_THROW(store::migrateTableFile(db, u"runtime.db"_s, steps), Error);
     EXPECT_EQ(version(), 1);
 }
 

@@ -36,6 +36,15 @@ protected:
             dictionary.appendRecord({QString::fromUtf8(czech), QString::fromUtf8(other), lesson});
     }
 
+    // Edits the current record, sets the given fields and posts.
+    static void postFields(store::Cursor& cursor,
+                           std::initializer_list<std::pair<QString, QVariant>> values) {
+        cursor.edit();
+        for (const auto& [name, value] : values)
+            cursor.field(name).setValue(value);
+        cursor.post();
+    }
+
     // The values of one field over the whole view, in view order.
     static QStringList column(store::Cursor& cursor, const QString& fieldName) {
         QStringList values;
