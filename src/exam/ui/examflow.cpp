@@ -66,8 +66,9 @@ bool ExamWindow::recording() const {
 }
 
 QList<QWidget*> ExamWindow::questionArea() const {
-    return {m_questionTitle, m_question,    m_answerTitle, m_answer, m_ok,    m_answersTitle,    m_answers,
-            m_descriptionTitle, m_description, m_result, m_clockTitle, m_clock, m_gradePanel};
+    return {m_questionTitle, m_question, m_answerTitle,      m_answer,      m_ok,
+            m_answersTitle,  m_answers,  m_descriptionTitle, m_description, m_result,
+            m_clockTitle,    m_clock,    m_gradePanel};
 }
 
 void ExamWindow::run(const ExamSetup& setup) {
@@ -120,8 +121,8 @@ void ExamWindow::startOrStop() {
 void ExamWindow::start() {
     m_cancel->hide();
     m_result->clear();
-    for (QWidget* widget :
-         QList<QWidget*>{m_result, m_questionTitle, m_answerTitle, m_answersTitle, m_clockTitle, m_clock})
+    for (QWidget* widget : QList<QWidget*>{m_result, m_questionTitle, m_answerTitle, m_answersTitle,
+                                           m_clockTitle, m_clock})
         widget->show();
     m_question->clear();
     m_answer->clear();
