@@ -23,11 +23,31 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QString kStart = u"Start"_s;
-const QString kStop = u"Ukonči zkoušení"_s;
-const QString kEvaluate = u"Vyhodnoť"_s;
-
 } // namespace
+
+QString startStopCaption(ExamPhase phase) {
+    switch (phase) {
+    case ExamPhase::Answering:
+    case ExamPhase::Reviewing:
+        return u"Ukonči zkoušení"_s;
+    case ExamPhase::Finished:
+        return u"Vyhodnoť"_s;
+    case ExamPhase::Ready:
+    case ExamPhase::Closed:
+        break;
+    }
+    return u"Start"_s;
+}
+
+void ExamWindow::setPhase(ExamPhase phase) {
+    m_phase = phase;
+    m_startStop->setText(startStopCaption(phase));
+}
+
+// Digits grade the answer while a self-evaluated answer is reviewed.
+bool ExamWindow::gradingByKeys() const {
+    return m_phase == ExamPhase::Reviewing && selfEvaluation();
+}
 
 bool ExamWindow::czechAsked() const {
     return m_setup->parameters.questionLanguage == QuestionLanguage::Czech;
@@ -46,8 +66,9 @@ bool ExamWindow::recording() const {
 }
 
 QList<QWidget*> ExamWindow::questionArea() const {
-    return {m_label4, m_question,    m_label5, m_answer, m_ok,    m_label6,    m_answers,
-            m_label2, m_description, m_result, m_label7, m_clock, m_gradePanel};
+    return {m_questionTitle, m_question, m_answerTitle,      m_answer,      m_ok,
+            m_answersTitle,  m_answers,  m_descriptionTitle, m_description, m_result,
+            m_clockTitle,    m_clock,    m_gradePanel};
 }
 
 void ExamWindow::run(const ExamSetup& setup) {
@@ -62,52 +83,52 @@ void ExamWindow::run(const ExamSetup& setup) {
 }
 
 void ExamWindow::showReady() {
-    m_evaluationPending = false;
-    m_nextPending = false;
-    m_pendingGrade = 1;
+    m_gradeAwaitingEnter.reset();
     const bool czech = czechAsked();
     m_question->setFont(czech ? m_setup->czechFont : m_setup->foreignFont);
     m_answer->setFont(czech ? m_setup->foreignFont : m_setup->czechFont);
     m_answers->setFont(czech ? m_setup->foreignFont : m_setup->czechFont);
     m_description->setFont(m_setup->descriptionFont);
     setUpSoundButtons();
-    m_mayClose = false;
-    m_answering = false;
-    m_limitActive = false;
-    m_gradingKeys = false;
+    setPhase(ExamPhase::Ready);
+    m_limitTicks.reset();
     m_inTime = false;
     m_clock->setTicks(0, 1);
     for (QWidget* widget : questionArea())
         widget->hide();
-    m_startStop->setText(kStart);
     m_startStop->show();
     m_cancel->show();
     setFocus(); // Enter starts
 }
 
 void ExamWindow::startOrStop() {
-    if (m_startStop->text() == kStart) {
+    switch (m_phase) {
+    case ExamPhase::Ready:
+    case ExamPhase::Closed:
         start();
-    } else if (m_startStop->text() == kStop) {
+        break;
+    case ExamPhase::Answering:
+    case ExamPhase::Reviewing:
         if (m_services.messages.confirm(u"Opravdu ukončit zkoušení ?"_s))
             closeWithResults(true);
-    } else {
+        break;
+    case ExamPhase::Finished:
         closeWithResults(false);
+        break;
     }
 }
 
 void ExamWindow::start() {
     m_cancel->hide();
     m_result->clear();
-    for (QWidget* widget :
-         QList<QWidget*>{m_result, m_label4, m_label5, m_label6, m_label7, m_clock})
+    for (QWidget* widget : QList<QWidget*>{m_result, m_questionTitle, m_answerTitle, m_answersTitle,
+                                           m_clockTitle, m_clock})
         widget->show();
     m_question->clear();
     m_answer->clear();
     m_question->show();
     m_answer->show();
     m_answer->setFocus();
-    m_startStop->setText(kStop);
     const AverageLimit limit = averageLimit(m_setup->parameters.averageText());
     if (!limit.message.isEmpty())
         m_services.messages.error(limit.message);
@@ -121,20 +142,20 @@ void ExamWindow::start() {
         openNewRecording();
     if (foreignAskedBySoundOnly()) {
         m_question->hide();
-        m_label4->hide();
+        m_questionTitle->hide();
     }
     askQuestion();
 }
 
 void ExamWindow::askQuestion() {
     for (QWidget* widget :
-         QList<QWidget*>{m_gradePanel, m_answers, m_description, m_label2, m_startStop})
+         QList<QWidget*>{m_gradePanel, m_answers, m_description, m_descriptionTitle, m_startStop})
         widget->hide();
     m_answer->setFocus();
     m_result->clear();
     if (foreignAskedBySoundOnly()) {
         m_question->hide();
-        m_label4->hide();
+        m_questionTitle->hide();
     }
     m_run->pickQuestion(m_services.random);
     const std::vector<Answer>& answers = m_run->answers();
@@ -143,46 +164,38 @@ void ExamWindow::askQuestion() {
         m_answers->setItem(static_cast<int>(row), 0, new QTableWidgetItem(answers[row].text));
     m_answers->setCurrentCell(m_run->ownAnswerRow(), 0);
     m_question->setText(m_run->question());
-    m_answering = true;
+    setPhase(ExamPhase::Answering);
     const int limit = m_setup->tables.history.field(u"Limit"_s).asInteger();
-    m_limitActive = limit < kFirstLimitTakenAsNone;
-    if (m_limitActive) {
+    m_limitTicks.reset();
+    if (limit < kFirstLimitTakenAsNone) {
         m_elapsedTicks = 1;
         m_limitTicks = limit * 10;
     }
     m_inTime = false;
     prepareQuestionSounds();
-    m_evaluationPending = true;
 }
 
 void ExamWindow::tick() {
-    if (!m_limitActive)
+    if (!m_limitTicks || m_phase != ExamPhase::Answering)
         return;
-    if (m_elapsedTicks <= m_limitTicks && m_answering) {
-        m_clock->setTicks(m_elapsedTicks, m_limitTicks);
-        if (m_limitTicks == m_elapsedTicks)
+    if (m_elapsedTicks <= *m_limitTicks) {
+        m_clock->setTicks(m_elapsedTicks, *m_limitTicks);
+        if (*m_limitTicks == m_elapsedTicks)
             m_services.system.beep();
         ++m_elapsedTicks;
         return;
     }
-    m_answering = false;
-    if (m_evaluationPending) {
-        m_evaluationPending = false;
-        evaluate();
-    }
+    evaluate();
 }
 
 void ExamWindow::confirm() {
-    if (m_answering)
+    if (m_phase == ExamPhase::Answering) {
         m_inTime = true;
-    m_answering = false;
-    if (m_evaluationPending) {
-        m_evaluationPending = false;
         evaluate();
-    } else if (m_nextPending) {
-        m_nextPending = false;
+    } else if (m_phase == ExamPhase::Reviewing && m_gradeAwaitingEnter) {
+        const int grade = *std::exchange(m_gradeAwaitingEnter, std::nullopt);
         m_result->clear();
-        recordGrade(m_pendingGrade);
+        recordGrade(grade);
     }
 }
 
@@ -191,7 +204,7 @@ void ExamWindow::finish() {
         widget->hide();
     m_result->setText(u"KONEC ZKOUŠENÍ"_s);
     m_result->show();
-    m_startStop->setText(kEvaluate);
+    setPhase(ExamPhase::Finished);
     m_startStop->show();
     setFocus(); // Enter evaluates
     for (QToolButton* button : {m_questionSound, m_answerSound, m_bothSounds, m_recordSound})
@@ -200,7 +213,7 @@ void ExamWindow::finish() {
 
 void ExamWindow::cancelExam() {
     m_setup->tables.history.deleteRecord();
-    m_mayClose = true;
+    setPhase(ExamPhase::Closed);
     closeWindow();
 }
 
@@ -216,13 +229,13 @@ void ExamWindow::closeWithResults(bool interrupted) {
     evaluation.questionCount = m_setup->handover.questionCount;
     evaluation.questionLanguage = m_setup->parameters.questionLanguage;
     evaluateExam(m_setup->tables, evaluation, m_services.messages, m_services.system);
-    m_mayClose = true;
+    setPhase(ExamPhase::Closed);
     closeWindow();
     QApplication::restoreOverrideCursor();
 }
 
 void ExamWindow::closeWindow() {
-    if (!m_mayClose)
+    if (m_phase != ExamPhase::Closed)
         return;
     cleanUpOnClose();
     done(QDialog::Accepted);
@@ -235,7 +248,6 @@ void ExamWindow::cleanUpOnClose() {
     m_question->clear();
     m_answer->clear();
     m_result->clear();
-    m_startStop->setText(kStart);
     m_cancel->show();
     m_player.setWait(false);
     if (m_recorder) {

@@ -22,12 +22,11 @@ void ExamWindow::evaluate() {
     m_answers->setToolTip({});
     if (recording() && m_recorder)
         m_recorder->stop();
+    setPhase(ExamPhase::Reviewing);
     evaluationSounds();
-    m_answering = false;
     if (selfEvaluation()) {
         m_answers->show();
         showGradeButtons(m_inTime);
-        m_gradingKeys = true;
         showAnswerDescription();
         m_gradePanel->show();
         m_startStop->show();
@@ -84,7 +83,7 @@ void ExamWindow::showGradeButtons(bool inTime) {
 void ExamWindow::showAnswerDescription() {
     if (!m_run || !m_answers->isVisible()) {
         m_description->hide();
-        m_label2->hide();
+        m_descriptionTitle->hide();
         return;
     }
     const int row = m_answers->currentRow();
@@ -93,19 +92,19 @@ void ExamWindow::showAnswerDescription() {
                              ? answers[static_cast<size_t>(row)].description
                              : QString();
     m_description->setPlainText(text);
-    const bool shown = !m_answering && !text.isEmpty();
+    const bool shown = m_phase != ExamPhase::Answering && !text.isEmpty();
     m_description->setVisible(shown);
-    m_label2->setVisible(shown);
+    m_descriptionTitle->setVisible(shown);
 }
 
 void ExamWindow::gradeButton(int grade) {
-    if (m_answering || !m_run || !m_run->questionsLeft() || !m_gradeButtons[grade - 1]->isVisible())
+    if (m_phase == ExamPhase::Answering || !m_run || !m_run->questionsLeft() ||
+        !m_gradeButtons[grade - 1]->isVisible())
         return;
     giveGrade(grade);
 }
 
 void ExamWindow::giveGrade(int grade) {
-    m_pendingGrade = grade;
     if (selfEvaluation()) {
         recordGrade(grade);
         return;
@@ -116,20 +115,19 @@ void ExamWindow::giveGrade(int grade) {
         return;
     }
     showAnswerDescription();
-    m_nextPending = true;
+    m_gradeAwaitingEnter = grade;
 }
 
 void ExamWindow::recordGrade(int grade) {
     m_answer->clear();
-    m_label2->hide();
+    m_descriptionTitle->hide();
     m_answers->hide();
-    if (!m_mayClose && m_run->recordGrade(grade)) {
+    if (m_phase != ExamPhase::Closed && m_run->recordGrade(grade)) {
         m_progress->setValue(m_progress->value() + 1);
         m_countAll->setText(m_setup->handover.countPrefix +
                             QString::number(m_progress->maximum() - m_progress->value()));
     }
-    m_gradingKeys = false;
-    if (m_answering)
+    if (m_phase == ExamPhase::Answering)
         return;
     if (m_run->questionsLeft())
         askQuestion();

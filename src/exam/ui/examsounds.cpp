@@ -105,13 +105,13 @@ void ExamWindow::evaluationSounds() {
             m_questionSound->setEnabled(true);
         if (foreignAskedBySoundOnly()) {
             m_question->show();
-            m_label4->show();
+            m_questionTitle->show();
         }
         return;
     }
     if (foreignAskedBySoundOnly()) {
         m_question->show();
-        m_label4->show();
+        m_questionTitle->show();
     }
     if (m_recorder) {
         if (m_recordSound->isVisible()) {

@@ -70,15 +70,15 @@ QToolButton* ExamWindow::addSpeedButton(QWidget* parent, const char* name, const
 }
 
 void ExamWindow::buildControls() {
-    m_label1 = addLabel("Label1", u"Počet slovíček"_s);
+    m_countTitle = addLabel("Label1", u"Počet slovíček"_s);
     m_countAll = addLabel("CountAll", {});
-    m_label8 = addLabel("Label8", u"Zodpovězeno"_s);
+    m_progressTitle = addLabel("Label8", u"Zodpovězeno"_s);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(u"ProgressBar"_s);
     m_progress->setTextVisible(false);
-    m_label4 = addLabel("Label4", u"Jak se řekne:"_s);
+    m_questionTitle = addLabel("Label4", u"Jak se řekne:"_s);
     m_question = addLabel("otazka", {});
-    m_label5 = addLabel("Label5", u"Tvoje odpověď:"_s);
+    m_answerTitle = addLabel("Label5", u"Tvoje odpověď:"_s);
     m_answer = new QLineEdit(this);
     m_answer->setObjectName(u"Edit1"_s);
     m_answer->setMaxLength(80);
@@ -86,7 +86,7 @@ void ExamWindow::buildControls() {
     m_ok->setObjectName(u"ok"_s);
     m_ok->setAutoDefault(false);
     m_ok->setFocusPolicy(Qt::NoFocus);
-    m_label6 = addLabel("Label6", u"Správná odpověď:"_s);
+    m_answersTitle = addLabel("Label6", u"Správná odpověď:"_s);
     m_answers = new QTableWidget(0, 1, this);
     m_answers->setObjectName(u"DBGrid1"_s);
     m_answers->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -94,12 +94,12 @@ void ExamWindow::buildControls() {
     m_answers->setSelectionMode(QAbstractItemView::SingleSelection);
     m_answers->setHorizontalHeaderLabels({u"Odpoved"_s});
     m_answers->verticalHeader()->hide();
-    m_label2 = addLabel("Label2", u"Popis k vybrané odpovědi:"_s);
+    m_descriptionTitle = addLabel("Label2", u"Popis k vybrané odpovědi:"_s);
     m_description = new QPlainTextEdit(this);
     m_description->setObjectName(u"DBMemo1"_s);
     m_description->setReadOnly(true);
     m_result = addLabel("Label3", {});
-    m_label7 = addLabel("Label7", u"Časový limit"_s);
+    m_clockTitle = addLabel("Label7", u"Časový limit"_s);
     m_clock = new ExamClock(this);
 
     m_gradePanel = new QWidget(this);
@@ -110,7 +110,7 @@ void ExamWindow::buildControls() {
         m_gradeButtons << addSpeedButton(m_gradePanel, gradeNames[grade - 1],
                                          QString::number(grade));
     }
-    m_startStop = addSpeedButton(this, "SpeedButton2", u"Start"_s);
+    m_startStop = addSpeedButton(this, "SpeedButton2", startStopCaption(ExamPhase::Ready));
     m_cancel = addSpeedButton(this, "SpeedButton1", u"Zruš zkoušení"_s);
 
     m_soundPanel = new QWidget(this);
@@ -208,7 +208,7 @@ void ExamWindow::keyPressEvent(QKeyEvent* event) {
                 window->showMinimized();
         }
     } else if (isEnter(key)) {
-        if (m_startStop->text() != u"Ukonči zkoušení"_s)
+        if (m_phase != ExamPhase::Answering && m_phase != ExamPhase::Reviewing)
             startOrStop();
     } else if (key == Qt::Key_F5) {
         playWordSound();
@@ -218,7 +218,7 @@ void ExamWindow::keyPressEvent(QKeyEvent* event) {
         playWordAndRecording();
     } else if (key == Qt::Key_F12 && !event->isAutoRepeat()) {
         startRecordingOnButton();
-    } else if (const std::optional<int> grade = gradeOfKey(key); grade && m_gradingKeys) {
+    } else if (const std::optional<int> grade = gradeOfKey(key); grade && gradingByKeys()) {
         gradeButton(*grade);
     }
     event->accept();
@@ -250,7 +250,7 @@ bool ExamWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     const int key = keyEvent->key();
     if (watched == m_answer) {
-        if (key == Qt::Key_Escape || m_gradingKeys) {
+        if (key == Qt::Key_Escape || gradingByKeys()) {
             keyPressEvent(keyEvent);
             return true;
         }
@@ -260,7 +260,7 @@ bool ExamWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (watched == m_answers) {
         if (key == Qt::Key_Escape || isEnter(key) || key == Qt::Key_Space ||
-            (m_gradingKeys && gradeOfKey(key))) {
+            (gradingByKeys() && gradeOfKey(key))) {
             keyPressEvent(keyEvent);
             return true;
         }
@@ -273,7 +273,7 @@ void ExamWindow::reject() {
 }
 
 void ExamWindow::closeEvent(QCloseEvent* event) {
-    if (m_mayClose)
+    if (m_phase == ExamPhase::Closed)
         QDialog::closeEvent(event);
     else
         event->ignore();

@@ -36,6 +36,14 @@ namespace exam {
 
 class ExamClock;
 
+// Where an exam stands in its window: waiting for "Start", a question asked and its answer
+// awaited, the answer shown for review and grading, every question asked and the results
+// waiting for "Vyhodnoť", or the window closing (results written or the exam cancelled).
+enum class ExamPhase { Ready, Answering, Reviewing, Finished, Closed };
+
+// The caption of the start/stop button in each phase.
+QString startStopCaption(ExamPhase phase);
+
 // What one prepared exam hands to the exam window.
 struct ExamSetup {
     ExamTables tables;
@@ -99,6 +107,7 @@ private:
     void firstActivation();
 
     // The exam.
+    void setPhase(ExamPhase phase);
     void showReady();
     void startOrStop();
     void start();
@@ -116,6 +125,7 @@ private:
     void cleanUpOnClose();
     void showAnswerDescription();
     void showGradeButtons(bool inTime);
+    bool gradingByKeys() const;
     bool czechAsked() const;
     bool foreignAskedBySoundOnly() const;
     bool selfEvaluation() const;
@@ -145,17 +155,12 @@ private:
     std::optional<ExamRun> m_run;
 
     // The window's state.
-    bool m_answering = false;
-    bool m_evaluationPending = false;
-    bool m_nextPending = false;
-    int m_pendingGrade = 1;
-    bool m_gradingKeys = false;
-    bool m_inTime = false;
-    bool m_limitActive = false;
+    ExamPhase m_phase = ExamPhase::Ready;
+    std::optional<int> m_gradeAwaitingEnter; // given while reviewing, recorded on Enter
+    bool m_inTime = false;                   // the answer came before the time limit ran out
+    std::optional<int> m_limitTicks;         // the time limit of a question, when it has one
     int m_elapsedTicks = 0;
-    int m_limitTicks = 0;
     int m_averageLimit = 20;
-    bool m_mayClose = false;
     bool m_recordHeld = false; // F12 or the record button is held down
     bool m_firstActivation = true;
     bool m_initialised = false;
@@ -163,22 +168,22 @@ private:
     bool m_showRight = false;
     QImage m_backgroundPicture;
 
-    // Controls, named as the window names them.
-    QLabel* m_label1 = nullptr;
+    // Controls; their object names are the window's control names.
+    QLabel* m_countTitle = nullptr;
     QLabel* m_countAll = nullptr;
-    QLabel* m_label8 = nullptr;
+    QLabel* m_progressTitle = nullptr;
     QProgressBar* m_progress = nullptr;
-    QLabel* m_label4 = nullptr;
+    QLabel* m_questionTitle = nullptr;
     QLabel* m_question = nullptr;
-    QLabel* m_label5 = nullptr;
+    QLabel* m_answerTitle = nullptr;
     QLineEdit* m_answer = nullptr;
     QPushButton* m_ok = nullptr;
-    QLabel* m_label6 = nullptr;
+    QLabel* m_answersTitle = nullptr;
     QTableWidget* m_answers = nullptr;
-    QLabel* m_label2 = nullptr;
+    QLabel* m_descriptionTitle = nullptr;
     QPlainTextEdit* m_description = nullptr;
     QLabel* m_result = nullptr;
-    QLabel* m_label7 = nullptr;
+    QLabel* m_clockTitle = nullptr;
     ExamClock* m_clock = nullptr;
     QWidget* m_gradePanel = nullptr;
     QList<QToolButton*> m_gradeButtons;
