@@ -1,5 +1,5 @@
+#include "app/runstate.h"
 #include "core/messages.h"
-#include "shell/runstate.h"
 #include "shell/useraccounts.h"
 #include "shell/usernames.h"
 #include "store/cursor.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/runstate.h"
 #include "scriptedmessages.h"
-#include "shell/runstate.h"
 #include "store/cursor.h"
 #include "store/tablefile.h"
 

@@ -1,4 +1,4 @@
-#include "shell/helppages.h"
+#include "app/helppages.h"
 
 #include "recordingshell.h"
 

@@ -1,4 +1,4 @@
-#include "shell/runstate.h"
+#include "app/runstate.h"
 #include "shell/tablechecks.h"
 #include "shell/tempfolder.h"
 #include "store/tablefile.h"

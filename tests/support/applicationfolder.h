@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/runstate.h"
+#include "app/runstate.h"
 #include "shell/users.h"
 #include "store/cursor.h"
 #include "store/tablefile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ui/fontpicker.h"
+#include "widgets/fontpicker.h"
 
 #include <gtest/gtest.h>
 

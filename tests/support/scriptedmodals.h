@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ui/modalrunner.h"
+#include "widgets/modalrunner.h"
 
 #include <QHash>
 #include <gtest/gtest.h>

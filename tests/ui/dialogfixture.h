@@ -6,7 +6,7 @@
 #include "scriptedfonts.h"
 #include "scriptedmodals.h"
 #include "scriptedrandom.h"
-#include "shell/ui/services.h"
+#include "widgets/services.h"
 
 #include <QAbstractButton>
 #include <QDialog>

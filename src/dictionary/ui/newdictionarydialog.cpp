@@ -1,8 +1,8 @@
 #include "dictionary/ui/newdictionarydialog.h"
 
-#include "shell/helppages.h"
-#include "shell/ui/dialogbutton.h"
-#include "shell/ui/services.h"
+#include "app/helppages.h"
+#include "widgets/dialogbutton.h"
+#include "widgets/services.h"
 
 #include <QFormLayout>
 #include <QGridLayout>

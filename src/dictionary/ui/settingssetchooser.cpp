@@ -1,10 +1,10 @@
 #include "dictionary/ui/settingssetchooser.h"
 
+#include "app/runstate.h"
 #include "core/fileerror.h"
 #include "dictionary/ui/settingssets.h"
-#include "shell/runstate.h"
-#include "shell/ui/dialogbutton.h"
-#include "shell/ui/services.h"
+#include "widgets/dialogbutton.h"
+#include "widgets/services.h"
 
 #include <QDir>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "entry/ui/evaluationsettingsdialog.h"
 
-#include "shell/helppages.h"
-#include "shell/ui/dialogbutton.h"
-#include "shell/ui/services.h"
+#include "app/helppages.h"
+#include "widgets/dialogbutton.h"
+#include "widgets/services.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

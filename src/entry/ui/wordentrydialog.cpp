@@ -1,10 +1,10 @@
 // The word entry dialog: its controls, its dictionary and what showing and hiding do.
 #include "entry/ui/wordentrydialog.h"
 
-#include "shell/helppages.h"
-#include "shell/runstate.h"
-#include "shell/ui/services.h"
+#include "app/helppages.h"
+#include "app/runstate.h"
 #include "store/cursor.h"
+#include "widgets/services.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,12 +2,12 @@
 // recalling the previous entry and F5 to F12 applying the dictionary's hot keys.
 #include "entry/ui/wordentrydialog.h"
 
+#include "app/runstate.h"
 #include "entry/hotkeys.h"
 #include "entry/wordentry.h"
-#include "shell/runstate.h"
-#include "shell/ui/services.h"
 #include "store/cursor.h"
 #include "store/error.h"
+#include "widgets/services.h"
 
 #include <QApplication>
 #include <QCheckBox>

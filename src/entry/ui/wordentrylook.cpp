@@ -1,7 +1,7 @@
 // The word entry dialog's look as exam.ini gives it.
 #include "entry/ui/wordentrydialog.h"
 
-#include "shell/ui/widgetcolors.h"
+#include "widgets/widgetcolors.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 // The exam window's course: ready, answering, reviewing, finished, closed.
 #include "exam/ui/examwindow.h"
 
+#include "app/runstate.h"
 #include "core/messages.h"
 #include "exam/ui/examclock.h"
-#include "shell/runstate.h"
-#include "shell/ui/services.h"
 #include "sound/mediaplayer.h"
 #include "store/cursor.h"
+#include "widgets/services.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "exam/ui/examsettingsdialog.h"
 
+#include "app/helppages.h"
 #include "exam/ui/radiogroup.h"
-#include "shell/helppages.h"
-#include "shell/ui/dialogbutton.h"
-#include "shell/ui/services.h"
+#include "widgets/dialogbutton.h"
+#include "widgets/services.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -2,12 +2,12 @@
 // (F6), both one after the other (F7) and recording on a key or button (F12).
 #include "exam/ui/examwindow.h"
 
-#include "shell/runstate.h"
-#include "shell/ui/services.h"
+#include "app/runstate.h"
 #include "sound/audioerror.h"
 #include "sound/mediaplayer.h"
 #include "sound/soundfilename.h"
 #include "sound/wordsound.h"
+#include "widgets/services.h"
 
 #include <QLabel>
 #include <QTableWidget>

@@ -1,11 +1,11 @@
 #include "exam/ui/examwindow.h"
 
+#include "app/runstate.h"
 #include "exam/colorvalue.h"
 #include "exam/ui/examclock.h"
-#include "shell/runstate.h"
-#include "shell/ui/services.h"
-#include "shell/ui/widgetcolors.h"
 #include "sound/mediaplayer.h"
+#include "widgets/services.h"
+#include "widgets/widgetcolors.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "exchange/ui/bulkchangedialog.h"
 
-#include "shell/ui/dialogbutton.h"
-#include "shell/ui/services.h"
+#include "widgets/dialogbutton.h"
+#include "widgets/services.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 #include "exchange/ui/lessonselectiondialog.h"
 
 #include "exchange/dictionaryimport.h"
-#include "shell/ui/dialogbutton.h"
-#include "shell/ui/services.h"
+#include "widgets/dialogbutton.h"
+#include "widgets/services.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ui/services.h"
+#include "widgets/services.h"
 
 #include <QDialog>
 

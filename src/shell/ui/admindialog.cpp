@@ -1,14 +1,14 @@
 #include "shell/ui/admindialog.h"
 
-#include "shell/helppages.h"
-#include "shell/runstate.h"
-#include "shell/ui/dialogbutton.h"
+#include "app/helppages.h"
+#include "app/runstate.h"
 #include "shell/ui/passworddialog.h"
-#include "shell/ui/services.h"
 #include "shell/useraccounts.h"
 #include "shell/usernames.h"
 #include "shell/users.h"
 #include "store/error.h"
+#include "widgets/dialogbutton.h"
+#include "widgets/services.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

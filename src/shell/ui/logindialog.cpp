@@ -1,13 +1,13 @@
 #include "shell/ui/logindialog.h"
 
-#include "shell/helppages.h"
-#include "shell/runstate.h"
-#include "shell/ui/dialogbutton.h"
+#include "app/helppages.h"
+#include "app/runstate.h"
 #include "shell/ui/passwordedit.h"
-#include "shell/ui/services.h"
 #include "shell/users.h"
 #include "store/cursor.h"
 #include "store/error.h"
+#include "widgets/dialogbutton.h"
+#include "widgets/services.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

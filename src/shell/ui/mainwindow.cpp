@@ -1,5 +1,6 @@
 #include "shell/ui/mainwindow.h"
 
+#include "app/helppages.h"
 #include "dictionary/ui/newdictionarydialog.h"
 #include "dictionary/ui/settingssetchooser.h"
 #include "entry/ui/evaluationsettingsdialog.h"
@@ -10,7 +11,6 @@
 #include "exchange/ui/bulkchangedialog.h"
 #include "exchange/ui/lessonselectiondialog.h"
 #include "shell/backup.h"
-#include "shell/helppages.h"
 #include "shell/ui/aboutbox.h"
 #include "shell/ui/admindialog.h"
 #include "shell/ui/logindialog.h"

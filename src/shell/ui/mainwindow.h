@@ -1,15 +1,15 @@
 #pragma once
 
+#include "app/runstate.h"
 #include "dictionary/setini.h"
 #include "entry/testwordrules.h"
 #include "exam/examini.h"
 #include "exam/prepareexam.h"
 #include "exam/settingini.h"
-#include "shell/runstate.h"
-#include "shell/ui/services.h"
 #include "sound/mediaplayer.h"
 #include "sound/wordsound.h"
 #include "store/cursor.h"
+#include "widgets/services.h"
 
 #include <QAction>
 #include <QHash>

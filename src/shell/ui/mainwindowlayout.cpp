@@ -3,7 +3,7 @@
 // bar and status bar.
 #include "shell/ui/mainwindow.h"
 
-#include "shell/helppages.h"
+#include "app/helppages.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 // list on screen, and what happens when the program ends.
 #include "shell/ui/mainwindow.h"
 
-#include "shell/helppages.h"
+#include "app/helppages.h"
 
 #include "core/fileerror.h"
 #include "dictionary/dictionaryfolders.h"

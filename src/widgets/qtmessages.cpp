@@ -1,4 +1,4 @@
-#include "shell/ui/qtmessages.h"
+#include "widgets/qtmessages.h"
 
 #include <QAbstractButton>
 #include <QApplication>

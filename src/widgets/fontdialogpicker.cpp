@@ -1,4 +1,4 @@
-#include "shell/ui/fontdialogpicker.h"
+#include "widgets/fontdialogpicker.h"
 
 #include <QFontDialog>
 

@@ -1,10 +1,10 @@
-#include "shell/runstate.h"
-#include "shell/ui/desktopshell.h"
-#include "shell/ui/filedialogpicker.h"
-#include "shell/ui/fontdialogpicker.h"
+#include "app/runstate.h"
 #include "shell/ui/mainwindow.h"
-#include "shell/ui/qtmessages.h"
 #include "sound/audiodevicefactory.h"
+#include "widgets/desktopshell.h"
+#include "widgets/filedialogpicker.h"
+#include "widgets/fontdialogpicker.h"
+#include "widgets/qtmessages.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "shell/runstate.h"
+#include "app/runstate.h"
 
 #include <QDir>
 

@@ -4,10 +4,10 @@
 #include "core/messages.h"
 #include "core/randomsource.h"
 #include "core/systemshell.h"
-#include "shell/ui/filepicker.h"
-#include "shell/ui/fontpicker.h"
-#include "shell/ui/modalrunner.h"
 #include "sound/audiodevice.h"
+#include "widgets/filepicker.h"
+#include "widgets/fontpicker.h"
+#include "widgets/modalrunner.h"
 
 #include <functional>
 #include <memory>

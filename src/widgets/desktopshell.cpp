@@ -1,4 +1,4 @@
-#include "shell/ui/desktopshell.h"
+#include "widgets/desktopshell.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "shell/ui/filedialogpicker.h"
+#include "widgets/filedialogpicker.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

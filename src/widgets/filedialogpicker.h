@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ui/filepicker.h"
+#include "widgets/filepicker.h"
 
 namespace shell {
 

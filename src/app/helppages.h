@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/runstate.h"
 #include "core/systemshell.h"
-#include "shell/runstate.h"
 
 #include <QString>
 #include <QStringList>
