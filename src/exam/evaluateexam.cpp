@@ -11,6 +11,7 @@
 #include "core/filereplace.h"
 #include "core/messages.h"
 #include "core/systemshell.h"
+#include "core/usererror.h"
 #include "store/cursor.h"
 #include "store/error.h"
 
@@ -87,8 +88,7 @@ std::optional<QString> writeReport(const ExamTables& tables, const ExamEvaluatio
             writeLines(writer, reportTemplate.tail);
         });
         return path;
-    } catch (const core::FileError&) {
-    } catch (const store::Error&) {
+    } catch (const core::UserError&) {
     }
     messages.error(QString::fromUtf16(kReportNotWrittenMessage));
     return std::nullopt;
