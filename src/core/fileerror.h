@@ -9,6 +9,8 @@ class FileError : public UserError {
 public:
     using UserError::UserError;
 
+    // "Soubor nelze číst: <path> (<reason>)", the reason as the system words it.
+    static FileError cannotRead(const QString& path, const QString& reason);
     // "Soubor nelze zapsat: <path> (<reason>)", the reason as the system words it.
     static FileError cannotWrite(const QString& path, const QString& reason);
 };

@@ -16,7 +16,6 @@
 #include "store/error.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <optional>
 
@@ -62,13 +61,14 @@ void writeLines(core::Cp1250LineWriter& writer, const QStringList& lines) {
 // way; returns the report's path, or nothing after showing why it could not be written.
 std::optional<QString> writeReport(const ExamTables& tables, const ExamEvaluation& evaluation,
                                    core::Messages& messages) {
-    QFile templateFile(QDir(evaluation.applicationFolder).filePath(u"_other_/template.html"_s));
-    if (!templateFile.open(QIODevice::ReadOnly)) {
+    ReportTemplate reportTemplate;
+    try {
+        reportTemplate = splitReportTemplate(core::readCp1250FileLines(
+            QDir(evaluation.applicationFolder).filePath(u"_other_/template.html"_s)));
+    } catch (const core::FileError&) {
         messages.error(QString::fromUtf16(kTemplateMissingMessage));
         return std::nullopt;
     }
-    const ReportTemplate reportTemplate =
-        splitReportTemplate(core::splitCp1250Lines(templateFile.readAll()));
     try {
         const ExamRecordText record = recordText(tables.history);
         const QString path =

@@ -33,7 +33,7 @@ std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dicti
     if (!requireOpenDictionary(dictionary, messages) || !messages.confirm(question(layout)))
         return std::nullopt;
     try {
-        const QStringList lines = readTextFileLines(path);
+        const QStringList lines = readImportLines(path);
         ImportCount count = layout == TextLayout::LinePairs
                                 ? importLinePairs(dictionary, lines, progress)
                                 : importTabSeparated(dictionary, lines, progress);
