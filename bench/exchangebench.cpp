@@ -54,7 +54,7 @@ public:
         store::Cursor source;
         exchange::keepEntriesOnPost(source, {});
         exchange::openDictionaryTable(source, QFileInfo(m_source).path());
-        exchange::importTabSeparated(source, exchange::readTextFileLines(m_tsv));
+        exchange::importTabSeparated(source, exchange::readImportLines(m_tsv));
     }
 
     double importStore(int run) {
@@ -63,7 +63,7 @@ public:
         store::Cursor dictionary;
         exchange::keepEntriesOnPost(dictionary, {});
         exchange::openDictionaryTable(dictionary, QFileInfo(path).path());
-        exchange::importTabSeparated(dictionary, exchange::readTextFileLines(m_tsv));
+        exchange::importTabSeparated(dictionary, exchange::readImportLines(m_tsv));
         return clock.elapsedMicroseconds();
     }
 

@@ -1,8 +1,10 @@
 #include "core/cp1250linereader.h"
 
 #include "core/cp1250codec.h"
+#include "core/fileerror.h"
 
 #include <QBuffer>
+#include <QFile>
 
 #include <utility>
 
@@ -34,6 +36,24 @@ QStringList splitCp1250Lines(const QByteArray& bytes) {
     while (auto line = reader.next())
         lines.append(std::move(*line));
     return lines;
+}
+
+QStringList readCp1250FileLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError::cannotRead(path, file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw FileError::cannotRead(path, file.errorString());
+    return splitCp1250Lines(bytes);
+}
+
+QStringList readCp1250FileLines(const QString& path, const QString& failure) {
+    try {
+        return readCp1250FileLines(path);
+    } catch (const FileError&) {
+        throw FileError(failure);
+    }
 }
 
 } // namespace core

@@ -29,4 +29,10 @@ private:
 // Every line of a whole file's bytes, read by the same rules as Cp1250LineReader.
 QStringList splitCp1250Lines(const QByteArray& bytes);
 
+// Every line of a Windows-1250 file (a settings file, a template), by the same rules. A file
+// that cannot be opened or read raises core::FileError: with the given failure message when
+// the file is one the user knows by name, else "Soubor nelze číst: <path> (<reason>)".
+QStringList readCp1250FileLines(const QString& path);
+QStringList readCp1250FileLines(const QString& path, const QString& failure);
+
 } // namespace core

@@ -4,9 +4,9 @@ namespace core {
 
 using namespace Qt::StringLiterals;
 
-FileError::FileError(const QString& message)
-    : std::runtime_error(message.toStdString())
-    , m_message(message) {}
+FileError FileError::cannotRead(const QString& path, const QString& reason) {
+    return FileError(u"Soubor nelze číst: %1 (%2)"_s.arg(path, reason));
+}
 
 FileError FileError::cannotWrite(const QString& path, const QString& reason) {
     return FileError(u"Soubor nelze zapsat: %1 (%2)"_s.arg(path, reason));

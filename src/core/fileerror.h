@@ -1,23 +1,18 @@
 #pragma once
 
-#include <QString>
-
-#include <stdexcept>
+#include "core/usererror.h"
 
 namespace core {
 
-// A file the program could not read or write; the message is ready to show to the user.
-class FileError : public std::runtime_error {
+// A file the program could not read or write.
+class FileError : public UserError {
 public:
-    explicit FileError(const QString& message);
+    using UserError::UserError;
 
+    // "Soubor nelze číst: <path> (<reason>)", the reason as the system words it.
+    static FileError cannotRead(const QString& path, const QString& reason);
     // "Soubor nelze zapsat: <path> (<reason>)", the reason as the system words it.
     static FileError cannotWrite(const QString& path, const QString& reason);
-
-    const QString& message() const { return m_message; }
-
-private:
-    QString m_message;
 };
 
 } // namespace core

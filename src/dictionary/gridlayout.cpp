@@ -4,7 +4,6 @@
 #include "core/fileerror.h"
 #include "core/filereplace.h"
 
-#include <QFile>
 #include <QStringList>
 
 namespace dictionary {
@@ -29,14 +28,9 @@ void saveGridLayout(const QString& path, const std::vector<GridColumn>& columns)
 }
 
 std::vector<GridColumn> loadGridLayout(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw core::FileError(
-            QStringLiteral("Soubor nelze číst: %1 (%2)").arg(path, file.errorString()));
     std::vector<GridColumn> columns;
-    core::Cp1250LineReader reader(file);
-    while (const std::optional<QString> line = reader.next()) {
-        const QStringList parts = line->split(u'\t');
+    for (const QString& line : core::readCp1250FileLines(path)) {
+        const QStringList parts = line.split(u'\t');
         bool widthOk = false;
         const int width = parts.value(2).toInt(&widthOk);
         if (parts.size() != 3 || !widthOk || parts[0].isEmpty())

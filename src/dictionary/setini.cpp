@@ -1,32 +1,14 @@
 #include "dictionary/setini.h"
 
 #include "core/cp1250linereader.h"
-#include "core/fileerror.h"
 #include "core/settingsint.h"
 #include "core/settingsline.h"
-
-#include <QFile>
 
 #include <algorithm>
 
 namespace dictionary {
 
 namespace {
-
-// The file's lines, or nothing with the system's reason when it cannot be read.
-std::optional<QStringList> readLines(const QString& path, QString& reason) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        reason = file.errorString();
-        return std::nullopt;
-    }
-    return core::splitCp1250Lines(bytes);
-}
 
 // A character hot-key line: shortcut, comma, character, one skipped character, caption.
 // A line without a comma has no shortcut and starts with its character.
@@ -218,18 +200,8 @@ DictionarySettings readSetIni(const QString& path) {
 }
 
 QStringList readSetIniLines(const QString& path) {
-    QString reason;
-    if (auto lines = readLines(path, reason))
-        return std::move(*lines);
-    throw core::FileError(
-        QStringLiteral("Chyba při čtení souboru \"set.ini\" v adresáři slovníku."));
-}
-
-QStringList readTextFileLines(const QString& path) {
-    QString reason;
-    if (auto lines = readLines(path, reason))
-        return std::move(*lines);
-    throw core::FileError(QStringLiteral("Soubor nelze číst: %1 (%2)").arg(path, reason));
+    return core::readCp1250FileLines(
+        path, QStringLiteral("Chyba při čtení souboru \"set.ini\" v adresáři slovníku."));
 }
 
 } // namespace dictionary

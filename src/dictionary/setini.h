@@ -102,8 +102,4 @@ DictionarySettings parseSetIni(const QStringList& lines);
 DictionarySettings readSetIni(const QString& path);
 QStringList readSetIniLines(const QString& path);
 
-// The lines of any Windows-1250 file (a settings set, key.ini); raises core::FileError with
-// the system's reason when the file cannot be read.
-QStringList readTextFileLines(const QString& path);
-
 } // namespace dictionary

@@ -1,5 +1,6 @@
 #include "dictionary/setiniwriter.h"
 
+#include "core/cp1250linereader.h"
 #include "core/fileerror.h"
 #include "core/filereplace.h"
 #include "core/settingsline.h"
@@ -61,7 +62,7 @@ QList<char32_t> writeManualSetIni(core::Messages& messages, const QString& setIn
     appendFontLines(lines, QStringLiteral("fontintr"), fonts.intr);
     lines << QString();
     try {
-        lines << readTextFileLines(keyIniPath);
+        lines << core::readCp1250FileLines(keyIniPath);
     } catch (const core::FileError&) {
         messages.error(QStringLiteral("Chyba při čtení souboru \"key.ini\"."));
     }
@@ -71,7 +72,7 @@ QList<char32_t> writeManualSetIni(core::Messages& messages, const QString& setIn
 
 QList<char32_t> writeSetIniFromSet(const QString& setIniPath, const QString& settingsSetPath,
                                    const QStringList& note) {
-    const SplitSettingsSet set = splitNote(readTextFileLines(settingsSetPath));
+    const SplitSettingsSet set = splitNote(core::readCp1250FileLines(settingsSetPath));
     const QStringList lines = set.settings + QStringList{QString()} + noteBlock(note + set.note);
     return core::replaceFileWithLines(setIniPath, lines);
 }

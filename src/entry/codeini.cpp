@@ -1,16 +1,11 @@
 #include "entry/codeini.h"
 
 #include "core/cp1250linereader.h"
-#include "core/fileerror.h"
 #include "core/filereplace.h"
 #include "core/settingsline.h"
 
-#include <QFile>
-
 namespace entry {
 namespace {
-
-const QString kReadError = QStringLiteral("Chyba při čtení souboru \"code.ini\".");
 
 // A trim set as the file keeps it: a last space stands for "spaces too".
 void readTrimSet(const QString& value, QString& set, bool& withSpace) {
@@ -61,14 +56,9 @@ void applyCodeIniLines(const QStringList& lines, TestWordRules& rules) {
 }
 
 void readCodeIni(const QString& path, TestWordRules& rules) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw core::FileError(kReadError);
-    core::Cp1250LineReader reader(file);
-    while (const std::optional<QString> line = reader.next())
-        applyLine(*line, rules);
-    if (file.error() != QFileDevice::NoError)
-        throw core::FileError(kReadError);
+    applyCodeIniLines(
+        core::readCp1250FileLines(path, QStringLiteral("Chyba při čtení souboru \"code.ini\".")),
+        rules);
 }
 
 QStringList codeIniLines(const TestWordRules& rules) {

@@ -11,11 +11,11 @@
 #include "core/filereplace.h"
 #include "core/messages.h"
 #include "core/systemshell.h"
+#include "core/usererror.h"
 #include "store/cursor.h"
 #include "store/error.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <optional>
 
@@ -61,13 +61,14 @@ void writeLines(core::Cp1250LineWriter& writer, const QStringList& lines) {
 // way; returns the report's path, or nothing after showing why it could not be written.
 std::optional<QString> writeReport(const ExamTables& tables, const ExamEvaluation& evaluation,
                                    core::Messages& messages) {
-    QFile templateFile(QDir(evaluation.applicationFolder).filePath(u"_other_/template.html"_s));
-    if (!templateFile.open(QIODevice::ReadOnly)) {
+    ReportTemplate reportTemplate;
+    try {
+        reportTemplate = splitReportTemplate(core::readCp1250FileLines(
+            QDir(evaluation.applicationFolder).filePath(u"_other_/template.html"_s)));
+    } catch (const core::FileError&) {
         messages.error(QString::fromUtf16(kTemplateMissingMessage));
         return std::nullopt;
     }
-    const ReportTemplate reportTemplate =
-        splitReportTemplate(core::splitCp1250Lines(templateFile.readAll()));
     try {
         const ExamRecordText record = recordText(tables.history);
         const QString path =
@@ -87,8 +88,7 @@ std::optional<QString> writeReport(const ExamTables& tables, const ExamEvaluatio
             writeLines(writer, reportTemplate.tail);
         });
         return path;
-    } catch (const core::FileError&) {
-    } catch (const store::Error&) {
+    } catch (const core::UserError&) {
     }
     messages.error(QString::fromUtf16(kReportNotWrittenMessage));
     return std::nullopt;

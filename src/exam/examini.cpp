@@ -3,10 +3,8 @@
 #include "exam/keyhandlers.h"
 
 #include "core/cp1250linereader.h"
-#include "core/fileerror.h"
 #include "core/settingsint.h"
 
-#include <QFile>
 #include <QSize>
 
 #include <vector>
@@ -196,13 +194,8 @@ void applyExamIni(const QStringList& lines, ExamIni& ini, ExamParameters& parame
 }
 
 void readExamIni(const QString& path, ExamIni& ini, ExamParameters& parameters) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw core::FileError(u"Chyba při čtení souboru \"exam.ini\"."_s);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw core::FileError(u"Chyba při čtení souboru \"exam.ini\"."_s);
-    applyExamIni(core::splitCp1250Lines(bytes), ini, parameters);
+    applyExamIni(core::readCp1250FileLines(path, u"Chyba při čtení souboru \"exam.ini\"."_s), ini,
+                 parameters);
 }
 
 } // namespace exam

@@ -5,13 +5,11 @@
 #include "exam/wordselection.h"
 
 #include "core/clock.h"
-#include "core/fileerror.h"
 #include "core/messages.h"
+#include "core/usererror.h"
 #include "store/cursor.h"
 #include "store/error.h"
 #include "store/postbatch.h"
-
-#include <stdexcept>
 
 namespace exam {
 namespace {
@@ -19,12 +17,11 @@ namespace {
 using namespace Qt::StringLiterals;
 
 // A list of the exam settings without a selection (exam.ini may leave one so).
-[[noreturn]] void noSelection(const char* list) {
-    throw std::runtime_error(std::string("V nastavení zkoušení není vybrána položka seznamu ") +
-                             list + '.');
+[[noreturn]] void noSelection(QStringView list) {
+    throw core::UserError(u"V nastavení zkoušení není vybrána položka seznamu %1."_s.arg(list));
 }
 
-template <typename T> T selected(const std::optional<T>& value, const char* list) {
+template <typename T> T selected(const std::optional<T>& value, QStringView list) {
     if (!value)
         noSelection(list);
     return *value;
@@ -35,21 +32,13 @@ SelectionPlan planOf(const ExamParameters& p) {
     plan.language = p.questionLanguage;
     plan.fromLesson = p.fromLesson;
     plan.toLesson = p.toLesson;
-    plan.wordCount = selected(p.wordCount(), "počtu slovíček");
-    plan.sharePercent = selected(p.sharePercent(), "málo zkoušených");
-    plan.times = selected(p.times(), "opakování slovíček");
-    plan.worstCount = selected(p.worstCount(), "nejhůře zapamatovatelných slov");
-    plan.worstTimes = selected(p.worstTimes(), "opakování přidaných slov");
+    plan.wordCount = selected(p.wordCount(), u"počtu slovíček");
+    plan.sharePercent = selected(p.sharePercent(), u"málo zkoušených");
+    plan.times = selected(p.times(), u"opakování slovíček");
+    plan.worstCount = selected(p.worstCount(), u"nejhůře zapamatovatelných slov");
+    plan.worstTimes = selected(p.worstTimes(), u"opakování přidaných slov");
     plan.reAddWorst = p.reAddWorst;
     return plan;
-}
-
-QString errorText(const std::exception& error) {
-    if (const auto* storeError = dynamic_cast<const store::Error*>(&error))
-        return storeError->message();
-    if (const auto* fileError = dynamic_cast<const core::FileError*>(&error))
-        return fileError->message();
-    return QString::fromUtf8(error.what());
 }
 
 void openTables(const ExamTables& tables) {
@@ -70,7 +59,7 @@ void emptyWorkingTables(const ExamTables& tables) {
 
 store::Bookmark appendHistory(store::Cursor& history, const ExamParameters& parameters,
                               const SelectionPlan& plan, const PreparationContext& context) {
-    const int limit = selected(parameters.limitSeconds(), "časového limitu");
+    const int limit = selected(parameters.limitSeconds(), u"časového limitu");
     const QDateTime now = context.clock.now();
     history.append();
     history.field(u"Datum"_s).setAsDate(now.date());
@@ -154,8 +143,8 @@ std::optional<ExamHandover> prepareExam(const ExamTables& tables, const ExamPara
         if (handover.questionCount > 0)
             return handover;
         context.messages.information(QString::fromUtf16(kNothingToExamMessage));
-    } catch (const std::exception& error) {
-        context.messages.error(QString::fromUtf16(kExamFailureMessage) + errorText(error));
+    } catch (const core::UserError& error) {
+        context.messages.error(QString::fromUtf16(kExamFailureMessage) + error.message());
     }
     closeExamTables(tables);
     return std::nullopt;

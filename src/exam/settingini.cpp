@@ -4,11 +4,9 @@
 
 #include "core/ansilower.h"
 #include "core/cp1250linereader.h"
-#include "core/fileerror.h"
 #include "core/settingsint.h"
 #include "core/settingsline.h"
 
-#include <QFile>
 #include <QLocale>
 
 #include <algorithm>
@@ -135,13 +133,8 @@ void applySettingIni(const QStringList& lines, SettingIni& settings, ExamParamet
 }
 
 void readSettingIni(const QString& path, SettingIni& settings, ExamParameters& parameters) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw core::FileError(u"Chyba při čtení souboru \"setting.ini\"."_s);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw core::FileError(u"Chyba při čtení souboru \"setting.ini\"."_s);
-    applySettingIni(core::splitCp1250Lines(bytes), settings, parameters);
+    applySettingIni(core::readCp1250FileLines(path, u"Chyba při čtení souboru \"setting.ini\"."_s),
+                    settings, parameters);
 }
 
 } // namespace exam

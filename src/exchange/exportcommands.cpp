@@ -1,9 +1,9 @@
 #include "exchange/exportcommands.h"
 
+#include "core/cp1250linereader.h"
 #include "core/fileerror.h"
 #include "core/messages.h"
 #include "core/systemshell.h"
-#include "dictionary/setini.h"
 #include "exchange/dictionarycursor.h"
 #include "store/cursor.h"
 #include "store/error.h"
@@ -74,7 +74,7 @@ std::optional<ExportResult> runHtmlExport(store::Cursor& dictionary, const Expor
         return std::nullopt;
     QStringList templateLines;
     try {
-        templateLines = dictionary::readTextFileLines(folders.templatePath());
+        templateLines = core::readCp1250FileLines(folders.templatePath());
     } catch (const core::FileError&) {
         messages.error(u"Není možné otevřít soubor \"templateEX.html\" v adresáři \"_Other_\"."_s);
         return std::nullopt;

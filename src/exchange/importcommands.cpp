@@ -1,7 +1,7 @@
 #include "exchange/importcommands.h"
 
-#include "core/fileerror.h"
 #include "core/messages.h"
+#include "core/usererror.h"
 #include "exchange/dictionarycursor.h"
 #include "exchange/textfilelines.h"
 #include "exchange/textimport.h"
@@ -33,7 +33,7 @@ std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dicti
     if (!requireOpenDictionary(dictionary, messages) || !messages.confirm(question(layout)))
         return std::nullopt;
     try {
-        const QStringList lines = readTextFileLines(path);
+        const QStringList lines = readImportLines(path);
         ImportCount count = layout == TextLayout::LinePairs
                                 ? importLinePairs(dictionary, lines, progress)
                                 : importTabSeparated(dictionary, lines, progress);
@@ -43,9 +43,7 @@ std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dicti
                              u"česky TAB cize TAB lekce TAB popis)."_s.arg(count.malformedLines));
         }
         return count;
-    } catch (const core::FileError& error) {
-        messages.error(textImportFailure(error.message()));
-    } catch (const store::Error& error) {
+    } catch (const core::UserError& error) {
         messages.error(textImportFailure(error.message()));
     }
     return std::nullopt;

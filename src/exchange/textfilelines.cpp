@@ -68,7 +68,7 @@ QStringList textLines(const QByteArray& bytes) {
     return core::splitCp1250Lines(bytes);
 }
 
-QStringList readTextFileLines(const QString& path) {
+QStringList readImportLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw core::FileError(u"Soubor %1 nelze otevřít (%2)."_s.arg(path, file.errorString()));

@@ -16,7 +16,7 @@ namespace exchange {
 //
 // A file holding a zero byte is not text (a table, a picture, a program): it is refused with
 // core::FileError, as is a file that cannot be read.
-QStringList readTextFileLines(const QString& path);
+QStringList readImportLines(const QString& path);
 
 // The same, for bytes already in memory.
 QStringList textLines(const QByteArray& bytes);

@@ -1,21 +1,13 @@
 #pragma once
 
-#include <QString>
-
-#include <stdexcept>
+#include "core/usererror.h"
 
 namespace sound {
 
-// A sound that could not be opened, recorded, played or saved; the message is ready to show
-// to the user.
-class AudioError : public std::runtime_error {
+// A sound that could not be opened, recorded, played or saved.
+class AudioError : public core::UserError {
 public:
-    explicit AudioError(const QString& message);
-
-    const QString& message() const { return m_message; }
-
-private:
-    QString m_message;
+    using UserError::UserError;
 };
 
 } // namespace sound

@@ -3,6 +3,8 @@
 #include "core/fileerror.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -21,6 +23,30 @@ TEST(Cp1250Lines, SplitsAtLineEndings) {
         {"\xE8\x9E\r\n\xEF\xBB\xBF", {u"čž"_s, u"ď»ż"_s}}};
     for (const auto& [bytes, lines] : cases)
         EXPECT_EQ(core::splitCp1250Lines(bytes), lines) << bytes.toStdString();
+}
+
+TEST(Cp1250Lines, FileIsReadWholeOrRaisesTheMessageItIsKnownBy) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"set.ini"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write("a\r\n\x8A\x81"), 5);
+    file.close();
+    EXPECT_EQ(core::readCp1250FileLines(path), (QStringList{u"a"_s, u"Š\u0081"_s}));
+
+    const QString missing = folder.filePath(u"code.ini"_s);
+    const auto messageOf = [](const auto& read) {
+        try {
+            read();
+        } catch (const core::FileError& error) {
+            return error.message();
+        }
+        return QString();
+    };
+    EXPECT_EQ(messageOf([&] { core::readCp1250FileLines(missing, u"Chyba."_s); }), u"Chyba."_s);
+    EXPECT_TRUE(messageOf([&] {
+                    core::readCp1250FileLines(missing);
+                }).startsWith(u"Soubor nelze číst: "_s + missing + u" ("_s));
 }
 
 TEST(Cp1250Lines, ReaderStopsAtTheEndAndStaysThere) {

@@ -1,3 +1,4 @@
+#include "core/cp1250linereader.h"
 #include "core/fileerror.h"
 #include "dictionary/setini.h"
 #include "dictionary/setiniwriter.h"
@@ -99,7 +100,7 @@ TEST_F(SetIniWriter, ManualFileHasTheFixedLinesFontsHotKeysAndNote) {
         text("Angličtina"), fonts, lines({"Slovíčka z učebnice"}));
     EXPECT_TRUE(lost.isEmpty());
     EXPECT_TRUE(m_messages.shown.isEmpty());
-    EXPECT_EQ(dictionary::readTextFileLines(path(QStringLiteral("set.ini"))),
+    EXPECT_EQ(core::readCp1250FileLines(path(QStringLiteral("set.ini"))),
               lines({"language=Angličtina",
                      "",
                      "soundincrementpath=Sounds",

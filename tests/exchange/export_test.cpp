@@ -5,7 +5,7 @@
 #include "scriptedmessages.h"
 
 #include "core/cp1250codec.h"
-#include "dictionary/setini.h"
+#include "core/cp1250linereader.h"
 
 namespace {
 
@@ -166,7 +166,7 @@ TEST_F(Export, CharactersOutsideTheCodePageAreReported) {
 namespace {
 
 TEST(ShippedExportTemplate, HasItsPartsAndSettings) {
-    const auto parsed = exchange::parseExportTemplate(dictionary::readTextFileLines(
+    const auto parsed = exchange::parseExportTemplate(core::readCp1250FileLines(
         QStringLiteral(LEXITON_DATA_DIR) + u"/_other_/templateEX.html"_s));
     EXPECT_TRUE(parsed.head.contains(
         u"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1250\">"_s));

@@ -91,7 +91,7 @@ TEST(TextEncodings, ABinaryFileIsRefused) {
 }
 
 TEST(TextEncodings, AMissingFileIsRefused) {
-    EXPECT_THROW(exchange::readTextFileLines(u"/nonexistent/words.txt"_s), core::FileError);
+    EXPECT_THROW(exchange::readImportLines(u"/nonexistent/words.txt"_s), core::FileError);
 }
 
 } // namespace

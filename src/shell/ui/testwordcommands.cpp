@@ -2,7 +2,7 @@
 // settings, regeneration and the comma re-evaluation.
 #include "shell/ui/mainwindow.h"
 
-#include "core/fileerror.h"
+#include "core/usererror.h"
 #include "entry/codeini.h"
 #include "entry/commasplit.h"
 #include "entry/regeneration.h"
@@ -42,9 +42,7 @@ void MainWindow::editEvaluationSettings() {
                 "Přegenerovat slovník podle nastavení. Pokud dáš \"ne\" změny se projeví jen u "
                 "nově přidaných slovíček.")))
             regenerateTestWords();
-    } catch (const core::FileError&) {
-        m_services.messages.error(kCodeIniError);
-    } catch (const store::Error&) {
+    } catch (const core::UserError&) {
         m_services.messages.error(kCodeIniError);
     }
 }
