@@ -1,10 +1,7 @@
 #include "core/fileerror.h"
 #include "dictionary/setini.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "scratchfolder.h"
+#include "utf8text.h"
 
 #include <functional>
 
@@ -15,17 +12,6 @@ using dictionary::DictionarySettings;
 using dictionary::HotKeyRecord;
 using dictionary::InsertMode;
 using dictionary::SoundFolderKind;
-
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-QStringList lines(std::initializer_list<const char*> utf8) {
-    QStringList result;
-    for (const char* line : utf8)
-        result << text(line);
-    return result;
-}
 
 struct Quirk {
     const char* name;
@@ -207,34 +193,26 @@ INSTANTIATE_TEST_SUITE_P(SetIni, SetIniQuirks, testing::ValuesIn(kQuirks),
                          });
 
 TEST(SetIni, ReadsWindows1250WithCrLf) {
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath(QStringLiteral("set.ini"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("language=N\xec"
-               "m\xe8"
-               "ina\r\n{[..memo..]}\r\n\x8e"
-               "lu\x9d"
-               "ou\xe8"
-               "k\xfd\r\n{[..endmemo..]}\r\n");
-    file.close();
-    const DictionarySettings settings = dictionary::readSetIni(path);
+    ScratchFolder dir;
+    const DictionarySettings settings = dictionary::readSetIni(dir.write(
+        u"set.ini"_s, "language=N\xecm\xe8ina\r\n{[..memo..]}\r\n\x8elu\x9dou\xe8k\xfd\r\n"
+                      "{[..endmemo..]}\r\n"));
     EXPECT_EQ(settings.otherLanguage, text("Němčina"));
     EXPECT_EQ(settings.note, lines({"Žluťoučký"}));
 }
 
 TEST(SetIni, UnreadableFileIsReportedWithTheUsersMessage) {
-    QTemporaryDir dir;
-    const QString missing = QDir(dir.path()).filePath(QStringLiteral("set.ini"));
+    ScratchFolder dir;
     try {
-        dictionary::readSetIni(missing);
+        dictionary::readSetIni(dir.path(u"set.ini"_s));
         FAIL() << "a missing set.ini must not read";
     } catch (const core::FileError& error) {
         EXPECT_EQ(error.message(),
                   text("Chyba při čtení souboru \"set.ini\" v adresáři slovníku."));
     }
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("set.ini")));
-    EXPECT_THROW(dictionary::readSetIni(missing), core::FileError) << "a folder cannot be read";
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"set.ini"_s));
+    EXPECT_THROW(dictionary::readSetIni(dir.path(u"set.ini"_s)), core::FileError)
+        << "a folder cannot be read";
 }
 
 } // namespace
