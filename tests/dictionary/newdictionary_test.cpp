@@ -75,8 +75,6 @@ TEST_F(CreateDictionary, ManualDictionaryReadsBackItsOwnSettings) {
     EXPECT_EQ(settings.fonts, request.fonts);
     EXPECT_EQ(settings.otherLanguage, text("Angličtina"));
     EXPECT_FALSE(settings.czechLanguage) << "the default Czech name stays";
-    EXPECT_EQ(settings.soundKind, dictionary::SoundFolderKind::Increment);
-    EXPECT_EQ(dictionary::soundFolder(settings, m_folder.path()), path(u"Sounds/"_s));
     EXPECT_EQ(settings.note, request.note);
     ASSERT_EQ(settings.functionKeys.count(5), 1u) << "the hot keys of key.ini";
     EXPECT_EQ(settings.functionKeys.at(5).hint, text("Rod"));
