@@ -54,25 +54,21 @@ TEST_F(LessonChange, SpreadingStopsAtTheLessonCount) {
     EXPECT_EQ(lessonSizes(), (std::map<int, int>{{1, 1}, {8, 2}, {9, 2}}));
 }
 
-TEST_F(LessonChange, MovingARangeIntoOneOfItsLessons) {
+TEST_F(LessonChange, MovingARangeIntoOneOfItsLessonsOnceConfirmed) {
     addLesson(3, 2);
     addLesson(4, 2);
     addLesson(5, 2);
     addLesson(6, 1);
+    ScriptedMessages declined;
+    declined.answer({false});
+    EXPECT_FALSE(
+        exchange::runBulkLessonChange(dictionary, {3, 5, Mode::MoveTo, 4, 0, 35}, 100, declined));
+    EXPECT_EQ(lessonSizes(), (std::map<int, int>{{3, 2}, {4, 2}, {5, 2}, {6, 1}}));
     dictionary.setFilter(u"Lekce = 6"_s);
     dictionary.setFiltered(true);
     run({3, 5, Mode::MoveTo, 4, 0, 35});
     EXPECT_FALSE(dictionary.filtered());
     EXPECT_EQ(lessonSizes(), (std::map<int, int>{{4, 6}, {6, 1}}));
-}
-
-TEST_F(LessonChange, NothingChangesWithoutConfirmation) {
-    addLesson(1, 1);
-    ScriptedMessages messages;
-    messages.answer({false});
-    EXPECT_FALSE(
-        exchange::runBulkLessonChange(dictionary, {1, 1, Mode::MoveTo, 2, 0, 35}, 100, messages));
-    EXPECT_EQ(lessonSizes(), (std::map<int, int>{{1, 1}}));
 }
 
 TEST(ChoiceConsistency, TheRangeAndTheStartFollowTheRules) {

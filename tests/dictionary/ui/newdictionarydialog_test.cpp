@@ -137,14 +137,18 @@ TEST_F(NewDictionaryDialogTest, OkByHandNeedsTheNameAndTheLanguage) {
     EXPECT_EQ(choice->language, u"Anglicky"_s);
 }
 
-TEST_F(NewDictionaryDialogTest, CancelChecksNothing) {
+// The question mark opens the help page and leaves the dialog open.
+TEST_F(NewDictionaryDialogTest, HelpAndCancelCheckNothing) {
     modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
         chooseManual(shown);
+        click(shown, u"HelpBtn"_s);
+        EXPECT_TRUE(shown.isVisible());
         click(shown, u"CancelBtn"_s);
     });
     EXPECT_FALSE(dialog.run());
     EXPECT_TRUE(dialog.cancelled());
     EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(system.opened, QStringList{state.helpPage(u"newdic.html"_s)});
     modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
         typeIn(shown, u"Edit1"_s, u"Francouzština"_s);
         click(shown, u"OKBtn"_s);
@@ -208,16 +212,6 @@ TEST_F(NewDictionaryDialogTest, GivesTheTypedTextsWithinTheirLengths) {
     EXPECT_EQ(choice->language, QString(25, u'j'));
     EXPECT_EQ(choice->noteLines,
               (QStringList{u"Slovíčka z učebnice,"_s, QString(), u"  lekce 1 až 5"_s}));
-}
-
-TEST_F(NewDictionaryDialogTest, TheQuestionMarkOpensItsHelpPage) {
-    modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
-        click(shown, u"HelpBtn"_s);
-        EXPECT_TRUE(shown.isVisible());
-        click(shown, u"CancelBtn"_s);
-    });
-    EXPECT_FALSE(dialog.run());
-    EXPECT_EQ(system.opened, QStringList{state.helpPage(u"newdic.html"_s)});
 }
 
 } // namespace
