@@ -115,26 +115,30 @@ TEST_F(NewDictionaryDialogTest, EachShowingStartsFromTheDefaultsAndByHandEnables
     EXPECT_TRUE(choice->noteLines.isEmpty());
 }
 
+// The boxes keep the texts within their lengths.
 TEST_F(NewDictionaryDialogTest, OkByHandNeedsTheNameAndTheLanguage) {
     const QString refusal = u"error: Musíš vyplnit název slovníku a jazyk."_s;
     modals.script(u"OKBottomDlg3"_s, [&](QDialog& shown) {
         chooseManual(shown);
-        typeIn(shown, u"Edit1"_s, u"Angličtina"_s);
+        typeIn(shown, u"Edit1"_s, QString(35, u'n'));
         click(shown, u"OKBtn"_s);
         EXPECT_TRUE(shown.isVisible());
         child<QLineEdit>(shown, u"Edit1"_s).clear();
-        typeIn(shown, u"Edit2"_s, u"Anglicky"_s);
+        typeIn(shown, u"Edit2"_s, QString(30, u'j'));
         click(shown, u"OKBtn"_s);
         EXPECT_TRUE(shown.isVisible());
-        typeIn(shown, u"Edit1"_s, u"Angličtina"_s);
+        typeIn(shown, u"Edit1"_s, QString(35, u'n'));
+        typeNote(shown, {u"Slovíčka z učebnice,"_s, QString(), u"  lekce 1 až 5"_s});
         click(shown, u"OKBtn"_s);
     });
     const auto choice = dialog.run();
     EXPECT_EQ(messages.shown, (QStringList{refusal, refusal}));
     ASSERT_TRUE(choice);
     EXPECT_TRUE(choice->manual);
-    EXPECT_EQ(choice->name, u"Angličtina"_s);
-    EXPECT_EQ(choice->language, u"Anglicky"_s);
+    EXPECT_EQ(choice->name, QString(30, u'n'));
+    EXPECT_EQ(choice->language, QString(25, u'j'));
+    EXPECT_EQ(choice->noteLines,
+              (QStringList{u"Slovíčka z učebnice,"_s, QString(), u"  lekce 1 až 5"_s}));
 }
 
 // The question mark opens the help page and leaves the dialog open.
@@ -196,22 +200,6 @@ TEST_F(NewDictionaryDialogTest, EachFontIsChosenBetweenEightAndEighteenPoints) {
     EXPECT_EQ(first->description, font(u"Rezur OV ezuvizer"_s, 238, false, false, 10));
     EXPECT_EQ(second->other, kOtherDefault);
     EXPECT_EQ(second->description, font(u"Courier"_s, 238, true, true, 9));
-}
-
-TEST_F(NewDictionaryDialogTest, GivesTheTypedTextsWithinTheirLengths) {
-    modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
-        chooseManual(shown);
-        typeIn(shown, u"Edit1"_s, QString(35, u'n'));
-        typeIn(shown, u"Edit2"_s, QString(30, u'j'));
-        typeNote(shown, {u"Slovíčka z učebnice,"_s, QString(), u"  lekce 1 až 5"_s});
-        click(shown, u"OKBtn"_s);
-    });
-    const auto choice = dialog.run();
-    ASSERT_TRUE(choice);
-    EXPECT_EQ(choice->name, QString(30, u'n'));
-    EXPECT_EQ(choice->language, QString(25, u'j'));
-    EXPECT_EQ(choice->noteLines,
-              (QStringList{u"Slovíčka z učebnice,"_s, QString(), u"  lekce 1 až 5"_s}));
 }
 
 } // namespace
