@@ -33,15 +33,13 @@ const Quirk kQuirks[] = {
          EXPECT_EQ(s.czechLanguage, text("Čeština"));
          EXPECT_EQ(s.fonts.cz.face, text("Times New Roman  "));
      }},
-    {"KeysAreCaseSensitive", lines({"Language=Angličtina", "FONTCZ=Arial"}),
+    // Keys are case-sensitive; a leading space or slashes disable a line.
+    {"OtherLinesAreIgnored",
+     lines({"Language=Angličtina", "FONTCZ=Arial", " language=Angličtina",
+            "//soundfullpath=/sounds", " fontczbold"}),
      [](const DictionarySettings& s) {
          EXPECT_FALSE(s.otherLanguage);
          EXPECT_TRUE(s.fonts.cz.face.isEmpty());
-     }},
-    {"LeadingSpaceOrSlashesDisableALine",
-     lines({" language=Angličtina", "//soundfullpath=/sounds", " fontczbold"}),
-     [](const DictionarySettings& s) {
-         EXPECT_FALSE(s.otherLanguage);
          EXPECT_EQ(s.soundKind, SoundFolderKind::None);
          EXPECT_FALSE(s.fonts.cz.bold);
      }},
@@ -58,13 +56,12 @@ const Quirk kQuirks[] = {
          EXPECT_FALSE(s.fonts.other.bold);
          EXPECT_EQ(s.fonts.intr, dictionary::FontSetting{});
      }},
-    {"CharsetThatIsNotANumberIsDefault", lines({"fontczchar=238", "fontczchar=x"}),
+    // The charset falls back to the default, the size to the main window's.
+    {"NumbersThatAreNotNumbers",
+     lines(
+         {"fontczchar=238", "fontczchar=x", "fontczsize=12", "fontczsize=big", "fontothersize=11"}),
      [](const DictionarySettings& s) {
          EXPECT_EQ(s.fonts.cz.charset, 1);
-     }},
-    {"SizeThatIsNotANumberIsTheMainWindows",
-     lines({"fontczsize=12", "fontczsize=big", "fontothersize=11"}),
-     [](const DictionarySettings& s) {
          EXPECT_EQ(s.fonts.cz.size, std::nullopt);
          EXPECT_EQ(s.fonts.other.size, 11);
      }},
