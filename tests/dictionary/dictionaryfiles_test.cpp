@@ -1,39 +1,27 @@
 #include "core/fileerror.h"
 #include "dictionary/dictionaryfolders.h"
 #include "dictionary/gridlayout.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "scratchfolder.h"
 
 namespace {
 
 TEST(DictionaryFolders, ListsSubFoldersButResultsAndPracticeIgnoringCase) {
-    QTemporaryDir dir;
-    QDir user(dir.path());
+    ScratchFolder user;
     for (const char* name : {"němčina", "Angličtina", "results", "Practice", "zeměpis", "Čeština"})
-        ASSERT_TRUE(user.mkpath(QString::fromUtf8(name)));
-    QFile file(user.filePath(QStringLiteral("exam.db")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-
-    const QStringList names = dictionary::listDictionaries(dir.path());
+        ASSERT_TRUE(QDir(user.path()).mkpath(QString::fromUtf8(name)));
+    user.write(u"exam.db"_s, {});
+    const QStringList names = dictionary::listDictionaries(user.path());
     EXPECT_EQ(names.size(), 4);
-    EXPECT_FALSE(names.contains(QStringLiteral("results")));
-    EXPECT_FALSE(names.contains(QStringLiteral("exam.db")));
-    EXPECT_EQ(names.first(), QStringLiteral("Angličtina"));
-    EXPECT_LT(names.indexOf(QStringLiteral("němčina")), names.indexOf(QStringLiteral("zeměpis")));
-}
-
-TEST(DictionaryFolders, MissingUserFolderIsAnError) {
-    QTemporaryDir dir;
-    EXPECT_THROW(dictionary::listDictionaries(dir.filePath(QStringLiteral("nobody"))),
-                 core::FileError);
+    for (const QString& name : {u"Angličtina"_s, u"Čeština"_s, u"němčina"_s, u"zeměpis"_s})
+        EXPECT_TRUE(names.contains(name)) << name.toStdString();
+    EXPECT_EQ(names.first(), u"Angličtina"_s);
+    EXPECT_LT(names.indexOf(u"němčina"_s), names.indexOf(u"zeměpis"_s));
+    EXPECT_THROW(dictionary::listDictionaries(user.path(u"nobody"_s)), core::FileError);
 }
 
 TEST(GridLayout, SavedLayoutReadsBackAsDesigned) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("grid.tmp"));
+    ScratchFolder dir;
+    const QString path = dir.path(u"grid.tmp"_s);
     const auto designed = dictionary::designedGridColumns();
     ASSERT_EQ(designed.size(), 7u);
     dictionary::saveGridLayout(path, designed);
@@ -44,23 +32,19 @@ TEST(GridLayout, SavedLayoutReadsBackAsDesigned) {
         EXPECT_EQ(loaded[i].title, designed[i].title);
         EXPECT_EQ(loaded[i].width, designed[i].width);
     }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("Dobre\tDob\xF8"
-                                        "e\t48\r\n"))
+    EXPECT_TRUE(dir.read(u"grid.tmp"_s)
+                    .contains("Dobre\tDob\xF8"
+                              "e\t48\r\n"))
         << "Windows-1250 with CR LF";
 }
 
 TEST(GridLayout, DamagedOrMissingFileIsAnError) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("grid.tmp"));
+    ScratchFolder dir;
+    const QString path = dir.path(u"grid.tmp"_s);
     EXPECT_THROW(dictionary::loadGridLayout(path), core::FileError);
     for (const QByteArray& content :
          {QByteArray(), QByteArray("Czech\tx\r\n"), QByteArray("Czech\tx\twide\r\n")}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
+        dir.write(u"grid.tmp"_s, content);
         EXPECT_THROW(dictionary::loadGridLayout(path), core::FileError) << content.toStdString();
     }
 }

@@ -1,10 +1,7 @@
 #include "core/fileerror.h"
 #include "dictionary/setini.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "scratchfolder.h"
+#include "utf8text.h"
 
 #include <functional>
 
@@ -15,17 +12,6 @@ using dictionary::DictionarySettings;
 using dictionary::HotKeyRecord;
 using dictionary::InsertMode;
 using dictionary::SoundFolderKind;
-
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-QStringList lines(std::initializer_list<const char*> utf8) {
-    QStringList result;
-    for (const char* line : utf8)
-        result << text(line);
-    return result;
-}
 
 struct Quirk {
     const char* name;
@@ -47,15 +33,13 @@ const Quirk kQuirks[] = {
          EXPECT_EQ(s.czechLanguage, text("Čeština"));
          EXPECT_EQ(s.fonts.cz.face, text("Times New Roman  "));
      }},
-    {"KeysAreCaseSensitive", lines({"Language=Angličtina", "FONTCZ=Arial"}),
+    // Keys are case-sensitive; a leading space or slashes disable a line.
+    {"OtherLinesAreIgnored",
+     lines({"Language=Angličtina", "FONTCZ=Arial", " language=Angličtina",
+            "//soundfullpath=/sounds", " fontczbold"}),
      [](const DictionarySettings& s) {
          EXPECT_FALSE(s.otherLanguage);
          EXPECT_TRUE(s.fonts.cz.face.isEmpty());
-     }},
-    {"LeadingSpaceOrSlashesDisableALine",
-     lines({" language=Angličtina", "//soundfullpath=/sounds", " fontczbold"}),
-     [](const DictionarySettings& s) {
-         EXPECT_FALSE(s.otherLanguage);
          EXPECT_EQ(s.soundKind, SoundFolderKind::None);
          EXPECT_FALSE(s.fonts.cz.bold);
      }},
@@ -72,13 +56,12 @@ const Quirk kQuirks[] = {
          EXPECT_FALSE(s.fonts.other.bold);
          EXPECT_EQ(s.fonts.intr, dictionary::FontSetting{});
      }},
-    {"CharsetThatIsNotANumberIsDefault", lines({"fontczchar=238", "fontczchar=x"}),
+    // The charset falls back to the default, the size to the main window's.
+    {"NumbersThatAreNotNumbers",
+     lines(
+         {"fontczchar=238", "fontczchar=x", "fontczsize=12", "fontczsize=big", "fontothersize=11"}),
      [](const DictionarySettings& s) {
          EXPECT_EQ(s.fonts.cz.charset, 1);
-     }},
-    {"SizeThatIsNotANumberIsTheMainWindows",
-     lines({"fontczsize=12", "fontczsize=big", "fontothersize=11"}),
-     [](const DictionarySettings& s) {
          EXPECT_EQ(s.fonts.cz.size, std::nullopt);
          EXPECT_EQ(s.fonts.other.size, 11);
      }},
@@ -132,15 +115,12 @@ const Quirk kQuirks[] = {
          EXPECT_EQ(key.other, text("b"));
          EXPECT_EQ(key.hint, text("User hot key"));
      }},
-    {"FunctionKeyThatIsNotANumberIsF5", lines({"key=Fx", "cz=a", "endkey"}),
+    {"FunctionKeyOutsideF5ToF12IsReadButKeptAndNotANumberIsF5",
+     lines({"key=F13", "fontczbold", "endkey", "key=F4", "endkey", "key=Fx", "cz=a", "endkey",
+            "fontczitalic"}),
      [](const DictionarySettings& s) {
-         ASSERT_EQ(s.functionKeys.count(5), 1u);
+         ASSERT_EQ(s.functionKeys.size(), 1u);
          EXPECT_EQ(s.functionKeys.at(5).cz, text("a"));
-     }},
-    {"FunctionKeyOutsideF5ToF12IsReadButKept",
-     lines({"key=F13", "fontczbold", "endkey", "key=F4", "endkey", "fontczitalic"}),
-     [](const DictionarySettings& s) {
-         EXPECT_TRUE(s.functionKeys.empty());
          EXPECT_FALSE(s.fonts.cz.bold);
          EXPECT_TRUE(s.fonts.cz.italic);
      }},
@@ -156,23 +136,20 @@ const Quirk kQuirks[] = {
      }},
     {"CharHotKeys",
      lines({"{[..keyother..]}", "Alt+A,ä ä (a s přehláskou)", "F2,ß ß", "Ctrl+B,x-ab",
-            "{[..endkeyother..]}", "{[..keycz..]}", "Ctrl+Shift+E,ě ě", "{[..endkeycz..]}",
-            "{[..keyintr..]}", "Ctrl+1,ə schwa", "{[..endkeyintr..]}"}),
+            "{[..endkeyother..]}", "{[..keycz..]}", "Ctrl+Shift+E,ě ě", "á á-acute",
+            "{[..endkeycz..]}", "{[..keyintr..]}", "Ctrl+1,ə schwa", "{[..endkeyintr..]}"}),
      [](const DictionarySettings& s) {
          ASSERT_EQ(s.otherKeys.size(), 2u) << "a line of 6 characters is skipped";
          EXPECT_EQ(s.otherKeys[0],
                    (CharHotKey{text("Alt+A"), QChar(u'ä'), text("ä (a s přehláskou)")}));
          EXPECT_EQ(s.otherKeys[1], (CharHotKey{text("Ctrl+B"), QChar(u'x'), text("ab")}));
-         ASSERT_EQ(s.czKeys.size(), 1u);
+         ASSERT_EQ(s.czKeys.size(), 2u);
          EXPECT_EQ(s.czKeys[0], (CharHotKey{text("Ctrl+Shift+E"), QChar(u'ě'), text("ě")}));
+         EXPECT_EQ(s.czKeys[1], (CharHotKey{QString(), QChar(u'á'), text("á-acute")}))
+             << "a line without a comma has no shortcut";
          ASSERT_EQ(s.intrKeys.size(), 1u);
          EXPECT_EQ(s.intrKeys[0].character, QChar(u'ə'));
          EXPECT_EQ(s.intrKeys[0].caption, text("schwa"));
-     }},
-    {"CharHotKeyLineWithoutComma", lines({"{[..keycz..]}", "á á-acute", "{[..endkeycz..]}"}),
-     [](const DictionarySettings& s) {
-         ASSERT_EQ(s.czKeys.size(), 1u);
-         EXPECT_EQ(s.czKeys[0], (CharHotKey{QString(), QChar(u'á'), text("á-acute")}));
      }},
     {"LanguageBeforeCzechNameIsRecorded", lines({"language=Angličtina", "language_cz=Čeština"}),
      [](const DictionarySettings& s) {
@@ -207,34 +184,26 @@ INSTANTIATE_TEST_SUITE_P(SetIni, SetIniQuirks, testing::ValuesIn(kQuirks),
                          });
 
 TEST(SetIni, ReadsWindows1250WithCrLf) {
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath(QStringLiteral("set.ini"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("language=N\xec"
-               "m\xe8"
-               "ina\r\n{[..memo..]}\r\n\x8e"
-               "lu\x9d"
-               "ou\xe8"
-               "k\xfd\r\n{[..endmemo..]}\r\n");
-    file.close();
-    const DictionarySettings settings = dictionary::readSetIni(path);
+    ScratchFolder dir;
+    const DictionarySettings settings = dictionary::readSetIni(dir.write(
+        u"set.ini"_s, "language=N\xecm\xe8ina\r\n{[..memo..]}\r\n\x8elu\x9dou\xe8k\xfd\r\n"
+                      "{[..endmemo..]}\r\n"));
     EXPECT_EQ(settings.otherLanguage, text("Němčina"));
     EXPECT_EQ(settings.note, lines({"Žluťoučký"}));
 }
 
 TEST(SetIni, UnreadableFileIsReportedWithTheUsersMessage) {
-    QTemporaryDir dir;
-    const QString missing = QDir(dir.path()).filePath(QStringLiteral("set.ini"));
+    ScratchFolder dir;
     try {
-        dictionary::readSetIni(missing);
+        dictionary::readSetIni(dir.path(u"set.ini"_s));
         FAIL() << "a missing set.ini must not read";
     } catch (const core::FileError& error) {
         EXPECT_EQ(error.message(),
                   text("Chyba při čtení souboru \"set.ini\" v adresáři slovníku."));
     }
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("set.ini")));
-    EXPECT_THROW(dictionary::readSetIni(missing), core::FileError) << "a folder cannot be read";
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"set.ini"_s));
+    EXPECT_THROW(dictionary::readSetIni(dir.path(u"set.ini"_s)), core::FileError)
+        << "a folder cannot be read";
 }
 
 } // namespace

@@ -3,14 +3,9 @@
 #include "exam/prepareexam.h"
 
 #include "core/cp1250codec.h"
+#include "examtablesfixture.h"
 #include "recordingshell.h"
 #include "scriptedmessages.h"
-#include "tablefixture.h"
-
-#include <QDir>
-#include <QFile>
-
-#include <map>
 
 namespace {
 
@@ -24,47 +19,22 @@ struct Question {
     QList<int> grades = {};
 };
 
-const QString kTemplate = u"<HTML>\r\n{[..here..]} zmizí\r\n</HTML>\r\n"_s;
-
-class EvaluateExam : public TableFixture {
+class EvaluateExam : public ExamTablesFixture {
 protected:
     EvaluateExam() {
-        for (const char* kind : {"dictonary", "exam", "runtime", "deprun", "runzn"})
-            m_cursors[QString::fromLatin1(kind)] = openTable(QString::fromLatin1(kind));
-        QDir(folder()).mkpath(u"_other_"_s);
-        QDir(folder()).mkpath(u"demo/results"_s);
-        writeTemplate(kTemplate);
-        evaluation.applicationFolder = folder();
-        evaluation.userFolder = pathOf(u"demo"_s);
+        folder.write(u"_other_/template.html"_s, "<HTML>\r\n{[..here..]} zmiz\xed\r\n</HTML>\r\n");
+        QDir().mkpath(folder.path(u"demo/results"_s));
+        evaluation.applicationFolder = folder.path();
+        evaluation.userFolder = folder.path(u"demo"_s);
         // Exam 1 of 5 December 2026, 14:03:07: lessons 1 to 2, 3 chosen and 1 worst word
         // asked twice, no limit, automatic.
-        table(u"exam"_s).appendRecord({QDate(2026, 12, 5),
-                                       QTime(14, 3, 7),
-                                       {},
-                                       u"Česky"_s,
-                                       {},
-                                       {},
-                                       {},
-                                       1,
-                                       2,
-                                       3,
-                                       1,
-                                       1,
-                                       2,
-                                       134217727,
-                                       {},
-                                       2});
+        const QDate day(2026, 12, 5);
+        const QTime time(14, 3, 7);
+        table(u"exam"_s).appendRecord(
+            {day, time, {}, u"Česky"_s, {}, {}, {}, 1, 2, 3, 1, 1, 2, exam::kNoTimeLimit, {}, 2});
     }
 
-    store::Cursor& table(const QString& kind) { return *m_cursors.at(kind); }
-
-    void writeTemplate(const QString& text) {
-        QFile file(pathOf(u"_other_/template.html"_s));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(core::encodeCp1250(text).bytes);
-    }
-
-    // The dictionary holds each question's pair with the given lifetime counts 10 / 20.
+    // The dictionary holds each question's pair with the lifetime counts 10 / 20.
     void addQuestions(const std::vector<Question>& questions) {
         for (const Question& q : questions) {
             const bool czech = evaluation.questionLanguage == QuestionLanguage::Czech;
@@ -80,49 +50,28 @@ protected:
     }
 
     void evaluate() {
-        const exam::ExamTables tables{table(u"dictonary"_s), table(u"exam"_s), table(u"runtime"_s),
-                                      table(u"deprun"_s), table(u"runzn"_s)};
         table(u"exam"_s).last();
-        exam::evaluateExam(tables, evaluation, messages, shell);
+        exam::evaluateExam(tables(), evaluation, messages, shell);
     }
 
-    QString reportPath() const { return pathOf(u"demo/results/1_05.12.2026.html"_s); }
-
+    QString reportPath() const { return folder.path(u"demo/results/1_05.12.2026.html"_s); }
+    QByteArray report() const { return folder.read(u"demo/results/1_05.12.2026.html"_s); }
     bool reportHas(const QString& text) const {
         return report().contains(core::encodeCp1250(text).bytes);
     }
 
-    QByteArray report() const {
-        QFile file(reportPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    // "Czech|Dobre|Spatne" of every dictionary entry.
+    QStringList dictionaryCounts() {
+        return rows(u"dictonary"_s, {u"Czech"_s, u"Dobre"_s, u"Spatne"_s});
     }
-
-    // Question -> "Dobre/Spatne" of its dictionary entry.
-    std::map<QString, QString> dictionaryCounts() {
-        std::map<QString, QString> counts;
-        store::Cursor& dictionary = table(u"dictonary"_s);
-        for (dictionary.first(); !dictionary.eof(); dictionary.next()) {
-            counts[dictionary.field(u"Czech"_s).asString()] =
-                dictionary.field(u"Dobre"_s).asString() + u'/' +
-                dictionary.field(u"Spatne"_s).asString();
-        }
-        return counts;
-    }
-
-    // Celkem/Dobre/Spatne of the history record.
+    // "Celkem|Dobre|Spatne" of the history record.
     QString historyCounts() {
-        store::Cursor& history = table(u"exam"_s);
-        history.last();
-        return history.field(u"Celkem"_s).asString() + u'/' + history.field(u"Dobre"_s).asString() +
-               u'/' + history.field(u"Spatne"_s).asString();
+        return rows(u"exam"_s, {u"Celkem"_s, u"Dobre"_s, u"Spatne"_s}).join(u'\n');
     }
 
     exam::ExamEvaluation evaluation;
     ScriptedMessages messages;
     RecordingShell shell;
-
-private:
-    std::map<QString, std::unique_ptr<store::Cursor>> m_cursors;
 };
 
 QString error(const char16_t* text) {
@@ -135,9 +84,8 @@ TEST_F(EvaluateExam, FinishedExamAddsTheCountsAndWritesTheReport) {
     addQuestions({{u"kůň"_s, u"horse"_s, 5, 1, {1, 1, 5, 1}}, {u"pes"_s, u"dog"_s, 2, 0, {1, 2}}});
     evaluate();
     EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(dictionaryCounts(),
-              (std::map<QString, QString>{{u"kůň"_s, u"15/21"_s}, {u"pes"_s, u"12/20"_s}}));
-    EXPECT_EQ(historyCounts(), u"2/7/1"_s);
+    EXPECT_EQ(dictionaryCounts(), (QStringList{u"kůň|15|21"_s, u"pes|12|20"_s}));
+    EXPECT_EQ(historyCounts(), u"2|7|1"_s);
     EXPECT_EQ(shell.opened, QStringList{reportPath()});
     const QString expected =
         u"<HTML>\r\n"
@@ -181,13 +129,10 @@ TEST_F(EvaluateExam, BreakingOffDropsEveryNeverAnsweredQuestionWithItsRows) {
     table(u"runzn"_s).setIndexName(u"Otazka"_s);
     table(u"runzn"_s).setMaster(&table(u"runtime"_s), u"Otazka"_s);
     evaluate();
-    table(u"deprun"_s).setMaster(nullptr, {});
-    table(u"runzn"_s).setMaster(nullptr, {});
-    EXPECT_EQ(column(table(u"runtime"_s), u"Otazka"_s), (QStringList{u"a"_s, u"d"_s}));
-    EXPECT_EQ(column(table(u"deprun"_s), u"Otazka"_s),
-              (QStringList{u"a"_s, u"a"_s, u"d"_s, u"d"_s}));
-    EXPECT_EQ(column(table(u"runzn"_s), u"Otazka"_s), (QStringList{u"a"_s, u"a"_s, u"d"_s}));
-    EXPECT_EQ(historyCounts(), u"2/1/2"_s);
+    EXPECT_EQ(rows(u"runtime"_s, {u"Otazka"_s}), (QStringList{u"a"_s, u"d"_s}));
+    EXPECT_EQ(rows(u"deprun"_s, {u"Otazka"_s}), (QStringList{u"a"_s, u"a"_s, u"d"_s, u"d"_s}));
+    EXPECT_EQ(rows(u"runzn"_s, {u"Otazka"_s}), (QStringList{u"a"_s, u"a"_s, u"d"_s}));
+    EXPECT_EQ(historyCounts(), u"2|1|2"_s);
     EXPECT_TRUE(reportHas(u"celkem: <FONT COLOR=\"#00FFFF\">5</FONT><BR>\r\n"_s));
     // 100 − [100 × 2 / 1]: the wrong answers against the one right answer
     EXPECT_TRUE(reportHas(u"přerušeno !!!</FONT><P>\r\n<H1>Známka: <FONT "
@@ -202,7 +147,7 @@ TEST_F(EvaluateExam, BreakingOffBeforeTheFirstAnswerLeavesNoQuestion) {
     evaluate();
     EXPECT_TRUE(table(u"runtime"_s).isEmpty());
     EXPECT_TRUE(table(u"deprun"_s).isEmpty());
-    EXPECT_EQ(historyCounts(), u"0/0/0"_s);
+    EXPECT_EQ(historyCounts(), u"0|0|0"_s);
     EXPECT_TRUE(reportHas(u"známek: <FONT COLOR=\"#00FFFF\">Nelze spočítat</FONT>"_s));
     EXPECT_TRUE(reportHas(u"\">no asi tak 6-</FONT>"_s));
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -218,8 +163,8 @@ TEST_F(EvaluateExam, AMissingEntryIsReportedAndTheOthersAreTransferred) {
     }
     evaluate();
     EXPECT_EQ(messages.shown, QStringList(2, error(exam::kEntryNotTransferredMessage)));
-    EXPECT_EQ(dictionaryCounts(), (std::map<QString, QString>{{u"b"_s, u"10/21"_s}}));
-    EXPECT_EQ(historyCounts(), u"3/2/1"_s);
+    EXPECT_EQ(dictionaryCounts(), QStringList{u"b|10|21"_s});
+    EXPECT_EQ(historyCounts(), u"3|2|1"_s);
 }
 
 TEST_F(EvaluateExam, AskingInTheForeignLanguageFindsTheEntryByItsForeignText) {
@@ -229,9 +174,8 @@ TEST_F(EvaluateExam, AskingInTheForeignLanguageFindsTheEntryByItsForeignText) {
     table(u"dictonary"_s).appendRecord({u"pes"_s, u"hound"_s, 1, 0, 0});
     evaluate();
     EXPECT_TRUE(messages.shown.isEmpty());
-    // pes/dog before pes/hound
-    EXPECT_EQ(column(table(u"dictonary"_s), u"Dobre"_s), (QStringList{u"11"_s, u"0"_s}));
-    EXPECT_EQ(column(table(u"dictonary"_s), u"Spatne"_s), (QStringList{u"21"_s, u"0"_s}));
+    EXPECT_EQ(rows(u"dictonary"_s, {u"Other"_s, u"Dobre"_s, u"Spatne"_s}),
+              (QStringList{u"dog|11|21"_s, u"hound|0|0"_s}));
 }
 
 struct DisplayCase {
@@ -272,23 +216,20 @@ INSTANTIATE_TEST_SUITE_P(
         DisplayCase{"BrokenOffNotAskedByTheFinishFlag", true, {true, true, true, false}, {}, true}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST_F(EvaluateExam, WithoutTheTemplateNoReportIsWrittenButTheCountsAreTransferred) {
-    QFile::remove(pathOf(u"_other_/template.html"_s));
+// Without the template or the results folder no report is written, but the counts are
+// transferred and the history keeps its counts unset.
+TEST_F(EvaluateExam, AReportThatCannotBeWrittenIsReported) {
     addQuestions({{u"a"_s, u"x"_s, 1}});
+    QFile::remove(folder.path(u"_other_/template.html"_s));
     evaluate();
-    EXPECT_EQ(messages.shown, QStringList{error(exam::kTemplateMissingMessage)});
-    EXPECT_EQ(dictionaryCounts(), (std::map<QString, QString>{{u"a"_s, u"11/20"_s}}));
-    EXPECT_EQ(historyCounts(), u"//"_s);
-    EXPECT_TRUE(QDir(pathOf(u"demo/results"_s)).isEmpty());
-    EXPECT_TRUE(shell.opened.isEmpty());
-}
-
-TEST_F(EvaluateExam, WithoutTheResultsFolderTheHistoryKeepsItsCountsUnset) {
-    QDir(pathOf(u"demo/results"_s)).removeRecursively();
-    addQuestions({{u"a"_s, u"x"_s, 1}});
+    EXPECT_TRUE(QDir(folder.path(u"demo/results"_s)).isEmpty());
+    QDir(folder.path(u"demo/results"_s)).removeRecursively();
+    folder.write(u"_other_/template.html"_s, "{[..here..]}\r\n");
     evaluate();
-    EXPECT_EQ(messages.shown, QStringList{error(exam::kReportNotWrittenMessage)});
-    EXPECT_EQ(historyCounts(), u"//"_s);
+    EXPECT_EQ(messages.shown, (QStringList{error(exam::kTemplateMissingMessage),
+                                           error(exam::kReportNotWrittenMessage)}));
+    EXPECT_EQ(dictionaryCounts(), QStringList{u"a|12|20"_s});
+    EXPECT_EQ(historyCounts(), u"||"_s);
     EXPECT_TRUE(shell.opened.isEmpty());
 }
 

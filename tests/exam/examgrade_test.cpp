@@ -11,6 +11,7 @@ using namespace Qt::StringLiterals;
 constexpr std::array<quint8, 5> kDefaultThresholds{97, 92, 75, 60, 20};
 
 struct GradeCase {
+    const char* name;
     bool interrupted;
     int planned;
     int right;
@@ -29,17 +30,19 @@ TEST_P(Grade, ComesFromTheShareOfWrongAnswers) {
 
 INSTANTIATE_TEST_SUITE_P(
     Exams, Grade,
-    ::testing::Values(GradeCase{false, 20, 20, 0, "1*", {100, 100, 100, 100, 100}},
-                      GradeCase{false, 20, 19, 1, "2"}, // 95
-                      GradeCase{false, 8, 7, 1, "3"},   // 12.5 rounds to the even 12: 88
-                      GradeCase{false, 8, 5, 3, "4"},   // 37.5 rounds to the even 38: 62
-                      GradeCase{false, 4, 3, 1, "3-"},  // 75, a threshold reached
-                      GradeCase{false, 5, 1, 4, "5-"},  // 20
-                      GradeCase{false, 100, 19, 81, "no asi tak 6-"}, // 19
-                      GradeCase{false, 2, 0, 5, "no asi tak 6-"},     // −150
-                      GradeCase{true, 20, 4, 1, "3-"},            // against the right answers: 75
-                      GradeCase{true, 20, 0, 3, "no asi tak 6-"}, // nothing right: 0
-                      GradeCase{true, 20, 0, 3, "5-", {97, 92, 75, 60, 0}}));
+    ::testing::Values(
+        GradeCase{"AllRightAtTheTopThresholds", false, 20, 20, 0, "1*", {100, 100, 100, 100, 100}},
+        GradeCase{"OneWrongOfTwenty", false, 20, 19, 1, "2"},    // 95
+        GradeCase{"HalfRoundsToEvenDown", false, 8, 7, 1, "3"},  // 12.5 rounds to 12: 88
+        GradeCase{"HalfRoundsToEvenUp", false, 8, 5, 3, "4"},    // 37.5 rounds to 38: 62
+        GradeCase{"ThresholdReached", false, 4, 3, 1, "3-"},     // 75
+        GradeCase{"LastThresholdReached", false, 5, 1, 4, "5-"}, // 20
+        GradeCase{"BelowTheLastThreshold", false, 100, 19, 81, "no asi tak 6-"}, // 19
+        GradeCase{"MoreWrongThanPlanned", false, 2, 0, 5, "no asi tak 6-"},      // −150
+        GradeCase{"BrokenOffAgainstTheRightAnswers", true, 20, 4, 1, "3-"},      // 75
+        GradeCase{"BrokenOffWithNothingRight", true, 20, 0, 3, "no asi tak 6-"}, // 0
+        GradeCase{"BrokenOffAtAZeroThreshold", true, 20, 0, 3, "5-", {97, 92, 75, 60, 0}}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 struct MarkerCase {
     const char* name;

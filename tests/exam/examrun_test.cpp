@@ -1,47 +1,24 @@
 #include "exam/examrun.h"
 
+#include "examtablesfixture.h"
 #include "scriptedrandom.h"
-#include "store/cursor.h"
-#include "tablefixture.h"
-
-#include <map>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
-class ExamRunTest : public TableFixture {
+class ExamRunTest : public ExamTablesFixture {
 protected:
-    ExamRunTest() {
-        for (const char* kind : {"dictonary", "exam", "runtime", "deprun", "runzn"})
-            m_cursors[QString::fromLatin1(kind)] = openTable(QString::fromLatin1(kind));
-    }
-
-    store::Cursor& table(const char* kind) { return *m_cursors.at(QString::fromLatin1(kind)); }
-    exam::ExamTables tables() {
-        return {table("dictonary"), table("exam"), table("runtime"), table("deprun"),
-                table("runzn")};
-    }
-
     void addQuestion(const QString& question, int asks,
                      const std::vector<std::pair<QString, int>>& answers) {
-        table("runtime").appendRecord({question, question, asks, 0, 0, 0});
+        table(u"runtime"_s).appendRecord({question, question, asks, 0, 0, 0});
         for (const auto& [answer, autoValue] : answers)
-            table("deprun").appendRecord(
-                {question, answer, answer, QString(u"popis "_s + answer), autoValue});
+            table(u"deprun"_s)
+                .appendRecord({question, answer, answer, QString(u"popis "_s + answer), autoValue});
     }
 
     // A field of the first question, read past the exam's filter.
-    int field(const char* name) {
-        const std::unique_ptr<store::Cursor> questions = openTable(u"runtime"_s);
-        questions->first();
-        return questions->field(QLatin1StringView(name)).asInteger();
-    }
+    QString field(const QString& name) { return rows(u"runtime"_s, {name}).value(0); }
 
     ScriptedRandom random;
-
-private:
-    std::map<QString, std::unique_ptr<store::Cursor>> m_cursors;
 };
 
 TEST(AverageLimitTest, ReadsTheChosenAverage) {
@@ -65,10 +42,10 @@ TEST(AverageLimitTest, ReadsTheChosenAverage) {
         {std::nullopt, 20, u"2.0"_s},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.value_or(u"(none)"_s).toStdString());
         const exam::AverageLimit limit = exam::averageLimit(c.text);
-        EXPECT_EQ(limit.value, c.limit) << c.text.value_or(u"(none)"_s).toStdString();
-        EXPECT_EQ(limit.message, c.messageEnd.isEmpty() ? QString() : prefix + c.messageEnd)
-            << c.text.value_or(u"(none)"_s).toStdString();
+        EXPECT_EQ(limit.value, c.limit);
+        EXPECT_EQ(limit.message, c.messageEnd.isEmpty() ? QString() : prefix + c.messageEnd);
     }
 }
 
@@ -88,27 +65,25 @@ TEST_F(ExamRunTest, AQuestionIsAskedUntilItsAverageIsReached) {
         {2, {2, 4, 1}, {1, 1, 0}, {20, 30, 20}, 2, 1},
     };
     for (const auto& c : cases) {
-        for (const char* kind : {"runtime", "deprun", "runzn"})
+        SCOPED_TRACE(c.grades.size());
+        for (const QString& kind : {u"runtime"_s, u"deprun"_s, u"runzn"_s})
             table(kind).emptyTable();
         addQuestion(u"pes"_s, c.asks, {{u"dog"_s, 1}});
         exam::ExamRun run(tables(), {}, 20);
         run.begin();
+        QStringList grades;
         for (size_t i = 0; i < c.grades.size(); ++i) {
             ASSERT_TRUE(run.questionsLeft());
             run.pickQuestion(random);
             EXPECT_EQ(run.recordGrade(c.grades[i]),
                       c.asksLeft[i] < (i == 0 ? c.asks : c.asksLeft[i - 1]));
-            EXPECT_EQ(field("Prumer"), c.averages[i]) << "grade " << i;
+            EXPECT_EQ(field(u"Prumer"_s), QString::number(c.averages[i])) << "grade " << i;
+            grades << u"%1|%2"_s.arg(i + 1).arg(c.grades[i]);
         }
         EXPECT_FALSE(run.questionsLeft());
-        EXPECT_EQ(field("Celkem"), 0);
-        EXPECT_EQ(field("Dobre"), c.right);
-        EXPECT_EQ(field("Spatne"), c.wrong);
-        const std::unique_ptr<store::Cursor> grades = openTable(u"runzn"_s);
-        EXPECT_EQ(grades->recordCount(), static_cast<int>(c.grades.size()));
-        grades->last();
-        EXPECT_EQ(grades->field(u"ZkouseniCislo"_s).asInteger(), static_cast<int>(c.grades.size()));
-        EXPECT_EQ(grades->field(u"Znamka"_s).asInteger(), c.grades.back());
+        EXPECT_EQ(rows(u"runtime"_s, {u"Celkem"_s, u"Dobre"_s, u"Spatne"_s}),
+                  QStringList{u"0|%1|%2"_s.arg(c.right).arg(c.wrong)});
+        EXPECT_EQ(rows(u"runzn"_s, {u"ZkouseniCislo"_s, u"Znamka"_s}), grades);
     }
 }
 
@@ -116,38 +91,30 @@ TEST_F(ExamRunTest, PicksAmongTheQuestionsWithAsksLeftAndChecksEveryAnswer) {
     addQuestion(u"auto"_s, 1, {{u"car"_s, 1}});
     addQuestion(u"pes"_s, 1, {{u"dog"_s, 1}, {u"hound"_s, 5}});
     addQuestion(u"řeka"_s, 1, {{u"river"_s, 1}});
-    exam::ExamRun run(tables(), {}, 20);
-    run.begin();
-
-    random.picks = {1};
-    run.pickQuestion(random);
-    EXPECT_EQ(run.question(), u"pes"_s);
-    EXPECT_EQ(run.answers().size(), 2U);
-    EXPECT_EQ(run.answers()[run.ownAnswerRow()].text, u"dog"_s);
-    EXPECT_EQ(run.answers()[1].description, u"popis hound"_s);
-    EXPECT_EQ(run.matchingAnswer(u"hound"_s), 1) << "another entry's answer is right too";
-    EXPECT_EQ(run.matchingAnswer(u"dog"_s), 0);
-    EXPECT_EQ(run.matchingAnswer(u"cat"_s), std::nullopt);
-    run.recordGrade(1);
-
-    // "pes" has left the view: the second question is now "řeka".
-    random.picks = {1};
-    run.pickQuestion(random);
-    EXPECT_EQ(run.question(), u"řeka"_s);
-    EXPECT_EQ(random.reseeds, 2) << "a new sequence for every question";
-}
-
-TEST_F(ExamRunTest, LeavesTheTablesUnfilteredAndUnbound) {
-    addQuestion(u"auto"_s, 1, {{u"car"_s, 1}});
-    addQuestion(u"pes"_s, 2, {{u"dog"_s, 1}});
     {
         exam::ExamRun run(tables(), {}, 20);
         run.begin();
+
+        random.picks = {1};
         run.pickQuestion(random);
+        EXPECT_EQ(run.question(), u"pes"_s);
+        EXPECT_EQ(run.answers().size(), 2U);
+        EXPECT_EQ(run.answers()[run.ownAnswerRow()].text, u"dog"_s);
+        EXPECT_EQ(run.answers()[1].description, u"popis hound"_s);
+        EXPECT_EQ(run.matchingAnswer(u"hound"_s), 1) << "another entry's answer is right too";
+        EXPECT_EQ(run.matchingAnswer(u"dog"_s), 0);
+        EXPECT_EQ(run.matchingAnswer(u"cat"_s), std::nullopt);
         run.recordGrade(1);
+
+        // "pes" has left the view: the second question is now "řeka".
+        random.picks = {1};
+        run.pickQuestion(random);
+        EXPECT_EQ(run.question(), u"řeka"_s);
+        EXPECT_EQ(random.reseeds, 2) << "a new sequence for every question";
     }
-    EXPECT_EQ(table("runtime").recordCount(), 2);
-    EXPECT_EQ(table("deprun").recordCount(), 2);
+    // The run leaves the tables unfiltered and unbound.
+    EXPECT_EQ(table(u"runtime"_s).recordCount(), 3);
+    EXPECT_EQ(table(u"deprun"_s).recordCount(), 4);
 }
 
 } // namespace

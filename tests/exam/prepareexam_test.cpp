@@ -1,25 +1,14 @@
 #include "exam/prepareexam.h"
 
-#include "core/clock.h"
-#include "core/randomsource.h"
+#include "examtablesfixture.h"
+#include "recordingshell.h"
 #include "scriptedmessages.h"
 #include "scriptedrandom.h"
-#include "tablefixture.h"
-
-#include <QFile>
-
-#include <deque>
-#include <map>
 
 using exam::ExamParameters;
 using exam::QuestionLanguage;
 
 namespace {
-
-class FixedClock : public core::Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2024, 6, 11), QTime(9, 30, 15)); }
-};
 
 struct Word {
     QString czech;
@@ -31,17 +20,13 @@ struct Word {
     QString otherTest = {};
 };
 
-class PrepareExam : public TableFixture {
+class PrepareExam : public ExamTablesFixture {
 protected:
     PrepareExam() {
-        for (const char* kind : {"dictonary", "exam", "runtime", "deprun", "runzn"})
-            m_cursors[QString::fromLatin1(kind)] = openTable(QString::fromLatin1(kind));
         parameters.fromLesson = 1;
         parameters.toLesson = 1;
         parameters.worstCountPosition = 0;
     }
-
-    store::Cursor& table(const QString& kind) { return *m_cursors.at(kind); }
 
     void addWords(const std::vector<Word>& words) {
         for (const Word& w : words) {
@@ -66,87 +51,53 @@ protected:
             u"Anglicky"_s, soundFolder, messages, clock, random, [this](int position, int maximum) {
                 progress = {position, maximum};
             }};
-        const exam::ExamTables tables{table(u"dictonary"_s), table(u"exam"_s), table(u"runtime"_s),
-                                      table(u"deprun"_s), table(u"runzn"_s)};
-        return exam::prepareExam(tables, parameters, context);
+        return exam::prepareExam(tables(), parameters, context);
     }
 
-    // Question -> Celkem, read through a cursor of its own.
-    std::map<QString, int> questions() {
-        std::map<QString, int> result;
-        auto runtime = openTable(u"runtime"_s);
-        for (runtime->first(); !runtime->eof(); runtime->next())
-            result[runtime->field(u"Otazka"_s).asString()] =
-                runtime->field(u"Celkem"_s).asInteger();
-        return result;
-    }
+    // "question|Celkem" of every question.
+    QStringList questions() { return rows(u"runtime"_s, {u"Otazka"_s, u"Celkem"_s}); }
+    QStringList historyField(const QString& field) { return rows(u"exam"_s, {field}); }
 
-    // Rows of deprun.db as "question|answer|Auto".
-    QStringList answers() {
-        QStringList rows;
-        auto deprun = openTable(u"deprun"_s);
-        for (deprun->first(); !deprun->eof(); deprun->next()) {
-            rows << deprun->field(u"Otazka"_s).asString() + u'|' +
-                        deprun->field(u"Odpoved"_s).asString() + u'|' +
-                        deprun->field(u"Auto"_s).asString();
-        }
-        return rows;
-    }
-
-    QString pomOf(const QString& czech) {
-        auto dictionary = openTable(u"dictonary"_s);
-        EXPECT_TRUE(dictionary->findKey({czech}));
-        return dictionary->field(u"Pom"_s).asString();
-    }
-
-    QStringList historyField(const QString& field) { return column(*openTable(u"exam"_s), field); }
-
-    static std::map<QString, int> asked(std::initializer_list<const char*> names, int times = 1) {
-        std::map<QString, int> result;
+    static QStringList asked(std::initializer_list<const char*> names, int times = 1) {
+        QStringList result;
         for (const char* name : names)
-            result[QString::fromUtf8(name)] = times;
+            result << QString::fromUtf8(name) + u'|' + QString::number(times);
         return result;
     }
 
     ExamParameters parameters;
     QString soundFolder;
     ScriptedMessages messages;
-    FixedClock clock;
+    FixedClock clock{QDateTime(QDate(2024, 6, 11), QTime(9, 30, 15))};
     ScriptedRandom random;
     std::pair<int, int> progress;
-
-private:
-    std::map<QString, std::unique_ptr<store::Cursor>> m_cursors;
 };
 
+// Words left at -1 by a broken-off preparation are chosen again.
 TEST_F(PrepareExam, TakesTheLeastAskedShareThenRandomWords) {
-    addTwentyWords();
-    parameters.wordCountPosition = 10;
-    parameters.sharePosition = 5; // 30 %: 3 least asked
-    ASSERT_TRUE(prepare());
-    EXPECT_EQ(questions(),
-              asked({"c00", "c01", "c02", "c03", "c04", "c05", "c06", "c17", "c18", "c19"}));
-    // Each pick is uniform over the words not yet chosen.
-    EXPECT_EQ(random.sizes, (std::vector<int>{17, 16, 15, 14, 13, 12, 11}));
-    EXPECT_EQ(random.reseeds, 1);
-    EXPECT_EQ(historyField(u"Pocet"_s), QStringList{u"10"_s});
-    EXPECT_EQ(progress, std::make_pair(20, 20));
-}
-
-TEST_F(PrepareExam, WordsLeftAtMinusOneByABrokenOffPreparationAreChosenAgain) {
-    addTwentyWords();
-    store::Cursor& dictionary = table(u"dictonary"_s);
-    for (dictionary.first(); !dictionary.eof(); dictionary.next()) {
-        dictionary.edit();
-        dictionary.field(u"Pom"_s).setAsInteger(-1);
-        dictionary.post();
+    for (const int leftPom : {0, -1}) {
+        SCOPED_TRACE(leftPom);
+        table(u"dictonary"_s).emptyTable();
+        random.sizes.clear();
+        random.reseeds = 0;
+        addTwentyWords();
+        store::Cursor& dictionary = table(u"dictonary"_s);
+        for (dictionary.first(); !dictionary.eof(); dictionary.next()) {
+            dictionary.edit();
+            dictionary.field(u"Pom"_s).setAsInteger(leftPom);
+            dictionary.post();
+        }
+        parameters.wordCountPosition = 10;
+        parameters.sharePosition = 5; // 30 %: 3 least asked
+        ASSERT_TRUE(prepare());
+        EXPECT_EQ(questions(),
+                  asked({"c00", "c01", "c02", "c03", "c04", "c05", "c06", "c17", "c18", "c19"}));
+        // Each pick is uniform over the words not yet chosen.
+        EXPECT_EQ(random.sizes, (std::vector<int>{17, 16, 15, 14, 13, 12, 11}));
+        EXPECT_EQ(random.reseeds, 1);
+        EXPECT_EQ(historyField(u"Pocet"_s).last(), u"10"_s);
+        EXPECT_EQ(progress, std::make_pair(20, 20));
     }
-    parameters.wordCountPosition = 10;
-    parameters.sharePosition = 5;
-    ASSERT_TRUE(prepare());
-    EXPECT_EQ(questions(),
-              asked({"c00", "c01", "c02", "c03", "c04", "c05", "c06", "c17", "c18", "c19"}));
-    EXPECT_EQ(random.sizes, (std::vector<int>{17, 16, 15, 14, 13, 12, 11}));
 }
 
 TEST_F(PrepareExam, AShareBelowOneHalfWordTakesNoLeastAsked) {
@@ -169,9 +120,7 @@ TEST_F(PrepareExam, FewerWordsThanWantedAreAllAskedWithoutRandomPicks) {
     EXPECT_EQ(questions(), asked({"a", "b"}, 2));
     EXPECT_TRUE(random.sizes.empty());
     // Pom ends as the wrong-to-right ratio of lessons 0 up to the "do" lesson only.
-    EXPECT_EQ(pomOf(u"a"_s), u"50"_s);
-    EXPECT_EQ(pomOf(u"b"_s), u"25"_s);
-    EXPECT_EQ(pomOf(u"c"_s), u"0"_s);
+    EXPECT_EQ(rows(u"dictonary"_s, {u"Pom"_s}), (QStringList{u"50"_s, u"25"_s, u"0"_s}));
     EXPECT_EQ(handover->questionCount, 2);
     EXPECT_EQ(handover->askCount, 4);
     EXPECT_EQ(handover->countCaption, u"2  -  počet dotazů(odpovědí) minimálně   4"_s);
@@ -191,43 +140,38 @@ TEST_F(PrepareExam, WorstWordsGoFromTheHighestRatioAndNeverAnsweredRightLast) {
     parameters.worstTimesPosition = 2;
     ASSERT_TRUE(prepare());
     EXPECT_EQ(questions(), asked({"b", "c", "d", "e"}, 3));
-    EXPECT_EQ(pomOf(u"a"_s), u"0"_s);
-    EXPECT_EQ(pomOf(u"c"_s), u"12"_s); // 12.5 rounds to even
-    EXPECT_EQ(pomOf(u"d"_s), u"38"_s); // 37.5 rounds to even
+    // 12.5 and 37.5 round to even
+    EXPECT_EQ(rows(u"dictonary"_s, {u"Pom"_s}).sliced(0, 4),
+              (QStringList{u"0"_s, u"50"_s, u"12"_s, u"38"_s}));
     EXPECT_EQ(historyField(u"Pocet"_s), QStringList{u"0"_s});
     EXPECT_EQ(historyField(u"PoceSpatneZ"_s), QStringList{u"4"_s});
 }
 
-struct ReAddCase {
-    const char* name;
-    bool reAdd;
-    std::map<QString, int> questions;
-};
-
-class PrepareExamReAdd : public PrepareExam, public ::testing::WithParamInterface<ReAddCase> {};
-
-TEST_P(PrepareExamReAdd, AWorstWordAlreadyAskedGrowsOnlyWithReAdd) {
+TEST_F(PrepareExam, AWorstWordAlreadyAskedGrowsOnlyWithReAdd) {
     addWords({{u"w1"_s, u"x"_s, 1, 1, 2}, {u"w2"_s, u"y"_s, 0, 1, 1}, {u"w3"_s, u"z"_s, 0, 2, 1}});
     parameters.worstCountPosition = 1;
     parameters.worstTimesPosition = 1;
-    parameters.reAddWorst = GetParam().reAdd;
-    ASSERT_TRUE(prepare());
-    EXPECT_EQ(questions(), GetParam().questions);
-    EXPECT_EQ(historyField(u"PoceSpatneZ"_s), QStringList{u"1"_s});
+    for (const bool reAdd : {false, true}) {
+        parameters.reAddWorst = reAdd;
+        ASSERT_TRUE(prepare());
+        EXPECT_EQ(questions(), reAdd ? QStringList{u"w1|3"_s} : QStringList{u"w1|1"_s, u"w2|2"_s});
+        EXPECT_EQ(historyField(u"PoceSpatneZ"_s).last(), u"1"_s);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(PrepareExam, PrepareExamReAdd,
-                         ::testing::Values(ReAddCase{"off", false, {{u"w1"_s, 1}, {u"w2"_s, 2}}},
-                                           ReAddCase{"on", true, {{u"w1"_s, 3}}}),
-                         [](const auto& test) { return test.param.name; });
-
+// The working tables are emptied first.
 TEST_F(PrepareExam, AQuestionAcceptsTheAnswersOfEveryEntryWithItsTestWord) {
     addWords({{u"pes"_s, u"dog"_s, 1},
               {u"pes (zvíře)"_s, u"hound"_s, 7, 0, 0, u"pes"_s},
               {u"kočka"_s, u"cat"_s, 1}});
+    table(u"runzn"_s).appendRecord({u"old"_s, 1, 5});
+    table(u"runtime"_s).appendRecord({u"old"_s, u"old"_s, 3});
+    table(u"deprun"_s).appendRecord({u"old"_s, u"old"_s, {}, {}, 1});
     ASSERT_TRUE(prepare());
     EXPECT_EQ(questions(), asked({"kočka", "pes"}));
-    EXPECT_EQ(answers(), (QStringList{u"kočka|cat|1"_s, u"pes|dog|1"_s, u"pes|hound|5"_s}));
+    EXPECT_EQ(rows(u"deprun"_s, {u"Otazka"_s, u"Odpoved"_s, u"Auto"_s}),
+              (QStringList{u"kočka|cat|1"_s, u"pes|dog|1"_s, u"pes|hound|5"_s}));
+    EXPECT_TRUE(rows(u"runzn"_s, {u"Otazka"_s}).isEmpty());
 }
 
 TEST_F(PrepareExam, AskingInTheForeignLanguageSwapsTheSides) {
@@ -236,28 +180,21 @@ TEST_F(PrepareExam, AskingInTheForeignLanguageSwapsTheSides) {
     const auto handover = prepare();
     ASSERT_TRUE(handover);
     EXPECT_EQ(questions(), asked({"dog"}));
-    EXPECT_EQ(answers(), (QStringList{u"dog|čokl|5"_s, u"dog|pes|1"_s}));
+    EXPECT_EQ(rows(u"deprun"_s, {u"Otazka"_s, u"Odpoved"_s, u"Auto"_s}),
+              (QStringList{u"dog|čokl|5"_s, u"dog|pes|1"_s}));
     EXPECT_EQ(historyField(u"TazaciJazyk"_s), QStringList{u"Anglicky"_s});
     EXPECT_EQ(handover->answerLanguage, QuestionLanguage::Czech);
-}
-
-TEST_F(PrepareExam, OnlyWordsWithSoundWhenNoneHasOne) {
-    addWords({{u"pes"_s, u"dog"_s, 1}, {u"kočka"_s, u"cat"_s, 1}});
-    parameters.onlyWithSound = true;
-    soundFolder = folder() + u'/';
-    EXPECT_FALSE(prepare());
-    EXPECT_EQ(messages.shown, QStringList{u"information: "_s + exam::kNothingToExamMessage});
-    EXPECT_EQ(historyField(u"Pocet"_s), QStringList{u"0"_s});
 }
 
 TEST_F(PrepareExam, OnlyWordsWithSoundTakesThoseWithAWaveOrMp3) {
     addWords({{u"pes"_s, u"dog"_s, 1}, {u"kočka"_s, u"cat"_s, 1}, {u"myš"_s, u"mouse"_s, 1}});
     parameters.onlyWithSound = true;
-    soundFolder = folder() + u'/';
-    for (const QString& file : {u"dog.wav"_s, u"mouse.mp3"_s}) {
-        QFile sound(soundFolder + file);
-        ASSERT_TRUE(sound.open(QIODevice::WriteOnly));
-    }
+    soundFolder = folder.path() + u'/';
+    EXPECT_FALSE(prepare());
+    EXPECT_EQ(messages.shown, QStringList{u"information: "_s + exam::kNothingToExamMessage});
+    EXPECT_EQ(historyField(u"Pocet"_s), QStringList{u"0"_s});
+    folder.write(u"dog.wav"_s, {});
+    folder.write(u"mouse.mp3"_s, {});
     ASSERT_TRUE(prepare());
     EXPECT_EQ(questions(), asked({"myš", "pes"}));
 }
@@ -267,24 +204,13 @@ TEST_F(PrepareExam, TrainingRecordsItsHistoryToo) {
     parameters.type = exam::ExamType::Training;
     parameters.limitPosition = 0;
     ASSERT_TRUE(prepare());
-    EXPECT_EQ(historyField(u"TypZkouseni"_s), QStringList{u"100"_s});
-    EXPECT_EQ(historyField(u"Limit"_s), QStringList{u"134217727"_s});
-    EXPECT_EQ(historyField(u"TazaciJazyk"_s), QStringList{u"Česky"_s});
-    auto history = openTable(u"exam"_s);
+    auto history = folder.openTable(u"exam.db"_s);
     history->first();
     EXPECT_EQ(history->field(u"Datum"_s).asDate(), QDate(2024, 6, 11));
     EXPECT_EQ(history->field(u"Time"_s).asTime(), QTime(9, 30, 15));
-    EXPECT_EQ(historyField(u"Dotazovano"_s), QStringList{u"1"_s});
-    EXPECT_EQ(historyField(u"DotazovanoSpatneZ"_s), QStringList{u"2"_s});
-}
-
-TEST_F(PrepareExam, EmptiesTheWorkingTablesFirst) {
-    addWords({{u"pes"_s, u"dog"_s, 1}});
-    table(u"runzn"_s).appendRecord({u"old"_s, 1, 5});
-    table(u"runtime"_s).appendRecord({u"old"_s, u"old"_s, 3});
-    ASSERT_TRUE(prepare());
-    EXPECT_EQ(questions(), asked({"pes"}));
-    EXPECT_TRUE(openTable(u"runzn"_s)->isEmpty());
+    EXPECT_EQ(rows(u"exam"_s, {u"TypZkouseni"_s, u"Limit"_s, u"TazaciJazyk"_s, u"Dotazovano"_s,
+                               u"DotazovanoSpatneZ"_s}),
+              QStringList{u"100|134217727|Česky|1|2"_s});
 }
 
 TEST_F(PrepareExam, TablesThatCannotBeOpenedStopIt) {

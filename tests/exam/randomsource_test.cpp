@@ -1,4 +1,5 @@
 #include "core/randomsource.h"
+#include "recordingshell.h"
 
 #include <gtest/gtest.h>
 
@@ -39,11 +40,7 @@ TEST(RandomSource, PicksAreUniform) {
 }
 
 TEST(RandomSource, ClockSeedsDifferByTime) {
-    struct FixedClock : core::Clock {
-        QDateTime time;
-        QDateTime now() const override { return time; }
-    } clock;
-    clock.time = QDateTime::fromMSecsSinceEpoch(1000);
+    FixedClock clock(QDateTime::fromMSecsSinceEpoch(1000));
     core::ClockRandomSource random(clock);
     random.reseed();
     const int first = random.below(1 << 30);

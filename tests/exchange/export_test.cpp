@@ -11,24 +11,13 @@ namespace {
 
 using exchange::SpecialCharacter;
 
-struct Cell {
-    int length;
-    int breaks;
-};
-
-class CellBreaks : public ::testing::TestWithParam<Cell> {};
-
-TEST_P(CellBreaks, ABreakSeparatesEveryStepButNoneEnds) {
-    const QString cell = exchange::cellText(QString(GetParam().length, u'a'), 80, 25, nullptr);
-    EXPECT_EQ(cell.count(u"<BR>"_s), GetParam().breaks);
-    EXPECT_FALSE(cell.endsWith(u"<BR>"_s));
-}
-
-INSTANTIATE_TEST_SUITE_P(DefaultStep, CellBreaks,
-                         ::testing::Values(Cell{60, 2}, Cell{50, 1}, Cell{25, 0}, Cell{0, 0},
-                                           Cell{100, 3}));
-
-TEST(CellText, CutToTheLimitAndAStepBelowOneBreaksNothing) {
+TEST(CellText, ABreakSeparatesEveryStepButNoneEndsAndTheLimitCuts) {
+    for (const auto& [length, breaks] :
+         std::initializer_list<std::pair<int, int>>{{60, 2}, {50, 1}, {25, 0}, {0, 0}, {100, 3}}) {
+        const QString cell = exchange::cellText(QString(length, u'a'), 80, 25, nullptr);
+        EXPECT_EQ(cell.count(u"<BR>"_s), breaks) << length;
+        EXPECT_FALSE(cell.endsWith(u"<BR>"_s)) << length;
+    }
     EXPECT_EQ(exchange::cellText(u"abcdef"_s, 4, 2, nullptr), u"ab<BR>cd"_s);
     EXPECT_EQ(exchange::cellText(u"abcdef"_s, 80, 0, nullptr), u"abcdef"_s);
     EXPECT_EQ(exchange::cellText(u"abcdef"_s, -1, 2, nullptr), QString());
@@ -81,11 +70,10 @@ class Export : public DictionaryFixture {
 protected:
     void SetUp() override {
         DictionaryFixture::SetUp();
-        QDir(path(QString())).mkpath(u"_other_"_s);
-        writeFile(u"_other_/templateEX.html"_s, "<HTML>\r\n{[..here..]}\r\ncoltitle=blue\r\n"
-                                                "..special..\r\n& &amp;\r\n{[..end..]}\r\n"
-                                                "</HTML>\r\n");
-        folders = {path(QString()), path(u"user"_s)};
+        folder.write(u"_other_/templateEX.html"_s, "<HTML>\r\n{[..here..]}\r\ncoltitle=blue\r\n"
+                                                   "..special..\r\n& &amp;\r\n{[..end..]}\r\n"
+                                                   "</HTML>\r\n");
+        folders = {folder.path(), folder.path(u"user"_s)};
     }
 
     QString run(bool html) {
@@ -101,7 +89,7 @@ protected:
             return {};
         EXPECT_EQ(shell.opened, QStringList{html ? folders.htmlPath() : folders.txtPath()});
         return core::decodeCp1250(
-            readFile(html ? u"user/results/export.html"_s : u"user/results/export.txt"_s));
+            folder.read(html ? u"user/results/export.html"_s : u"user/results/export.txt"_s));
     }
 
     exchange::ExportFolders folders;
@@ -111,7 +99,7 @@ protected:
 TEST_F(Export, TxtHasEveryFieldAndTheDescriptionOnOneLine) {
     dictionary.appendRecord({u"pes"_s, u"dog"_s, 3, 1, 2, u"first\r\nsecond\r\n"_s});
     store::Cursor withoutHook; // empty numbers come only from outside the word list
-    exchange::openDictionaryTable(withoutHook, path(u"dict"_s));
+    exchange::openDictionaryTable(withoutHook, folder.path(u"dict"_s));
     withoutHook.appendRecord({u"kočka"_s, u"cat"_s});
     EXPECT_EQ(run(false), u"kočka\tcat\t\t\t\t\t\t\r\n"
                           "pes\tdog\t3\tfirst*second\t1\t2\tpes\tdog\r\n"_s);
@@ -144,11 +132,11 @@ TEST_F(Export, AnEmptyFilteredListStillGivesTheHeadings) {
 }
 
 TEST_F(Export, FailuresShowTheirMessages) {
-    QFile::remove(path(u"_other_/templateEX.html"_s));
+    QFile::remove(folder.path(u"_other_/templateEX.html"_s));
     run(true);
     EXPECT_EQ(shown.last(),
               u"error: Není možné otevřít soubor \"templateEX.html\" v adresáři \"_Other_\"."_s);
-    writeFile(u"user"_s, "a file where the user folder should be");
+    folder.write(u"user"_s, "a file where the user folder should be");
     run(false);
     EXPECT_EQ(shown.last(), u"error: Není možné zapsat export.txt do adresáře \"results\" v "
                             "adresáři uživatele, zkontroluj volné místo na disku."_s);
@@ -160,10 +148,6 @@ TEST_F(Export, CharactersOutsideTheCodePageAreReported) {
     EXPECT_EQ(shown.last(), u"warning: Tyto znaky nelze zapsat v kódování Windows-1250, v "
                             "souboru je nahradil otazník: 茶"_s);
 }
-
-} // namespace
-
-namespace {
 
 TEST(ShippedExportTemplate, HasItsPartsAndSettings) {
     const auto parsed = exchange::parseExportTemplate(core::readCp1250FileLines(

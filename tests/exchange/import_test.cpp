@@ -8,6 +8,11 @@ namespace {
 
 using exchange::TextLayout;
 
+QString countMessage(int added, int refused) {
+    return u"information: Úspěšně přidáno %1 slovíček. Nemohlo být přidáno %2 slovíček"_s.arg(added)
+        .arg(refused);
+}
+
 class Import : public DictionaryFixture {
 protected:
     // Runs a text import of the bytes, confirmed, and returns the messages shown after the
@@ -15,14 +20,8 @@ protected:
     QStringList importText(TextLayout layout, const QByteArray& bytes) {
         ScriptedMessages messages;
         messages.answer({true});
-        exchange::runTextImport(layout, dictionary, writeFile(u"words.txt"_s, bytes), messages);
+        exchange::runTextImport(layout, dictionary, folder.write(u"words.txt"_s, bytes), messages);
         return messages.shown.sliced(1);
-    }
-
-    QString description(const QString& czech, const QString& other) {
-        dictionary.setIndexName(QString());
-        EXPECT_TRUE(dictionary.findKey({czech, other}));
-        return dictionary.field(u"Popis"_s).asMemo();
     }
 };
 
@@ -37,95 +36,99 @@ TEST_F(Import, TabLinesAddEntriesWithTheirLessonAndCountRefusals) {
                                          "\tno czech\t1\r\n" // empty expression: skipped
                                          "kočka\tcat\t9\r\n" // already there: refused
                                          "pes\tdog\t5\r\n"); // added above: refused
-    EXPECT_EQ(shown, (QStringList{u"information: Úspěšně přidáno 4 slovíček. Nemohlo být "
-                                  "přidáno 2 slovíček"_s,
+    EXPECT_EQ(shown, (QStringList{countMessage(4, 2),
                                   u"warning: Nenačteno 1 řádků bez druhého tabulátoru (řádek má "
                                   "tvar česky TAB cize TAB lekce TAB popis)."_s}));
     EXPECT_EQ(entries(), (QStringList{u"kočka|cat|2"_s, u"pes|dog|3"_s, u"prázdná|lekce|0"_s,
                                       u"textem|lesson|0"_s, u"záporná|negative|0"_s}));
 }
 
-TEST_F(Import, TheHookDerivesTestWordsOfImportedEntries) {
-    importText(TextLayout::TabSeparated, "(to) Dům\tThe House!\t1\r\n");
-    dictionary.first();
-    EXPECT_EQ(dictionary.field(u"Czechzk"_s).asString(), u"dům"_s);
-    EXPECT_EQ(dictionary.field(u"Otherzk"_s).asString(), u"the house"_s);
+struct TextCase {
+    const char* name;
+    TextLayout layout;
+    QByteArray bytes;
+    QStringList entries;
+    int added;
+    int refused;
+};
+
+class TextImport : public Import, public ::testing::WithParamInterface<TextCase> {};
+
+TEST_P(TextImport, AddsWhatItCanReadAndCountsTheRefusals) {
+    EXPECT_EQ(importText(GetParam().layout, GetParam().bytes).first(),
+              countMessage(GetParam().added, GetParam().refused));
+    EXPECT_EQ(entries(), GetParam().entries);
 }
 
-TEST_F(Import, DescriptionStarsBecomeLinesAndEllipsesFullStops) {
-    importText(TextLayout::TabSeparated, "a\xE2\x80\xA6\tb\t1\tfirst*second\xE2\x80\xA6\n");
-    EXPECT_EQ(description(u"a..."_s, u"b"_s), u"first\r\nsecond..."_s);
+INSTANTIATE_TEST_SUITE_P(
+    Files, TextImport,
+    ::testing::Values(
+        TextCase{
+            "TheDirectiveCountsOnTheFirstLineOnly",
+            TextLayout::TabSeparated,
+            "###REPLACE_OTHER###=aeeo\r\nčaj\ttea\t\r\n###REPLACE_OTHER###=xy\t\r\nx\tax\t\r\n",
+            {u"čaj|too|0"_s, u"x|ox|0"_s},
+            2,
+            0},
+        TextCase{"OverlongExpressionsAreRefusedNotCut",
+                 TextLayout::TabSeparated,
+                 "dlouhé\t" + QByteArray(81, 'w') + "\t1\r\nkrátké\tshort\t1\r\n",
+                 {u"krátké|short|1"_s},
+                 1,
+                 1},
+        TextCase{"AMegabyteLineIsRefusedWithoutHarm",
+                 TextLayout::LinePairs,
+                 QByteArray(1 << 20, 'x') + "\r\nforeign\r\n",
+                 {},
+                 0,
+                 1},
+        TextCase{"LinePairsSkipAnOddLastLineAndEmptyExpressions",
+                 TextLayout::LinePairs,
+                 "pes\r\ndog\r\n\r\nempty\r\nkočka\r\n",
+                 {u"pes|dog|0"_s},
+                 1,
+                 0},
+        TextCase{"AnEmptyFileAddsNothing", TextLayout::LinePairs, {}, {}, 0, 0}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(Import, TheHookDerivesTestWordsAndTheDescriptionGetsItsLines) {
+    importText(TextLayout::TabSeparated,
+               "(to) Dům\tThe House!\t1\r\na\xE2\x80\xA6\tb\t1\tfirst*second\xE2\x80\xA6\n");
+    EXPECT_EQ(tableRows(dictionary, {u"Czech"_s, u"Czechzk"_s, u"Otherzk"_s, u"Popis"_s}),
+              (QStringList{u"(to) Dům|dům|the house|"_s, u"a...|a|b|first\r\nsecond..."_s}));
 }
 
-TEST_F(Import, TheDirectiveCountsOnTheFirstLineOnly) {
-    importText(TextLayout::TabSeparated, "###REPLACE_OTHER###=aeeo\r\n"
-                                         "čaj\ttea\t\r\n"
-                                         "###REPLACE_OTHER###=xy\t\r\n"
-                                         "x\tax\t\r\n");
-    EXPECT_EQ(entries(), (QStringList{u"čaj|too|0"_s, u"x|ox|0"_s}));
-}
-
-TEST_F(Import, OverlongExpressionsAreRefusedNotCut) {
-    const QByteArray longWord(81, 'w');
-    const QStringList shown =
-        importText(TextLayout::TabSeparated, "dlouhé\t" + longWord + "\t1\r\nkrátké\tshort\t1\r\n");
-    EXPECT_EQ(shown.last(), u"information: Úspěšně přidáno 1 slovíček. Nemohlo být přidáno 1 "
-                            "slovíček"_s);
-    EXPECT_EQ(entries(), QStringList{u"krátké|short|1"_s});
-}
-
-TEST_F(Import, AMegabyteLineIsRefusedWithoutHarm) {
-    const QStringList shown =
-        importText(TextLayout::LinePairs, QByteArray(1 << 20, 'x') + "\r\nforeign\r\n");
-    EXPECT_EQ(shown.last(), u"information: Úspěšně přidáno 0 slovíček. Nemohlo být přidáno 1 "
-                            "slovíček"_s);
-    EXPECT_TRUE(dictionary.isEmpty());
-}
-
-TEST_F(Import, LinePairsSkipAnOddLastLineAndEmptyExpressions) {
-    const QStringList shown = importText(TextLayout::LinePairs, "pes\r\ndog\r\n"
-                                                                "\r\nempty\r\n"
-                                                                "kočka\r\n");
-    EXPECT_EQ(shown.last(), u"information: Úspěšně přidáno 1 slovíček. Nemohlo být přidáno 0 "
-                            "slovíček"_s);
-    EXPECT_EQ(entries(), QStringList{u"pes|dog|0"_s});
-}
-
-TEST_F(Import, BinaryAndEmptyFilesEndCleanly) {
+TEST_F(Import, NothingHappensForABinaryFileWithoutConfirmationOrOpenDictionary) {
     EXPECT_TRUE(importText(TextLayout::TabSeparated, QByteArray("\x00\x01\x02", 3))
                     .first()
                     .startsWith(u"error: Chyba importu."_s));
-    EXPECT_EQ(importText(TextLayout::LinePairs, QByteArray()).last(),
-              u"information: Úspěšně přidáno 0 slovíček. Nemohlo být přidáno 0 slovíček"_s);
-    EXPECT_TRUE(dictionary.isEmpty());
-}
-
-TEST_F(Import, NothingHappensWithoutConfirmationOrOpenDictionary) {
     ScriptedMessages messages;
     messages.answer({false});
-    const QString file = writeFile(u"w.txt"_s, "pes\tdog\t\r\n");
+    const QString file = folder.write(u"w.txt"_s, "pes\tdog\t\r\n");
     EXPECT_FALSE(exchange::runTextImport(TextLayout::TabSeparated, dictionary, file, messages));
     dictionary.close();
     EXPECT_FALSE(exchange::runTextImport(TextLayout::TabSeparated, dictionary, file, messages));
     EXPECT_EQ(messages.shown.last(), u"error: Není vybrán žádný slovník"_s);
+    EXPECT_TRUE(tableRows(*folder.openTable(u"dict/dictonary.db"_s), {u"Czech"_s}).isEmpty());
 }
 
 class DictionaryImport : public Import {
 protected:
     void SetUp() override {
         Import::SetUp();
-        QDir(path(QString())).mkpath(u"source"_s);
-        store::createTableFile(path(u"source/dictonary.db"_s), u"dictonary"_s);
+        folder.createTable(u"source/dictonary.db"_s, u"dictonary"_s);
         store::Cursor source;
-        exchange::openDictionaryTable(source, path(u"source"_s));
+        exchange::openDictionaryTable(source, folder.path(u"source"_s));
         source.appendRecord({u"pes"_s, u"dog"_s, 1, 5, 2, u"štěká"_s, 0, u"x"_s, u"y"_s});
         source.appendRecord({u"kočka"_s, u"cat"_s, 2, 7, 1});
         source.appendRecord({u"myš"_s, u"mouse"_s, 1, 3, 3});
     }
 
-    std::optional<exchange::ImportCount> run(exchange::DictionaryImportChoice choice) {
+    std::optional<exchange::ImportCount> run(const QString& source, std::optional<int> lesson,
+                                             bool withStatistics) {
         ScriptedMessages messages;
-        auto count = exchange::runDictionaryImport(dictionary, choice, messages);
+        auto count = exchange::runDictionaryImport(
+            dictionary, {folder.path(source), lesson, withStatistics}, messages);
         last = messages.shown.last();
         return count;
     }
@@ -133,37 +136,28 @@ protected:
     QString last;
 };
 
-TEST_F(DictionaryImport, OneLessonWithoutStatistics) {
-    run({path(u"source/dictonary.db"_s), 1, false});
-    EXPECT_EQ(last, u"information: Úspěšně přidáno 2 slovíček. Nemohlo být přidáno 0 slovíček"_s);
-    EXPECT_EQ(entries(), (QStringList{u"myš|mouse|1"_s, u"pes|dog|1"_s}));
-    dictionary.findKey({u"pes"_s, u"dog"_s});
-    EXPECT_EQ(dictionary.field(u"Dobre"_s).asInteger(), 0);
-    EXPECT_EQ(dictionary.field(u"Popis"_s).asMemo(), u"štěká"_s);
-    EXPECT_EQ(dictionary.field(u"Czechzk"_s).asString(), u"pes"_s);
+TEST_F(DictionaryImport, OneLessonWithoutStatisticsDerivesTheTestWordsAnew) {
+    run(u"source/dictonary.db"_s, 1, false);
+    EXPECT_EQ(last, countMessage(2, 0));
+    EXPECT_EQ(tableRows(dictionary, {u"Czech"_s, u"Lekce"_s, u"Dobre"_s, u"Popis"_s, u"Czechzk"_s}),
+              (QStringList{u"myš|1|0||myš"_s, u"pes|1|0|štěká|pes"_s}));
 }
 
-TEST_F(DictionaryImport, AllLessonsWithStatistics) {
-    run({path(u"source"_s), std::nullopt, true});
-    dictionary.findKey({u"kočka"_s, u"cat"_s});
-    EXPECT_EQ(dictionary.field(u"Dobre"_s).asInteger(), 7);
-    EXPECT_EQ(dictionary.field(u"Spatne"_s).asInteger(), 1);
-    EXPECT_EQ(dictionary.recordCount(), 3);
-}
-
-TEST_F(DictionaryImport, IntoItselfAddsNothing) {
-    run({path(u"source"_s), std::nullopt, false});
-    run({path(u"dict/dictonary.db"_s), 1, false});
-    EXPECT_EQ(last, u"information: Úspěšně přidáno 0 slovíček. Nemohlo být přidáno 2 slovíček"_s);
+TEST_F(DictionaryImport, AllLessonsWithStatisticsAndNothingTwice) {
+    run(u"source"_s, std::nullopt, true);
+    EXPECT_EQ(tableRows(dictionary, {u"Czech"_s, u"Dobre"_s, u"Spatne"_s}),
+              (QStringList{u"kočka|7|1"_s, u"myš|3|3"_s, u"pes|5|2"_s}));
+    run(u"dict/dictonary.db"_s, 1, false);
+    EXPECT_EQ(last, countMessage(0, 2)) << "a dictionary into itself";
 }
 
 TEST_F(DictionaryImport, ASourceThatIsNotADictionaryIsAFailure) {
-    writeFile(u"source/fake.db"_s, "just text");
-    EXPECT_FALSE(run({path(u"source/fake.db"_s), std::nullopt, false}));
+    folder.write(u"source/fake.db"_s, "just text");
+    EXPECT_FALSE(run(u"source/fake.db"_s, std::nullopt, false));
     EXPECT_TRUE(last.startsWith(u"error: Chyba importu. Chyba: "_s));
-    store::createTableFile(path(u"source/user.db"_s), u"user"_s);
-    EXPECT_FALSE(run({path(u"source/user.db"_s), std::nullopt, false}));
-    EXPECT_FALSE(run({path(u"missing"_s), std::nullopt, false}));
+    folder.createTable(u"source/user.db"_s, u"user"_s);
+    EXPECT_FALSE(run(u"source/user.db"_s, std::nullopt, false));
+    EXPECT_FALSE(run(u"missing"_s, std::nullopt, false));
     EXPECT_TRUE(dictionary.isEmpty());
 }
 

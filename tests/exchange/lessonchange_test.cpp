@@ -54,11 +54,16 @@ TEST_F(LessonChange, SpreadingStopsAtTheLessonCount) {
     EXPECT_EQ(lessonSizes(), (std::map<int, int>{{1, 1}, {8, 2}, {9, 2}}));
 }
 
-TEST_F(LessonChange, MovingARangeIntoOneOfItsLessons) {
+TEST_F(LessonChange, MovingARangeIntoOneOfItsLessonsOnceConfirmed) {
     addLesson(3, 2);
     addLesson(4, 2);
     addLesson(5, 2);
     addLesson(6, 1);
+    ScriptedMessages declined;
+    declined.answer({false});
+    EXPECT_FALSE(
+        exchange::runBulkLessonChange(dictionary, {3, 5, Mode::MoveTo, 4, 0, 35}, 100, declined));
+    EXPECT_EQ(lessonSizes(), (std::map<int, int>{{3, 2}, {4, 2}, {5, 2}, {6, 1}}));
     dictionary.setFilter(u"Lekce = 6"_s);
     dictionary.setFiltered(true);
     run({3, 5, Mode::MoveTo, 4, 0, 35});
@@ -66,57 +71,36 @@ TEST_F(LessonChange, MovingARangeIntoOneOfItsLessons) {
     EXPECT_EQ(lessonSizes(), (std::map<int, int>{{4, 6}, {6, 1}}));
 }
 
-TEST_F(LessonChange, NothingChangesWithoutConfirmation) {
-    addLesson(1, 1);
-    ScriptedMessages messages;
-    messages.answer({false});
-    EXPECT_FALSE(
-        exchange::runBulkLessonChange(dictionary, {1, 1, Mode::MoveTo, 2, 0, 35}, 100, messages));
-    EXPECT_EQ(lessonSizes(), (std::map<int, int>{{1, 1}}));
+TEST(ChoiceConsistency, TheRangeAndTheStartFollowTheRules) {
+    const auto move = [](int first, int last) {
+        return BulkLessonChoice{first, last, Mode::MoveTo, 0, 0, 35};
+    };
+    const auto spread = [](int first, int last, int start) {
+        return BulkLessonChoice{first, last, Mode::Spread, 0, start, 35};
+    };
+    const struct {
+        const char* name;
+        BulkLessonChoice before;
+        ChangedChoice changed;
+        BulkLessonChoice after;
+        int warnings;
+    } cases[] = {
+        {"FirstLessonPastTheLastMovesIt", move(5, 3), ChangedChoice::FirstLesson, move(5, 5), 0},
+        {"LastLessonBeforeTheFirstMovesIt", move(5, 3), ChangedChoice::LastLesson, move(3, 3), 0},
+        {"SpreadingEndsBelowTheLastLessonAndStartsPastIt", spread(2, 99, 50),
+         ChangedChoice::LastLesson, spread(2, 98, 99), 2},
+        {"SpreadingStartsPastTheRange", spread(0, 4, 4), ChangedChoice::Other, spread(0, 4, 5), 1},
+        {"SpreadingStartPastTheRangeStays", spread(0, 4, 5), ChangedChoice::Other, spread(0, 4, 5),
+         0},
+        {"MovingNeedsNoStart", move(0, 99), ChangedChoice::Other, move(0, 99), 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        BulkLessonChoice choice = c.before;
+        EXPECT_EQ(exchange::keepChoiceConsistent(choice, c.changed, 100).size(), c.warnings);
+        EXPECT_EQ(choice, c.after);
+    }
 }
-
-struct Consistency {
-    BulkLessonChoice before;
-    ChangedChoice changed;
-    BulkLessonChoice after;
-    int warnings;
-};
-
-class ChoiceConsistency : public ::testing::TestWithParam<Consistency> {};
-
-TEST_P(ChoiceConsistency, TheRangeAndTheStartFollowTheRules) {
-    BulkLessonChoice choice = GetParam().before;
-    EXPECT_EQ(exchange::keepChoiceConsistent(choice, GetParam().changed, 100).size(),
-              GetParam().warnings);
-    EXPECT_EQ(choice, GetParam().after);
-}
-
-INSTANTIATE_TEST_SUITE_P(Dialog, ChoiceConsistency,
-                         ::testing::Values(Consistency{{5, 3, Mode::MoveTo, 0, 0, 35},
-                                                       ChangedChoice::FirstLesson,
-                                                       {5, 5, Mode::MoveTo, 0, 0, 35},
-                                                       0},
-                                           Consistency{{5, 3, Mode::MoveTo, 0, 0, 35},
-                                                       ChangedChoice::LastLesson,
-                                                       {3, 3, Mode::MoveTo, 0, 0, 35},
-                                                       0},
-                                           // W1 and then W2.
-                                           Consistency{{2, 99, Mode::Spread, 0, 50, 35},
-                                                       ChangedChoice::LastLesson,
-                                                       {2, 98, Mode::Spread, 0, 99, 35},
-                                                       2},
-                                           Consistency{{0, 4, Mode::Spread, 0, 4, 35},
-                                                       ChangedChoice::Other,
-                                                       {0, 4, Mode::Spread, 0, 5, 35},
-                                                       1},
-                                           Consistency{{0, 4, Mode::Spread, 0, 5, 35},
-                                                       ChangedChoice::Other,
-                                                       {0, 4, Mode::Spread, 0, 5, 35},
-                                                       0},
-                                           Consistency{{0, 99, Mode::MoveTo, 0, 0, 35},
-                                                       ChangedChoice::Other,
-                                                       {0, 99, Mode::MoveTo, 0, 0, 35},
-                                                       0}));
 
 TEST_F(LessonChange, ALessonZeroEntryTakesItsNeighboursLesson) {
     addWords({{u"a"_s, u"first"_s, 0},

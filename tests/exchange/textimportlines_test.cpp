@@ -9,6 +9,7 @@ namespace {
 using namespace Qt::StringLiterals;
 
 struct TabCase {
+    const char* name;
     QString line;
     bool entry;
     QString czech, other;
@@ -32,26 +33,24 @@ TEST_P(TabLines, SplitAsTheFileLayoutSays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Layout, TabLines,
-    ::testing::Values(TabCase{u"pes\tdog"_s, false, {}, {}, 0, {}},
-                      TabCase{u"pes"_s, false, {}, {}, 0, {}},
-                      TabCase{u"pes\tdog\t"_s, true, u"pes"_s, u"dog"_s, 0, {}},
-                      TabCase{u"pes\tdog\t7"_s, true, u"pes"_s, u"dog"_s, 7, {}},
-                      TabCase{u"pes\tdog\t7\ta*b\tnavíc"_s, true, u"pes"_s, u"dog"_s, 7, u"a*b"_s},
-                      TabCase{u"pes\tdog\tsedm\tx"_s, true, u"pes"_s, u"dog"_s, 0, u"x"_s},
-                      TabCase{u"pes\tdog\t-3"_s, true, u"pes"_s, u"dog"_s, -3, {}},
-                      TabCase{u"pes\tdog\t99999999999"_s, true, u"pes"_s, u"dog"_s, 0, {}},
-                      TabCase{u"\t\t"_s, true, {}, {}, 0, {}},
-                      // The second TAB lies beyond the 255 characters after the first.
-                      TabCase{u"pes\t"_s + QString(255, u'o') + u"\t1"_s, false, {}, {}, 0, {}},
-                      // Only 255 characters after the first TAB count.
-                      TabCase{u"pes\tdog\t1\t"_s + QString(300, u'd'), true, u"pes"_s, u"dog"_s, 1,
-                              QString(249, u'd')}));
-
-TEST(ReplaceDirective, PairsApplyInOrderToTheReplacedCharacter) {
-    const auto pairs = exchange::replaceDirective(u"###REPLACE_OTHER###=aeeo"_s);
-    ASSERT_TRUE(pairs);
-    EXPECT_EQ(exchange::replaceCharacters(u"tea"_s, *pairs), u"too"_s);
-}
+    ::testing::Values(
+        TabCase{"OneTab", u"pes\tdog"_s, false, {}, {}, 0, {}},
+        TabCase{"NoTab", u"pes"_s, false, {}, {}, 0, {}},
+        TabCase{"NoLesson", u"pes\tdog\t"_s, true, u"pes"_s, u"dog"_s, 0, {}},
+        TabCase{"Lesson", u"pes\tdog\t7"_s, true, u"pes"_s, u"dog"_s, 7, {}},
+        TabCase{"DescriptionAndMore", u"pes\tdog\t7\ta*b\tnavíc"_s, true, u"pes"_s, u"dog"_s, 7,
+                u"a*b"_s},
+        TabCase{"TextLesson", u"pes\tdog\tsedm\tx"_s, true, u"pes"_s, u"dog"_s, 0, u"x"_s},
+        TabCase{"NegativeLesson", u"pes\tdog\t-3"_s, true, u"pes"_s, u"dog"_s, -3, {}},
+        TabCase{"OverflowingLesson", u"pes\tdog\t99999999999"_s, true, u"pes"_s, u"dog"_s, 0, {}},
+        TabCase{"OnlyTabs", u"\t\t"_s, true, {}, {}, 0, {}},
+        // The second TAB lies beyond the 255 characters after the first.
+        TabCase{
+            "SecondTabTooFar", u"pes\t"_s + QString(255, u'o') + u"\t1"_s, false, {}, {}, 0, {}},
+        // Only 255 characters after the first TAB count.
+        TabCase{"LongDescriptionCut", u"pes\tdog\t1\t"_s + QString(300, u'd'), true, u"pes"_s,
+                u"dog"_s, 1, QString(249, u'd')}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ReplaceDirective, UnpairedLastCharacterAndShortListsDoNothing) {
     EXPECT_EQ(exchange::replaceDirective(u"###REPLACE_OTHER###=abc"_s)->size(), 1u);
@@ -59,12 +58,8 @@ TEST(ReplaceDirective, UnpairedLastCharacterAndShortListsDoNothing) {
     EXPECT_FALSE(exchange::replaceDirective(u"pes\tdog"_s));
 }
 
-TEST(TextImportTexts, EllipsisAndDescriptionLines) {
-    EXPECT_EQ(exchange::replaceEllipsis(u"a… b…"_s), u"a... b..."_s);
-    EXPECT_EQ(exchange::descriptionLines(u"first*second"_s), u"first\r\nsecond"_s);
-}
-
 struct Encoding {
+    const char* name;
     QByteArray bytes;
     QStringList lines;
 };
@@ -78,13 +73,15 @@ TEST_P(TextEncodings, ReadAsTheirEncoding) {
 INSTANTIATE_TEST_SUITE_P(
     Files, TextEncodings,
     ::testing::Values(
-        Encoding{QByteArray("p\xF8\xEDtel\r\nfriend\r\n"), {u"přítel"_s, u"friend"_s}},
-        Encoding{QByteArray("p\xC5\x99\xC3\xADtel\nfriend"), {u"přítel"_s, u"friend"_s}},
-        Encoding{QByteArray("\xEF\xBB\xBFpes\r\ndog\r\n"), {u"pes"_s, u"dog"_s}},
+        Encoding{
+            "Windows1250", QByteArray("p\xF8\xEDtel\r\nfriend\r\n"), {u"přítel"_s, u"friend"_s}},
+        Encoding{"Utf8", QByteArray("p\xC5\x99\xC3\xADtel\nfriend"), {u"přítel"_s, u"friend"_s}},
+        Encoding{"Utf8WithBom", QByteArray("\xEF\xBB\xBFpes\r\ndog\r\n"), {u"pes"_s, u"dog"_s}},
         // Well-formed UTF-8 by accident, but a C1 control: Windows-1250 "Â" and "Š".
-        Encoding{QByteArray("\xC2\x8A"), {u"ÂŠ"_s}},
-        Encoding{QByteArray("a\n\nb\r\n"), {u"a"_s, QString(), u"b"_s}},
-        Encoding{QByteArray(), {}}));
+        Encoding{"Utf8ControlIsWindows1250", QByteArray("\xC2\x8A"), {u"ÂŠ"_s}},
+        Encoding{"MixedLineEnds", QByteArray("a\n\nb\r\n"), {u"a"_s, QString(), u"b"_s}},
+        Encoding{"Empty", QByteArray(), {}}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(TextEncodings, ABinaryFileIsRefused) {
     EXPECT_THROW(exchange::textLines(QByteArray("SQLite format 3\0\0", 18)), core::FileError);

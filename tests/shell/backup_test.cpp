@@ -8,69 +8,39 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct NameCase {
-    const char* user;
-    QDateTime now;
-    const char* expected;
-};
-
-class BackupNameTest : public ::testing::TestWithParam<NameCase> {};
-
-TEST_P(BackupNameTest, IsTheUserFollowedByDateAndTimeWithoutSeparators) {
-    const NameCase& example = GetParam();
-    EXPECT_EQ(shell::backupName(QString::fromUtf8(example.user), example.now),
-              QString::fromUtf8(example.expected));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Stamps, BackupNameTest,
-    ::testing::Values(
-        NameCase{"demo", QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)), "demo5122026-140309"},
+TEST(BackupName, IsTheUserFollowedByDateAndTimeWithoutSeparators) {
+    const struct {
+        const char* user;
+        QDateTime now;
+        const char* expected;
+    } cases[] = {
+        {"demo", QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9, 990)), "demo5122026-140309"},
         // Day, month and hour without a leading zero; minutes and seconds always two digits.
-        NameCase{"demo", QDateTime(QDate(2027, 1, 2), QTime(3, 4, 5)), "demo212027-30405"},
-        NameCase{"demo", QDateTime(QDate(2026, 10, 31), QTime(23, 59, 59)), "demo31102026-235959"},
-        NameCase{"demo", QDateTime(QDate(2026, 3, 9), QTime(0, 0, 0)), "demo932026-00000"},
+        {"demo", QDateTime(QDate(2027, 1, 2), QTime(3, 4, 5)), "demo212027-30405"},
+        {"demo", QDateTime(QDate(2026, 10, 31), QTime(23, 59, 59)), "demo31102026-235959"},
+        {"demo", QDateTime(QDate(2026, 3, 9), QTime(0, 0, 0)), "demo932026-00000"},
         // Only the stamp loses its separators; the user name stays as it is.
-        NameCase{"J. Novák", QDateTime(QDate(2026, 7, 14), QTime(9, 30, 0)),
-                 "J. Novák1472026-93000"}));
-
-TEST(BackupName, TwoBackupsWithinOneSecondShareTheName) {
-    const QDateTime first(QDate(2026, 12, 5), QTime(14, 3, 9, 10));
-    const QDateTime second(QDate(2026, 12, 5), QTime(14, 3, 9, 990));
-    EXPECT_EQ(shell::backupName(u"demo"_s, first), shell::backupName(u"demo"_s, second));
+        {"J. Novák", QDateTime(QDate(2026, 7, 14), QTime(9, 30, 0)), "J. Novák1472026-93000"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(shell::backupName(QString::fromUtf8(c.user), c.now),
+                  QString::fromUtf8(c.expected))
+            << c.expected;
+    }
 }
 
-shell::RunState stateFor(const QString& user) {
+// The script of the application folder, started there without a shell in between: a user name
+// with spaces stays one argument.
+TEST(StartBackup, StartsTheScriptOfTheApplicationFolderOnTheUserFolder) {
     shell::RunState state;
     state.applicationFolder = u"/opt/lexiton app"_s;
-    state.userName = user;
-    return state;
-}
-
-TEST(BackupCommand, RunsTheScriptOfTheApplicationFolderThere) {
-    const auto command =
-        shell::backupCommand(stateFor(u"demo"_s), QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)));
-    EXPECT_EQ(command.program, u"/opt/lexiton app/save.sh"_s);
-    EXPECT_EQ(command.arguments,
-              QStringList({u"/opt/lexiton app/demo"_s, u"demo5122026-140309"_s}));
-    EXPECT_EQ(command.workingFolder, u"/opt/lexiton app"_s);
-}
-
-TEST(BackupCommand, KeepsAUserNameWithSpacesInOneArgumentEach) {
-    const auto command = shell::backupCommand(stateFor(u"Eva Dvořáková"_s),
-                                              QDateTime(QDate(2026, 1, 20), QTime(8, 5, 0)));
-    ASSERT_EQ(command.arguments.size(), 2);
-    EXPECT_EQ(command.arguments[0], u"/opt/lexiton app/Eva Dvořáková"_s);
-    EXPECT_EQ(command.arguments[1], u"Eva Dvořáková2012026-80500"_s);
-}
-
-TEST(StartBackup, StartsTheCommandWithoutAShellInBetween) {
+    state.userName = u"Eva Dvořáková"_s;
     RecordingShell system;
-    shell::startBackup(system, stateFor(u"demo"_s), QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)));
+    shell::startBackup(system, state, QDateTime(QDate(2026, 1, 20), QTime(8, 5, 0)));
     ASSERT_EQ(system.started.size(), 1u);
     EXPECT_EQ(system.started[0].program, u"/opt/lexiton app/save.sh"_s);
     EXPECT_EQ(system.started[0].arguments,
-              QStringList({u"/opt/lexiton app/demo"_s, u"demo5122026-140309"_s}));
+              QStringList({u"/opt/lexiton app/Eva Dvořáková"_s, u"Eva Dvořáková2012026-80500"_s}));
     EXPECT_EQ(system.started[0].workingFolder, u"/opt/lexiton app"_s);
     EXPECT_TRUE(system.opened.isEmpty());
 }

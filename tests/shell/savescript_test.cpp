@@ -1,40 +1,13 @@
 // Runs the installed backup script data/save.sh on a temporary application folder.
-#include "store/cursor.h"
-#include "store/tablefile.h"
+#include "programrun.h"
+#include "scratchfolder.h"
 
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sqlite3.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
 const QString kScript = QStringLiteral(LEXITON_DATA_DIR "/save.sh");
-
-struct Outcome {
-    int exitCode = -1;
-    QString errors;
-};
-
-Outcome run(const QString& program, const QStringList& arguments, const QString& workingFolder) {
-    QProcess process;
-    process.setWorkingDirectory(workingFolder);
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
 
 // The answer of PRAGMA integrity_check on a table file, opened as the program opens it
 // (the Czech collation of its indexes registered).
@@ -51,42 +24,27 @@ QString integrityOf(const QString& path) {
     return result;
 }
 
-QStringList czechWordsOf(const QString& folder) {
-    store::Cursor dictionary;
-    dictionary.setDatabaseName(folder);
-    dictionary.setTableName(u"dictonary.db"_s);
-    dictionary.open();
-    QStringList words;
-    for (dictionary.first(); !dictionary.eof(); dictionary.next())
-        words << dictionary.field(u"Czech"_s).asString();
-    dictionary.close();
-    return words;
-}
-
 class SaveScript : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_app.isValid());
-        app = QDir(m_app.path());
-        ASSERT_TRUE(app.mkpath(u"Eva Nová/Angličtina"_s));
-        ASSERT_TRUE(app.mkpath(u"Eva Nová/results"_s));
-        store::createTableFile(app.filePath(u"Eva Nová/Angličtina/dictonary.db"_s), u"dictonary"_s);
-        store::Cursor dictionary;
-        dictionary.setDatabaseName(app.filePath(u"Eva Nová/Angličtina"_s));
-        dictionary.setTableName(u"dictonary.db"_s);
-        dictionary.open();
-        dictionary.appendRecord({u"kočka"_s, u"cat"_s, 1});
-        dictionary.appendRecord({u"pes"_s, u"dog"_s, 1});
-        dictionary.close();
-        store::createTableFile(app.filePath(u"Eva Nová/exam.db"_s), u"exam"_s);
-        writeFile(app.filePath(u"Eva Nová/results/1_05.12.2026.html"_s), "<html></html>\r\n");
-        writeFile(app.filePath(u"Eva Nová/moje poznámky.txt"_s), "slovíčka\r\n");
+        app.createTable(u"Eva Nová/Angličtina/dictonary.db"_s, u"dictonary"_s);
+        auto dictionary = app.openTable(u"Eva Nová/Angličtina/dictonary.db"_s);
+        dictionary->appendRecord({u"kočka"_s, u"cat"_s, 1});
+        dictionary->appendRecord({u"pes"_s, u"dog"_s, 1});
+        dictionary.reset();
+        app.createTable(u"Eva Nová/exam.db"_s, u"exam"_s);
+        app.write(u"Eva Nová/results/1_05.12.2026.html"_s, "<html></html>\r\n");
+        app.write(u"Eva Nová/moje poznámky.txt"_s, "slovíčka\r\n");
+    }
+
+    ProgramRun backUp(const QString& userFolder, const QString& name) const {
+        return runProgram(kScript, {userFolder, name}, app.path());
     }
 
     // Every file below the user folder with its size and time of change.
     QStringList userFolderListing() const {
         QStringList listing;
-        QDirIterator files(app.filePath(u"Eva Nová"_s), QDir::Files | QDir::Hidden,
+        QDirIterator files(app.path(u"Eva Nová"_s), QDir::Files | QDir::Hidden,
                            QDirIterator::Subdirectories);
         while (files.hasNext()) {
             const QFileInfo file(files.next());
@@ -97,94 +55,63 @@ protected:
         return listing;
     }
 
-    QStringList archiveListing(const QString& archive) const {
-        QProcess tar;
-        tar.start(u"tar"_s, {u"-tzf"_s, archive});
-        tar.waitForFinished();
-        return QString::fromUtf8(tar.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    }
-
-    QDir app;
-
-private:
-    QTemporaryDir m_app;
+    ScratchFolder app;
 };
 
-TEST_F(SaveScript, ArchivesTheUserFolderIntoTheBackupFolder) {
+TEST_F(SaveScript, ArchivesTheUserFolderIntoTheBackupFolderWithTablesThatPassTheCheck) {
     const QStringList before = userFolderListing();
-    const Outcome result =
-        run(kScript, {app.filePath(u"Eva Nová"_s), u"Eva Nová5122026-140309"_s}, app.path());
-    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    const ProgramRun result = backUp(app.path(u"Eva Nová"_s), u"Eva Nová5122026-140309"_s);
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(userFolderListing(), before) << "the user folder must stay as it was";
 
-    const QString archive = app.filePath(u"backup/Eva Nová5122026-140309.tar.gz"_s);
-    ASSERT_TRUE(QFile::exists(archive));
-    const QStringList listing = archiveListing(archive);
-    EXPECT_TRUE(listing.contains(u"Eva Nová/Angličtina/dictonary.db"_s))
-        << listing.join(u' ').toStdString();
-    EXPECT_TRUE(listing.contains(u"Eva Nová/exam.db"_s));
-    EXPECT_TRUE(listing.contains(u"Eva Nová/moje poznámky.txt"_s));
-    EXPECT_TRUE(listing.contains(u"Eva Nová/results/1_05.12.2026.html"_s));
+    const QString archive = app.path(u"backup/Eva Nová5122026-140309.tar.gz"_s);
+    const QStringList listing =
+        runProgram(u"tar"_s, {u"-tzf"_s, archive}, app.path()).out.split(u'\n', Qt::SkipEmptyParts);
     for (const QString& entry : listing)
         EXPECT_FALSE(entry.endsWith(u"-wal"_s) || entry.endsWith(u"-shm"_s)) << entry.toStdString();
 
-    EXPECT_EQ(userFolderListing(), before) << "the user folder must stay as it was";
-}
-
-TEST_F(SaveScript, ArchivedTablesPassTheIntegrityCheck) {
-    ASSERT_EQ(run(kScript, {app.filePath(u"Eva Nová"_s), u"zaloha"_s}, app.path()).exitCode, 0);
-    QTemporaryDir extracted;
-    ASSERT_EQ(run(u"tar"_s, {u"-xzf"_s, app.filePath(u"backup/zaloha.tar.gz"_s)}, extracted.path())
-                  .exitCode,
-              0);
-    const QDir out(extracted.path());
-    EXPECT_EQ(integrityOf(out.filePath(u"Eva Nová/Angličtina/dictonary.db"_s)), u"ok"_s);
-    EXPECT_EQ(integrityOf(out.filePath(u"Eva Nová/exam.db"_s)), u"ok"_s);
-    EXPECT_EQ(czechWordsOf(out.filePath(u"Eva Nová/Angličtina"_s)),
+    ScratchFolder out;
+    ASSERT_EQ(runProgram(u"tar"_s, {u"-xzf"_s, archive}, out.path()).exitCode, 0);
+    EXPECT_EQ(integrityOf(out.path(u"Eva Nová/Angličtina/dictonary.db"_s)), u"ok"_s);
+    EXPECT_EQ(integrityOf(out.path(u"Eva Nová/exam.db"_s)), u"ok"_s);
+    EXPECT_EQ(tableRows(*out.openTable(u"Eva Nová/Angličtina/dictonary.db"_s), {u"Czech"_s}),
               QStringList({u"kočka"_s, u"pes"_s}));
-    QFile notes(out.filePath(u"Eva Nová/moje poznámky.txt"_s));
-    ASSERT_TRUE(notes.open(QIODevice::ReadOnly));
-    EXPECT_EQ(notes.readAll(), QByteArray("slovíčka\r\n"));
+    EXPECT_EQ(out.read(u"Eva Nová/moje poznámky.txt"_s), QByteArray("slovíčka\r\n"));
+    EXPECT_EQ(out.read(u"Eva Nová/results/1_05.12.2026.html"_s), QByteArray("<html></html>\r\n"));
 }
 
 TEST_F(SaveScript, TakesARelativeUserFolderFromTheWorkingFolder) {
-    ASSERT_EQ(run(kScript, {u"Eva Nová"_s, u"relativni"_s}, app.path()).exitCode, 0);
-    EXPECT_TRUE(QFile::exists(app.filePath(u"backup/relativni.tar.gz"_s)));
+    ASSERT_EQ(backUp(u"Eva Nová"_s, u"relativni"_s).exitCode, 0);
+    EXPECT_TRUE(QFile::exists(app.path(u"backup/relativni.tar.gz"_s)));
 }
 
 TEST_F(SaveScript, TakesATableThatIsHeldOpenThroughTheDatabase) {
     sqlite3* reader = nullptr;
-    const QByteArray table = QFile::encodeName(app.filePath(u"Eva Nová/exam.db"_s));
+    const QByteArray table = QFile::encodeName(app.path(u"Eva Nová/exam.db"_s));
     ASSERT_EQ(sqlite3_open_v2(table.constData(), &reader, SQLITE_OPEN_READWRITE, nullptr),
               SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(reader, "BEGIN; SELECT count(*) FROM sqlite_master;", nullptr, nullptr,
                            nullptr),
               SQLITE_OK);
-    const Outcome result = run(kScript, {app.filePath(u"Eva Nová"_s), u"otevreno"_s}, app.path());
+    const ProgramRun result = backUp(app.path(u"Eva Nová"_s), u"otevreno"_s);
     sqlite3_exec(reader, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(reader);
-    ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
-    EXPECT_TRUE(QFile::exists(app.filePath(u"backup/otevreno.tar.gz"_s)));
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(QFile::exists(app.path(u"backup/otevreno.tar.gz"_s)));
 }
 
-TEST_F(SaveScript, FailsWithAMessageWhenTheUserFolderIsMissing) {
-    const Outcome result = run(kScript, {app.filePath(u"Nikdo"_s), u"nic"_s}, app.path());
-    EXPECT_NE(result.exitCode, 0);
-    EXPECT_FALSE(result.errors.isEmpty());
-    EXPECT_FALSE(QFile::exists(app.filePath(u"backup/nic.tar.gz"_s)));
-}
-
-TEST_F(SaveScript, FailsOnADamagedTableAndLeavesNoArchive) {
-    writeFile(app.filePath(u"Eva Nová/Angličtina/dictonary.db"_s), "this is no table");
-    const Outcome result = run(kScript, {app.filePath(u"Eva Nová"_s), u"poskozeno"_s}, app.path());
-    EXPECT_NE(result.exitCode, 0);
-    EXPECT_FALSE(result.errors.isEmpty());
-    EXPECT_FALSE(QFile::exists(app.filePath(u"backup/poskozeno.tar.gz"_s)));
-}
-
-TEST_F(SaveScript, RefusesABackupNameWithAFolderInIt) {
-    const Outcome result = run(kScript, {app.filePath(u"Eva Nová"_s), u"../venku"_s}, app.path());
-    EXPECT_NE(result.exitCode, 0);
-    EXPECT_FALSE(QFile::exists(app.filePath(u"venku.tar.gz"_s)));
+// A missing user folder, a damaged table and a backup name with a folder in it.
+TEST_F(SaveScript, FailsWithAMessageAndLeavesNoArchive) {
+    app.write(u"Eva Nová/Angličtina/dictonary.db"_s, "this is no table");
+    for (const auto& [user, name] : {std::pair{u"Nikdo"_s, u"nic"_s},
+                                     {u"Eva Nová"_s, u"poskozeno"_s},
+                                     {u"Eva Nová"_s, u"../venku"_s}}) {
+        SCOPED_TRACE(name.toStdString());
+        const ProgramRun result = backUp(app.path(user), name);
+        EXPECT_NE(result.exitCode, 0);
+        EXPECT_FALSE(result.err.isEmpty());
+        EXPECT_FALSE(QFile::exists(app.path(u"backup/"_s + name + u".tar.gz"_s)));
+    }
 }
 
 } // namespace

@@ -1,83 +1,51 @@
 #include "app/runstate.h"
+#include "scratchfolder.h"
 #include "shell/tablechecks.h"
 #include "shell/tempfolder.h"
-#include "store/tablefile.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
-using shell::RunState;
-
-void writeCp1250(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 TEST(TempFolder, FilesGoSubFoldersStay) {
-    QTemporaryDir dir;
-    const QDir temp(dir.path());
-    writeCp1250(temp.filePath(QStringLiteral("1.wav")), "x");
-    writeCp1250(temp.filePath(QStringLiteral(".hidden")), "x");
-    ASSERT_TRUE(temp.mkpath(QStringLiteral("keep")));
-    writeCp1250(temp.filePath(QStringLiteral("keep/inner.wav")), "x");
-
-    shell::emptyTempFolder(dir.path());
-    EXPECT_EQ(temp.entryList(QDir::Files | QDir::Hidden), QStringList());
-    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("keep/inner.wav"))));
-    shell::emptyTempFolder(temp.filePath(QStringLiteral("missing"))); // no error
+    ScratchFolder temp;
+    temp.write(u"1.wav"_s, "x");
+    temp.write(u".hidden"_s, "x");
+    temp.write(u"keep/inner.wav"_s, "x");
+    shell::emptyTempFolder(temp.path());
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_TRUE(QFile::exists(temp.path(u"keep/inner.wav"_s)));
+    shell::emptyTempFolder(temp.path(u"missing"_s)); // no error
 }
 
-class ExamTableCheck : public ::testing::Test {
-protected:
-    void SetUp() override {
-        state.applicationFolder = dir.path();
-        state.userName = QStringLiteral("Jan Novák");
-        QDir app(dir.path());
-        app.mkpath(state.userName);
-        app.mkpath(QStringLiteral("_other_"));
-        store::createTableFile(QDir(state.userFolder()).filePath(QStringLiteral("exam.db")),
-                               QStringLiteral("exam"));
-        for (const char* kind : {"runtime", "deprun", "runzn"})
-            store::createTableFile(
-                QDir(state.otherFolder()).filePath(QString::fromLatin1(kind) + u".db"),
-                QString::fromLatin1(kind));
-    }
-    QTemporaryDir dir;
-    RunState state;
-};
-
-TEST_F(ExamTableCheck, AllTablesOpen) {
+TEST(ExamTableCheck, EachMissingTableHasItsMessage) {
+    ScratchFolder app;
+    shell::RunState state;
+    state.applicationFolder = app.path();
+    state.userName = u"Jan Novák"_s;
+    app.createTable(u"Jan Novák/exam.db"_s, u"exam"_s);
+    for (const QString& kind : {u"runtime"_s, u"deprun"_s, u"runzn"_s})
+        app.createTable(u"_other_/"_s + kind + u".db"_s, kind);
     EXPECT_EQ(shell::checkExamTables(state), std::nullopt);
-}
 
-TEST_F(ExamTableCheck, EachMissingTableHasItsMessage) {
-    struct Case {
-        const char* file;
-        const char* messageStart;
+    const struct {
+        QString file;
+        QString messageStart;
+    } cases[] = {
+        {u"_other_/runzn.db"_s,
+         u"Není možné otevřít databázi \"znrun.db\" v adresari _other_.\r\nHlášení zní: \r\n"_s},
+        {u"_other_/deprun.db"_s,
+         u"Není možné otevřít databázi \"deprun.db\" v adresari _other_.\r\nHlášení zní: \r\n"_s},
+        {u"_other_/runtime.db"_s,
+         u"Není možné otevřít databázi \"runtime.db\" v adresari _other_.\r\nHlášení zní: \r\n"_s},
+        {u"Jan Novák/exam.db"_s,
+         u"Není možné otevřít databázi \"exam.db\" v adresari uzivatele.\r\nHlášení zní: \r\n"_s},
     };
-    const Case cases[] = {
-        {"_other_/runzn.db",
-         "Není možné otevřít databázi \"znrun.db\" v adresari _other_.\r\nHlášení zní: \r\n"},
-        {"_other_/deprun.db",
-         "Není možné otevřít databázi \"deprun.db\" v adresari _other_.\r\nHlášení zní: \r\n"},
-        {"_other_/runtime.db",
-         "Není možné otevřít databázi \"runtime.db\" v adresari _other_.\r\nHlášení zní: \r\n"},
-        {"Jan Novák/exam.db",
-         "Není možné otevřít databázi \"exam.db\" v adresari uzivatele.\r\nHlášení zní: \r\n"},
-    };
-    for (const Case& c : cases) {
-        ASSERT_TRUE(QFile::remove(state.path(QString::fromUtf8(c.file))));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        ASSERT_TRUE(QFile::remove(app.path(c.file)));
         const std::optional<QString> failure = shell::checkExamTables(state);
-        ASSERT_TRUE(failure.has_value()) << c.file;
-        EXPECT_TRUE(failure->startsWith(QString::fromUtf8(c.messageStart)))
-            << failure->toStdString();
-        EXPECT_GT(failure->size(), QString::fromUtf8(c.messageStart).size())
-            << "the store's text follows";
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_TRUE(failure->startsWith(c.messageStart)) << failure->toStdString();
+        EXPECT_GT(failure->size(), c.messageStart.size()) << "the store's text follows";
     }
 }
 

@@ -64,29 +64,22 @@ TEST_F(UserAccountsTest, AnExistingUserIsRefusedBeforeAnyFileIsTouched) {
     EXPECT_EQ(users.field(u"Password"_s).asString(), u"ryba"_s);
 }
 
-TEST_F(UserAccountsTest, RestoringAFolderKeepsWhatItHolds) {
+TEST_F(UserAccountsTest, RestoringAFolderKeepsWhatItHoldsAndDecliningLeavesNoRecord) {
     QDir().mkpath(state.path(u"eva/Angličtina"_s));
     writeFile(state.path(u"eva/Angličtina/dictonary.db"_s), u"slova"_s);
     writeFile(state.path(u"eva/setting.ini"_s), u"evina nastavení"_s);
-    messages.answer({true});
+    messages.answer({false});
+    EXPECT_FALSE(create(u"eva"_s));
+    EXPECT_EQ(userNames(), QStringList{u"administrator"_s});
+    EXPECT_EQ(entries(u"eva"_s), (QStringList{u"Angličtina"_s, u"setting.ini"_s}));
 
+    messages.answer({true});
     ASSERT_TRUE(create(u"eva"_s));
-    EXPECT_EQ(messages.shown, QStringList{kRestoreQuestion});
+    EXPECT_EQ(messages.shown, QStringList(2, kRestoreQuestion));
     EXPECT_EQ(userNames(), (QStringList{u"administrator"_s, u"eva"_s}));
     EXPECT_EQ(readFile(state.path(u"eva/setting.ini"_s)), u"evina nastavení"_s);
     EXPECT_EQ(readFile(state.path(u"eva/Angličtina/dictonary.db"_s)), u"slova"_s);
-    QStringList expected = kNewUserFolder;
-    expected.prepend(u"Angličtina"_s);
-    EXPECT_EQ(entries(u"eva"_s), expected);
-}
-
-TEST_F(UserAccountsTest, DecliningToRestoreLeavesNoRecordAndTheFolderAsItWas) {
-    QDir().mkpath(state.path(u"eva/Angličtina"_s));
-    messages.answer({false});
-    EXPECT_FALSE(create(u"eva"_s));
-    EXPECT_EQ(messages.shown, QStringList{kRestoreQuestion});
-    EXPECT_EQ(userNames(), QStringList{u"administrator"_s});
-    EXPECT_EQ(entries(u"eva"_s), QStringList{u"Angličtina"_s});
+    EXPECT_EQ(entries(u"eva"_s), QStringList{u"Angličtina"_s} + kNewUserFolder);
 }
 
 TEST_F(UserAccountsTest, AFailedCopyIsReportedAndTheRecordRemoved) {
@@ -111,13 +104,16 @@ TEST_F(UserAccountsTest, AFolderThatCannotBeMadeIsReported) {
     EXPECT_TRUE(QFileInfo(state.path(u"eva/practice"_s)).isDir());
 }
 
-TEST_F(UserAccountsTest, DeletingRemovesTheProgramsFilesAndTheFolder) {
+TEST_F(UserAccountsTest, DeletingRemovesTheProgramsFilesAndTheFolderWhenConfirmed) {
     ASSERT_TRUE(create(u"eva"_s));
     writeFile(state.path(u"eva/results/test1.txt"_s), u"výsledek"_s);
     QDir(state.path(u"eva"_s)).rmdir(u"practice"_s);
-    messages.answer({true});
+    messages.answer({false, true});
+    EXPECT_FALSE(remove(u"eva"_s));
+    EXPECT_EQ(userNames(), (QStringList{u"administrator"_s, u"eva"_s}));
+    EXPECT_TRUE(QFileInfo::exists(state.path(u"eva/results/test1.txt"_s)));
     EXPECT_TRUE(remove(u"eva"_s));
-    EXPECT_EQ(messages.shown, QStringList{kDeleteQuestion});
+    EXPECT_EQ(messages.shown, QStringList(2, kDeleteQuestion));
     EXPECT_EQ(userNames(), QStringList{u"administrator"_s});
     EXPECT_FALSE(QFileInfo::exists(state.path(u"eva"_s)));
 }
@@ -151,14 +147,6 @@ TEST_F(UserAccountsTest, AResultsFolderThatCannotGoIsReported) {
     EXPECT_TRUE(remove(u"eva"_s));
     EXPECT_EQ(messages.shown, (QStringList{kDeleteQuestion, kFolderKept, kIncomplete}));
     EXPECT_EQ(entries(u"eva"_s), (QStringList{u"practice"_s, u"results"_s}));
-}
-
-TEST_F(UserAccountsTest, DeclinedDeletionKeepsEverything) {
-    ASSERT_TRUE(create(u"eva"_s));
-    messages.answer({false});
-    EXPECT_FALSE(remove(u"eva"_s));
-    EXPECT_EQ(userNames(), (QStringList{u"administrator"_s, u"eva"_s}));
-    EXPECT_EQ(entries(u"eva"_s), kNewUserFolder);
 }
 
 TEST_F(UserAccountsTest, TheAdministratorCannotBeDeleted) {

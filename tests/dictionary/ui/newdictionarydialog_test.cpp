@@ -1,7 +1,6 @@
 #include "dialogfixture.h"
 #include "dictionary/ui/newdictionarydialog.h"
 
-#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -60,16 +59,16 @@ protected:
     dictionary::NewDictionaryDialog dialog{services, state};
 };
 
-TEST_F(NewDictionaryDialogTest, OffersTheSettingsFromASettingsSetByDefault) {
-    modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
+TEST_F(NewDictionaryDialogTest, OffersTheSettingsFromASettingsSetByDefaultAndNeedsAName) {
+    modals.script(u"OKBottomDlg3"_s, [this](QDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), u"Přidání nového slovníku"_s);
-        EXPECT_EQ(child<QGroupBox>(shown, u"RadioGroup1"_s).title(), u" Nastavení "_s);
-        EXPECT_EQ(child<QRadioButton>(shown, u"RadioManual"_s).text(), u"Ručně"_s);
-        EXPECT_EQ(child<QRadioButton>(shown, u"RadioFromSettings"_s).text(), u"Z konfigurace"_s);
         EXPECT_TRUE(child<QRadioButton>(shown, u"RadioFromSettings"_s).isChecked());
         EXPECT_FALSE(manualControlsEnabled(shown));
         EXPECT_EQ(shown.focusWidget(), &child<QLineEdit>(shown, u"Edit1"_s));
         EXPECT_EQ(child<QPlainTextEdit>(shown, u"Memo1"_s).lineWrapMode(), QPlainTextEdit::NoWrap);
+        click(shown, u"OKBtn"_s);
+        EXPECT_TRUE(shown.isVisible());
+        EXPECT_EQ(messages.shown, QStringList{u"error: Musíš vyplnit název slovníku."_s});
         typeIn(shown, u"Edit1"_s, u"Slovíčka ze školy"_s);
         click(shown, u"OKBtn"_s);
     });
@@ -82,22 +81,9 @@ TEST_F(NewDictionaryDialogTest, OffersTheSettingsFromASettingsSetByDefault) {
     EXPECT_EQ(choice->czech, kCzechDefault);
     EXPECT_EQ(choice->other, kOtherDefault);
     EXPECT_EQ(choice->description, kDescriptionDefault);
-    EXPECT_TRUE(messages.shown.isEmpty());
 }
 
-TEST_F(NewDictionaryDialogTest, ByHandEnablesTheLanguageAndTheFonts) {
-    modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
-        chooseManual(shown);
-        EXPECT_TRUE(child<QRadioButton>(shown, u"RadioManual"_s).isChecked());
-        EXPECT_TRUE(manualControlsEnabled(shown));
-        choose(shown, u"RadioFromSettings"_s);
-        EXPECT_FALSE(manualControlsEnabled(shown));
-        click(shown, u"CancelBtn"_s);
-    });
-    EXPECT_FALSE(dialog.run());
-}
-
-TEST_F(NewDictionaryDialogTest, EachShowingStartsFromTheDefaults) {
+TEST_F(NewDictionaryDialogTest, EachShowingStartsFromTheDefaultsAndByHandEnablesTheRest) {
     fonts.answer(styled(u"Times"_s, 16, true, true));
     modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
         chooseManual(shown);
@@ -115,6 +101,10 @@ TEST_F(NewDictionaryDialogTest, EachShowingStartsFromTheDefaults) {
         EXPECT_EQ(text(shown, u"Edit2"_s), QString());
         EXPECT_EQ(child<QPlainTextEdit>(shown, u"Memo1"_s).toPlainText(), QString());
         chooseManual(shown);
+        EXPECT_TRUE(manualControlsEnabled(shown));
+        choose(shown, u"RadioFromSettings"_s);
+        EXPECT_FALSE(manualControlsEnabled(shown));
+        chooseManual(shown);
         typeIn(shown, u"Edit1"_s, u"Polština"_s);
         typeIn(shown, u"Edit2"_s, u"Polsky"_s);
         click(shown, u"OKBtn"_s);
@@ -125,49 +115,44 @@ TEST_F(NewDictionaryDialogTest, EachShowingStartsFromTheDefaults) {
     EXPECT_TRUE(choice->noteLines.isEmpty());
 }
 
-TEST_F(NewDictionaryDialogTest, OkNeedsTheNameFromASettingsSet) {
-    modals.script(u"OKBottomDlg3"_s, [this](QDialog& shown) {
-        click(shown, u"OKBtn"_s);
-        EXPECT_TRUE(shown.isVisible());
-        EXPECT_EQ(messages.shown, QStringList{u"error: Musíš vyplnit název slovníku."_s});
-        typeIn(shown, u"Edit1"_s, u"A"_s);
-        click(shown, u"OKBtn"_s);
-    });
-    const auto choice = dialog.run();
-    ASSERT_TRUE(choice);
-    EXPECT_EQ(choice->name, u"A"_s);
-}
-
+// The boxes keep the texts within their lengths.
 TEST_F(NewDictionaryDialogTest, OkByHandNeedsTheNameAndTheLanguage) {
     const QString refusal = u"error: Musíš vyplnit název slovníku a jazyk."_s;
     modals.script(u"OKBottomDlg3"_s, [&](QDialog& shown) {
         chooseManual(shown);
-        typeIn(shown, u"Edit1"_s, u"Angličtina"_s);
+        typeIn(shown, u"Edit1"_s, QString(35, u'n'));
         click(shown, u"OKBtn"_s);
         EXPECT_TRUE(shown.isVisible());
         child<QLineEdit>(shown, u"Edit1"_s).clear();
-        typeIn(shown, u"Edit2"_s, u"Anglicky"_s);
+        typeIn(shown, u"Edit2"_s, QString(30, u'j'));
         click(shown, u"OKBtn"_s);
         EXPECT_TRUE(shown.isVisible());
-        typeIn(shown, u"Edit1"_s, u"Angličtina"_s);
+        typeIn(shown, u"Edit1"_s, QString(35, u'n'));
+        typeNote(shown, {u"Slovíčka z učebnice,"_s, QString(), u"  lekce 1 až 5"_s});
         click(shown, u"OKBtn"_s);
     });
     const auto choice = dialog.run();
     EXPECT_EQ(messages.shown, (QStringList{refusal, refusal}));
     ASSERT_TRUE(choice);
     EXPECT_TRUE(choice->manual);
-    EXPECT_EQ(choice->name, u"Angličtina"_s);
-    EXPECT_EQ(choice->language, u"Anglicky"_s);
+    EXPECT_EQ(choice->name, QString(30, u'n'));
+    EXPECT_EQ(choice->language, QString(25, u'j'));
+    EXPECT_EQ(choice->noteLines,
+              (QStringList{u"Slovíčka z učebnice,"_s, QString(), u"  lekce 1 až 5"_s}));
 }
 
-TEST_F(NewDictionaryDialogTest, CancelChecksNothing) {
+// The question mark opens the help page and leaves the dialog open.
+TEST_F(NewDictionaryDialogTest, HelpAndCancelCheckNothing) {
     modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
         chooseManual(shown);
+        click(shown, u"HelpBtn"_s);
+        EXPECT_TRUE(shown.isVisible());
         click(shown, u"CancelBtn"_s);
     });
     EXPECT_FALSE(dialog.run());
     EXPECT_TRUE(dialog.cancelled());
     EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(system.opened, QStringList{state.helpPage(u"newdic.html"_s)});
     modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
         typeIn(shown, u"Edit1"_s, u"Francouzština"_s);
         click(shown, u"OKBtn"_s);
@@ -176,22 +161,30 @@ TEST_F(NewDictionaryDialogTest, CancelChecksNothing) {
     EXPECT_FALSE(dialog.cancelled());
 }
 
+// Only the pronunciation face loses bold and italic, and only for the description.
 TEST_F(NewDictionaryDialogTest, EachFontIsChosenBetweenEightAndEighteenPoints) {
     fonts.answer(styled(u"Times"_s, 16, true, true));
-    fonts.answer(std::nullopt);
+    fonts.answer(styled(u"Rezur OV ezuvizer"_s, 14, true, true));
     fonts.answer(styled(u"Rezur OV ezuvizer"_s, 10, true, true));
-    modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
-        chooseManual(shown);
-        typeIn(shown, u"Edit1"_s, u"Ruština"_s);
-        typeIn(shown, u"Edit2"_s, u"Rusky"_s);
-        click(shown, u"Button1"_s);
-        click(shown, u"Button2"_s);
-        click(shown, u"Button3"_s);
-        click(shown, u"OKBtn"_s);
-    });
-    const auto choice = dialog.run();
-    ASSERT_EQ(fonts.requests.size(), 3u);
-    const QStringList initialFaces{u"Arial"_s, u"Arial"_s, u"Rezur OV ezuvizer"_s};
+    fonts.answer(std::nullopt);
+    fonts.answer(styled(u"Courier"_s, 9, true, true));
+    const auto chooseFonts = [](const QStringList& buttons) {
+        return [buttons](QDialog& shown) {
+            chooseManual(shown);
+            typeIn(shown, u"Edit1"_s, u"Ruština"_s);
+            typeIn(shown, u"Edit2"_s, u"Rusky"_s);
+            for (const QString& button : buttons)
+                click(shown, button);
+            click(shown, u"OKBtn"_s);
+        };
+    };
+    modals.script(u"OKBottomDlg3"_s, chooseFonts({u"Button1"_s, u"Button2"_s, u"Button3"_s}));
+    const auto first = dialog.run();
+    modals.script(u"OKBottomDlg3"_s, chooseFonts({u"Button2"_s, u"Button3"_s}));
+    const auto second = dialog.run();
+    ASSERT_EQ(fonts.requests.size(), 5u);
+    const QStringList initialFaces{u"Arial"_s, u"Arial"_s, u"Rezur OV ezuvizer"_s, u"Arial"_s,
+                                   u"Rezur OV ezuvizer"_s};
     for (std::size_t i = 0; i < fonts.requests.size(); ++i) {
         const auto& request = fonts.requests[i];
         EXPECT_EQ(request.minimumSize, 8);
@@ -201,53 +194,12 @@ TEST_F(NewDictionaryDialogTest, EachFontIsChosenBetweenEightAndEighteenPoints) {
         EXPECT_FALSE(request.initial.bold());
         EXPECT_FALSE(request.initial.italic());
     }
-    ASSERT_TRUE(choice);
-    EXPECT_EQ(choice->czech, font(u"Times"_s, 238, true, true, 16));
-    EXPECT_EQ(choice->other, kOtherDefault);
-    EXPECT_EQ(choice->description, font(u"Rezur OV ezuvizer"_s, 238, false, false, 10));
-}
-
-TEST_F(NewDictionaryDialogTest, OnlyThePronunciationFaceLosesBoldAndItalic) {
-    fonts.answer(styled(u"Rezur OV ezuvizer"_s, 14, true, true));
-    fonts.answer(styled(u"Courier"_s, 9, true, true));
-    modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
-        chooseManual(shown);
-        typeIn(shown, u"Edit1"_s, u"Italština"_s);
-        typeIn(shown, u"Edit2"_s, u"Italsky"_s);
-        click(shown, u"Button2"_s);
-        click(shown, u"Button3"_s);
-        click(shown, u"OKBtn"_s);
-    });
-    const auto choice = dialog.run();
-    ASSERT_TRUE(choice);
-    EXPECT_EQ(choice->other, font(u"Rezur OV ezuvizer"_s, 0, true, true, 14));
-    EXPECT_EQ(choice->description, font(u"Courier"_s, 238, true, true, 9));
-}
-
-TEST_F(NewDictionaryDialogTest, GivesTheTypedTextsWithinTheirLengths) {
-    modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
-        chooseManual(shown);
-        typeIn(shown, u"Edit1"_s, QString(35, u'n'));
-        typeIn(shown, u"Edit2"_s, QString(30, u'j'));
-        typeNote(shown, {u"Slovíčka z učebnice,"_s, QString(), u"  lekce 1 až 5"_s});
-        click(shown, u"OKBtn"_s);
-    });
-    const auto choice = dialog.run();
-    ASSERT_TRUE(choice);
-    EXPECT_EQ(choice->name, QString(30, u'n'));
-    EXPECT_EQ(choice->language, QString(25, u'j'));
-    EXPECT_EQ(choice->noteLines,
-              (QStringList{u"Slovíčka z učebnice,"_s, QString(), u"  lekce 1 až 5"_s}));
-}
-
-TEST_F(NewDictionaryDialogTest, TheQuestionMarkOpensItsHelpPage) {
-    modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
-        click(shown, u"HelpBtn"_s);
-        EXPECT_TRUE(shown.isVisible());
-        click(shown, u"CancelBtn"_s);
-    });
-    EXPECT_FALSE(dialog.run());
-    EXPECT_EQ(system.opened, QStringList{state.helpPage(u"newdic.html"_s)});
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->czech, font(u"Times"_s, 238, true, true, 16));
+    EXPECT_EQ(first->other, font(u"Rezur OV ezuvizer"_s, 0, true, true, 14));
+    EXPECT_EQ(first->description, font(u"Rezur OV ezuvizer"_s, 238, false, false, 10));
+    EXPECT_EQ(second->other, kOtherDefault);
+    EXPECT_EQ(second->description, font(u"Courier"_s, 238, true, true, 9));
 }
 
 } // namespace
