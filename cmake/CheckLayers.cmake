@@ -2,21 +2,21 @@
 #
 # Logic libraries, lowest first; a library includes only its own headers and those of
 # lower layers (exam and exchange are peers and stay apart):
-#   core, store | sound | app | dictionary | entry | exam, exchange | shell
+#   core | store | sound | app | dictionary | entry | exam, exchange | shell
 # Windows: a subsystem's ui/ includes logic of its own layer and below, the window kit
 # `widgets` and its own ui/; only the shell's windows compose the other subsystems' windows.
 # The window kit includes logic up to `app` and never a subsystem's window.
 
 set(layer_core 0)
-set(layer_store 0)
-set(layer_sound 1)
-set(layer_app 2)
-set(layer_dictionary 3)
-set(layer_entry 4)
-set(layer_exam 5)
-set(layer_exchange 5)
-set(layer_shell 6)
-set(layer_widgets 2)
+set(layer_store 1)
+set(layer_sound 2)
+set(layer_app 3)
+set(layer_dictionary 4)
+set(layer_entry 5)
+set(layer_exam 6)
+set(layer_exchange 6)
+set(layer_shell 7)
+set(layer_widgets 3)
 
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}/src"
      "${SOURCE_DIR}/src/*.h" "${SOURCE_DIR}/src/*.cpp")

@@ -4,7 +4,7 @@
 # for the includes).
 
 set(LEXITON_LOGIC_LAYERS
-    "lexiton_core lexiton_store" "lexiton_sound" "lexiton_app" "lexiton_dictionary"
+    "lexiton_core" "lexiton_store" "lexiton_sound" "lexiton_app" "lexiton_dictionary"
     "lexiton_entry" "lexiton_exam lexiton_exchange" "lexiton_shell")
 
 # Every target that target links, directly or through the libraries it links.
