@@ -8,9 +8,11 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
+using exchange::TabLineFault;
+
 struct TabCase {
     QString line;
-    bool entry;
+    std::optional<TabLineFault> fault; // none: the line is an entry
     QString czech, other;
     int lesson;
     QString description;
@@ -20,10 +22,14 @@ class TabLines : public ::testing::TestWithParam<TabCase> {};
 
 TEST_P(TabLines, SplitAsTheFileLayoutSays) {
     const TabCase& c = GetParam();
-    const std::optional<exchange::TabLine> line = exchange::splitTabLine(c.line);
-    ASSERT_EQ(line.has_value(), c.entry) << c.line.toStdString();
-    if (!line)
+    const std::variant<exchange::TabLine, TabLineFault> split = exchange::splitTabLine(c.line);
+    const auto* line = std::get_if<exchange::TabLine>(&split);
+    if (c.fault) {
+        ASSERT_EQ(line, nullptr) << c.line.toStdString();
+        EXPECT_EQ(std::get<TabLineFault>(split), *c.fault) << c.line.toStdString();
         return;
+    }
+    ASSERT_NE(line, nullptr) << c.line.toStdString();
     EXPECT_EQ(line->czech, c.czech);
     EXPECT_EQ(line->other, c.other);
     EXPECT_EQ(line->lesson, c.lesson);
@@ -32,20 +38,33 @@ TEST_P(TabLines, SplitAsTheFileLayoutSays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Layout, TabLines,
-    ::testing::Values(TabCase{u"pes\tdog"_s, false, {}, {}, 0, {}},
-                      TabCase{u"pes"_s, false, {}, {}, 0, {}},
-                      TabCase{u"pes\tdog\t"_s, true, u"pes"_s, u"dog"_s, 0, {}},
-                      TabCase{u"pes\tdog\t7"_s, true, u"pes"_s, u"dog"_s, 7, {}},
-                      TabCase{u"pes\tdog\t7\ta*b\tnavíc"_s, true, u"pes"_s, u"dog"_s, 7, u"a*b"_s},
-                      TabCase{u"pes\tdog\tsedm\tx"_s, true, u"pes"_s, u"dog"_s, 0, u"x"_s},
-                      TabCase{u"pes\tdog\t-3"_s, true, u"pes"_s, u"dog"_s, -3, {}},
-                      TabCase{u"pes\tdog\t99999999999"_s, true, u"pes"_s, u"dog"_s, 0, {}},
-                      TabCase{u"\t\t"_s, true, {}, {}, 0, {}},
-                      // The second TAB lies beyond the 255 characters after the first.
-                      TabCase{u"pes\t"_s + QString(255, u'o') + u"\t1"_s, false, {}, {}, 0, {}},
-                      // Only 255 characters after the first TAB count.
-                      TabCase{u"pes\tdog\t1\t"_s + QString(300, u'd'), true, u"pes"_s, u"dog"_s, 1,
-                              QString(249, u'd')}));
+    ::testing::Values(
+        TabCase{u"pes\tdog"_s, TabLineFault::NoSecondTab, {}, {}, 0, {}},
+        TabCase{u"pes"_s, TabLineFault::NoSecondTab, {}, {}, 0, {}},
+        TabCase{u"pes\tdog\t"_s, {}, u"pes"_s, u"dog"_s, 0, {}},
+        TabCase{u"pes\tdog\t7"_s, {}, u"pes"_s, u"dog"_s, 7, {}},
+        TabCase{u"pes\tdog\t7\ta*b\tnavíc"_s, {}, u"pes"_s, u"dog"_s, 7, u"a*b"_s},
+        TabCase{u"pes\tdog\tsedm\tx"_s, {}, u"pes"_s, u"dog"_s, 0, u"x"_s},
+        TabCase{u"pes\tdog\t-3"_s, {}, u"pes"_s, u"dog"_s, -3, {}},
+        TabCase{u"pes\tdog\t99999999999"_s, {}, u"pes"_s, u"dog"_s, 0, {}},
+        TabCase{u"\t\t"_s, {}, {}, {}, 0, {}},
+        // The second TAB as the last of the 255 characters after the first (the lesson lies beyond
+        // them), and beyond them.
+        TabCase{
+            u"pes\t"_s + QString(254, u'o') + u"\t1"_s, {}, u"pes"_s, QString(254, u'o'), 0, {}},
+        TabCase{u"pes\t"_s + QString(255, u'o') + u"\t"_s,
+                TabLineFault::SecondTabTooFar,
+                {},
+                {},
+                0,
+                {}},
+        // Only 255 characters after the first TAB count.
+        TabCase{u"pes\tdog\t1\t"_s + QString(300, u'd'),
+                {},
+                u"pes"_s,
+                u"dog"_s,
+                1,
+                QString(249, u'd')}));
 
 TEST(ReplaceDirective, PairsApplyInOrderToTheReplacedCharacter) {
     const auto pairs = exchange::replaceDirective(u"###REPLACE_OTHER###=aeeo"_s);

@@ -99,7 +99,7 @@ TEST_F(ExchangeCommandsTest, TabSeparatedImportAddsNewWordsAndTheGridShowsThem) 
     EXPECT_EQ(messages.shown.mid(messages.shown.size() - 2),
               (QStringList{u"information: Úspěšně přidáno 2 slovíček. Nemohlo být přidáno 1 "
                            u"slovíček"_s,
-                           u"warning: Nenačteno 1 řádků bez druhého tabulátoru (řádek má tvar "
+                           u"warning: Nenačten 1 řádek bez druhého tabulátoru (řádek má tvar "
                            u"česky TAB cize TAB lekce TAB popis)."_s}));
     EXPECT_EQ(comboText("ComboSort"), u"Česky -> Angličtina"_s);
     EXPECT_EQ(column(0), QStringList({u"auto"_s, u"čáp"_s, u"dům"_s, u"kočka"_s, u"pes"_s,
