@@ -79,11 +79,11 @@ protected:
         }
     }
 
-    void evaluate() {
+    std::optional<QString> evaluate() {
         const exam::ExamTables tables{table(u"dictonary"_s), table(u"exam"_s), table(u"runtime"_s),
                                       table(u"deprun"_s), table(u"runzn"_s)};
         table(u"exam"_s).last();
-        exam::evaluateExam(tables, evaluation, messages, shell);
+        return exam::evaluateExam(tables, evaluation, messages, shell);
     }
 
     QString reportPath() const { return pathOf(u"demo/results/1_05.12.2026.html"_s); }
@@ -252,7 +252,7 @@ TEST_P(EvaluateExamDisplay, OpensTheReportAsTheResultSettingsSay) {
     addQuestions({{u"a"_s, u"x"_s, 1}});
     if (GetParam().confirmed)
         messages.answer({*GetParam().confirmed});
-    evaluate();
+    EXPECT_EQ(evaluate(), reportPath()) << "written, whether opened or not";
     EXPECT_TRUE(messages.allAnswersUsed());
     EXPECT_EQ(messages.shown.size(), GetParam().confirmed ? 1 : 0);
     EXPECT_EQ(shell.opened, GetParam().opened ? QStringList{reportPath()} : QStringList{});
@@ -272,10 +272,18 @@ INSTANTIATE_TEST_SUITE_P(
         DisplayCase{"BrokenOffNotAskedByTheFinishFlag", true, {true, true, true, false}, {}, true}),
     [](const auto& test) { return std::string(test.param.name); });
 
+TEST_F(EvaluateExam, AReportTheSystemCannotOpenIsNamedInAWarning) {
+    shell.works = false;
+    addQuestions({{u"a"_s, u"x"_s, 1}});
+    EXPECT_EQ(evaluate(), reportPath());
+    EXPECT_EQ(messages.shown,
+              QStringList{u"warning: Systém nedokázal otevřít \""_s + reportPath() + u"\"."_s});
+}
+
 TEST_F(EvaluateExam, WithoutTheTemplateNoReportIsWrittenButTheCountsAreTransferred) {
     QFile::remove(pathOf(u"_other_/template.html"_s));
     addQuestions({{u"a"_s, u"x"_s, 1}});
-    evaluate();
+    EXPECT_EQ(evaluate(), std::nullopt);
     EXPECT_EQ(messages.shown, QStringList{error(exam::kTemplateMissingMessage)});
     EXPECT_EQ(dictionaryCounts(), (std::map<QString, QString>{{u"a"_s, u"11/20"_s}}));
     EXPECT_EQ(historyCounts(), u"//"_s);

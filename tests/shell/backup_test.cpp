@@ -54,6 +54,7 @@ TEST(BackupCommand, RunsTheScriptOfTheApplicationFolderThere) {
     EXPECT_EQ(command.arguments,
               QStringList({u"/opt/lexiton app/demo"_s, u"demo5122026-140309"_s}));
     EXPECT_EQ(command.workingFolder, u"/opt/lexiton app"_s);
+    EXPECT_EQ(command.archive, u"/opt/lexiton app/backup/demo5122026-140309.tar.gz"_s);
 }
 
 TEST(BackupCommand, KeepsAUserNameWithSpacesInOneArgumentEach) {
@@ -66,7 +67,9 @@ TEST(BackupCommand, KeepsAUserNameWithSpacesInOneArgumentEach) {
 
 TEST(StartBackup, StartsTheCommandWithoutAShellInBetween) {
     RecordingShell system;
-    shell::startBackup(system, stateFor(u"demo"_s), QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)));
+    EXPECT_TRUE(shell::startBackup(
+        system,
+        shell::backupCommand(stateFor(u"demo"_s), QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)))));
     ASSERT_EQ(system.started.size(), 1u);
     EXPECT_EQ(system.started[0].program, u"/opt/lexiton app/save.sh"_s);
     EXPECT_EQ(system.started[0].arguments,

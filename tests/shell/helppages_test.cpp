@@ -1,6 +1,7 @@
 #include "shell/helppages.h"
 
 #include "recordingshell.h"
+#include "scriptedmessages.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,19 +16,25 @@ const QString kHelpFolder = QStringLiteral(LEXITON_DATA_DIR "/help");
 
 TEST(OpenHelpPage, HandsThePageOfTheHelpFolderToTheSystem) {
     RecordingShell system;
+    ScriptedMessages messages;
     shell::RunState state;
     state.applicationFolder = u"/home/eva/Lexiton data"_s;
-    shell::openHelpPage(system, state, shell::helppage::kExamSettings);
+    shell::openHelpPage(system, messages, state, shell::helppage::kExamSettings);
     EXPECT_EQ(system.opened, QStringList({u"/home/eva/Lexiton data/help/exam.html"_s}));
     EXPECT_TRUE(system.started.empty());
+    EXPECT_TRUE(messages.shown.isEmpty());
 }
 
-TEST(OpenHelpPage, DoesNotCheckThatThePageExists) {
+TEST(OpenHelpPage, APageTheSystemCannotOpenIsNamedInAWarning) {
     RecordingShell system;
+    system.works = false;
+    ScriptedMessages messages;
     shell::RunState state;
     state.applicationFolder = u"/nowhere"_s;
-    shell::openHelpPage(system, state, u"missing.html"_s);
+    shell::openHelpPage(system, messages, state, u"missing.html"_s);
     EXPECT_EQ(system.opened, QStringList({u"/nowhere/help/missing.html"_s}));
+    EXPECT_EQ(messages.shown,
+              QStringList{u"warning: Systém nedokázal otevřít \"/nowhere/help/missing.html\"."_s});
 }
 
 TEST(HelpPages, TheProgramNamesElevenPages) {

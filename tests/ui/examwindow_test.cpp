@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -174,6 +175,8 @@ TEST_F(ExamWindowTest, AutomaticExamWithRightAndWrongAnswersEndsInTheReport) {
     // 100 - [100 * 1 / 6] = 83
     EXPECT_TRUE(page.contains(u"<H1>Známka: <FONT COLOR=\"#FF0000\">3</FONT></H1></B><P>\r\n"_s));
     EXPECT_EQ(system.opened, QStringList{app.path(u"eva/results/1_05.12.2026.html"_s)});
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              u"Výsledky zapsány do eva/results/1_05.12.2026.html"_s);
     EXPECT_EQ(messages.shown, QStringList());
 }
 

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <utility>
+
 namespace exam {
 namespace {
 
@@ -50,8 +52,9 @@ QList<QWidget*> ExamWindow::questionArea() const {
             m_label2, m_description, m_result, m_label7, m_clock, m_gradePanel};
 }
 
-void ExamWindow::run(const ExamSetup& setup) {
+std::optional<QString> ExamWindow::run(const ExamSetup& setup) {
     m_setup.emplace(setup);
+    m_report.reset();
     m_countAll->setText(setup.handover.countCaption);
     m_progress->setRange(0, std::max(setup.handover.askCount, 1));
     m_progress->setValue(0);
@@ -59,6 +62,7 @@ void ExamWindow::run(const ExamSetup& setup) {
     m_services.modals.exec(*this);
     m_run.reset();
     m_setup.reset();
+    return std::exchange(m_report, std::nullopt);
 }
 
 void ExamWindow::showReady() {
@@ -215,7 +219,7 @@ void ExamWindow::closeWithResults(bool interrupted) {
     evaluation.plannedAsks = m_progress->maximum();
     evaluation.questionCount = m_setup->handover.questionCount;
     evaluation.questionLanguage = m_setup->parameters.questionLanguage;
-    evaluateExam(m_setup->tables, evaluation, m_services.messages, m_services.system);
+    m_report = evaluateExam(m_setup->tables, evaluation, m_services.messages, m_services.system);
     m_mayClose = true;
     closeWindow();
     QApplication::restoreOverrideCursor();

@@ -68,8 +68,9 @@ public:
     // reference size.
     void setExam(int size);
 
-    // Runs one exam modally, from "Start" to the closed window.
-    void run(const ExamSetup& setup);
+    // Runs one exam modally, from "Start" to the closed window. Returns the path of the
+    // report when the results step wrote one.
+    std::optional<QString> run(const ExamSetup& setup);
 
     // One step of the 100 ms timer.
     void tick();
@@ -143,6 +144,7 @@ private:
     std::unique_ptr<sound::MediaPlayer> m_recorder;
     std::optional<ExamSetup> m_setup;
     std::optional<ExamRun> m_run;
+    std::optional<QString> m_report; // written by the results step of this exam
 
     // The window's state.
     bool m_answering = false;

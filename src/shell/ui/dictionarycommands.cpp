@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QListWidget>
+#include <QStatusBar>
 
 namespace shell {
 
@@ -57,8 +58,17 @@ void MainWindow::backUp() {
     // No table of the user may be held open while the script copies the folder.
     m_table1.close();
     m_pomTable.close();
-    startBackup(m_services.system, m_state, m_services.clock.now());
+    const BackupCommand command = backupCommand(m_state, m_services.clock.now());
+    const bool started = startBackup(m_services.system, command);
     openSelectedDictionary();
+    if (started) {
+        statusBar()->showMessage(QStringLiteral("Zálohování spuštěno, záloha se zapíše do ") +
+                                 m_state.shownPath(command.archive));
+    } else {
+        m_services.messages.error(
+            QStringLiteral("Zálohování se nepodařilo spustit: systém nedokázal spustit \"%1\".")
+                .arg(command.program));
+    }
 }
 
 } // namespace shell
