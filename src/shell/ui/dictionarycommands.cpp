@@ -9,8 +9,8 @@
 #include "dictionary/ui/settingssetchooser.h"
 #include "shell/backup.h"
 
-#include <QDir>
-#include <QListWidget>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 
 namespace shell {
@@ -33,22 +33,25 @@ void MainWindow::createDictionary() {
                                          request);
         }
     }
+    // No dictionary is open afterwards: nothing of the old one may stay in view.
     m_table1.close();
+    m_notes->clear();
+    m_description->clear();
+    m_searchEdit->clear();
     listDictionaries();
 }
 
 void MainWindow::loadSettingsSet() {
-    QListWidgetItem* selected = m_dictionaryList->currentItem();
-    if (selected) {
-        const QString folder = QDir(m_state.userFolder()).filePath(selected->text());
-        dictionary::ensureDictionaryCodeIni(m_services.messages, m_state.userFolder(), folder);
-        if (const std::optional<QString> chosen = m_settingsSetChooser->run()) {
-            try {
-                dictionary::replaceSettingsBySet(folder, *chosen);
-                m_services.messages.information(QStringLiteral("Nastavení bylo změněno."));
-            } catch (const core::FileError& error) {
-                m_services.messages.error(error.message());
-            }
+    if (!dictionaryOpen())
+        return;
+    const QString folder = m_table1.databaseName();
+    dictionary::ensureDictionaryCodeIni(m_services.messages, m_state.userFolder(), folder);
+    if (const std::optional<QString> chosen = m_settingsSetChooser->run()) {
+        try {
+            dictionary::replaceSettingsBySet(folder, *chosen);
+            m_services.messages.information(QStringLiteral("Nastavení bylo změněno."));
+        } catch (const core::FileError& error) {
+            m_services.messages.error(error.message());
         }
     }
     openSelectedDictionary();
