@@ -25,6 +25,15 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
+// The question stands out from the labels around it: the dictionary's font in bold, at least
+// 7/5 of the window's size.
+QFont questionFont(QFont font, const QFont& windowFont) {
+    if (font.pointSize() > 0 && windowFont.pointSize() > 0)
+        font.setPointSize(std::max(font.pointSize(), windowFont.pointSize() * 7 / 5));
+    font.setBold(true);
+    return font;
+}
+
 const QString kStart = u"Start"_s;
 const QString kStop = u"Ukonči zkoušení"_s;
 const QString kEvaluate = u"Vyhodnoť"_s;
@@ -70,7 +79,7 @@ void ExamWindow::showReady() {
     m_nextPending = false;
     m_pendingGrade = 1;
     const bool czech = czechAsked();
-    m_question->setFont(czech ? m_setup->czechFont : m_setup->foreignFont);
+    m_question->setFont(questionFont(czech ? m_setup->czechFont : m_setup->foreignFont, font()));
     m_answer->setFont(czech ? m_setup->foreignFont : m_setup->czechFont);
     m_answers->setFont(czech ? m_setup->foreignFont : m_setup->czechFont);
     m_description->setFont(m_setup->descriptionFont);
@@ -193,7 +202,7 @@ void ExamWindow::confirm() {
 void ExamWindow::finish() {
     for (QWidget* widget : questionArea())
         widget->hide();
-    m_result->setText(u"KONEC ZKOUŠENÍ"_s);
+    showResult(u"KONEC ZKOUŠENÍ"_s);
     m_result->show();
     m_startStop->setText(kEvaluate);
     m_startStop->show();

@@ -117,6 +117,8 @@ private:
     void cleanUpOnClose();
     void showAnswerDescription();
     void showGradeButtons(bool inTime);
+    // The result line; a verdict on the answer in green (right) or red (wrong).
+    void showResult(const QString& text, std::optional<bool> right = std::nullopt);
     bool czechAsked() const;
     bool foreignAskedBySoundOnly() const;
     bool selfEvaluation() const;
