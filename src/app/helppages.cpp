@@ -8,8 +8,9 @@ QStringList helppage::allPages() {
             kEvaluationSettings, kExamSettings, kSoundWindow};
 }
 
-void openHelpPage(core::SystemShell& system, const RunState& state, const QString& page) {
-    system.open(state.helpPage(page));
+void openHelpPage(core::SystemShell& system, core::Messages& messages, const RunState& state,
+                  const QString& page) {
+    core::openWithSystem(system, messages, state.helpPage(page));
 }
 
 } // namespace shell

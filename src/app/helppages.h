@@ -28,7 +28,9 @@ QStringList allPages();
 } // namespace helppage
 
 // Hands the page (a file name such as "main.html") to the system, which shows it in the
-// browser. Nothing is checked and nothing is reported: a missing page simply does not open.
-void openHelpPage(core::SystemShell& system, const RunState& state, const QString& page);
+// browser. Whether the page exists is not checked; when the system cannot open it, a
+// warning names the page's path.
+void openHelpPage(core::SystemShell& system, core::Messages& messages, const RunState& state,
+                  const QString& page);
 
 } // namespace shell

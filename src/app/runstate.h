@@ -29,6 +29,8 @@ struct RunState {
     QString emptyTableFolder() const { return path(QStringLiteral("_EmptyTable_")); }
     QString helpPage(const QString& page) const;
     QString userFolder() const { return path(userName); }
+    // A path as the user is shown it: relative to the application folder, where he finds it.
+    QString shownPath(const QString& path) const;
 };
 
 } // namespace shell

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 namespace store {
@@ -15,7 +17,10 @@ using WalkProgress = std::function<void(int done, int total)>;
 // the test words again by the rules in force. The walk sees the whole table: the filter is
 // switched off for it and put back afterwards, also when a post fails (the failure is
 // raised). Attached views hear nothing until the end, and the cursor ends on the first
-// record.
-void regenerate(store::Cursor& dictionary, const WalkProgress& progress = {});
+// record. Returns the number of records re-posted.
+int regenerate(store::Cursor& dictionary, const WalkProgress& progress = {});
+
+// What a regeneration did, in words: "Přegenerováno 6 slovíček."
+QString regenerationDone(int entries);
 
 } // namespace entry

@@ -1,5 +1,7 @@
 #include "exam/colorvalue.h"
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace exam {
@@ -30,6 +32,19 @@ QPalette::ColorRole roleOfSystemColor(int index) {
     return found == roles.end() ? QPalette::Window : found->second;
 }
 
+// The relative luminance of the sRGB colour, 0 for black to 1 for white.
+double luminance(const QColor& color) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+           0.0722 * linear(color.blueF());
+}
+
+bool isDark(const QColor& background) {
+    return contrastRatio(background, Qt::white) > contrastRatio(background, Qt::black);
+}
+
 } // namespace
 
 QColor toQColor(ColorValue color, const QPalette& palette) {
@@ -39,6 +54,22 @@ QColor toQColor(ColorValue color, const QPalette& palette) {
         return static_cast<int>((color.value >> shift) & kByteMask);
     };
     return QColor(channel(0), channel(kByteBits), channel(2 * kByteBits));
+}
+
+double contrastRatio(const QColor& first, const QColor& second) {
+    const double one = luminance(first);
+    const double other = luminance(second);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
+}
+
+QColor readableTextOn(const QColor& background) {
+    return isDark(background) ? Qt::white : Qt::black;
+}
+
+QColor verdictColor(bool right, const QColor& background) {
+    if (isDark(background))
+        return right ? QColor(0x80, 0xFF, 0x80) : QColor(0xFF, 0x8C, 0x8C);
+    return right ? QColor(0x00, 0x64, 0x00) : QColor(0xB0, 0x00, 0x00);
 }
 
 } // namespace exam

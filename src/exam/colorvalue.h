@@ -24,4 +24,15 @@ struct ColorValue {
 // nearest role (an index without one gives the palette's window colour).
 QColor toQColor(ColorValue color, const QPalette& palette);
 
+// How well two colours read on each other: from 1 (the same lightness) to 21 (black on
+// white). Text reads well from 4.5 on.
+double contrastRatio(const QColor& first, const QColor& second);
+
+// Black or white, whichever reads better on the background.
+QColor readableTextOn(const QColor& background);
+
+// The colour of a right (green) or wrong (red) answer's result, light on a dark background
+// and dark on a light one.
+QColor verdictColor(bool right, const QColor& background);
+
 } // namespace exam

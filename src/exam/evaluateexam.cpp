@@ -106,30 +106,31 @@ ReportOpening reportOpening(const ResultDisplay& display, bool interrupted) {
 
 } // namespace
 
-void evaluateExam(const ExamTables& tables, const ExamEvaluation& evaluation,
-                  core::Messages& messages, core::SystemShell& system) {
+std::optional<QString> evaluateExam(const ExamTables& tables, const ExamEvaluation& evaluation,
+                                    core::Messages& messages, core::SystemShell& system) {
     try {
         if (evaluation.interrupted)
             dropUnansweredQuestions(tables);
         transferAnswerCounts(tables, evaluation.questionLanguage, messages);
     } catch (const store::Error& error) {
         messages.error(error.message());
-        return;
+        return std::nullopt;
     }
     const std::optional<QString> report = writeReport(tables, evaluation, messages);
     if (!report)
-        return;
+        return std::nullopt;
     switch (reportOpening(evaluation.display, evaluation.interrupted)) {
     case ReportOpening::Never:
-        return;
+        return report;
     case ReportOpening::AfterAsking:
         if (!messages.confirm(QString::fromUtf16(kShowResultsQuestion)))
-            return;
+            return report;
         break;
     case ReportOpening::Directly:
         break;
     }
-    system.open(*report);
+    core::openWithSystem(system, messages, *report);
+    return report;
 }
 
 } // namespace exam

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace core {
 class Messages;
@@ -39,9 +40,10 @@ struct ExamEvaluation {
 // Closes an exam: drops the never-answered questions of an interrupted exam, adds every
 // question's right and wrong answers to its dictionary entry, completes the history record,
 // writes the report from the template and opens it through the system when the display
-// settings say so (asking first when they say that). Every failure is shown as its message;
-// the caller closes the exam window afterwards in every case.
-void evaluateExam(const ExamTables& tables, const ExamEvaluation& evaluation,
-                  core::Messages& messages, core::SystemShell& system);
+// settings say so (asking first when they say that). Every failure is shown as its message
+// (a report the system cannot open too); the caller closes the exam window afterwards in
+// every case. Returns the path of the report written, if one was.
+std::optional<QString> evaluateExam(const ExamTables& tables, const ExamEvaluation& evaluation,
+                                    core::Messages& messages, core::SystemShell& system);
 
 } // namespace exam

@@ -76,8 +76,9 @@ void addExamWindowKeys(Handlers& keys, ExamWindowLook& look) {
     keys.push_back({u"height=", [&](const QString& v) {
                         look.height = numberOr(v, 435);
                     }});
-    color(u"textcolor=", look.text, 0);
-    color(u"questioncolor=", look.question, 0);
+    // A value that is not a number gives a colour that reads on the default background.
+    color(u"textcolor=", look.text, 0xFFFFFF);
+    color(u"questioncolor=", look.question, 0x00FFFF);
     color(u"bgwindows=", look.answerGrid, 0xFFEAC7);
     color(u"bgedit=", look.answerEdit, 0xFFFFFF);
     color(u"editfont=", look.answerFont, 0);
@@ -85,8 +86,9 @@ void addExamWindowKeys(Handlers& keys, ExamWindowLook& look) {
     static const std::array<QStringView, 5> kGradeKeys = {u"bodfontcolor1=", u"bodfontcolor2=",
                                                           u"bodfontcolor3=", u"bodfontcolor4=",
                                                           u"bodfontcolor5="};
-    static constexpr std::array<quint32, 5> kGradeFallbacks = {0xFF00BF, 0xFF0095, 0xFF0061,
-                                                               0xBC006A, 0};
+    // From green for the best grade to black for the worst, all dark on the grade panel.
+    static constexpr std::array<quint32, 5> kGradeFallbacks = {0x006000, 0x005050, 0x004080,
+                                                               0x0000A0, 0};
     for (size_t i = 0; i < kGradeKeys.size(); ++i)
         color(kGradeKeys[i], look.gradeButtonFonts[i], kGradeFallbacks[i]);
     static const std::array<QStringView, 3> kSizeKeys = {u"fontsize=small", u"fontsize=middle",

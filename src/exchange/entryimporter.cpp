@@ -1,5 +1,6 @@
 #include "exchange/entryimporter.h"
 
+#include "core/czechplural.h"
 #include "store/cursor.h"
 #include "store/error.h"
 
@@ -65,7 +66,9 @@ void EntryImporter::refuse(const EntryOrigin& origin, const NewEntry& entry, con
 
 void EntryImporter::add(const NewEntry& entry, const EntryOrigin& origin) {
     if (const std::optional<int> size = overlongField(entry)) {
-        refuse(origin, entry, u"výraz je delší než %1 znaků"_s.arg(*size));
+        refuse(origin, entry,
+               core::czechCount(*size, u"výraz je delší než %1 znak",
+                                u"výraz je delší než %1 znaky", u"výraz je delší než %1 znaků"));
         return;
     }
     std::pair<QString, QString> key{entry.czech, entry.other};

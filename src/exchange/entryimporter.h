@@ -36,6 +36,12 @@ struct EntryOrigin {
     QString text() const;
 };
 
+// TAB-separated lines that give no entry, by their fault.
+struct MalformedLines {
+    int withoutSecondTab = 0;
+    int secondTabTooFar = 0; // beyond the 255 characters after the first TAB
+};
+
 // What an import did: entries added, entries refused (already there, too long, refused by
 // the table) with a short reason for each. Entries skipped for other reasons (another
 // lesson, an empty expression, a malformed line) are in neither number; malformed lines are
@@ -44,7 +50,7 @@ struct ImportCount {
     int added = 0;
     int refused = 0;
     QStringList reasons;
-    int malformedLines = 0; // TAB-separated lines without their second TAB
+    MalformedLines malformed;
 };
 
 // "Úspěšně přidáno 3 slovíček. Nemohlo být přidáno 1 slovíček"

@@ -31,7 +31,7 @@ std::optional<ExportResult> finishExport(const QString& path, const QString& fai
         if (!result.unencodable.isEmpty())
             messages.warning(unencodableWarning(result.unencodable));
         if (shell)
-            shell->open(path);
+            core::openWithSystem(*shell, messages, path);
         return result;
     } catch (const core::FileError&) {
         messages.error(failure);

@@ -30,8 +30,9 @@ struct ExportFolders {
 
 // The export commands as the user runs them: the check for an open dictionary, the
 // confirmation with the number of entries, the export, a warning about characters written
-// as "?", and opening the file with the system's program (when a shell is given). Give
-// nothing back when the user stopped or the export failed (its message shown).
+// as "?", and opening the file with the system's program (when a shell is given; a warning
+// names the file when the system cannot open it). Give nothing back when the user stopped
+// or the export failed (its message shown).
 std::optional<ExportResult> runHtmlExport(store::Cursor& dictionary, const ExportFolders& folders,
                                           const HtmlExportHeadings& headings,
                                           core::Messages& messages, core::SystemShell* shell,

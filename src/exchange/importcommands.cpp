@@ -1,5 +1,6 @@
 #include "exchange/importcommands.h"
 
+#include "core/czechplural.h"
 #include "core/messages.h"
 #include "core/usererror.h"
 #include "exchange/dictionarycursor.h"
@@ -21,6 +22,24 @@ QString question(TextLayout layout) {
            "  Lekce a popis nejsou povinné."_s;
 }
 
+// One line for each kind of line that gave no entry; empty when every line was read.
+QString malformedLinesWarning(const MalformedLines& malformed) {
+    QStringList lines;
+    if (const int count = malformed.withoutSecondTab) {
+        lines << core::czechCount(count, u"Nenačten %1 řádek", u"Nenačteny %1 řádky",
+                                  u"Nenačteno %1 řádků") +
+                     u" bez druhého tabulátoru (řádek má tvar česky TAB cize TAB lekce TAB "
+                     u"popis)."_s;
+    }
+    if (const int count = malformed.secondTabTooFar) {
+        lines << core::czechCount(count, u"Nenačten %1 řádek", u"Nenačteny %1 řádky",
+                                  u"Nenačteno %1 řádků") +
+                     u": druhý tabulátor leží dál než 255 znaků za prvním, cizí výraz je "
+                     u"příliš dlouhý."_s;
+    }
+    return lines.join(u'\n');
+}
+
 QString textImportFailure(const QString& reason) {
     return u"Chyba importu. Hlášení zní: "_s + reason;
 }
@@ -38,10 +57,8 @@ std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dicti
                                 ? importLinePairs(dictionary, lines, progress)
                                 : importTabSeparated(dictionary, lines, progress);
         messages.information(countMessage(count));
-        if (count.malformedLines > 0) {
-            messages.warning(u"Nenačteno %1 řádků bez druhého tabulátoru (řádek má tvar "
-                             u"česky TAB cize TAB lekce TAB popis)."_s.arg(count.malformedLines));
-        }
+        if (const QString warning = malformedLinesWarning(count.malformed); !warning.isEmpty())
+            messages.warning(warning);
         return count;
     } catch (const core::UserError& error) {
         messages.error(textImportFailure(error.message()));

@@ -41,7 +41,7 @@ ImportCount importTabSeparated(store::Cursor& dictionary, const QStringList& lin
     store::PostBatch batch(dictionary);
     qsizetype first = 0;
     CharacterPairs pairs;
-    int malformedLines = 0;
+    MalformedLines malformed;
     if (!lines.isEmpty()) {
         if (std::optional<CharacterPairs> directive = replaceDirective(lines.first())) {
             pairs = std::move(*directive);
@@ -49,7 +49,8 @@ ImportCount importTabSeparated(store::Cursor& dictionary, const QStringList& lin
         }
     }
     for (qsizetype i = first; i < lines.size(); ++i) {
-        if (std::optional<TabLine> line = splitTabLine(lines[i])) {
+        std::variant<TabLine, TabLineFault> split = splitTabLine(lines[i]);
+        if (auto* line = std::get_if<TabLine>(&split)) {
             NewEntry entry;
             entry.czech = replaceEllipsis(std::move(line->czech));
             entry.other = replaceEllipsis(replaceCharacters(std::move(line->other), pairs));
@@ -57,14 +58,16 @@ ImportCount importTabSeparated(store::Cursor& dictionary, const QStringList& lin
             entry.description = replaceEllipsis(descriptionLines(std::move(line->description)));
             if (!entry.czech.isEmpty() && !entry.other.isEmpty())
                 importer.add(entry, lineOrigin(i));
+        } else if (std::get<TabLineFault>(split) == TabLineFault::SecondTabTooFar) {
+            ++malformed.secondTabTooFar;
         } else if (!lines[i].trimmed().isEmpty()) {
-            ++malformedLines;
+            ++malformed.withoutSecondTab;
         }
         report(progress, i + 1, lines.size());
     }
     batch.finish();
     ImportCount count = importer.count();
-    count.malformedLines = malformedLines;
+    count.malformed = malformed;
     return count;
 }
 

@@ -22,14 +22,16 @@ qint32 lessonNumber(QStringView text) {
 
 } // namespace
 
-std::optional<TabLine> splitTabLine(QStringView line) {
+std::variant<TabLine, TabLineFault> splitTabLine(QStringView line) {
     const qsizetype firstTab = line.indexOf(u'\t');
     if (firstTab < 0)
-        return std::nullopt;
+        return TabLineFault::NoSecondTab;
     const QStringView afterFirst = line.sliced(firstTab + 1).left(kWindow);
     const qsizetype secondTab = afterFirst.indexOf(u'\t');
-    if (secondTab < 0)
-        return std::nullopt;
+    if (secondTab < 0) {
+        return line.indexOf(u'\t', firstTab + 1) < 0 ? TabLineFault::NoSecondTab
+                                                     : TabLineFault::SecondTabTooFar;
+    }
     const QStringView afterSecond = afterFirst.sliced(secondTab + 1).left(kWindow);
     const auto [lesson, hasDescription] = field(afterSecond);
     TabLine entry{line.first(firstTab).toString(),

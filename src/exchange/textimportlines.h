@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace exchange {
@@ -17,10 +18,14 @@ struct TabLine {
     QString description;
 };
 
+// Why a line gives no entry: it has fewer than two TABs, or its second TAB lies beyond the
+// 255 characters after the first (a foreign expression too long to be read).
+enum class TabLineFault { NoSecondTab, SecondTabTooFar };
+
 // Splits an entry line. Only the 255 characters after the first TAB are looked at, and of
-// those only the 255 after the second TAB. A line without the second TAB gives nothing.
-// The lesson is a decimal number, 0 when empty, not a number or beyond 32 bits.
-std::optional<TabLine> splitTabLine(QStringView line);
+// those only the 255 after the second TAB. The lesson is a decimal number, 0 when empty, not
+// a number or beyond 32 bits.
+std::variant<TabLine, TabLineFault> splitTabLine(QStringView line);
 
 // The pairs of "###REPLACE_OTHER###=": in each pair the first character is replaced by the
 // second, in order, so a later pair sees what an earlier one made.

@@ -10,14 +10,15 @@ QString backupName(const QString& user, const QDateTime& now) {
 }
 
 BackupCommand backupCommand(const RunState& state, const QDateTime& now) {
+    const QString name = backupName(state.userName, now);
     return {state.path(QStringLiteral("save.sh")),
-            {state.userFolder(), backupName(state.userName, now)},
-            state.applicationFolder};
+            {state.userFolder(), name},
+            state.applicationFolder,
+            state.path(QStringLiteral("backup/") + name + QStringLiteral(".tar.gz"))};
 }
 
-void startBackup(core::SystemShell& system, const RunState& state, const QDateTime& now) {
-    const BackupCommand command = backupCommand(state, now);
-    system.startDetached(command.program, command.arguments, command.workingFolder);
+bool startBackup(core::SystemShell& system, const BackupCommand& command) {
+    return system.startDetached(command.program, command.arguments, command.workingFolder);
 }
 
 } // namespace shell

@@ -11,11 +11,13 @@ namespace shell {
 
 // The backup of the logged-in user's folder is the installed script save.sh, started in
 // the application folder and not waited for: it receives the user folder and a backup
-// name made of the user name and the time of day.
+// name made of the user name and the time of day, and writes the archive named so into the
+// folder backup of the application folder.
 struct BackupCommand {
     QString program;
     QStringList arguments;
     QString workingFolder;
+    QString archive; // the file save.sh writes
 };
 
 // The user name followed by the date "d.M.yyyy", a hyphen and the time "H:mm:ss", with the
@@ -27,8 +29,8 @@ QString backupName(const QString& user, const QDateTime& now);
 // separate arguments, so that names with spaces need no quoting.
 BackupCommand backupCommand(const RunState& state, const QDateTime& now);
 
-// Starts the backup; whether the script exists or succeeds is not checked. The caller
-// closes the user's tables first, so that no table file is held open.
-void startBackup(core::SystemShell& system, const RunState& state, const QDateTime& now);
+// Starts the backup; returns whether the script started (whether it then succeeds is not
+// known). The caller closes the user's tables first, so that no table file is held open.
+bool startBackup(core::SystemShell& system, const BackupCommand& command);
 
 } // namespace shell

@@ -50,6 +50,9 @@ bool deleteUserFiles(const RunState& state, const QString& name, bool& folderRem
                    deleteFilesIn(QDir(resultsPath)) && folder.rmdir(QStringLiteral("results"));
     }
     complete &= deleteFilesIn(folder);
+    // The program made practice for the user's articles; only an empty one goes with the
+    // user, so that the folder stays when it holds anything of the user's.
+    folder.rmdir(QStringLiteral("practice"));
     folderRemoved = QDir(state.applicationFolder).rmdir(name);
     return complete;
 }
@@ -62,10 +65,12 @@ bool deleteUser(core::Messages& messages, store::Cursor& users, const RunState& 
         messages.error(QStringLiteral("Administrátor nemůže být smazán."));
         return false;
     }
-    if (!messages.confirm(QStringLiteral(
-            "Pokud uživatel měl vytvořené nějaké slovníky, tak na disku zůstanou tyto slovníky. "
-            "Pokud je chces odstranit musíš ručně smazat adresář s názvem shodným s jménem "
-            "uživatelem. Chceš uživatele smazat ?")))
+    if (!messages.confirm(
+            QStringLiteral(
+                "Pokud uživatel měl vytvořené nějaké slovníky, tak na disku zůstanou tyto "
+                "slovníky. Pokud je chces odstranit musíš ručně smazat adresář s názvem shodným "
+                "s jménem uživatelem. Chceš uživatele \"%1\" smazat ?")
+                .arg(name)))
         return false;
     users.deleteRecord();
 

@@ -23,9 +23,10 @@ struct RunState;
 bool createUser(core::Messages& messages, store::Cursor& users, const RunState& state,
                 const QString& name);
 
-// Deletes the user of the current record after the user of the program confirms it, and
-// the files the program keeps for that user; dictionaries and other folders the user made
-// stay on the disk, and the message says so. Returns whether the record was deleted.
+// Deletes the user of the current record after the user of the program confirms it (the
+// question names the user), and the files the program keeps for that user with the results
+// folder and an empty practice folder; dictionaries and other things the user made stay on
+// the disk, and the message says so. Returns whether the record was deleted.
 bool deleteUser(core::Messages& messages, store::Cursor& users, const RunState& state);
 
 } // namespace shell

@@ -8,15 +8,15 @@
 
 namespace shell {
 
-void DesktopShell::open(const QString& pathOrAddress) {
+bool DesktopShell::open(const QString& pathOrAddress) {
     const QUrl url = QFileInfo(pathOrAddress).isAbsolute() ? QUrl::fromLocalFile(pathOrAddress)
                                                            : QUrl(pathOrAddress);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
-void DesktopShell::startDetached(const QString& program, const QStringList& arguments,
+bool DesktopShell::startDetached(const QString& program, const QStringList& arguments,
                                  const QString& workingFolder) {
-    QProcess::startDetached(program, arguments, workingFolder);
+    return QProcess::startDetached(program, arguments, workingFolder);
 }
 
 void DesktopShell::beep() {

@@ -7,8 +7,8 @@ namespace shell {
 // Opens documents and pages with the desktop's programs and starts processes detached.
 class DesktopShell : public core::SystemShell {
 public:
-    void open(const QString& pathOrAddress) override;
-    void startDetached(const QString& program, const QStringList& arguments,
+    bool open(const QString& pathOrAddress) override;
+    bool startDetached(const QString& program, const QStringList& arguments,
                        const QString& workingFolder) override;
     void beep() override;
 };

@@ -43,7 +43,9 @@ TEST_F(DictionaryWalk, RegenerationFollowsNewRulesKeepsCountersAndTheFilter) {
     rules.ignoreCase = false;
     rules.excludeParentheses = false;
     std::vector<std::pair<int, int>> steps;
-    entry::regenerate(*dictionary, [&](int done, int total) { steps.emplace_back(done, total); });
+    EXPECT_EQ(entry::regenerate(*dictionary,
+                                [&](int done, int total) { steps.emplace_back(done, total); }),
+              2);
 
     EXPECT_EQ(steps, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
     EXPECT_TRUE(dictionary->filtered());

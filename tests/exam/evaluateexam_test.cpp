@@ -49,9 +49,9 @@ protected:
         }
     }
 
-    void evaluate() {
+    std::optional<QString> evaluate() {
         table(u"exam"_s).last();
-        exam::evaluateExam(tables(), evaluation, messages, shell);
+        return exam::evaluateExam(tables(), evaluation, messages, shell);
     }
 
     QString reportPath() const { return folder.path(u"demo/results/1_05.12.2026.html"_s); }
@@ -196,7 +196,7 @@ TEST_P(EvaluateExamDisplay, OpensTheReportAsTheResultSettingsSay) {
     addQuestions({{u"a"_s, u"x"_s, 1}});
     if (GetParam().confirmed)
         messages.answer({*GetParam().confirmed});
-    evaluate();
+    EXPECT_EQ(evaluate(), reportPath()) << "written, whether opened or not";
     EXPECT_TRUE(messages.allAnswersUsed());
     EXPECT_EQ(messages.shown.size(), GetParam().confirmed ? 1 : 0);
     EXPECT_EQ(shell.opened, GetParam().opened ? QStringList{reportPath()} : QStringList{});
@@ -215,6 +215,14 @@ INSTANTIATE_TEST_SUITE_P(
         DisplayCase{"BrokenOffAskedNo", true, {true, true, false, true}, false, false},
         DisplayCase{"BrokenOffNotAskedByTheFinishFlag", true, {true, true, true, false}, {}, true}),
     [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(EvaluateExam, AReportTheSystemCannotOpenIsNamedInAWarning) {
+    shell.works = false;
+    addQuestions({{u"a"_s, u"x"_s, 1}});
+    EXPECT_EQ(evaluate(), reportPath());
+    EXPECT_EQ(messages.shown,
+              QStringList{u"warning: Systém nedokázal otevřít \""_s + reportPath() + u"\"."_s});
+}
 
 // Without the template or the results folder no report is written, but the counts are
 // transferred and the history keeps its counts unset.

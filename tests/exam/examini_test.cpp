@@ -96,13 +96,13 @@ TEST(ExamIni, YesKeysMatchAsPrefixesOnly) {
 }
 
 TEST(ExamIni, ColoursPicturesAndWindowSize) {
-    const Applied a = apply({u"bgcolor=green"_s, u"textcolor=0xFFFFFF"_s, u"bodfontcolor2=x"_s,
+    const Applied a = apply({u"bgcolor=green"_s, u"textcolor=white"_s, u"bodfontcolor2=x"_s,
                              u"bgpicture=NO"_s, u"bgpictureadd=bg.bmp"_s, u"fontcoloradd=?"_s,
                              u"fgcolortime=$00FF00"_s, u"fontsize=middle"_s, u"width=700"_s});
     const exam::ExamWindowLook& look = a.ini.examWindow;
     EXPECT_EQ(look.background, ColorValue{0xA40000});
     EXPECT_EQ(look.text, ColorValue{0xFFFFFF});
-    EXPECT_EQ(look.gradeButtonFonts[1], ColorValue{0xFF0095});
+    EXPECT_EQ(look.gradeButtonFonts[1], ColorValue{0x005050});
     EXPECT_EQ(look.question, std::nullopt);
     EXPECT_EQ(look.clockForeground, ColorValue{0x00FF00});
     EXPECT_EQ(look.clockBackground, ColorValue{0xFF0000});
@@ -125,6 +125,22 @@ TEST(ExamIni, ColourValuesBecomeWindowColours) {
     EXPECT_EQ(exam::toQColor({0x8000000F}, palette), QColor(Qt::gray));
 }
 
+TEST(ExamIni, TextsTakeAColourThatReadsOnTheirBackground) {
+    EXPECT_NEAR(exam::contrastRatio(Qt::black, Qt::white), 21.0, 0.01);
+    EXPECT_NEAR(exam::contrastRatio(Qt::gray, Qt::gray), 1.0, 0.01);
+    const std::pair<quint32, QColor> backgrounds[] = {{0xA40000, Qt::white}, // dark blue
+                                                      {0xFFEAC7, Qt::black}, // pale blue
+                                                      {0xFFFFFF, Qt::black}};
+    for (const auto& [value, text] : backgrounds) {
+        const QColor background = exam::toQColor({value}, QPalette());
+        EXPECT_EQ(exam::readableTextOn(background), text) << value;
+        for (const bool right : {true, false})
+            EXPECT_GE(exam::contrastRatio(exam::verdictColor(right, background), background), 4.5)
+                << value << right;
+        EXPECT_NE(exam::verdictColor(true, background), exam::verdictColor(false, background));
+    }
+}
+
 TEST(ExamIni, ShippedFileReads) {
     Applied a;
     exam::readExamIni(QStringLiteral(LEXITON_DATA_DIR "/exam.ini"), a.ini, a.parameters);
@@ -138,6 +154,21 @@ TEST(ExamIni, ShippedFileReads) {
     EXPECT_FALSE(a.ini.escapeMinimizes);
     EXPECT_EQ(a.ini.examWindow.backgroundPicture, u"bg.bmp"_s);
     EXPECT_EQ(a.ini.entryDialog.background, ColorValue{0x8000000F});
+    // Each text the file colours reads on its background.
+    const exam::ExamWindowLook& look = a.ini.examWindow;
+    std::vector<std::pair<std::optional<ColorValue>, std::optional<ColorValue>>> pairs = {
+        {look.text, look.background},
+        {look.question, look.background},
+        {look.answerFont, look.answerEdit}};
+    for (const auto& font : look.gradeButtonFonts)
+        pairs.emplace_back(font, look.gradePanel);
+    for (const auto& [text, background] : pairs) {
+        ASSERT_TRUE(text && background);
+        EXPECT_GE(exam::contrastRatio(exam::toQColor(*text, QPalette()),
+                                      exam::toQColor(*background, QPalette())),
+                  4.5)
+            << text->value << " on " << background->value;
+    }
 }
 
 TEST(ExamIni, MissingFileIsReported) {

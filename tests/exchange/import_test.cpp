@@ -37,10 +37,32 @@ TEST_F(Import, TabLinesAddEntriesWithTheirLessonAndCountRefusals) {
                                          "kočka\tcat\t9\r\n" // already there: refused
                                          "pes\tdog\t5\r\n"); // added above: refused
     EXPECT_EQ(shown, (QStringList{countMessage(4, 2),
-                                  u"warning: Nenačteno 1 řádků bez druhého tabulátoru (řádek má "
+                                  u"warning: Nenačten 1 řádek bez druhého tabulátoru (řádek má "
                                   "tvar česky TAB cize TAB lekce TAB popis)."_s}));
     EXPECT_EQ(entries(), (QStringList{u"kočka|cat|2"_s, u"pes|dog|3"_s, u"prázdná|lekce|0"_s,
                                       u"textem|lesson|0"_s, u"záporná|negative|0"_s}));
+}
+
+TEST_F(Import, UnreadLinesAreCountedInCzechByTheirFault) {
+    const QString withoutTab = u" bez druhého tabulátoru (řádek má tvar česky TAB cize TAB lekce "
+                               u"TAB popis)."_s;
+    const QString tooFar =
+        u": druhý tabulátor leží dál než 255 znaků za prvním, cizí výraz je příliš dlouhý."_s;
+    const std::tuple<int, int, QString> cases[] = {
+        {2, 0, u"Nenačteny 2 řádky"_s + withoutTab},
+        {4, 0, u"Nenačteny 4 řádky"_s + withoutTab},
+        {5, 0, u"Nenačteno 5 řádků"_s + withoutTab},
+        {0, 1, u"Nenačten 1 řádek"_s + tooFar},
+        {22, 3, u"Nenačteno 22 řádků"_s + withoutTab + u"\nNenačteny 3 řádky"_s + tooFar},
+    };
+    const QByteArray farTab = "pes\t" + QByteArray(255, 'o') + "\t1\r\n";
+    for (const auto& [withoutSecondTab, secondTabTooFar, warning] : cases) {
+        const QStringList shown = importText(TextLayout::TabSeparated,
+                                             QByteArray("jen\tdva\r\n").repeated(withoutSecondTab) +
+                                                 farTab.repeated(secondTabTooFar));
+        EXPECT_EQ(shown.last(), u"warning: "_s + warning);
+    }
+    EXPECT_TRUE(dictionary.isEmpty());
 }
 
 struct TextCase {

@@ -8,10 +8,12 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
+using exchange::TabLineFault;
+
 struct TabCase {
     const char* name;
     QString line;
-    bool entry;
+    std::optional<TabLineFault> fault; // none: the line is an entry
     QString czech, other;
     int lesson;
     QString description;
@@ -21,10 +23,14 @@ class TabLines : public ::testing::TestWithParam<TabCase> {};
 
 TEST_P(TabLines, SplitAsTheFileLayoutSays) {
     const TabCase& c = GetParam();
-    const std::optional<exchange::TabLine> line = exchange::splitTabLine(c.line);
-    ASSERT_EQ(line.has_value(), c.entry) << c.line.toStdString();
-    if (!line)
+    const std::variant<exchange::TabLine, TabLineFault> split = exchange::splitTabLine(c.line);
+    const auto* line = std::get_if<exchange::TabLine>(&split);
+    if (c.fault) {
+        ASSERT_EQ(line, nullptr) << c.line.toStdString();
+        EXPECT_EQ(std::get<TabLineFault>(split), *c.fault) << c.line.toStdString();
         return;
+    }
+    ASSERT_NE(line, nullptr) << c.line.toStdString();
     EXPECT_EQ(line->czech, c.czech);
     EXPECT_EQ(line->other, c.other);
     EXPECT_EQ(line->lesson, c.lesson);
@@ -34,22 +40,45 @@ TEST_P(TabLines, SplitAsTheFileLayoutSays) {
 INSTANTIATE_TEST_SUITE_P(
     Layout, TabLines,
     ::testing::Values(
-        TabCase{"OneTab", u"pes\tdog"_s, false, {}, {}, 0, {}},
-        TabCase{"NoTab", u"pes"_s, false, {}, {}, 0, {}},
-        TabCase{"NoLesson", u"pes\tdog\t"_s, true, u"pes"_s, u"dog"_s, 0, {}},
-        TabCase{"Lesson", u"pes\tdog\t7"_s, true, u"pes"_s, u"dog"_s, 7, {}},
-        TabCase{"DescriptionAndMore", u"pes\tdog\t7\ta*b\tnavíc"_s, true, u"pes"_s, u"dog"_s, 7,
+        TabCase{"OneTab", u"pes\tdog"_s, TabLineFault::NoSecondTab, {}, {}, 0, {}},
+        TabCase{"NoTab", u"pes"_s, TabLineFault::NoSecondTab, {}, {}, 0, {}},
+        TabCase{"NoLesson", u"pes\tdog\t"_s, {}, u"pes"_s, u"dog"_s, 0, {}},
+        TabCase{"Lesson", u"pes\tdog\t7"_s, {}, u"pes"_s, u"dog"_s, 7, {}},
+        TabCase{"DescriptionAndMore",
+                u"pes\tdog\t7\ta*b\tnavíc"_s,
+                {},
+                u"pes"_s,
+                u"dog"_s,
+                7,
                 u"a*b"_s},
-        TabCase{"TextLesson", u"pes\tdog\tsedm\tx"_s, true, u"pes"_s, u"dog"_s, 0, u"x"_s},
-        TabCase{"NegativeLesson", u"pes\tdog\t-3"_s, true, u"pes"_s, u"dog"_s, -3, {}},
-        TabCase{"OverflowingLesson", u"pes\tdog\t99999999999"_s, true, u"pes"_s, u"dog"_s, 0, {}},
-        TabCase{"OnlyTabs", u"\t\t"_s, true, {}, {}, 0, {}},
-        // The second TAB lies beyond the 255 characters after the first.
-        TabCase{
-            "SecondTabTooFar", u"pes\t"_s + QString(255, u'o') + u"\t1"_s, false, {}, {}, 0, {}},
+        TabCase{"TextLesson", u"pes\tdog\tsedm\tx"_s, {}, u"pes"_s, u"dog"_s, 0, u"x"_s},
+        TabCase{"NegativeLesson", u"pes\tdog\t-3"_s, {}, u"pes"_s, u"dog"_s, -3, {}},
+        TabCase{"OverflowingLesson", u"pes\tdog\t99999999999"_s, {}, u"pes"_s, u"dog"_s, 0, {}},
+        TabCase{"OnlyTabs", u"\t\t"_s, {}, {}, {}, 0, {}},
+        // The second TAB as the last of the 255 characters after the first (the lesson lies
+        // beyond them), and beyond them.
+        TabCase{"SecondTabLast",
+                u"pes\t"_s + QString(254, u'o') + u"\t1"_s,
+                {},
+                u"pes"_s,
+                QString(254, u'o'),
+                0,
+                {}},
+        TabCase{"SecondTabTooFar",
+                u"pes\t"_s + QString(255, u'o') + u"\t"_s,
+                TabLineFault::SecondTabTooFar,
+                {},
+                {},
+                0,
+                {}},
         // Only 255 characters after the first TAB count.
-        TabCase{"LongDescriptionCut", u"pes\tdog\t1\t"_s + QString(300, u'd'), true, u"pes"_s,
-                u"dog"_s, 1, QString(249, u'd')}),
+        TabCase{"LongDescriptionCut",
+                u"pes\tdog\t1\t"_s + QString(300, u'd'),
+                {},
+                u"pes"_s,
+                u"dog"_s,
+                1,
+                QString(249, u'd')}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ReplaceDirective, UnpairedLastCharacterAndShortListsDoNothing) {

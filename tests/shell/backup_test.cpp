@@ -36,7 +36,9 @@ TEST(StartBackup, StartsTheScriptOfTheApplicationFolderOnTheUserFolder) {
     state.applicationFolder = u"/opt/lexiton app"_s;
     state.userName = u"Eva Dvořáková"_s;
     RecordingShell system;
-    shell::startBackup(system, state, QDateTime(QDate(2026, 1, 20), QTime(8, 5, 0)));
+    const auto command = shell::backupCommand(state, QDateTime(QDate(2026, 1, 20), QTime(8, 5, 0)));
+    EXPECT_EQ(command.archive, u"/opt/lexiton app/backup/Eva Dvořáková2012026-80500.tar.gz"_s);
+    EXPECT_TRUE(shell::startBackup(system, command));
     ASSERT_EQ(system.started.size(), 1u);
     EXPECT_EQ(system.started[0].program, u"/opt/lexiton app/save.sh"_s);
     EXPECT_EQ(system.started[0].arguments,

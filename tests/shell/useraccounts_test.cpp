@@ -6,10 +6,13 @@ namespace {
 const QString kRestoreQuestion =
     u"confirm: Takový uživatel již existoval a má adresář na disku, chcete obnovit tohoto "
     u"uživatele aniž by se mu porušily slovníky, které již na disku existují ?"_s;
-const QString kDeleteQuestion =
-    u"confirm: Pokud uživatel měl vytvořené nějaké slovníky, tak na disku zůstanou tyto "
-    u"slovníky. Pokud je chces odstranit musíš ručně smazat adresář s názvem shodným s jménem "
-    u"uživatelem. Chceš uživatele smazat ?"_s;
+QString deleteQuestion(const QString& name) {
+    return u"confirm: Pokud uživatel měl vytvořené nějaké slovníky, tak na disku zůstanou tyto "
+           u"slovníky. Pokud je chces odstranit musíš ručně smazat adresář s názvem shodným s "
+           u"jménem uživatelem. Chceš uživatele \""_s +
+           name + u"\" smazat ?"_s;
+}
+const QString kDeleteQuestion = deleteQuestion(u"eva"_s);
 const QString kFolderKept =
     u"information: Smazání adresáře uživatele nebylo kompletně dokončeno. V adresáři je nějaký "
     u"slovník nebo jiné data, ktera tam byla nakopirovana uživatelem navíc. Odstranění "
@@ -107,7 +110,6 @@ TEST_F(UserAccountsTest, AFolderThatCannotBeMadeIsReported) {
 TEST_F(UserAccountsTest, DeletingRemovesTheProgramsFilesAndTheFolderWhenConfirmed) {
     ASSERT_TRUE(create(u"eva"_s));
     writeFile(state.path(u"eva/results/test1.txt"_s), u"výsledek"_s);
-    QDir(state.path(u"eva"_s)).rmdir(u"practice"_s);
     messages.answer({false, true});
     EXPECT_FALSE(remove(u"eva"_s));
     EXPECT_EQ(userNames(), (QStringList{u"administrator"_s, u"eva"_s}));
@@ -127,13 +129,23 @@ TEST_F(UserAccountsTest, DeletingKeepsDictionariesAndSaysSo) {
     messages.answer({true});
     EXPECT_TRUE(remove(u"eva"_s));
     EXPECT_EQ(messages.shown, (QStringList{kDeleteQuestion, kFolderKept}));
-    EXPECT_EQ(entries(u"eva"_s), (QStringList{u"Angličtina"_s, u"practice"_s}));
+    EXPECT_EQ(entries(u"eva"_s), QStringList{u"Angličtina"_s});
     EXPECT_EQ(readFile(state.path(u"eva/Angličtina/dictonary.db"_s)), u"slova"_s);
 }
 
 TEST_F(UserAccountsTest, AMissingResultsFolderDoesNotStopTheDeletion) {
     ASSERT_TRUE(create(u"eva"_s));
     QDir(state.path(u"eva"_s)).rmdir(u"results"_s);
+    messages.answer({true});
+    EXPECT_TRUE(remove(u"eva"_s));
+    EXPECT_EQ(messages.shown, QStringList{kDeleteQuestion});
+    EXPECT_FALSE(QFileInfo::exists(state.path(u"eva"_s)));
+}
+
+TEST_F(UserAccountsTest, ArticlesInPracticeStayAndTheMessageSaysSo) {
+    ASSERT_TRUE(create(u"eva"_s));
+    QDir().mkpath(state.path(u"eva/practice/Clanek"_s));
+    writeFile(state.path(u"eva/practice/Clanek/strings.ini"_s), u"věta"_s);
     messages.answer({true});
     EXPECT_TRUE(remove(u"eva"_s));
     EXPECT_EQ(messages.shown, (QStringList{kDeleteQuestion, kFolderKept}));
@@ -146,7 +158,7 @@ TEST_F(UserAccountsTest, AResultsFolderThatCannotGoIsReported) {
     messages.answer({true});
     EXPECT_TRUE(remove(u"eva"_s));
     EXPECT_EQ(messages.shown, (QStringList{kDeleteQuestion, kFolderKept, kIncomplete}));
-    EXPECT_EQ(entries(u"eva"_s), (QStringList{u"practice"_s, u"results"_s}));
+    EXPECT_EQ(entries(u"eva"_s), QStringList{u"results"_s});
 }
 
 TEST_F(UserAccountsTest, TheAdministratorCannotBeDeleted) {
@@ -164,7 +176,7 @@ TEST_F(UserAccountsTest, DeletingNeverReachesOutsideTheApplicationFolder) {
     users.appendRecord({u"../x"_s, QString()});
     messages.answer({true});
     EXPECT_TRUE(remove(u"../x"_s));
-    EXPECT_EQ(messages.shown, (QStringList{kDeleteQuestion, kIncomplete}));
+    EXPECT_EQ(messages.shown, (QStringList{deleteQuestion(u"../x"_s), kIncomplete}));
     EXPECT_TRUE(QFileInfo::exists(outside(u"x/cizi.txt"_s)));
 
     messages.shown.clear();
@@ -172,7 +184,7 @@ TEST_F(UserAccountsTest, DeletingNeverReachesOutsideTheApplicationFolder) {
     users.appendRecord({QString(), QString()});
     messages.answer({true});
     EXPECT_TRUE(remove(QString()));
-    EXPECT_EQ(messages.shown, (QStringList{kDeleteQuestion, kIncomplete}));
+    EXPECT_EQ(messages.shown, (QStringList{deleteQuestion(QString()), kIncomplete}));
     EXPECT_EQ(readFile(state.path(u"setting.ini"_s)), u"nastavení programu"_s);
 }
 

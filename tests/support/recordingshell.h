@@ -5,7 +5,8 @@
 
 #include <QStringList>
 
-// The operating system for tests: records what would have been opened or started.
+// The operating system for tests: records what would have been opened or started, and
+// answers as the test says whether it could.
 class RecordingShell : public core::SystemShell {
 public:
     struct Started {
@@ -14,16 +15,21 @@ public:
         QString workingFolder;
     };
 
-    void open(const QString& pathOrAddress) override { opened << pathOrAddress; }
-    void startDetached(const QString& program, const QStringList& arguments,
+    bool open(const QString& pathOrAddress) override {
+        opened << pathOrAddress;
+        return works;
+    }
+    bool startDetached(const QString& program, const QStringList& arguments,
                        const QString& workingFolder) override {
         started.push_back({program, arguments, workingFolder});
+        return works;
     }
     void beep() override { ++beeps; }
 
     QStringList opened;
     std::vector<Started> started;
     int beeps = 0;
+    bool works = true; // false: the system finds no program for a document, or none to start
 };
 
 // A clock that shows the time the test sets.

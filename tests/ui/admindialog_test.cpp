@@ -63,7 +63,8 @@ TEST_F(AdminDialogTest, CreatesAUserFromANameOfThreeCharactersOrMore) {
 TEST_F(AdminDialogTest, DeletesTheSelectedUser) {
     users.appendRecord({u"eva"_s, QString()});
     users.appendRecord({u"ota"_s, QString()});
-    QDir().mkpath(state.path(u"eva/results"_s));
+    for (const QString& folder : {u"eva/results"_s, u"eva/practice"_s})
+        QDir().mkpath(state.path(folder));
     messages.answer({true});
     administer([](QDialog& dialog) {
         EXPECT_EQ(listed(dialog), (QStringList{u"administrator"_s, u"eva"_s, u"ota"_s}));
@@ -75,6 +76,7 @@ TEST_F(AdminDialogTest, DeletesTheSelectedUser) {
     EXPECT_FALSE(QFileInfo::exists(state.path(u"eva"_s)));
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].startsWith(u"confirm: Pokud uživatel měl"_s));
+    EXPECT_TRUE(messages.shown[0].endsWith(u"Chceš uživatele \"eva\" smazat ?"_s));
 }
 
 TEST_F(AdminDialogTest, TheAdministratorStays) {

@@ -1,14 +1,17 @@
 #include "wordlistfixture.h"
 
 #include "core/cp1250codec.h"
+#include "exam/colorvalue.h"
 #include "exam/ui/examwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -174,23 +177,53 @@ TEST_F(ExamWindowTest, AutomaticExamWithRightAndWrongAnswersEndsInTheReport) {
     // 100 - [100 * 1 / 6] = 83
     EXPECT_TRUE(page.contains(u"<H1>Známka: <FONT COLOR=\"#FF0000\">3</FONT></H1></B><P>\r\n"_s));
     EXPECT_EQ(system.opened, QStringList{app.path(u"eva/results/1_05.12.2026.html"_s)});
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              u"Výsledky zapsány do eva/results/1_05.12.2026.html"_s);
     EXPECT_EQ(messages.shown, QStringList());
 }
 
-TEST_F(ExamWindowTest, ARightAnswerIsShownUntilEnterWithShowRight) {
-    app.write(u"eva/exam.ini"_s, "escape=no\r\nshowright=yes\r\n");
+// The shipped settings: "showright=yes" and the colours and sizes of the exam window.
+TEST_F(ExamWindowTest, ARightAnswerIsShownUntilEnterAndEveryTextReadsWithTheShippedLook) {
+    for (const char* file : {"exam.ini", "bg.bmp"}) {
+        const QString target = app.path(u"eva/"_s + QLatin1StringView(file));
+        QFile::remove(target);
+        ASSERT_TRUE(
+            QFile::copy(QStringLiteral(LEXITON_DATA_DIR "/") + QLatin1StringView(file), target));
+    }
     start();
     openDictionary();
-    takeExam("AutoExam", {false, 1, 1}, [this](QDialog&) {
+    takeExam("AutoExam", {false, 1, 1}, [this](QDialog& dialog) {
+        const auto reads = [](QWidget* widget, QPalette::ColorRole text,
+                              QPalette::ColorRole background) {
+            const QPalette& palette = widget->palette();
+            return exam::contrastRatio(palette.color(text), palette.color(background)) >= 4.5;
+        };
         startExam();
+        EXPECT_GT(control("otazka")->font().pointSize(), dialog.font().pointSize() * 5 / 4);
+        EXPECT_TRUE(dialog.rect().contains(control("Panel1")->geometry()));
         answer(u"cat"_s);
         EXPECT_EQ(label("Label3"), u"Správně"_s);
         EXPECT_TRUE(shown("DBGrid1"));
+        const QColor right = control("Label3")->palette().color(QPalette::WindowText);
+        auto* grid = control<QTableWidget>("DBGrid1");
+        for (QWidget* box : {static_cast<QWidget*>(grid), control("DBMemo1"), control("Edit1")})
+            EXPECT_TRUE(reads(box, QPalette::Text, QPalette::Base))
+                << box->objectName().toStdString();
+        EXPECT_TRUE(reads(grid->horizontalHeader(), QPalette::ButtonText, QPalette::Button));
+        for (const char* text : {"Label3", "Label4", "otazka"})
+            EXPECT_TRUE(reads(control(text), QPalette::WindowText, QPalette::Window)) << text;
         EXPECT_EQ(label("otazka"), u"kočka"_s);
         press(Qt::Key_Return);
         EXPECT_EQ(label("otazka"), u"pes"_s);
-        answer(u"dog"_s);
+        answer(u"cat"_s);
+        EXPECT_EQ(label("Label3"), u"Špatně"_s);
+        EXPECT_NE(control("Label3")->palette().color(QPalette::WindowText), right);
+        EXPECT_TRUE(reads(control("Label3"), QPalette::WindowText, QPalette::Window));
         press(Qt::Key_Return);
+        for (int ask = 0; ask < 2; ++ask) { // average 5, then (50 + 10) / 2 = 30, then 20
+            answer(u"dog"_s);
+            press(Qt::Key_Return);
+        }
         EXPECT_EQ(label("Label3"), u"KONEC ZKOUŠENÍ"_s);
         EXPECT_TRUE(shown("Label3"));
         // Enter on whatever has the focus now evaluates.

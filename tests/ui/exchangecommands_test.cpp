@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFile>
 #include <QRadioButton>
+#include <QStatusBar>
 
 namespace {
 
@@ -49,13 +50,17 @@ TEST_F(ExchangeCommandsTest, WithoutADictionaryEachCommandSaysSo) {
     EXPECT_EQ(messages.shown, QStringList(commands.size(), u"error: Není vybrán žádný slovník"_s));
 }
 
-TEST_F(ExchangeCommandsTest, TxtExportWritesTheShownLessonIntoResultsAndOpensIt) {
+TEST_F(ExchangeCommandsTest, TxtExportWritesTheShownLessonIntoResultsAndSaysWhere) {
     start();
     openDictionary();
     chooseLesson(u"1"_s);
     messages.answer({true});
+    system.works = false;
     run(u"ExportTxt"_s);
-    EXPECT_EQ(messages.shown, QStringList{u"confirm: Celkem exportovat 2 slovíček"_s});
+    EXPECT_EQ(messages.shown, (QStringList{u"confirm: Celkem exportovat 2 slovíček"_s,
+                                           u"warning: Systém nedokázal otevřít \""_s +
+                                               app.path(u"eva/results/export.txt"_s) + u"\"."_s}));
+    EXPECT_EQ(window->statusBar()->currentMessage(), u"Export zapsán do eva/results/export.txt"_s);
     EXPECT_EQ(
         fileLines(u"eva/results/export.txt"_s),
         QStringList({u"kočka\tcat\t1\t\t0\t0\tkočka\tcat"_s, u"pes\tdog\t1\t\t0\t0\tpes\tdog"_s}));
@@ -82,6 +87,7 @@ TEST_F(ExchangeCommandsTest, HtmlExportHeadsTheTableWithTheLessonAndTheLanguages
     EXPECT_TRUE(lines.contains(u"<TD>ice cream</TD>"_s));
     EXPECT_EQ(lines.last(), u"</HTML>"_s);
     EXPECT_EQ(system.opened, QStringList{app.path(u"eva/results/export.html"_s)});
+    EXPECT_EQ(window->statusBar()->currentMessage(), u"Export zapsán do eva/results/export.html"_s);
 }
 
 TEST_F(ExchangeCommandsTest, TabSeparatedImportAddsNewWordsAndTheGridShowsThem) {
@@ -99,7 +105,7 @@ TEST_F(ExchangeCommandsTest, TabSeparatedImportAddsNewWordsAndTheGridShowsThem) 
     EXPECT_EQ(messages.shown.mid(messages.shown.size() - 2),
               (QStringList{u"information: Úspěšně přidáno 2 slovíček. Nemohlo být přidáno 1 "
                            u"slovíček"_s,
-                           u"warning: Nenačteno 1 řádků bez druhého tabulátoru (řádek má tvar "
+                           u"warning: Nenačten 1 řádek bez druhého tabulátoru (řádek má tvar "
                            u"česky TAB cize TAB lekce TAB popis)."_s}));
     EXPECT_EQ(comboText("ComboSort"), u"Česky -> Angličtina"_s);
     EXPECT_EQ(column(0), QStringList({u"auto"_s, u"čáp"_s, u"dům"_s, u"kočka"_s, u"pes"_s,

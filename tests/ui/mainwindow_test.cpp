@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -174,6 +175,14 @@ TEST_F(MainWindowTest, BackupPassesTheUserFolderAndNameAsTwoArguments) {
     EXPECT_EQ(system.started[0].arguments,
               QStringList({app.path(QStringLiteral("Jan Novák")), u"Jan Novák5122026-140309"_s}));
     EXPECT_EQ(system.started[0].workingFolder, app.path());
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              u"Zálohování spuštěno, záloha se zapíše do backup/Jan Novák5122026-140309.tar.gz"_s);
+
+    system.works = false;
+    window->command(QStringLiteral("Backup"))->trigger();
+    EXPECT_EQ(messages.shown, QStringList{u"error: Zálohování se nepodařilo spustit: systém "
+                                          u"nedokázal spustit \""_s +
+                                          app.path(u"save.sh"_s) + u"\"."_s});
 }
 
 TEST_F(MainWindowTest, HelpCommandsOpenTheirPages) {
@@ -183,6 +192,11 @@ TEST_F(MainWindowTest, HelpCommandsOpenTheirPages) {
     window->findChild<QToolButton*>(QStringLiteral("HelpBtn"))->click();
     EXPECT_EQ(system.opened, QStringList({app.path(QStringLiteral("help/index.html")),
                                           app.path(QStringLiteral("help/main.html"))}));
+    EXPECT_EQ(messages.shown, QStringList());
+    system.works = false;
+    window->command(QStringLiteral("HelpContents"))->trigger();
+    EXPECT_EQ(messages.shown, QStringList{u"warning: Systém nedokázal otevřít \""_s +
+                                          app.path(u"help/index.html"_s) + u"\"."_s});
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 
 namespace {
 
@@ -93,6 +94,7 @@ TEST_F(TestWordCommandsTest, NoKeepsOldTestWordsAndCancelKeepsTheSavedRules) {
     trimPAndKAtTheStart("OKBtn");
     EXPECT_EQ(testWords(), startWords);
     window->command(u"Regenerate"_s)->trigger();
+    EXPECT_EQ(window->statusBar()->currentMessage(), u"Přegenerováno 6 slovíček."_s);
     EXPECT_EQ(testWords(),
               (QStringList{u"auto"_s, u"čáp"_s, u"očka"_s, u"es"_s, u"řeka"_s, u"zmrzlina"_s}));
     EXPECT_EQ(messages.shown, QStringList{kRegenerateQuestion});

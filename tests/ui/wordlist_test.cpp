@@ -162,10 +162,41 @@ TEST_F(DictionaryCommandsTest, NewManualDictionaryIsCreatedListedAndOpens) {
     EXPECT_EQ(messages.shown, QStringList());
 }
 
+TEST_F(DictionaryCommandsTest, AnyNewDictionaryAttemptLeavesNothingOfTheOpenOne) {
+    const std::pair<const char*, const char*> attempts[] = {{"cancelled", "CancelBtn"},
+                                                            {"created", "OKBtn"}};
+    start();
+    for (const auto& [attempt, button] : attempts) {
+        openDictionary();
+        QTest::keyClicks(window->findChild<QLineEdit*>(u"Edit1"_s), u"p"_s);
+        window->table1().edit();
+        window->table1().field(u"Popis"_s).setAsMemo(u"štěká"_s);
+        window->table1().post();
+        ASSERT_EQ(window->findChild<QPlainTextEdit*>(u"DBMemo1"_s)->toPlainText(), u"štěká"_s);
+        modals.script(u"OKBottomDlg3"_s, [button = button](QDialog& dialog) {
+            dialog.findChild<QRadioButton*>(u"RadioManual"_s)->click();
+            dialog.findChild<QLineEdit*>(u"Edit1"_s)->setText(u"Nemcina"_s);
+            dialog.findChild<QLineEdit*>(u"Edit2"_s)->setText(u"Deutsch"_s);
+            dialog.findChild<QPushButton*>(QLatin1StringView(button))->click();
+        });
+        window->command(u"NewDictionary"_s)->trigger();
+        EXPECT_FALSE(window->table1().active()) << attempt;
+        for (const char* pane : {"Memo1", "DBMemo1"})
+            EXPECT_EQ(window->findChild<QPlainTextEdit*>(QLatin1StringView(pane))->toPlainText(),
+                      QString())
+                << attempt << " " << pane;
+        EXPECT_EQ(window->findChild<QLineEdit*>(u"Edit1"_s)->text(), QString()) << attempt;
+    }
+    EXPECT_EQ(messages.shown, QStringList());
+}
+
 TEST_F(DictionaryCommandsTest, SettingsSetReplacesTheSettingsAndKeepsTheNote) {
     app.write(u"_other_/setinis/Nemcina.ini"_s,
               "language=N\xecm\xe8ina\r\n{[..memo..]}\r\nZe sady\r\n{[..endmemo..]}\r\n");
     start();
+    window->command(u"LoadSettingsSet"_s)->trigger();
+    EXPECT_EQ(messages.shown, QStringList{u"error: Není vybrán žádný slovník"_s});
+    messages.shown.clear();
     openDictionary();
     modals.script(u"DLGAsociate"_s, [](QDialog& dialog) {
         auto* sets = dialog.findChild<QListWidget*>(u"ListBox1"_s);

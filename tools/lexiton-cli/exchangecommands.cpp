@@ -1,6 +1,7 @@
 // The commands that move words in and out of a dictionary.
 #include "clicontext.h"
 #include "commands.h"
+#include "core/czechplural.h"
 
 #include "dictionary/setini.h"
 #include "dictionary/wordlist.h"
@@ -39,7 +40,9 @@ int finishImport(const std::optional<exchange::ImportCount>& count) {
          count->reasons.first(std::min<qsizetype>(kReasonsShown, count->reasons.size())))
         printError(reason);
     if (count->reasons.size() > kReasonsShown)
-        printError(u"… a dalších %1 nepřidaných."_s.arg(count->reasons.size() - kReasonsShown));
+        printError(core::czechCount(
+            count->reasons.size() - kReasonsShown, u"… a další %1 nepřidané slovíčko.",
+            u"… a další %1 nepřidaná slovíčka.", u"… a dalších %1 nepřidaných slovíček."));
     return 0;
 }
 

@@ -1,6 +1,7 @@
 // The commands that look at dictionaries and words.
 #include "clicontext.h"
 #include "commands.h"
+#include "core/czechplural.h"
 
 #include "dictionary/dictionaryfolders.h"
 #include "entry/normalizetestword.h"
@@ -44,7 +45,8 @@ QString dictionarySize(const QString& folder) {
     try {
         store::Cursor dictionary;
         exchange::openDictionaryTable(dictionary, folder);
-        return u"%1 slovíček"_s.arg(dictionary.recordCount());
+        return core::czechCount(dictionary.recordCount(), u"%1 slovíčko", u"%1 slovíčka",
+                                u"%1 slovíček");
     } catch (const store::Error& error) {
         return u"nelze otevřít: "_s + error.message();
     }
@@ -62,8 +64,7 @@ int list(Context& context, const QCommandLineParser& parser) {
 int regenerate(Context& context, const QCommandLineParser&) {
     store::Cursor dictionary;
     context.openDictionary(dictionary);
-    entry::regenerate(dictionary);
-    printOut(u"Přegenerováno %1 slovíček."_s.arg(dictionary.recordCount()));
+    printOut(entry::regenerationDone(entry::regenerate(dictionary)));
     return 0;
 }
 

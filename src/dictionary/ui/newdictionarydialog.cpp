@@ -97,7 +97,8 @@ NewDictionaryDialog::NewDictionaryDialog(shell::Services& services, const shell:
     fontButtons->addWidget(m_descriptionFontButton);
 
     QHBoxLayout* buttons = shell::okCancelButtonRow(*this, [this] {
-        shell::openHelpPage(m_services.system, m_state, shell::helppage::kNewDictionary);
+        shell::openHelpPage(m_services.system, m_services.messages, m_state,
+                            shell::helppage::kNewDictionary);
     });
 
     auto* layout = new QVBoxLayout(this);

@@ -72,7 +72,8 @@ EvaluationSettingsDialog::EvaluationSettingsDialog(shell::Services& services,
                                    QStringLiteral("Ignorovat mezery před a za čárkou"), this);
 
     QHBoxLayout* buttons = shell::okCancelButtonRow(*this, [this] {
-        shell::openHelpPage(m_services.system, m_state, shell::helppage::kEvaluationSettings);
+        shell::openHelpPage(m_services.system, m_services.messages, m_state,
+                            shell::helppage::kEvaluationSettings);
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(notes);

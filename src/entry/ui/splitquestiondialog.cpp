@@ -66,7 +66,8 @@ SplitQuestionDialog::SplitQuestionDialog(shell::Services& services, const shell:
         reject();
     });
     connect(help, &QPushButton::clicked, this, [this] {
-        shell::openHelpPage(m_services.system, m_state, shell::helppage::kEvaluationSettings);
+        shell::openHelpPage(m_services.system, m_services.messages, m_state,
+                            shell::helppage::kEvaluationSettings);
     });
 
     auto* halves = new QGridLayout;

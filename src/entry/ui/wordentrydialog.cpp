@@ -113,7 +113,8 @@ void WordEntryDialog::buildLayout() {
     top->addWidget(descriptionKind);
     auto* help = speedButton(QStringLiteral("SpeedButton5"), QStringLiteral("?"), {}, this);
     connect(help, &QToolButton::clicked, this, [this] {
-        shell::openHelpPage(m_services.system, m_state, shell::helppage::kWordEntry);
+        shell::openHelpPage(m_services.system, m_services.messages, m_state,
+                            shell::helppage::kWordEntry);
     });
     top->addWidget(help, 0, Qt::AlignTop);
 

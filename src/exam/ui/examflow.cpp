@@ -18,10 +18,21 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <utility>
+
 namespace exam {
 namespace {
 
 using namespace Qt::StringLiterals;
+
+// The question stands out from the labels around it: the dictionary's font in bold, at least
+// 7/5 of the window's size.
+QFont questionFont(QFont font, const QFont& windowFont) {
+    if (font.pointSize() > 0 && windowFont.pointSize() > 0)
+        font.setPointSize(std::max(font.pointSize(), windowFont.pointSize() * 7 / 5));
+    font.setBold(true);
+    return font;
+}
 
 } // namespace
 
@@ -71,8 +82,9 @@ QList<QWidget*> ExamWindow::questionArea() const {
             m_clockTitle,    m_clock,    m_gradePanel};
 }
 
-void ExamWindow::run(const ExamSetup& setup) {
+std::optional<QString> ExamWindow::run(const ExamSetup& setup) {
     m_setup.emplace(setup);
+    m_report.reset();
     m_countAll->setText(setup.handover.countCaption);
     m_progress->setRange(0, std::max(setup.handover.askCount, 1));
     m_progress->setValue(0);
@@ -80,12 +92,13 @@ void ExamWindow::run(const ExamSetup& setup) {
     m_services.modals.exec(*this);
     m_run.reset();
     m_setup.reset();
+    return std::exchange(m_report, std::nullopt);
 }
 
 void ExamWindow::showReady() {
     m_gradeAwaitingEnter.reset();
     const bool czech = czechAsked();
-    m_question->setFont(czech ? m_setup->czechFont : m_setup->foreignFont);
+    m_question->setFont(questionFont(czech ? m_setup->czechFont : m_setup->foreignFont, font()));
     m_answer->setFont(czech ? m_setup->foreignFont : m_setup->czechFont);
     m_answers->setFont(czech ? m_setup->foreignFont : m_setup->czechFont);
     m_description->setFont(m_setup->descriptionFont);
@@ -202,7 +215,7 @@ void ExamWindow::confirm() {
 void ExamWindow::finish() {
     for (QWidget* widget : questionArea())
         widget->hide();
-    m_result->setText(u"KONEC ZKOUŠENÍ"_s);
+    showResult(u"KONEC ZKOUŠENÍ"_s);
     m_result->show();
     setPhase(ExamPhase::Finished);
     m_startStop->show();
@@ -228,7 +241,7 @@ void ExamWindow::closeWithResults(bool interrupted) {
     evaluation.plannedAsks = m_progress->maximum();
     evaluation.questionCount = m_setup->handover.questionCount;
     evaluation.questionLanguage = m_setup->parameters.questionLanguage;
-    evaluateExam(m_setup->tables, evaluation, m_services.messages, m_services.system);
+    m_report = evaluateExam(m_setup->tables, evaluation, m_services.messages, m_services.system);
     setPhase(ExamPhase::Closed);
     closeWindow();
     QApplication::restoreOverrideCursor();

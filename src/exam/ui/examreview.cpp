@@ -2,7 +2,9 @@
 // descriptions, and the grade given.
 #include "exam/ui/examwindow.h"
 
+#include "exam/colorvalue.h"
 #include "sound/mediaplayer.h"
+#include "widgets/widgetcolors.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -33,21 +35,21 @@ void ExamWindow::evaluate() {
     }
     const bool right = answerIsRight();
     if (selfEvaluation()) {
-        m_result->setText(right ? u"Já si myslím, že je to správně"_s
-                                : u"Já si myslím, že je to špatně"_s);
+        showResult(right ? u"Já si myslím, že je to správně"_s : u"Já si myslím, že je to špatně"_s,
+                   right);
         playAfterEvaluation(right);
         return;
     }
     m_startStop->show();
     if (right) {
         if (m_showRight) {
-            m_result->setText(u"Správně"_s);
+            showResult(u"Správně"_s, true);
             m_answers->show();
             playAfterEvaluation(right);
         }
         giveGrade(1);
     } else {
-        m_result->setText(u"Špatně"_s);
+        showResult(u"Špatně"_s, false);
         m_answers->show();
         playAfterEvaluation(right);
         giveGrade(5);
@@ -77,6 +79,13 @@ void ExamWindow::showGradeButtons(bool inTime) {
         five->setGeometry(8, five->y(), panelWidth - 16, five->height());
     }
     five->show();
+}
+
+void ExamWindow::showResult(const QString& text, std::optional<bool> right) {
+    const QColor background = palette().color(QPalette::Window);
+    shell::setTextColor(m_result, right ? verdictColor(*right, background)
+                                        : palette().color(QPalette::WindowText));
+    m_result->setText(text);
 }
 
 // The description of the selected answer, shown while the answer is reviewed.

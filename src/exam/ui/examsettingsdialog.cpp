@@ -142,7 +142,8 @@ void ExamSettingsDialog::buildLayout() {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] {
-        shell::openHelpPage(m_services.system, m_state, shell::helppage::kExamSettings);
+        shell::openHelpPage(m_services.system, m_services.messages, m_state,
+                            shell::helppage::kExamSettings);
     });
 
     auto* top = new QHBoxLayout;

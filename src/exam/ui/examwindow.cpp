@@ -180,11 +180,19 @@ void ExamWindow::applyLook(const ExamWindowLook& look, const QImage& backgroundP
         shell::setTextColor(m_answer, color(*look.answerFont));
     if (look.gradePanel)
         shell::setBackgroundColor(m_gradePanel, color(*look.gradePanel));
+    // A box whose text colour no key sets would write in the window's text colour, which is
+    // chosen for the window's background, not the box's: it writes in black or white instead.
+    QList<QWidget*> boxes{m_answers, m_description, m_soundPanel};
+    if (!look.answerFont)
+        boxes << m_answer;
     for (int index = 0; index < 5; ++index) {
-        if (look.gradeButtonFonts[static_cast<size_t>(index)])
-            shell::setTextColor(m_gradeButtons[index],
-                                color(*look.gradeButtonFonts[static_cast<size_t>(index)]));
+        if (const auto& font = look.gradeButtonFonts[static_cast<size_t>(index)])
+            shell::setTextColor(m_gradeButtons[index], color(*font));
+        else
+            boxes << m_gradeButtons[index];
     }
+    for (QWidget* box : boxes)
+        shell::setTextColor(box, readableTextOn(box->palette().color(QPalette::Base)));
     m_clock->setColors(color(look.clockForeground), color(look.clockBackground));
     m_backgroundPicture = backgroundPicture;
     if (look.fullScreen)

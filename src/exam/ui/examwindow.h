@@ -76,8 +76,9 @@ public:
     // reference size.
     void setExam(int size);
 
-    // Runs one exam modally, from "Start" to the closed window.
-    void run(const ExamSetup& setup);
+    // Runs one exam modally, from "Start" to the closed window. Returns the path of the
+    // report when the results step wrote one.
+    std::optional<QString> run(const ExamSetup& setup);
 
     // One step of the 100 ms timer.
     void tick();
@@ -126,6 +127,8 @@ private:
     void showAnswerDescription();
     void showGradeButtons(bool inTime);
     bool gradingByKeys() const;
+    // The result line; a verdict on the answer in green (right) or red (wrong).
+    void showResult(const QString& text, std::optional<bool> right = std::nullopt);
     bool czechAsked() const;
     bool foreignAskedBySoundOnly() const;
     bool selfEvaluation() const;
@@ -153,6 +156,7 @@ private:
     std::unique_ptr<sound::MediaPlayer> m_recorder;
     std::optional<ExamSetup> m_setup;
     std::optional<ExamRun> m_run;
+    std::optional<QString> m_report; // written by the results step of this exam
 
     // The window's state.
     ExamPhase m_phase = ExamPhase::Ready;

@@ -71,7 +71,9 @@ void ExamWindow::setExam(int layoutSize) {
     QFont windowFont = font();
     windowFont.setPointSize(layout.fontPoints);
     setFont(windowFont);
-    m_result->setFont(windowFont);
+    QFont resultFont = windowFont;
+    resultFont.setBold(true);
+    m_result->setFont(resultFont);
     resize(layout.window);
     for (const Placement& placement : kDesigned) {
         if (auto* widget = findChild<QWidget*>(QLatin1StringView(placement.name)))
@@ -85,13 +87,18 @@ void ExamWindow::setExam(int layoutSize) {
     m_referenceSize = size();
 }
 
-// The answer controls take the given width; the buttons stay at their right edge and inside
-// the window.
+// The answer controls and the grade panel take the given width; the buttons stay at their
+// right edge and inside the window.
 void ExamWindow::fitToWidth(int width) {
     m_answers->resize(width, m_answers->height());
     m_answers->setColumnWidth(0, width - 35);
     m_description->resize(width, m_description->height());
     m_progress->resize(width, m_progress->height());
+    // The grade buttons stay under the answers, inside the window.
+    m_gradePanel->resize(width, m_gradePanel->height());
+    layOutRow(m_gradePanel, m_gradeButtons);
+    if (!m_gradeButtons.first()->isVisibleTo(m_gradePanel))
+        showGradeButtons(false);
     m_answer->resize(width - m_ok->width() - 5, m_answer->height());
     m_ok->move(m_answer->geometry().right() + 1 + 5, m_ok->y());
     const int right = m_answers->geometry().right() + 1;

@@ -152,7 +152,11 @@ AboutBox::AboutBox(Services& services, QWidget* parent)
 QLabel* AboutBox::addLink(const QString& objectName, const QString& text, const QString& toolTip,
                           std::function<QString()> address) {
     auto* link = new LinkLabel(
-        text, [this, address = std::move(address)] { m_services.system.open(address()); }, this);
+        text,
+        [this, address = std::move(address)] {
+            core::openWithSystem(m_services.system, m_services.messages, address());
+        },
+        this);
     link->setObjectName(objectName);
     link->setToolTip(toolTip);
     return link;

@@ -72,8 +72,10 @@ AdminDialog::AdminDialog(Services& services, const RunState& state, QWidget* par
             [this] { runCommand([this] { clearPassword(); }); });
     connect(change, &QPushButton::clicked, this, [this] { changePassword(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this,
-            [this] { openHelpPage(m_services.system, m_state, helppage::kUserAdministration); });
+    connect(help, &QPushButton::clicked, this, [this] {
+        openHelpPage(m_services.system, m_services.messages, m_state,
+                     helppage::kUserAdministration);
+    });
 
     auto* usersGroup = new QGroupBox(QStringLiteral("Uživatelé"), this);
     auto* usersLayout = new QVBoxLayout(usersGroup);

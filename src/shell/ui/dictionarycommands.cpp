@@ -9,8 +9,9 @@
 #include "dictionary/ui/settingssetchooser.h"
 #include "shell/backup.h"
 
-#include <QDir>
-#include <QListWidget>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStatusBar>
 
 namespace shell {
 
@@ -32,22 +33,25 @@ void MainWindow::createDictionary() {
                                          request);
         }
     }
+    // No dictionary is open afterwards: nothing of the old one may stay in view.
     m_table1.close();
+    m_notes->clear();
+    m_description->clear();
+    m_searchEdit->clear();
     listDictionaries();
 }
 
 void MainWindow::loadSettingsSet() {
-    QListWidgetItem* selected = m_dictionaryList->currentItem();
-    if (selected) {
-        const QString folder = QDir(m_state.userFolder()).filePath(selected->text());
-        dictionary::ensureDictionaryCodeIni(m_services.messages, m_state.userFolder(), folder);
-        if (const std::optional<QString> chosen = m_settingsSetChooser->run()) {
-            try {
-                dictionary::replaceSettingsBySet(folder, *chosen);
-                m_services.messages.information(QStringLiteral("Nastavení bylo změněno."));
-            } catch (const core::FileError& error) {
-                m_services.messages.error(error.message());
-            }
+    if (!dictionaryOpen())
+        return;
+    const QString folder = m_table1.databaseName();
+    dictionary::ensureDictionaryCodeIni(m_services.messages, m_state.userFolder(), folder);
+    if (const std::optional<QString> chosen = m_settingsSetChooser->run()) {
+        try {
+            dictionary::replaceSettingsBySet(folder, *chosen);
+            m_services.messages.information(QStringLiteral("Nastavení bylo změněno."));
+        } catch (const core::FileError& error) {
+            m_services.messages.error(error.message());
         }
     }
     openSelectedDictionary();
@@ -57,8 +61,17 @@ void MainWindow::backUp() {
     // No table of the user may be held open while the script copies the folder.
     m_table1.close();
     m_pomTable.close();
-    startBackup(m_services.system, m_state, m_services.clock.now());
+    const BackupCommand command = backupCommand(m_state, m_services.clock.now());
+    const bool started = startBackup(m_services.system, command);
     openSelectedDictionary();
+    if (started) {
+        statusBar()->showMessage(QStringLiteral("Zálohování spuštěno, záloha se zapíše do ") +
+                                 m_state.shownPath(command.archive));
+    } else {
+        m_services.messages.error(
+            QStringLiteral("Zálohování se nepodařilo spustit: systém nedokázal spustit \"%1\".")
+                .arg(command.program));
+    }
 }
 
 } // namespace shell

@@ -8,6 +8,7 @@
 #include "exam/ui/examwindow.h"
 #include "shell/ui/longwalk.h"
 
+#include <QStatusBar>
 #include <QTableView>
 
 namespace shell {
@@ -54,20 +55,24 @@ void MainWindow::startExam(exam::ExamType type) {
         m_services.messages.information(
             QStringLiteral("Okno cvičení výslovnosti zatím není k dispozici."));
     } else {
-        runExamWindow(tables, *handover);
+        const std::optional<QString> report = runExamWindow(tables, *handover);
         m_table1.refresh();
+        if (report)
+            statusBar()->showMessage(QStringLiteral("Výsledky zapsány do ") +
+                                     m_state.shownPath(*report));
     }
     exam::closeExamTables(tables);
 }
 
-void MainWindow::runExamWindow(const exam::ExamTables& tables, const exam::ExamHandover& handover) {
+std::optional<QString> MainWindow::runExamWindow(const exam::ExamTables& tables,
+                                                 const exam::ExamHandover& handover) {
     exam::ExamEvaluation evaluation;
     evaluation.gradeThresholds = m_settingIni.gradeThresholds;
     evaluation.display = m_examIni.results;
     evaluation.applicationFolder = m_state.applicationFolder;
     evaluation.userFolder = m_state.userFolder();
-    m_examWindow->run({tables, handover, m_examParameters, m_testWordRules, m_czechFont,
-                       m_otherFont, m_descriptionFont, evaluation});
+    return m_examWindow->run({tables, handover, m_examParameters, m_testWordRules, m_czechFont,
+                              m_otherFont, m_descriptionFont, evaluation});
 }
 
 } // namespace shell

@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QTableView>
 
 #include <optional>
@@ -65,14 +66,19 @@ void MainWindow::connectExchange() {
 void MainWindow::exportWords(bool html) {
     const exchange::ExportFolders folders{m_state.applicationFolder, m_state.userFolder()};
     WalkIndicator walk(*m_grid, *m_progress);
+    std::optional<exchange::ExportResult> written;
     if (html) {
         const exchange::HtmlExportHeadings headings{m_lessonCombo->currentText(),
                                                     m_state.czechLanguage, m_state.otherLanguage};
-        exchange::runHtmlExport(m_table1, folders, headings, m_services.messages,
-                                &m_services.system, walk.progress());
+        written = exchange::runHtmlExport(m_table1, folders, headings, m_services.messages,
+                                          &m_services.system, walk.progress());
     } else {
-        exchange::runTxtExport(m_table1, folders, m_services.messages, &m_services.system,
-                               walk.progress());
+        written = exchange::runTxtExport(m_table1, folders, m_services.messages, &m_services.system,
+                                         walk.progress());
+    }
+    if (written) {
+        statusBar()->showMessage(u"Export zapsán do "_s +
+                                 m_state.shownPath(html ? folders.htmlPath() : folders.txtPath()));
     }
 }
 

@@ -48,8 +48,9 @@ LoginDialog::LoginDialog(Services& services, RunState& state, store::Cursor& use
         m_state.closeWithoutAsking = true;
         QDialog::reject();
     });
-    connect(help, &QPushButton::clicked, this,
-            [this] { openHelpPage(m_services.system, m_state, helppage::kLogin); });
+    connect(help, &QPushButton::clicked, this, [this] {
+        openHelpPage(m_services.system, m_services.messages, m_state, helppage::kLogin);
+    });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ok);

@@ -76,8 +76,9 @@ void MainWindow::connectCommands() {
                   [this] { changeOwnPassword(m_services, m_users, *m_passwordDialog); });
     enableCommand("Backup", [this] { backUp(); });
     enableCommand("About", [this] { m_services.modals.exec(*m_aboutBox); });
-    enableCommand("HelpContents",
-                  [this] { openHelpPage(m_services.system, m_state, helppage::kContents); });
+    enableCommand("HelpContents", [this] {
+        openHelpPage(m_services.system, m_services.messages, m_state, helppage::kContents);
+    });
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

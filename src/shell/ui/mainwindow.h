@@ -151,7 +151,9 @@ private:
     void applyExamIni();
     void connectExamCommands();
     void startExam(exam::ExamType type);
-    void runExamWindow(const exam::ExamTables& tables, const exam::ExamHandover& handover);
+    // Returns the path of the exam's report, when one was written.
+    std::optional<QString> runExamWindow(const exam::ExamTables& tables,
+                                         const exam::ExamHandover& handover);
 
     Services& m_services;
     RunState& m_state;

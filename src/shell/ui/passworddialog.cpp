@@ -48,8 +48,9 @@ PasswordDialog::PasswordDialog(Services& services, const RunState& state, QWidge
     fields->addRow(QStringLiteral("Nové heslo:"), m_first);
     fields->addRow(QStringLiteral("Nové heslo pro kontrolu:"), m_second);
 
-    QHBoxLayout* buttons = okCancelButtonRow(
-        *this, [this] { openHelpPage(m_services.system, m_state, helppage::kPassword); });
+    QHBoxLayout* buttons = okCancelButtonRow(*this, [this] {
+        openHelpPage(m_services.system, m_services.messages, m_state, helppage::kPassword);
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_group);
     layout->addLayout(buttons);

@@ -34,7 +34,7 @@ namespace shell {
 
 void MainWindow::runStartup() {
     if (QFile::exists(m_state.path(QStringLiteral("first.txt"))))
-        openHelpPage(m_services.system, m_state, helppage::kFirstRun);
+        openHelpPage(m_services.system, m_services.messages, m_state, helppage::kFirstRun);
 
     readSettingFile(m_state.path(QStringLiteral("setting.ini")));
     fillLessonLists();

@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QStatusBar>
 #include <QTableView>
 
 namespace shell {
@@ -60,7 +61,7 @@ void MainWindow::regenerate() {
 void MainWindow::regenerateTestWords() {
     LongWalk walk(*m_grid, *m_progress);
     m_lessonCombo->setCurrentIndex(0);
-    entry::regenerate(m_table1, walk.progress());
+    statusBar()->showMessage(entry::regenerationDone(entry::regenerate(m_table1, walk.progress())));
 }
 
 void MainWindow::reevaluateCommas() {
