@@ -32,6 +32,7 @@ void MainWindow::createDictionary() {
                                          request);
         }
     }
+    finishGridRow();
     m_table1.close();
     listDictionaries();
 }
@@ -55,6 +56,7 @@ void MainWindow::loadSettingsSet() {
 
 void MainWindow::backUp() {
     // No table of the user may be held open while the script copies the folder.
+    finishGridRow();
     m_table1.close();
     m_pomTable.close();
     startBackup(m_services.system, m_state, m_services.clock.now());
