@@ -2,7 +2,9 @@
 
 #include "core/ansilower.h"
 #include "dictionary/wordlist.h"
+#include "entry/wordentry.h"
 #include "store/cursor.h"
+#include "store/error.h"
 
 namespace entry {
 namespace {
@@ -81,6 +83,14 @@ void fillTestWords(store::Cursor& dictionary, const TestWordRules& rules) {
 }
 
 void prepareEntryForPost(store::Cursor& dictionary, const TestWordRules& rules) {
+    // Entries stored before the rule may lack a word; walks over them must not stop there.
+    const store::Field czech = dictionary.field(QStringLiteral("Czech"));
+    const store::Field other = dictionary.field(QStringLiteral("Other"));
+    const bool wordsWritten = dictionary.state() == store::CursorState::Insert ||
+                              czech.isModified() || other.isModified();
+    if (wordsWritten && !hasBothWords(czech.asString(), other.asString()))
+        throw store::Error(
+            QStringLiteral("Slovíčko nelze uložit: musí mít vyplněno české i cizojazyčné slovo."));
     dictionary::keepEntryInvariants(dictionary);
     fillTestWords(dictionary, rules);
 }

@@ -19,8 +19,9 @@ QString normalizeTestWord(const QString& text, const TestWordRules& rules);
 // Fills Czechzk and Otherzk of the record being posted from Czech and Other.
 void fillTestWords(store::Cursor& dictionary, const TestWordRules& rules);
 
-// What every post of a dictionary entry does first: keeps its counters and lesson valid and
-// derives its test words by the rules.
+// What every post of a dictionary entry does first: refuses a new entry, or a changed word,
+// without both its words (store::Error with the message for the user); keeps the counters
+// and the lesson valid and derives the test words by the rules.
 void prepareEntryForPost(store::Cursor& dictionary, const TestWordRules& rules);
 
 } // namespace entry

@@ -5,6 +5,10 @@
 
 namespace entry {
 
+bool hasBothWords(const QString& czech, const QString& other) {
+    return !czech.isEmpty() && !other.isEmpty();
+}
+
 QStringList descriptionLines(const QString& text) {
     if (text.isEmpty())
         return {};

@@ -17,6 +17,10 @@ struct NewEntry {
     QStringList descriptionLines; // each becomes a line of the entry's description
 };
 
+// An entry is stored only with both its words; the word entry dialog, the imports and every
+// post of a dictionary entry keep to it.
+bool hasBothWords(const QString& czech, const QString& other);
+
 // The lines of a description: the single-line text is one line, a multi-line text gives
 // every line it has; an empty text gives none.
 QStringList descriptionLines(const QString& text);

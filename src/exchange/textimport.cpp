@@ -1,5 +1,6 @@
 #include "exchange/textimport.h"
 
+#include "entry/wordentry.h"
 #include "exchange/textimportlines.h"
 #include "store/postbatch.h"
 
@@ -27,7 +28,7 @@ ImportCount importLinePairs(store::Cursor& dictionary, const QStringList& lines,
         NewEntry entry;
         entry.czech = replaceEllipsis(lines[i]);
         entry.other = i + 1 < lines.size() ? replaceEllipsis(lines[i + 1]) : QString();
-        if (!entry.czech.isEmpty() && !entry.other.isEmpty())
+        if (entry::hasBothWords(entry.czech, entry.other))
             importer.add(entry, lineOrigin(i));
         report(progress, std::min(i + 2, lines.size()), lines.size());
     }
@@ -56,7 +57,7 @@ ImportCount importTabSeparated(store::Cursor& dictionary, const QStringList& lin
             entry.other = replaceEllipsis(replaceCharacters(std::move(line->other), pairs));
             entry.lesson = line->lesson;
             entry.description = replaceEllipsis(descriptionLines(std::move(line->description)));
-            if (!entry.czech.isEmpty() && !entry.other.isEmpty())
+            if (entry::hasBothWords(entry.czech, entry.other))
                 importer.add(entry, lineOrigin(i));
         } else if (std::get<TabLineFault>(split) == TabLineFault::SecondTabTooFar) {
             ++malformed.secondTabTooFar;

@@ -362,6 +362,11 @@ Bookmark Cursor::bookmark() {
     return {currentRowId()};
 }
 
+Bookmark Cursor::bookmarkAt(int recNo) {
+    const std::span<const qint64> rows = viewRows(recNo, recNo >= 1 ? 1 : 0);
+    return rows.empty() ? Bookmark{} : Bookmark{rows.front()};
+}
+
 void Cursor::gotoBookmark(const Bookmark& bookmark) {
     checkBrowseMode();
     sync();

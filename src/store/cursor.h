@@ -83,6 +83,7 @@ public:
     bool isEmpty() { return recordCount() == 0; }
     void refresh();
     Bookmark bookmark();
+    Bookmark bookmarkAt(int recNo); // of the record at that place of the view; none past it
     void gotoBookmark(const Bookmark& bookmark);
 
     // Searching on the current index; key values in the index's field order, fewer

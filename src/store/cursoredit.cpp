@@ -133,6 +133,9 @@ void Cursor::post() {
 }
 
 void Cursor::placeAfterEdit(qint64 rowId, bool orderMayChange) {
+    // The view is current again before anyone hears of the change.
+    m_syncedGeneration = m_db->generation();
+    m_bufferRowId = 0;
     if (orderMayChange) {
         m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(m_pos));
         if (m_order->matches(rowId)) {
@@ -144,11 +147,10 @@ void Cursor::placeAfterEdit(qint64 rowId, bool orderMayChange) {
         } else {
             m_pos = 0;
         }
-        notifyView();
     }
-    m_syncedGeneration = m_db->generation();
-    m_bufferRowId = 0;
     m_bof = m_eof = m_rows.empty();
+    if (orderMayChange)
+        notifyView();
     notifyCurrent();
 }
 

@@ -85,6 +85,11 @@ QTime Field::asTime() const {
     return value().toTime();
 }
 
+bool Field::isModified() const {
+    const auto index = static_cast<size_t>(m_index);
+    return index < m_cursor->m_changed.size() && m_cursor->m_changed[index];
+}
+
 void Field::setValue(const QVariant& newValue) {
     if (!newValue.isValid() || newValue.isNull()) {
         clear();

@@ -28,6 +28,8 @@ public:
     QString asMemo() const { return asString(); }
     QDate asDate() const;
     QTime asTime() const;
+    // Whether the record being edited or inserted holds a value written here since.
+    bool isModified() const;
 
     void setValue(const QVariant& value);
     void setAsString(const QString& text);

@@ -58,6 +58,20 @@ TEST_F(DictionaryWalk, RegenerationFollowsNewRulesKeepsCountersAndTheFilter) {
     EXPECT_EQ(column(*dictionary, u"Spatne"_s), (QStringList{u"1"_s, u"0"_s}));
 }
 
+TEST_F(DictionaryWalk, AnOldEntryWithoutAWordIsRegeneratedButAWordIsNotEmptied) {
+    add("pes", "Dog");
+    dictionary->setBeforePost({});
+    add("", "Cat"); // as stored before entries needed both words
+    dictionary->setBeforePost(
+        [this](store::Cursor& table) { entry::prepareEntryForPost(table, rules); });
+    EXPECT_NO_THROW(entry::regenerate(*dictionary, {}));
+    EXPECT_EQ(column(*dictionary, u"Otherzk"_s), (QStringList{u"cat"_s, u"dog"_s}));
+    dictionary->last();
+    dictionary->edit();
+    dictionary->field(u"Other"_s).setAsString(QString());
+    EXPECT_THROW(dictionary->post(), store::Error);
+}
+
 TEST_F(DictionaryWalk, AFailedRepostEndsTheWalkAndStillRestoresTheFilter) {
     addWords(*dictionary, {{"a", "b", 1}, {"c", "d", 1}});
     dictionary->setFilter(u"Lekce = 1"_s);

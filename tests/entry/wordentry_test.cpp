@@ -66,6 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
     Failures, RefusedEntry,
     ::testing::Values(Refusal{"SamePairTwice", {u"dog"_s, u"pes"_s, u"2"_s, {u"second"_s}}},
                       Refusal{"LessonNotANumber", {u"cat"_s, u"kočka"_s, u"x"_s, {}}},
+                      Refusal{"WithoutCzechWord", {u"cat"_s, QString(), u"1"_s, {}}},
                       // Never cut to the field's 80 characters.
                       Refusal{"ExpressionTooLong", {QString(81, u'a'), u"a"_s, u"1"_s, {}}}));
 

@@ -88,9 +88,11 @@ TEST_F(WordListTest, StatisticsCommandsAskAndChangeTheCurrentWord) {
     window->command(u"ResetStatistics"_s)->trigger();
     EXPECT_EQ(messages.shown.last(), u"error: Není vybrán žádný slovník"_s);
     openDictionary();
+    ASSERT_EQ(column(3).first(), u"0"_s);
     messages.answer({true});
     window->command(u"MarkKnown"_s)->trigger();
     EXPECT_EQ(window->table1().field(u"Dobre"_s).asInteger(), 100000);
+    EXPECT_EQ(column(3).first(), u"100000"_s) << "the grid shows the change at once";
     messages.answer({false});
     window->command(u"ResetStatistics"_s)->trigger();
     EXPECT_EQ(window->table1().field(u"Dobre"_s).asInteger(), 100000);
@@ -109,6 +111,7 @@ TEST_F(WordListTest, EditModeKeepsCountersReadOnlyAndStoresAnEmptyLessonAsZero) 
     EXPECT_FALSE(model->flags(model->index(0, 3)) & Qt::ItemIsEditable) << "Dobre";
     EXPECT_TRUE(model->flags(model->index(0, 2)) & Qt::ItemIsEditable) << "Lekce";
     EXPECT_TRUE(model->setData(model->index(0, 2), QString()));
+    clickButton("NavPost");
     EXPECT_EQ(model->index(0, 2).data().toString(), u"0"_s);
     EXPECT_TRUE(window->findChild<QToolButton*>(u"NavInsert"_s)->isVisible());
     window->command(u"EditMode"_s)->trigger();
@@ -130,6 +133,133 @@ TEST_F(WordListTest, TheCurrentWordsSoundIsLoadedWhenItExists) {
     QTest::keyClicks(window->findChild<QLineEdit*>(u"Edit1"_s), u"zm"_s);
     EXPECT_TRUE(soundButton->isEnabled());
     EXPECT_EQ(window->statusBar()->currentMessage(), QString());
+    chooseSort(1);
+    EXPECT_EQ(grid()->currentIndex().row(), 3) << "the grid stays on ice cream in the new order";
+    EXPECT_TRUE(soundButton->isEnabled());
+    EXPECT_EQ(window->statusBar()->currentMessage(), QString());
+}
+
+// How the user leaves (or confirms) a row whose edits move it to the end of the order, and
+// the word the grid then stands on.
+enum class Exit { PostButton, ArrowDown, ClickOnAnotherWord, LessonChoice };
+
+struct RowExit {
+    const char* name;
+    Exit exit;
+    const char* czechAfter;
+};
+
+void PrintTo(const RowExit& exit, std::ostream* out) {
+    *out << exit.name;
+}
+
+class EditedRow : public WordListTest, public ::testing::WithParamInterface<RowExit> {
+protected:
+    void leave(Exit exit) {
+        switch (exit) {
+        case Exit::PostButton:
+            return clickButton("NavPost");
+        case Exit::ArrowDown:
+            return press(Qt::Key_Down);
+        case Exit::ClickOnAnotherWord:
+            return clickCell(3, 0);
+        case Exit::LessonChoice:
+            return chooseLesson(u"vše"_s);
+        }
+    }
+};
+
+TEST_P(EditedRow, IsPostedWhenLeftAndTheGridKeepsToTheWords) {
+    start();
+    openDictionary();
+    window->command(u"EditMode"_s)->trigger();
+    clickCell(1, 0);
+    ASSERT_EQ(currentCzech(), u"čáp"_s);
+    retypeCell("zzz");
+    press(Qt::Key_Tab);
+    retypeCell("abc");
+    press(Qt::Key_Return);
+    EXPECT_EQ(window->table1().state(), store::CursorState::Edit) << "Tab and Enter post nothing";
+    EXPECT_EQ(column(0)[1], u"zzz"_s) << "the row shows its edits";
+    EXPECT_EQ(column(1)[1], u"abc"_s);
+    EXPECT_EQ(column(1)[2], u"cat"_s) << "the next word untouched";
+
+    leave(GetParam().exit);
+    EXPECT_EQ(window->table1().state(), store::CursorState::Browse);
+    EXPECT_EQ(column(0),
+              QStringList({u"auto"_s, u"kočka"_s, u"pes"_s, u"řeka"_s, u"zmrzlina"_s, u"zzz"_s}));
+    EXPECT_EQ(column(1).last(), u"abc"_s);
+    EXPECT_EQ(currentCzech(), QString::fromUtf8(GetParam().czechAfter));
+    EXPECT_EQ(grid()->currentIndex().siblingAtColumn(0).data().toString(), currentCzech());
+    EXPECT_EQ(messages.shown, QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exits, EditedRow,
+    ::testing::Values(RowExit{"PostButton", Exit::PostButton, "zzz"},
+                      RowExit{"ArrowDown", Exit::ArrowDown, "kočka"},
+                      RowExit{"ClickOnAnotherWord", Exit::ClickOnAnotherWord, "pes"},
+                      // A new filter starts at the first word.
+                      RowExit{"LessonChoice", Exit::LessonChoice, "auto"}),
+    [](const ::testing::TestParamInfo<RowExit>& param) { return param.param.name; });
+
+TEST_F(WordListTest, ARowTheTableRefusesStaysWithItsEditsUntilEsc) {
+    start();
+    openDictionary();
+    window->command(u"EditMode"_s)->trigger();
+    retypeCell("pes"); // auto, the current word
+    press(Qt::Key_Tab);
+    retypeCell("dog"); // the pair of another word
+    press(Qt::Key_Return);
+    press(Qt::Key_Down);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].startsWith(u"error: "_s));
+    EXPECT_EQ(window->table1().state(), store::CursorState::Edit);
+    EXPECT_EQ(grid()->currentIndex().row(), 0);
+    EXPECT_EQ(column(1)[0], u"dog"_s);
+
+    press(Qt::Key_Escape);
+    EXPECT_EQ(window->table1().state(), store::CursorState::Browse);
+    EXPECT_EQ(column(0)[0], u"auto"_s);
+    EXPECT_EQ(column(1)[0], u"car"_s);
+}
+
+TEST_F(WordListTest, ANewRowIsShownReadyForTypingAndNeedsBothWords) {
+    start();
+    openDictionary();
+    window->command(u"EditMode"_s)->trigger();
+    clickCell(2, 0);
+    clickButton("NavInsert");
+    EXPECT_EQ(column(0), QStringList({u"auto"_s, u"čáp"_s, QString(), u"kočka"_s, u"pes"_s,
+                                      u"řeka"_s, u"zmrzlina"_s}))
+        << "the new row before the current word";
+    EXPECT_EQ(grid()->currentIndex(), grid()->model()->index(2, 0));
+    EXPECT_EQ(window->focusWidget(), grid());
+    clickButton("NavPost");
+    EXPECT_EQ(messages.shown,
+              QStringList({u"error: Slovíčko nelze uložit: musí mít vyplněno české i "
+                           "cizojazyčné slovo."_s}));
+    EXPECT_EQ(window->table1().state(), store::CursorState::Insert);
+    clickButton("NavCancel");
+    EXPECT_EQ(column(0).size(), 6);
+
+    clickButton("NavInsert");
+    press(Qt::Key_Escape);
+    EXPECT_EQ(column(0).size(), 6);
+    EXPECT_EQ(window->table1().state(), store::CursorState::Browse);
+
+    clickButton("NavInsert");
+    type("les");
+    press(Qt::Key_Tab);
+    type("forest");
+    press(Qt::Key_Return);
+    clickButton("NavPost");
+    EXPECT_EQ(column(0), QStringList({u"auto"_s, u"čáp"_s, u"kočka"_s, u"les"_s, u"pes"_s,
+                                      u"řeka"_s, u"zmrzlina"_s}));
+    EXPECT_EQ(currentCzech(), u"les"_s);
+    EXPECT_EQ(grid()->currentIndex().row(), 3);
+    EXPECT_EQ(window->table1().field(u"Otherzk"_s).asString(), u"forest"_s);
+    EXPECT_EQ(messages.shown.size(), 1);
 }
 
 } // namespace
@@ -268,6 +398,7 @@ TEST_F(DictionaryCommandsTest, PostsDeriveTestWordsByTheDictionarysRules) {
     auto* model = window->findChild<QTableView*>(u"DBGrid1"_s)->model();
     ASSERT_EQ(model->index(0, 1).data().toString(), u"car"_s);
     EXPECT_TRUE(model->setData(model->index(0, 1), u"The Car (auto) !"_s));
+    clickButton("NavPost");
     EXPECT_EQ(window->table1().field(u"Otherzk"_s).asString(), u"The Car"_s)
         << "case kept, note and punctuation gone";
     EXPECT_EQ(window->table1().field(u"Czechzk"_s).asString(), u"auto"_s);

@@ -3,9 +3,12 @@
 #include "mainwindowfixture.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -42,6 +45,46 @@ protected:
         list->setCurrentRow(0);
         emit list->itemClicked(list->item(0));
     }
+
+    QTableView* grid() { return window->findChild<QTableView*>(u"DBGrid1"_s); }
+    // What a user's key or click on the grid reaches: the open cell editor, if any. The
+    // grid's own reactions run before the next input, as in the event loop.
+    QWidget* gridInput() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (auto* editor : grid()->findChildren<QLineEdit*>()) {
+            if (editor->isVisible())
+                return editor;
+        }
+        return grid();
+    }
+    void type(const char* keys) {
+        for (const char* key = keys; *key; ++key)
+            QTest::keyClick(gridInput(), *key);
+        QCoreApplication::processEvents();
+    }
+    // F2, select all, type: the current cell's text replaced.
+    void retypeCell(const char* text) {
+        press(Qt::Key_F2);
+        QTest::keyClick(gridInput(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(gridInput(), Qt::Key_Backspace);
+        type(text);
+    }
+    void press(Qt::Key key) {
+        QTest::keyClick(gridInput(), key);
+        QCoreApplication::processEvents();
+    }
+    void clickCell(int row, int column) {
+        gridInput();
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {},
+                          grid()->visualRect(grid()->model()->index(row, column)).center());
+        QCoreApplication::processEvents();
+    }
+    void clickButton(const char* name) {
+        window->findChild<QToolButton*>(QString::fromLatin1(name))->click();
+        QCoreApplication::processEvents();
+    }
+    QString currentCzech() { return window->table1().field(u"Czech"_s).asString(); }
 
     QStringList column(int index) {
         auto* grid = window->findChild<QTableView*>(u"DBGrid1"_s);

@@ -118,7 +118,7 @@ void WordEntryDialog::pressEscape() {
 }
 
 void WordEntryDialog::addEntry() {
-    if (m_foreign->text().isEmpty() || m_czech->text().isEmpty())
+    if (!hasBothWords(m_czech->text(), m_foreign->text()))
         return;
     store::Cursor* dictionary = m_dictionary.data();
     if (!dictionary || !dictionary->active()) {

@@ -34,6 +34,7 @@ void MainWindow::createDictionary() {
         }
     }
     // No dictionary is open afterwards: nothing of the old one may stay in view.
+    finishGridRow();
     m_table1.close();
     m_notes->clear();
     m_description->clear();
@@ -59,6 +60,7 @@ void MainWindow::loadSettingsSet() {
 
 void MainWindow::backUp() {
     // No table of the user may be held open while the script copies the folder.
+    finishGridRow();
     m_table1.close();
     m_pomTable.close();
     const BackupCommand command = backupCommand(m_state, m_services.clock.now());

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -25,6 +26,31 @@
 #include <QToolButton>
 
 namespace shell {
+namespace {
+
+// Esc on the grid drops the edits of the row being edited (a new row with them), as in a
+// database grid; in a cell editor it drops only what was typed there.
+class RowCancelKey : public QObject {
+public:
+    RowCancelKey(store::Cursor& table, QObject* parent)
+        : QObject(parent)
+        , m_table(table) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool escape = event->type() == QEvent::KeyPress &&
+                            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+        if (!escape || (m_table.state() != store::CursorState::Edit &&
+                        m_table.state() != store::CursorState::Insert))
+            return QObject::eventFilter(watched, event);
+        m_table.cancel();
+        return true;
+    }
+
+private:
+    store::Cursor& m_table;
+};
+
+} // namespace
 
 void MainWindow::connectWordList() {
     m_table1.setObjectName(QStringLiteral("Table1"));
@@ -37,22 +63,28 @@ void MainWindow::connectWordList() {
     m_wordModel = new dictionary::WordTableModel(m_table1, this);
     m_grid->setModel(m_wordModel);
     m_grid->horizontalHeader()->setHighlightSections(false);
+    // The cursor goes to the row the user chose once the grid is done moving there: the
+    // post of the row left may reorder the rows under the grid's own handling of the move.
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid() && m_table1.active() && current.row() + 1 != m_table1.recNo())
-                    m_table1.setRecNo(current.row() + 1);
-            });
+            &MainWindow::followGridRow, Qt::QueuedConnection);
+    connect(m_wordModel, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        if (m_grid->currentIndex().isValid())
+            m_gridColumn = m_grid->currentIndex().column();
+    });
+    connect(m_wordModel, &QAbstractItemModel::modelReset, this, &MainWindow::showGridCurrentRow);
+    connect(
+        m_wordModel, &dictionary::WordTableModel::editRefused, this,
+        [this](const QString& message) { m_services.messages.error(message); },
+        Qt::QueuedConnection); // after the cell editor has closed
     connect(&m_table1, &store::Cursor::currentChanged, this, [this] {
         if (!m_table1.active())
             return;
-        const int row = m_table1.recNo() - 1;
-        if (row >= 0 && m_grid->currentIndex().row() != row)
-            m_grid->setCurrentIndex(
-                m_wordModel->index(row, std::max(m_grid->currentIndex().column(), 0)));
+        showGridCurrentRow();
         m_description->setPlainText(m_table1.field(QStringLiteral("Popis")).asMemo());
         m_description->document()->setModified(false);
         refreshWordState();
     });
+    m_grid->installEventFilter(new RowCancelKey(m_table1, m_grid));
 
     connect(m_dictionaryList, &QListWidget::itemClicked, this, &MainWindow::openSelectedDictionary);
     connect(m_dictionaryList, &QListWidget::itemActivated, this,
@@ -100,6 +132,8 @@ void MainWindow::connectWordList() {
         {"NavInsert",
          [this] {
              m_table1.insert();
+             m_grid->setFocus();
+             m_grid->setCurrentIndex(m_wordModel->index(m_wordModel->currentRow(), 0));
          }},
         {"NavDelete",
          [this] {
@@ -151,6 +185,7 @@ void MainWindow::openSelectedDictionary() {
         return;
     const QString name = selected->text();
     const QString folder = QDir(m_state.userFolder()).filePath(name);
+    finishGridRow(); // by the rules of the dictionary it was typed in
     loadTestWordRules(folder);
 
     m_czechFont = m_otherFont = m_descriptionFont = font();
@@ -280,6 +315,7 @@ bool MainWindow::restoreGridLayout() {
 }
 
 void MainWindow::applySortItem(int item) {
+    finishGridRow();
     if (!restoreGridLayout())
         return;
     try {
@@ -309,6 +345,7 @@ void MainWindow::applySortItem(int item) {
 void MainWindow::applyLessonFilter() {
     if (!m_table1.active())
         return;
+    finishGridRow();
     const QString filter = dictionary::lessonFilterText(m_lessonCombo->currentText());
     try {
         if (filter.isEmpty()) {
@@ -329,7 +366,7 @@ void MainWindow::applyLessonFilter() {
 }
 
 void MainWindow::searchWord() {
-    if (!m_table1.active())
+    if (!m_table1.active() || !postGridRow())
         return;
     try {
         m_table1.findNearest({m_searchEdit->text()});
@@ -349,11 +386,16 @@ void MainWindow::refreshWordState() {
 }
 
 void MainWindow::setEditMode(bool on) {
+    if (!on)
+        finishGridRow();
     m_editMode = on;
     command(QStringLiteral("EditMode"))->setChecked(on);
     m_wordModel->setEditable(on, {QStringLiteral("Dobre"), QStringLiteral("Spatne")});
-    m_grid->setEditTriggers(on ? QAbstractItemView::AllEditTriggers
-                               : QAbstractItemView::NoEditTriggers);
+    // As in a database grid, a cell editor opens on typing, F2 or a click, not on each move.
+    m_grid->setEditTriggers(
+        on ? QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                 QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
+           : QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(on ? QAbstractItemView::SelectItems
                                     : QAbstractItemView::SelectRows);
     m_description->setReadOnly(!on);
@@ -366,17 +408,58 @@ void MainWindow::setEditMode(bool on) {
 void MainWindow::saveDescription() {
     if (!m_editMode || !m_table1.active() || !m_description->document()->isModified())
         return;
+    // Into the record's edit buffer, posted with the grid's edits when the record is left.
     try {
         m_table1.edit();
         // Descriptions keep their lines as the files do, with CR LF.
         m_table1.field(QStringLiteral("Popis"))
             .setAsMemo(m_description->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
-        m_table1.post();
         m_description->document()->setModified(false);
     } catch (const store::Error& error) {
-        m_table1.cancel();
         m_services.messages.error(error.message());
     }
+}
+
+void MainWindow::followGridRow() {
+    const QModelIndex current = m_grid->currentIndex();
+    if (!current.isValid() || !m_table1.active())
+        return;
+    try {
+        m_wordModel->goToRow(current.row());
+    } catch (const store::Error& error) {
+        m_services.messages.error(error.message());
+        showGridCurrentRow(); // back on the record the table refused, with its edits
+    }
+}
+
+void MainWindow::showGridCurrentRow() {
+    const int row = m_wordModel->currentRow();
+    if (row < 0 || m_grid->currentIndex().row() == row)
+        return;
+    const int column =
+        m_grid->currentIndex().isValid() ? m_grid->currentIndex().column() : m_gridColumn;
+    m_grid->setCurrentIndex(m_wordModel->index(row, column));
+}
+
+bool MainWindow::postGridRow() {
+    if (m_table1.state() != store::CursorState::Edit &&
+        m_table1.state() != store::CursorState::Insert)
+        return true;
+    try {
+        if (m_table1.modified())
+            m_table1.post();
+        else
+            m_table1.cancel();
+        return true;
+    } catch (const store::Error& error) {
+        m_services.messages.error(error.message());
+        return false;
+    }
+}
+
+void MainWindow::finishGridRow() {
+    if (!postGridRow())
+        m_table1.cancel();
 }
 
 void MainWindow::countWords() {
@@ -387,7 +470,7 @@ void MainWindow::countWords() {
 }
 
 void MainWindow::changeWordStatistics(const QString& question, void (*change)(store::Cursor&)) {
-    if (!dictionaryOpen() || !m_services.messages.confirm(question))
+    if (!dictionaryOpen() || !postGridRow() || !m_services.messages.confirm(question))
         return;
     try {
         change(m_table1);

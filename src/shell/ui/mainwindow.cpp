@@ -92,6 +92,12 @@ void MainWindow::requestClose() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A word typed into the grid is kept as leaving its row keeps it; a refused one keeps the
+    // window open with the edits and the reason shown.
+    if (!m_state.closeWithoutAsking && !postGridRow()) {
+        event->ignore();
+        return;
+    }
     if (!m_state.closeWithoutAsking &&
         !m_services.messages.confirm(QStringLiteral("Ukončit aplikaci ?."))) {
         event->ignore();

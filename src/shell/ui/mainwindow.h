@@ -115,6 +115,15 @@ private:
     void refreshWordState();
     void setEditMode(bool on);
     void saveDescription();
+    // The grid's current row and the cursor's record kept together; a record being edited
+    // is posted when the user leaves it.
+    void followGridRow();
+    void showGridCurrentRow();
+    // Posts the record being edited before a command leaves it; a record the table refuses
+    // is reported and stays with its edits (false). finishGridRow drops such a record, so
+    // that a command that cannot stay (another order, another dictionary) goes on.
+    bool postGridRow();
+    void finishGridRow();
     void countWords();
     void createDictionary();
     void loadSettingsSet();
@@ -171,6 +180,7 @@ private:
     QFont m_descriptionFont;
     bool m_started = false;
     bool m_editMode = false;
+    int m_gridColumn = 0; // the grid's current column, kept while the rows are read anew
 
     // The windows made once at start, in this order after the main window.
     entry::WordEntryDialog* m_wordEntryDialog = nullptr;
