@@ -16,7 +16,7 @@ set(layer_entry 5)
 set(layer_exam 6)
 set(layer_exchange 6)
 set(layer_shell 7)
-set(layer_widgets 3)
+set(layer_widgets 4)
 
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}/src"
      "${SOURCE_DIR}/src/*.h" "${SOURCE_DIR}/src/*.cpp")
