@@ -25,28 +25,20 @@ void MainWindow::startExam(exam::ExamType type) {
         return;
     }
     const std::optional<exam::ExamParameters> confirmed =
-        m_examSettings->run(m_examParameters, type, m_state.otherLanguage);
+        m_examSettings->run(m_exams.parameters, type, m_state.otherLanguage);
     if (!confirmed)
         return;
-    m_examParameters = *confirmed;
+    m_exams.parameters = *confirmed;
 
-    m_examTable.setDatabaseName(m_state.userFolder());
-    m_examTable.setTableName(QStringLiteral("exam.db"));
-    const std::pair<store::Cursor*, const char*> workingTables[] = {
-        {&m_runtimeTable, "runtime.db"}, {&m_depRunTable, "deprun.db"}, {&m_znTable, "runzn.db"}};
-    for (const auto& [table, fileName] : workingTables) {
-        table->setDatabaseName(m_state.otherFolder());
-        table->setTableName(QString::fromLatin1(fileName));
-    }
-    const exam::ExamTables tables{m_pomTable, m_examTable, m_runtimeTable, m_depRunTable,
-                                  m_znTable};
+    const exam::ExamTables tables =
+        m_exams.bind(m_pomTable, m_state.userFolder(), m_state.otherFolder());
     std::optional<exam::ExamHandover> handover;
     {
         LongWalk walk(*m_grid, *m_progress);
         const exam::PreparationContext context{m_state.otherLanguage, m_state.soundFolder,
                                                m_services.messages,   m_services.clock,
                                                m_services.random,     walk.progress()};
-        handover = exam::prepareExam(tables, m_examParameters, context);
+        handover = exam::prepareExam(tables, m_exams.parameters, context);
     }
     if (!handover)
         return;
@@ -66,13 +58,9 @@ void MainWindow::startExam(exam::ExamType type) {
 
 std::optional<QString> MainWindow::runExamWindow(const exam::ExamTables& tables,
                                                  const exam::ExamHandover& handover) {
-    exam::ExamEvaluation evaluation;
-    evaluation.gradeThresholds = m_settingIni.gradeThresholds;
-    evaluation.display = m_examIni.results;
-    evaluation.applicationFolder = m_state.applicationFolder;
-    evaluation.userFolder = m_state.userFolder();
-    return m_examWindow->run({tables, handover, m_examParameters, m_testWordRules, m_czechFont,
-                              m_otherFont, m_descriptionFont, evaluation});
+    return m_examWindow->run({tables, handover, m_exams.parameters, m_testWordRules, m_czechFont,
+                              m_otherFont, m_descriptionFont,
+                              m_exams.evaluation(m_state.applicationFolder, m_state.userFolder())});
 }
 
 } // namespace shell

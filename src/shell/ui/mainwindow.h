@@ -3,9 +3,7 @@
 #include "app/runstate.h"
 #include "dictionary/setini.h"
 #include "entry/testwordrules.h"
-#include "exam/examini.h"
-#include "exam/prepareexam.h"
-#include "exam/settingini.h"
+#include "exam/examworkspace.h"
 #include "sound/mediaplayer.h"
 #include "sound/wordsound.h"
 #include "store/cursor.h"
@@ -209,15 +207,8 @@ private:
     QToolButton* m_soundButton = nullptr;
     QProgressBar* m_progress = nullptr;
 
-    // What setting.ini and exam.ini configure, and the exam settings chosen last.
-    exam::SettingIni m_settingIni;
-    exam::ExamIni m_examIni;
-    exam::ExamParameters m_examParameters;
-    // The user's exam history and the working tables of an exam.
-    store::Cursor m_examTable;
-    store::Cursor m_runtimeTable;
-    store::Cursor m_depRunTable;
-    store::Cursor m_znTable;
+    // The exam settings and the cursors of the exam commands.
+    exam::ExamWorkspace m_exams;
 };
 
 } // namespace shell

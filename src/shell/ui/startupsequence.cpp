@@ -62,9 +62,9 @@ void MainWindow::fillLessonLists() {
     m_lessonCombo->setCurrentIndex(0);
     m_wordEntryDialog->setLessonCount(m_state.lessonCount);
     // The exam settings offer the same lessons, from 0 to 1.
-    m_examParameters.lessonCount = m_state.lessonCount;
-    m_examParameters.fromLesson = 0;
-    m_examParameters.toLesson = 1;
+    m_exams.parameters.lessonCount = m_state.lessonCount;
+    m_exams.parameters.fromLesson = 0;
+    m_exams.parameters.toLesson = 1;
 }
 
 bool MainWindow::runLoginLoop() {
@@ -91,7 +91,7 @@ void MainWindow::readUserSettings() {
         readSettingFile(userSettings);
     try {
         exam::readExamIni(QDir(m_state.userFolder()).filePath(QStringLiteral("exam.ini")),
-                          m_examIni, m_examParameters);
+                          m_exams.examIni, m_exams.parameters);
     } catch (const core::FileError& error) {
         m_services.messages.error(error.message());
     }
@@ -100,14 +100,14 @@ void MainWindow::readUserSettings() {
 
 void MainWindow::readSettingFile(const QString& path) {
     try {
-        exam::readSettingIni(path, m_settingIni, m_examParameters);
+        exam::readSettingIni(path, m_exams.settingIni, m_exams.parameters);
     } catch (const core::FileError& error) {
         m_services.messages.error(error.message());
     }
-    m_state.lessonCount = m_settingIni.lessonCount;
-    m_state.recordAsWave = m_settingIni.recordWave;
-    m_state.recordingFormat = m_settingIni.recordingFormat;
-    applyFontSize(m_settingIni.fontSize);
+    m_state.lessonCount = m_exams.settingIni.lessonCount;
+    m_state.recordAsWave = m_exams.settingIni.recordWave;
+    m_state.recordingFormat = m_exams.settingIni.recordingFormat;
+    applyFontSize(m_exams.settingIni.fontSize);
 }
 
 void MainWindow::applyFontSize(int size) {
@@ -134,7 +134,7 @@ void MainWindow::applyFontSize(int size) {
 // What exam.ini says about the windows: Esc, the exam window's look, and the word entry
 // dialog's look, jump and description kind.
 void MainWindow::applyExamIni() {
-    m_state.escapeMinimizes = m_examIni.escapeMinimizes;
+    m_state.escapeMinimizes = m_exams.examIni.escapeMinimizes;
     // A picture that cannot be loaded is named in a message and left out.
     const auto picture = [this](const QString& fileName) {
         if (fileName.isEmpty())
@@ -144,10 +144,12 @@ void MainWindow::applyExamIni() {
             m_services.messages.error(exam::pictureLoadMessage(fileName));
         return image;
     };
-    m_examWindow->applyLook(m_examIni.examWindow, picture(m_examIni.examWindow.backgroundPicture));
-    if (!m_examIni.entryDialog.backgroundPicture.isEmpty())
-        m_wordEntryDialog->setBackgroundPicture(picture(m_examIni.entryDialog.backgroundPicture));
-    const exam::EntryDialogLook& entryLook = m_examIni.entryDialog;
+    m_examWindow->applyLook(m_exams.examIni.examWindow,
+                            picture(m_exams.examIni.examWindow.backgroundPicture));
+    if (!m_exams.examIni.entryDialog.backgroundPicture.isEmpty())
+        m_wordEntryDialog->setBackgroundPicture(
+            picture(m_exams.examIni.entryDialog.backgroundPicture));
+    const exam::EntryDialogLook& entryLook = m_exams.examIni.entryDialog;
     const QPalette designed = m_wordEntryDialog->palette();
     const auto color = [&designed](const std::optional<exam::ColorValue>& value) {
         return value ? std::optional(exam::toQColor(*value, designed)) : std::nullopt;
@@ -160,7 +162,7 @@ void MainWindow::applyExamIni() {
         m_wordEntryDialog->setJump(true);
     if (entryLook.fullScreen)
         m_wordEntryDialog->setFullScreen();
-    if (m_examIni.entryDialog.multiRow)
+    if (m_exams.examIni.entryDialog.multiRow)
         m_wordEntryDialog->setMultiLineDescription(true);
 }
 
