@@ -1,4 +1,5 @@
 #include "app/runstate.h"
+#include "core/processexit.h"
 #include "shell/ui/mainwindow.h"
 #include "sound/audiodevicefactory.h"
 #include "widgets/desktopshell.h"
@@ -9,7 +10,10 @@
 #include <QApplication>
 #include <QDir>
 
-int main(int argc, char* argv[]) {
+namespace {
+
+// The window, with its sound players, goes before the application object.
+int run(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexiton"));
     QApplication::setApplicationDisplayName(QStringLiteral("Lexiton"));
@@ -30,4 +34,10 @@ int main(int argc, char* argv[]) {
     shell::MainWindow window(services, state, arguments.value(1));
     window.show();
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    core::exitWithoutStaticDestructors(run(argc, argv));
 }
