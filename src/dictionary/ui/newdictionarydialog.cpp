@@ -2,6 +2,7 @@
 
 #include "app/helppages.h"
 #include "widgets/dialogbutton.h"
+#include "widgets/namedwidgets.h"
 #include "widgets/services.h"
 
 #include <QFormLayout>
@@ -14,6 +15,9 @@
 #include <QVBoxLayout>
 
 namespace dictionary {
+
+using widgets::lineEdit;
+using widgets::radioButton;
 namespace {
 
 constexpr int kAnsiCharset = 0;
@@ -24,19 +28,6 @@ constexpr int kLargestFont = 18;
 
 // The pronunciation font draws its own strokes; bold or italic would spoil them.
 const QString kPronunciationFace = QStringLiteral("Rezur OV ezuvizer");
-
-QRadioButton* radioButton(const QString& objectName, const QString& text, QWidget* parent) {
-    auto* button = new QRadioButton(text, parent);
-    button->setObjectName(objectName);
-    return button;
-}
-
-QLineEdit* lineEdit(const QString& objectName, int maxLength, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(objectName);
-    edit->setMaxLength(maxLength);
-    return edit;
-}
 
 FontSetting fontSpec(const QFont& font, int charset) {
     FontSetting setting;
@@ -110,9 +101,7 @@ NewDictionaryDialog::NewDictionaryDialog(shell::Services& services, const shell:
 }
 
 std::optional<NewDictionaryChoice> NewDictionaryDialog::run() {
-    if (m_services.modals.exec(*this) != QDialog::Accepted)
-        return std::nullopt;
-    return choice();
+    return shell::choiceOf(m_services.modals, *this, [this] { return choice(); });
 }
 
 void NewDictionaryDialog::accept() {

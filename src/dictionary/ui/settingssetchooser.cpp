@@ -47,9 +47,7 @@ SettingsSetChooser::SettingsSetChooser(shell::Services& services, const shell::R
 }
 
 std::optional<QString> SettingsSetChooser::run() {
-    if (m_services.modals.exec(*this) != QDialog::Accepted)
-        return std::nullopt;
-    return selectedPath();
+    return shell::choiceOf(m_services.modals, *this, [this] { return selectedPath(); });
 }
 
 void SettingsSetChooser::accept() {

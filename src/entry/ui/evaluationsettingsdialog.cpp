@@ -2,6 +2,7 @@
 
 #include "app/helppages.h"
 #include "widgets/dialogbutton.h"
+#include "widgets/namedwidgets.h"
 #include "widgets/services.h"
 
 #include <QCheckBox>
@@ -13,21 +14,14 @@
 #include <QVBoxLayout>
 
 namespace entry {
+
+using widgets::checkBox;
 namespace {
 
 constexpr int kTrimSetLength = 15;
 
-QCheckBox* checkBox(const QString& objectName, const QString& caption, QWidget* parent) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(objectName);
-    return box;
-}
-
 QLineEdit* trimSetEdit(const QString& objectName, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(objectName);
-    edit->setMaxLength(kTrimSetLength);
-    return edit;
+    return widgets::lineEdit(objectName, kTrimSetLength, parent);
 }
 
 } // namespace
@@ -85,9 +79,7 @@ EvaluationSettingsDialog::EvaluationSettingsDialog(shell::Services& services,
 
 std::optional<TestWordRules> EvaluationSettingsDialog::run(const TestWordRules& rules) {
     showRules(rules);
-    if (m_services.modals.exec(*this) != QDialog::Accepted)
-        return std::nullopt;
-    return shownRules();
+    return shell::choiceOf(m_services.modals, *this, [this] { return shownRules(); });
 }
 
 void EvaluationSettingsDialog::showRules(const TestWordRules& rules) {

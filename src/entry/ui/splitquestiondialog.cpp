@@ -2,6 +2,7 @@
 
 #include "app/helppages.h"
 #include "widgets/dialogbutton.h"
+#include "widgets/namedwidgets.h"
 #include "widgets/services.h"
 
 #include <QGridLayout>
@@ -16,18 +17,14 @@ namespace {
 constexpr int kExpressionLength = 80;
 
 QLabel* label(const QString& objectName, QWidget* parent) {
-    auto* shown = new QLabel(parent);
-    shown->setObjectName(objectName);
+    auto* shown = widgets::label(objectName, {}, parent);
     shown->setTextFormat(Qt::PlainText);
     shown->setWordWrap(true);
     return shown;
 }
 
 QLineEdit* expressionEdit(const QString& objectName, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(objectName);
-    edit->setMaxLength(kExpressionLength);
-    return edit;
+    return widgets::lineEdit(objectName, kExpressionLength, parent);
 }
 
 QFont boldAtSizeOf(QFont font, const QWidget& sizeOf) {

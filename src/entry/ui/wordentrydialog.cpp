@@ -4,6 +4,7 @@
 #include "app/helppages.h"
 #include "app/runstate.h"
 #include "store/cursor.h"
+#include "widgets/namedwidgets.h"
 #include "widgets/services.h"
 
 #include <QCheckBox>
@@ -22,6 +23,9 @@
 #include <QVBoxLayout>
 
 namespace entry {
+
+using widgets::label;
+using widgets::lineEdit;
 namespace {
 
 constexpr int kExpressionLength = 80; // the dictionary's Czech and Other fields
@@ -36,19 +40,6 @@ QToolButton* speedButton(const QString& objectName, const QString& text, const Q
     // Like the rest of the dialog's buttons it never takes the focus from the field typed in.
     button->setFocusPolicy(Qt::NoFocus);
     return button;
-}
-
-QLineEdit* lineEdit(const QString& objectName, int maxLength, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(objectName);
-    edit->setMaxLength(maxLength);
-    return edit;
-}
-
-QLabel* label(const QString& objectName, const QString& text, QWidget* parent) {
-    auto* shown = new QLabel(text, parent);
-    shown->setObjectName(objectName);
-    return shown;
 }
 
 } // namespace

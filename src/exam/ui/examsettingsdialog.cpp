@@ -3,6 +3,7 @@
 #include "app/helppages.h"
 #include "exam/ui/radiogroup.h"
 #include "widgets/dialogbutton.h"
+#include "widgets/namedwidgets.h"
 #include "widgets/services.h"
 
 #include <QButtonGroup>
@@ -15,24 +16,18 @@
 #include <QVBoxLayout>
 
 namespace exam {
+
+using widgets::checkBox;
+using widgets::named;
 namespace {
 
 using namespace Qt::StringLiterals;
-
-template <typename Widget> Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QComboBox* list(const QString& name, const QStringList& items, int position, QWidget* parent) {
     auto* box = named(new QComboBox(parent), name);
     box->addItems(items);
     box->setCurrentIndex(position);
     return box;
-}
-
-QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent) {
-    return named(new QCheckBox(caption, parent), name);
 }
 
 // A line of controls and the texts between them, as the dialog reads: "Přidat [10] …".
@@ -166,9 +161,7 @@ std::optional<ExamParameters> ExamSettingsDialog::run(const ExamParameters& para
     load(parameters);
     m_language->setItemText(static_cast<int>(QuestionLanguage::Foreign), foreignLanguageItem);
     preset(type);
-    if (m_services.modals.exec(*this) != QDialog::Accepted)
-        return std::nullopt;
-    return shown();
+    return shell::choiceOf(m_services.modals, *this, [this] { return shown(); });
 }
 
 void ExamSettingsDialog::load(const ExamParameters& parameters) {

@@ -96,9 +96,7 @@ std::optional<BulkLessonChoice> BulkChangeDialog::run(const QStringList& lessonI
             m_perLesson->addItem(QString::number(entries));
     }
     m_perLesson->setCurrentIndex(kDefaultEntriesPerLesson - 1);
-    if (m_services.modals.exec(*this) != QDialog::Accepted)
-        return std::nullopt;
-    return shownChoice();
+    return shell::choiceOf(m_services.modals, *this, [this] { return shownChoice(); });
 }
 
 BulkLessonChoice BulkChangeDialog::shownChoice() const {

@@ -28,9 +28,9 @@ std::optional<LessonChoice> LessonSelectionDialog::run(const QStringList& lesson
     m_lessons->clear();
     m_lessons->addItems(lessonItems);
     m_lessons->setCurrentIndex(0);
-    if (m_services.modals.exec(*this) != QDialog::Accepted)
-        return std::nullopt;
-    return LessonChoice{lessonAtListPosition(m_lessons->currentIndex())};
+    return shell::choiceOf(m_services.modals, *this, [this] {
+        return LessonChoice{lessonAtListPosition(m_lessons->currentIndex())};
+    });
 }
 
 } // namespace exchange

@@ -5,6 +5,7 @@
 
 #include "app/helppages.h"
 
+#include "widgets/namedwidgets.h"
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,12 +23,9 @@
 #include <QVBoxLayout>
 
 namespace shell {
-namespace {
 
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
+using widgets::named;
+namespace {
 
 QToolButton* toolButton(const char* name, QStyle::StandardPixmap icon, const QString& hint,
                         QWidget* parent) {

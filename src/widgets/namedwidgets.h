@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QString>
+
+namespace widgets {
+
+// Windows give their controls the names the program documents, which tests and the users'
+// documentation find them by; these make a control with its name in one step.
+template <typename Widget> Widget* named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+template <typename Widget> Widget* named(Widget* widget, const char* name) {
+    return named(widget, QString::fromLatin1(name));
+}
+
+inline QLabel* label(const QString& name, const QString& text, QWidget* parent) {
+    return named(new QLabel(text, parent), name);
+}
+
+inline QLineEdit* lineEdit(const QString& name, int maxLength, QWidget* parent) {
+    auto* edit = named(new QLineEdit(parent), name);
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+inline QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent) {
+    return named(new QCheckBox(caption, parent), name);
+}
+
+inline QRadioButton* radioButton(const QString& name, const QString& caption, QWidget* parent) {
+    return named(new QRadioButton(caption, parent), name);
+}
+
+} // namespace widgets
