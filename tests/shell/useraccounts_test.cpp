@@ -7,7 +7,7 @@ const QString kRestoreQuestion =
     u"confirm: Takový uživatel již existoval a má adresář na disku, chcete obnovit tohoto "
     u"uživatele aniž by se mu porušily slovníky, které již na disku existují ?"_s;
 const QString kDeleteQuestion =
-    u"confirm: Pokud uživatel měl vytvořené nějaké slovníky, tak na disku zůstanou tyto "
+    u"dangerous confirm: Pokud uživatel měl vytvořené nějaké slovníky, tak na disku zůstanou tyto "
     u"slovníky. Pokud je chces odstranit musíš ručně smazat adresář s názvem shodným s jménem "
     u"uživatelem. Chceš uživatele smazat ?"_s;
 const QString kFolderKept =

@@ -132,6 +132,17 @@ TEST_F(WordListTest, TheCurrentWordsSoundIsLoadedWhenItExists) {
     EXPECT_EQ(window->statusBar()->currentMessage(), QString());
 }
 
+TEST_F(WordListTest, DeletingAWordIsADangerousConfirmation) {
+    start();
+    openDictionary();
+    window->command(u"EditMode"_s)->trigger();
+    messages.answer({false, true});
+    for (int click = 0; click < 2; ++click)
+        window->findChild<QToolButton*>(u"NavDelete"_s)->click();
+    EXPECT_EQ(column(0).size(), 5);
+    EXPECT_EQ(messages.shown, QStringList(2, u"dangerous confirm: Smazat záznam?"_s));
+}
+
 } // namespace
 
 namespace {

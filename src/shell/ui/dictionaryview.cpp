@@ -103,7 +103,7 @@ void MainWindow::connectWordList() {
          }},
         {"NavDelete",
          [this] {
-             if (m_services.messages.confirm(QStringLiteral("Smazat záznam?")))
+             if (m_services.messages.confirmDangerous(QStringLiteral("Smazat záznam?")))
                  m_table1.deleteRecord();
          }},
         {"NavEdit",
