@@ -1,4 +1,5 @@
 #include "shell/runstate.h"
+#include "shell/ui/czechtoolkit.h"
 #include "shell/ui/desktopshell.h"
 #include "shell/ui/filedialogpicker.h"
 #include "shell/ui/fontdialogpicker.h"
@@ -11,8 +12,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // No display name: the toolkit would append it to every caption on some platforms.
     QApplication::setApplicationName(QStringLiteral("Lexiton"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Lexiton"));
+    shell::setUpCzechToolkit(app);
 
     shell::QtMessages messages;
     shell::EventLoopModalRunner modals;

@@ -1,10 +1,12 @@
 #include "wordlistfixture.h"
 
+#include "dictionary/gridlayout.h"
 #include "sound/waveencoding.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -130,6 +132,38 @@ TEST_F(WordListTest, TheCurrentWordsSoundIsLoadedWhenItExists) {
     QTest::keyClicks(window->findChild<QLineEdit*>(u"Edit1"_s), u"zm"_s);
     EXPECT_TRUE(soundButton->isEnabled());
     EXPECT_EQ(window->statusBar()->currentMessage(), QString());
+}
+
+TEST_F(WordListTest, TitlesAndNumbersFitTheGridsFonts) {
+    start();
+    openDictionary();
+    auto* grid = window->findChild<QTableView*>(u"DBGrid1"_s);
+    QFont bold = grid->font();
+    bold.setBold(true);
+    const QFontMetrics titles(bold);
+    const QFontMetrics cells(grid->font());
+    EXPECT_GE(grid->horizontalHeader()->height(), titles.height());
+    for (int column = 0; column < grid->model()->columnCount(); ++column)
+        EXPECT_GT(grid->columnWidth(column), titles.horizontalAdvance(header(column))) << column;
+    for (int column : {2, 3, 4})
+        EXPECT_GT(grid->columnWidth(column), cells.horizontalAdvance(u"100000"_s)) << column;
+    EXPECT_EQ(dictionary::loadGridLayout(app.path(u"grid.tmp"_s))[2].width, 47)
+        << "grid.tmp keeps its widths";
+}
+
+TEST_F(WordListTest, ListsShowTheirLongestItemAndOpenLimitedInHeight) {
+    start();
+    openDictionary();
+    auto* sort = window->findChild<QComboBox*>(u"ComboSort"_s);
+    QCoreApplication::processEvents(); // the toolbar's layout
+    EXPECT_GE(sort->width(), sort->fontMetrics().horizontalAdvance(u"Česky -> Angličtina"_s) + 20);
+
+    auto* lessons = window->findChild<QComboBox*>(u"ComboBox1"_s);
+    lessons->showPopup();
+    const QAbstractItemView* list = lessons->view();
+    EXPECT_EQ(list->indexAt(QPoint(1, list->viewport()->height() - 1)).row() + 1,
+              lessons->maxVisibleItems());
+    lessons->hidePopup();
 }
 
 TEST_F(WordListTest, DeletingAWordIsADangerousConfirmation) {
