@@ -3,6 +3,7 @@
 #include "core/cp1250linereader.h"
 #include "core/fileerror.h"
 #include "core/filereplace.h"
+#include "dictionary/wordlist.h"
 
 #include <QStringList>
 
@@ -18,6 +19,14 @@ std::vector<GridColumn> designedGridColumns() {
         {QStringLiteral("Czechzk"), QStringLiteral("Zkoušecí slovo česky"), 200},
         {QStringLiteral("Otherzk"), QStringLiteral("Zkoušecí slovo jinojazyčně"), 200},
     };
+}
+
+QString widestNumber(const GridColumn& column) {
+    for (const char* field : {"Lekce", "Dobre", "Spatne"}) {
+        if (column.field.compare(QLatin1StringView(field), Qt::CaseInsensitive) == 0)
+            return QString::number(kKnownWordRightAnswers);
+    }
+    return {};
 }
 
 void saveGridLayout(const QString& path, const std::vector<GridColumn>& columns) {

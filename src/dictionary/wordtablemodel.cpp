@@ -177,13 +177,9 @@ QVariant WordTableModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || section < 0 ||
         section >= static_cast<int>(m_columns.size()))
         return QAbstractTableModel::headerData(section, orientation, role);
+    // The titles take the header's own font, which the grid makes bold.
     if (role == Qt::DisplayRole)
         return m_columns[static_cast<size_t>(section)].title;
-    if (role == Qt::FontRole) {
-        QFont bold;
-        bold.setBold(true);
-        return bold;
-    }
     return {};
 }
 

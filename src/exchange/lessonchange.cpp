@@ -97,7 +97,8 @@ BulkChangeOutcome changeLessons(store::Cursor& dictionary, const BulkLessonChoic
 bool runBulkLessonChange(store::Cursor& dictionary, const BulkLessonChoice& choice, int lessonCount,
                          core::Messages& messages, const Progress& progress) {
     if (!requireOpenDictionary(dictionary, messages) ||
-        !messages.confirm(u"Opravdu provést hromadnou změnu lekce BEZ možnosti návratu ?"_s))
+        !messages.confirmDangerous(
+            u"Opravdu provést hromadnou změnu lekce BEZ možnosti návratu ?"_s))
         return false;
     try {
         if (changeLessons(dictionary, choice, lessonCount, progress).reachedLessonCount)

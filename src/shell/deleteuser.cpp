@@ -65,7 +65,7 @@ bool deleteUser(core::Messages& messages, store::Cursor& users, const RunState& 
         messages.error(QStringLiteral("Administrátor nemůže být smazán."));
         return false;
     }
-    if (!messages.confirm(
+    if (!messages.confirmDangerous(
             QStringLiteral(
                 "Pokud uživatel měl vytvořené nějaké slovníky, tak na disku zůstanou tyto "
                 "slovníky. Pokud je chces odstranit musíš ručně smazat adresář s názvem shodným "

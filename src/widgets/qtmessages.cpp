@@ -6,11 +6,12 @@
 namespace shell {
 
 QMessageBox::StandardButton QtMessages::show(QMessageBox::Icon icon, const QString& title,
-                                             const QString& text,
-                                             QMessageBox::StandardButtons buttons,
+                                             const QString& text, QMessageBox::StandardButton goOn,
+                                             QMessageBox::StandardButton no,
                                              QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, title, text, buttons, QApplication::activeWindow());
+    QMessageBox box(icon, title, text, goOn | no, QApplication::activeWindow());
     box.setDefaultButton(defaultButton);
+    box.setEscapeButton(no != QMessageBox::NoButton ? no : goOn);
     const std::pair<QMessageBox::StandardButton, QString> czech[] = {
         {QMessageBox::Ok, QStringLiteral("OK")},
         {QMessageBox::Yes, QStringLiteral("&Ano")},
@@ -24,27 +25,33 @@ QMessageBox::StandardButton QtMessages::show(QMessageBox::Icon icon, const QStri
 }
 
 void QtMessages::error(const QString& text) {
-    show(QMessageBox::Critical, QStringLiteral("Chyba"), text, QMessageBox::Ok, QMessageBox::Ok);
+    show(QMessageBox::Critical, QStringLiteral("Chyba"), text, QMessageBox::Ok,
+         QMessageBox::NoButton, QMessageBox::Ok);
 }
 
 void QtMessages::warning(const QString& text) {
     show(QMessageBox::Warning, QStringLiteral("Upozornění"), text, QMessageBox::Ok,
-         QMessageBox::Ok);
+         QMessageBox::NoButton, QMessageBox::Ok);
 }
 
 void QtMessages::information(const QString& text) {
     show(QMessageBox::Information, QStringLiteral("Informace"), text, QMessageBox::Ok,
-         QMessageBox::Ok);
+         QMessageBox::NoButton, QMessageBox::Ok);
 }
 
 bool QtMessages::confirm(const QString& text) {
-    return show(QMessageBox::Question, QStringLiteral("Potvrzení"), text,
-                QMessageBox::No | QMessageBox::Ok, QMessageBox::No) == QMessageBox::Ok;
+    return show(QMessageBox::Question, QStringLiteral("Potvrzení"), text, QMessageBox::Ok,
+                QMessageBox::No, QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+bool QtMessages::confirmDangerous(const QString& text) {
+    return show(QMessageBox::Question, QStringLiteral("Potvrzení"), text, QMessageBox::Ok,
+                QMessageBox::No, QMessageBox::No) == QMessageBox::Ok;
 }
 
 bool QtMessages::ask(const QString& text) {
-    return show(QMessageBox::Question, QStringLiteral("Potvrzení"), text,
-                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    return show(QMessageBox::Question, QStringLiteral("Potvrzení"), text, QMessageBox::Yes,
+                QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 } // namespace shell

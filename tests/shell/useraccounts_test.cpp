@@ -7,9 +7,9 @@ const QString kRestoreQuestion =
     u"confirm: Takový uživatel již existoval a má adresář na disku, chcete obnovit tohoto "
     u"uživatele aniž by se mu porušily slovníky, které již na disku existují ?"_s;
 QString deleteQuestion(const QString& name) {
-    return u"confirm: Pokud uživatel měl vytvořené nějaké slovníky, tak na disku zůstanou tyto "
-           u"slovníky. Pokud je chces odstranit musíš ručně smazat adresář s názvem shodným s "
-           u"jménem uživatelem. Chceš uživatele \""_s +
+    return u"dangerous confirm: Pokud uživatel měl vytvořené nějaké slovníky, tak na disku "
+           u"zůstanou tyto slovníky. Pokud je chces odstranit musíš ručně smazat adresář s "
+           u"názvem shodným s jménem uživatelem. Chceš uživatele \""_s +
            name + u"\" smazat ?"_s;
 }
 const QString kDeleteQuestion = deleteQuestion(u"eva"_s);

@@ -7,9 +7,9 @@
 
 #include <deque>
 
-// Message boxes for tests: records every message shown as "kind: text" and answers
-// confirmations and questions from a script. A question the script did not expect is
-// a test failure (and is answered "no").
+// Message boxes for tests: records every message shown as "kind: text" (a dangerous
+// confirmation as "dangerous confirm: text") and answers confirmations and questions from
+// a script. A question the script did not expect is a test failure (and is answered "no").
 class ScriptedMessages : public core::Messages {
 public:
     void error(const QString& text) override { shown << QStringLiteral("error: ") + text; }
@@ -19,6 +19,10 @@ public:
     }
     bool confirm(const QString& text) override {
         shown << QStringLiteral("confirm: ") + text;
+        return nextAnswer(text);
+    }
+    bool confirmDangerous(const QString& text) override {
+        shown << QStringLiteral("dangerous confirm: ") + text;
         return nextAnswer(text);
     }
     bool ask(const QString& text) override {

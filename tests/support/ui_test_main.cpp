@@ -1,14 +1,16 @@
 #include "core/processexit.h"
+#include "widgets/czechtoolkit.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Widget tests share one QApplication on the offscreen platform.
+// Widget tests share one QApplication on the offscreen platform, set up as the program's.
 int runTests(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    shell::setUpCzechToolkit(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -75,7 +75,7 @@ TEST_F(AdminDialogTest, DeletesTheSelectedUser) {
     EXPECT_EQ(userNames(), (QStringList{u"administrator"_s, u"ota"_s}));
     EXPECT_FALSE(QFileInfo::exists(state.path(u"eva"_s)));
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].startsWith(u"confirm: Pokud uživatel měl"_s));
+    EXPECT_TRUE(messages.shown[0].startsWith(u"dangerous confirm: Pokud uživatel měl"_s));
     EXPECT_TRUE(messages.shown[0].endsWith(u"Chceš uživatele \"eva\" smazat ?"_s));
 }
 

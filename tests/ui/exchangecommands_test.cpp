@@ -164,10 +164,10 @@ TEST_F(ExchangeCommandsTest, BulkMoveLeavesTheLessonOrderAndShowsEveryLesson) {
     });
     messages.answer({true});
     run(u"BulkLessonChange"_s);
-    EXPECT_EQ(
-        messages.shown,
-        QStringList({u"confirm: Opravdu provést hromadnou změnu lekce BEZ možnosti návratu ?"_s,
-                     u"information: Změna proběhla ..."_s}));
+    EXPECT_EQ(messages.shown,
+              QStringList({u"dangerous confirm: Opravdu provést hromadnou změnu lekce BEZ možnosti "
+                           u"návratu ?"_s,
+                           u"information: Změna proběhla ..."_s}));
     EXPECT_EQ(comboText("ComboSort"), u"Česky -> Angličtina"_s);
     EXPECT_EQ(comboText("ComboBox1"), u"vše"_s);
     EXPECT_EQ(lessons(), QStringList({u"auto 7"_s, u"čáp 7"_s, u"kočka 1"_s, u"pes 1"_s,

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -183,6 +184,40 @@ TEST_F(MainWindowTest, BackupPassesTheUserFolderAndNameAsTwoArguments) {
     EXPECT_EQ(messages.shown, QStringList{u"error: Zálohování se nepodařilo spustit: systém "
                                           u"nedokázal spustit \""_s +
                                           app.path(u"save.sh"_s) + u"\"."_s});
+}
+
+TEST_F(MainWindowTest, TheUsersWindowPlacementIsKeptBetweenRuns) {
+    login(u"eva"_s, QString());
+    start();
+    EXPECT_EQ(window->size(), QSize(644, 483)) << "the first start";
+    window->resize(700, 520);
+    window->findChild<QSplitter*>(u"Splitter1"_s)->setSizes({250, 440});
+    const QList<int> panes = window->findChild<QSplitter*>(u"Splitter1"_s)->sizes();
+    messages.answer({true});
+    window->close();
+    ASSERT_TRUE(QFile::exists(app.path(u"eva/window.ini"_s)));
+
+    login(u"eva"_s, QString());
+    start();
+    EXPECT_EQ(window->size(), QSize(700, 520));
+    EXPECT_EQ(window->findChild<QSplitter*>(u"Splitter1"_s)->sizes(), panes);
+}
+
+TEST_F(MainWindowTest, AMissingOrDamagedPlacementGivesTheDesignedSize) {
+    const std::pair<const char*, const char*> placements[] = {
+        {"missing", nullptr},
+        {"not Base64", "geometry=(644x483)\r\nSplitter1=%%\r\n"},
+        {"not a geometry", "geometry=AAAAAAAA\r\nSplitter1=AAAAAAAA\r\n"},
+    };
+    for (const auto& [name, content] : placements) {
+        QFile::remove(app.path(u"eva/window.ini"_s));
+        if (content)
+            app.write(u"eva/window.ini"_s, content);
+        login(u"eva"_s, QString());
+        start();
+        EXPECT_EQ(window->size(), QSize(644, 483)) << name;
+        EXPECT_EQ(window->findChild<QSplitter*>(u"Splitter1"_s)->sizes().first(), 158) << name;
+    }
 }
 
 TEST_F(MainWindowTest, HelpCommandsOpenTheirPages) {

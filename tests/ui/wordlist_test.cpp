@@ -1,10 +1,12 @@
 #include "wordlistfixture.h"
 
+#include "dictionary/gridlayout.h"
 #include "sound/waveencoding.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -260,6 +262,49 @@ TEST_F(WordListTest, ANewRowIsShownReadyForTypingAndNeedsBothWords) {
     EXPECT_EQ(grid()->currentIndex().row(), 3);
     EXPECT_EQ(window->table1().field(u"Otherzk"_s).asString(), u"forest"_s);
     EXPECT_EQ(messages.shown.size(), 1);
+}
+
+TEST_F(WordListTest, TitlesAndNumbersFitTheGridsFonts) {
+    start();
+    openDictionary();
+    auto* grid = window->findChild<QTableView*>(u"DBGrid1"_s);
+    QFont bold = grid->font();
+    bold.setBold(true);
+    const QFontMetrics titles(bold);
+    const QFontMetrics cells(grid->font());
+    EXPECT_GE(grid->horizontalHeader()->height(), titles.height());
+    for (int column = 0; column < grid->model()->columnCount(); ++column)
+        EXPECT_GT(grid->columnWidth(column), titles.horizontalAdvance(header(column))) << column;
+    for (int column : {2, 3, 4})
+        EXPECT_GT(grid->columnWidth(column), cells.horizontalAdvance(u"100000"_s)) << column;
+    EXPECT_EQ(dictionary::loadGridLayout(app.path(u"grid.tmp"_s))[2].width, 47)
+        << "grid.tmp keeps its widths";
+}
+
+TEST_F(WordListTest, ListsShowTheirLongestItemAndOpenLimitedInHeight) {
+    start();
+    openDictionary();
+    auto* sort = window->findChild<QComboBox*>(u"ComboSort"_s);
+    QCoreApplication::processEvents(); // the toolbar's layout
+    EXPECT_GE(sort->width(), sort->fontMetrics().horizontalAdvance(u"Česky -> Angličtina"_s) + 20);
+
+    auto* lessons = window->findChild<QComboBox*>(u"ComboBox1"_s);
+    lessons->showPopup();
+    const QAbstractItemView* list = lessons->view();
+    EXPECT_EQ(list->indexAt(QPoint(1, list->viewport()->height() - 1)).row() + 1,
+              lessons->maxVisibleItems());
+    lessons->hidePopup();
+}
+
+TEST_F(WordListTest, DeletingAWordIsADangerousConfirmation) {
+    start();
+    openDictionary();
+    window->command(u"EditMode"_s)->trigger();
+    messages.answer({false, true});
+    for (int click = 0; click < 2; ++click)
+        window->findChild<QToolButton*>(u"NavDelete"_s)->click();
+    EXPECT_EQ(column(0).size(), 5);
+    EXPECT_EQ(messages.shown, QStringList(2, u"dangerous confirm: Smazat záznam?"_s));
 }
 
 } // namespace

@@ -21,6 +21,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QTextDocument>
 #include <QToolButton>
@@ -137,7 +139,7 @@ void MainWindow::connectWordList() {
          }},
         {"NavDelete",
          [this] {
-             if (m_services.messages.confirm(QStringLiteral("Smazat záznam?")))
+             if (m_services.messages.confirmDangerous(QStringLiteral("Smazat záznam?")))
                  m_table1.deleteRecord();
          }},
         {"NavEdit",
@@ -249,6 +251,19 @@ bool MainWindow::openDictionaryTable(const QString& folder, const QString& name)
 
 namespace {
 
+// What a drop-down list needs to show its longest item whole, with its frame and arrow.
+int widthForItems(const QComboBox& list) {
+    int widest = 0;
+    for (int i = 0; i < list.count(); ++i)
+        widest = std::max(widest, list.fontMetrics().horizontalAdvance(list.itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    return list.style()
+        ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, list.fontMetrics().height()),
+                           &list)
+        .width();
+}
+
 QFont fontFrom(const dictionary::FontSetting& setting, const QFont& base) {
     QFont font = base;
     if (!setting.face.isEmpty())
@@ -273,6 +288,7 @@ void MainWindow::readDictionarySettings(const QString& folder) {
             *settings.otherLanguage);
         for (int i = 0; i < items.size(); ++i)
             m_sortCombo->setItemText(i, items[i]);
+        m_sortCombo->setMinimumWidth(widthForItems(*m_sortCombo));
     }
     m_state.soundFolder = dictionary::soundFolder(settings, m_state.applicationFolder);
     const bool hasSounds = !m_state.soundFolder.isEmpty();
@@ -309,9 +325,30 @@ bool MainWindow::restoreGridLayout() {
     m_wordModel->setColumns(columns);
     m_wordModel->setColumnFont(0, m_czechFont);
     m_wordModel->setColumnFont(1, m_otherFont);
-    for (size_t i = 0; i < columns.size(); ++i)
-        m_grid->setColumnWidth(static_cast<int>(i), columns[i].width);
+    fitGridColumns(columns);
     return true;
+}
+
+// The titles bold in the grid's font, the header as high as they need; the widths of
+// grid.tmp, widened on screen where a column's title or its widest number in the grid's font
+// needs more; the file keeps its widths.
+void MainWindow::fitGridColumns(const std::vector<dictionary::GridColumn>& columns) {
+    QHeaderView* header = m_grid->horizontalHeader();
+    QFont titleFont = m_grid->font();
+    titleFont.setBold(true);
+    header->setFont(titleFont);
+    const QFontMetrics cellMetrics(m_grid->font());
+    // Cell text keeps the style's focus margin and a pixel on each side, and the grid line.
+    const int cellMargin =
+        2 * (m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1) + 1;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const int column = static_cast<int>(i);
+        const QString widest = dictionary::widestNumber(columns[i]);
+        const int numberWidth =
+            widest.isEmpty() ? 0 : cellMetrics.horizontalAdvance(widest) + cellMargin;
+        m_grid->setColumnWidth(
+            column, std::max({columns[i].width, header->sectionSizeHint(column), numberWidth}));
+    }
 }
 
 void MainWindow::applySortItem(int item) {
@@ -335,8 +372,7 @@ void MainWindow::applySortItem(int item) {
         m_wordModel->setColumns(columns);
         m_wordModel->setColumnFont(0, foreignFirst ? m_otherFont : m_czechFont);
         m_wordModel->setColumnFont(1, foreignFirst ? m_czechFont : m_otherFont);
-        for (size_t i = 0; i < columns.size(); ++i)
-            m_grid->setColumnWidth(static_cast<int>(i), columns[i].width);
+        fitGridColumns(columns);
     }
     const bool searchable = dictionary::sortItemSearchable(item);
     m_searchPanel->setEnabled(searchable);

@@ -2,6 +2,7 @@
 #include "core/processexit.h"
 #include "shell/ui/mainwindow.h"
 #include "sound/audiodevicefactory.h"
+#include "widgets/czechtoolkit.h"
 #include "widgets/desktopshell.h"
 #include "widgets/filedialogpicker.h"
 #include "widgets/fontdialogpicker.h"
@@ -15,8 +16,9 @@ namespace {
 // The window, with its sound players, goes before the application object.
 int run(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // No display name: the toolkit would append it to every caption on some platforms.
     QApplication::setApplicationName(QStringLiteral("Lexiton"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Lexiton"));
+    shell::setUpCzechToolkit(app);
 
     shell::QtMessages messages;
     shell::EventLoopModalRunner modals;

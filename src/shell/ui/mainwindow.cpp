@@ -19,7 +19,9 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -38,8 +40,12 @@ MainWindow::MainWindow(Services& services, RunState& state, const QString& prese
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(12);
     setFont(font);
-    resize(644, 483);
-    setMinimumSize(300, 250);
+    // The width follows the controls: the window is never narrower than its toolbar, whose
+    // sort list grows with the language names.
+    setMinimumHeight(250);
+    // Centred on the screen until the logged-in user's own placement is restored.
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, QSize(644, 483),
+                                    screen()->availableGeometry()));
     buildMenu();
     buildLayout();
     m_wordEntryDialog = new entry::WordEntryDialog(services, state, this);

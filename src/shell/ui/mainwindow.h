@@ -29,6 +29,7 @@ class WordEntryDialog;
 } // namespace entry
 
 namespace dictionary {
+struct GridColumn;
 class NewDictionaryDialog;
 class SettingsSetChooser;
 class WordTableModel;
@@ -99,6 +100,10 @@ private:
     void requestClose();
     void runShutdown();
     void playFile(const QString& baseName, bool wait);
+    // The logged-in user's placement of the window and its panes.
+    QString windowStatesPath() const;
+    void restoreWindowPlacement();
+    void saveWindowPlacement();
 
     // The open dictionary and its word list.
     void connectWordList();
@@ -107,6 +112,7 @@ private:
     void readDictionarySettings(const QString& folder);
     void loadTestWordRules(const QString& folder);
     bool restoreGridLayout();
+    void fitGridColumns(const std::vector<dictionary::GridColumn>& columns);
     void applySortItem(int item);
     void applyLessonFilter();
     void searchWord();

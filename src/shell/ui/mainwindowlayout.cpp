@@ -88,6 +88,7 @@ QWidget* MainWindow::buildToolbar() {
     toolbar->setFixedHeight(41);
     auto* layout = new QHBoxLayout(toolbar);
     layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(4);
 
     auto* wordEntry = toolButton("SpeedButton1", QStyle::SP_FileDialogNewFolder,
                                  QStringLiteral("Přidávání slovíček"), toolbar);
@@ -108,18 +109,18 @@ QWidget* MainWindow::buildToolbar() {
                 [button, action] { button->setEnabled(action->isEnabled()); });
         layout->addWidget(button);
     }
-    layout->addSpacing(12);
+    layout->addSpacing(8);
 
     layout->addWidget(named(new QLabel(QStringLiteral("Setřídění:"), toolbar), "Label1"));
     m_sortCombo = named(new QComboBox(toolbar), "ComboSort");
     m_sortCombo->addItems(QStringList(4, QStringLiteral("-")));
-    m_sortCombo->setMinimumWidth(120);
-    m_sortCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     layout->addWidget(m_sortCombo);
     layout->addWidget(named(new QLabel(QStringLiteral("Zobrazit lekci:"), toolbar), "Label2"));
     m_lessonCombo = named(new QComboBox(toolbar), "ComboBox1");
-    m_lessonCombo->setMinimumWidth(70);
     layout->addWidget(m_lessonCombo);
+    // Both lists are as wide as their longest item, whatever the language names.
+    for (QComboBox* list : {m_sortCombo, m_lessonCombo})
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     layout->addStretch(1);
 
     auto* help = named(new QToolButton(toolbar), "HelpBtn");

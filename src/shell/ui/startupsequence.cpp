@@ -43,6 +43,7 @@ void MainWindow::runStartup() {
     setWindowTitle(windowTitle() + QStringLiteral(" - Přihlášen je uživatel \"") +
                    m_state.userName + u'"');
     if (loggedIn) {
+        restoreWindowPlacement();
         readUserSettings();
         checkTables();
         saveGridLayout();
@@ -218,6 +219,7 @@ void MainWindow::playGreeting() {
 }
 
 void MainWindow::runShutdown() {
+    saveWindowPlacement();
     emptyTempFolder(m_state.path(QStringLiteral("Temp")));
     QFile::remove(m_state.path(QStringLiteral("first.txt")));
     playFile(QStringLiteral("by"), true);
