@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QString>
+#include <QStyle>
+#include <QToolButton>
 
 namespace widgets {
 
@@ -35,6 +37,17 @@ inline QCheckBox* checkBox(const QString& name, const QString& caption, QWidget*
 
 inline QRadioButton* radioButton(const QString& name, const QString& caption, QWidget* parent) {
     return named(new QRadioButton(caption, parent), name);
+}
+
+// A flat button showing one of the style's standard icons, with its hint.
+inline QToolButton* iconButton(const char* name, QStyle::StandardPixmap icon, const QString& hint,
+                               QWidget* parent, int iconSize = 28) {
+    auto* button = named(new QToolButton(parent), name);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIconSize(QSize(iconSize, iconSize));
+    button->setAutoRaise(true);
+    button->setToolTip(hint);
+    return button;
 }
 
 } // namespace widgets

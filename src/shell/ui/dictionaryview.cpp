@@ -113,65 +113,6 @@ void MainWindow::connectWordList() {
     enableCommand("EvaluationSettings", &MainWindow::editEvaluationSettings);
     enableCommand("Regenerate", &MainWindow::regenerate);
     enableCommand("CommaReevaluation", &MainWindow::reevaluateCommas);
-
-    const std::pair<const char*, std::function<void()>> navigation[] = {
-        {"NavFirst",
-         [this] {
-             m_table1.first();
-         }},
-        {"NavPrior",
-         [this] {
-             m_table1.prior();
-         }},
-        {"NavNext",
-         [this] {
-             m_table1.next();
-         }},
-        {"NavLast",
-         [this] {
-             m_table1.last();
-         }},
-        {"NavInsert",
-         [this] {
-             m_table1.insert();
-             m_grid->setFocus();
-             m_grid->setCurrentIndex(m_wordModel->index(m_wordModel->currentRow(), 0));
-         }},
-        {"NavDelete",
-         [this] {
-             if (m_services.messages.confirmDangerous(QStringLiteral("Smazat záznam?")))
-                 m_table1.deleteRecord();
-         }},
-        {"NavEdit",
-         [this] {
-             m_table1.edit();
-         }},
-        {"NavPost",
-         [this] {
-             m_table1.post();
-         }},
-        {"NavCancel",
-         [this] {
-             m_table1.cancel();
-         }},
-        {"NavRefresh",
-         [this] {
-             m_table1.refresh();
-         }},
-    };
-    for (const auto& [name, move] : navigation) {
-        auto* button = findChild<QToolButton*>(QString::fromLatin1(name));
-        connect(button, &QToolButton::clicked, this, [this, move = move] {
-            if (!m_table1.active())
-                return;
-            try {
-                move();
-                refreshWordState();
-            } catch (const store::Error& error) {
-                m_services.messages.error(error.message());
-            }
-        });
-    }
 }
 
 void MainWindow::openSelectedDictionary() {
@@ -435,8 +376,8 @@ void MainWindow::setEditMode(bool on) {
     m_grid->setSelectionBehavior(on ? QAbstractItemView::SelectItems
                                     : QAbstractItemView::SelectRows);
     m_description->setReadOnly(!on);
-    for (const char* name : {"NavInsert", "NavDelete", "NavEdit", "NavPost", "NavCancel"})
-        findChild<QToolButton*>(QString::fromLatin1(name))->setVisible(on);
+    for (QToolButton* button : std::as_const(m_editButtons))
+        button->setVisible(on);
     statusBar()->showMessage(on ? QStringLiteral("Editace zapnuta")
                                 : QStringLiteral("Editace vypnuta"));
 }

@@ -212,6 +212,7 @@ private:
     QLineEdit* m_searchEdit = nullptr;
     QToolButton* m_soundButton = nullptr;
     QProgressBar* m_progress = nullptr;
+    QList<QToolButton*> m_editButtons; // the navigator's buttons shown in edit mode only
 
     // The exam settings and the cursors of the exam commands.
     exam::ExamWorkspace m_exams;

@@ -25,19 +25,6 @@
 namespace shell {
 
 using widgets::named;
-namespace {
-
-QToolButton* toolButton(const char* name, QStyle::StandardPixmap icon, const QString& hint,
-                        QWidget* parent) {
-    auto* button = named(new QToolButton(parent), name);
-    button->setIcon(parent->style()->standardIcon(icon));
-    button->setIconSize(QSize(28, 28));
-    button->setAutoRaise(true);
-    button->setToolTip(hint);
-    return button;
-}
-
-} // namespace
 
 void MainWindow::buildLayout() {
     auto* central = new QWidget(this);
@@ -90,14 +77,15 @@ QWidget* MainWindow::buildToolbar() {
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(4);
 
-    auto* wordEntry = toolButton("SpeedButton1", QStyle::SP_FileDialogNewFolder,
-                                 QStringLiteral("Přidávání slovíček"), toolbar);
-    auto* selfExam = toolButton("SpeedButton2", QStyle::SP_DialogApplyButton,
-                                QStringLiteral("Zkoušení slovíček samohodnocením"), toolbar);
-    auto* autoExam = toolButton("SpeedButton3", QStyle::SP_DialogYesButton,
-                                QStringLiteral("Automatické zkoušení slovíček"), toolbar);
-    auto* exit = toolButton("SpeedButton4", QStyle::SP_DialogCloseButton,
-                            QStringLiteral("Ukončení programu"), toolbar);
+    auto* wordEntry = widgets::iconButton("SpeedButton1", QStyle::SP_FileDialogNewFolder,
+                                          QStringLiteral("Přidávání slovíček"), toolbar);
+    auto* selfExam =
+        widgets::iconButton("SpeedButton2", QStyle::SP_DialogApplyButton,
+                            QStringLiteral("Zkoušení slovíček samohodnocením"), toolbar);
+    auto* autoExam = widgets::iconButton("SpeedButton3", QStyle::SP_DialogYesButton,
+                                         QStringLiteral("Automatické zkoušení slovíček"), toolbar);
+    auto* exit = widgets::iconButton("SpeedButton4", QStyle::SP_DialogCloseButton,
+                                     QStringLiteral("Ukončení programu"), toolbar);
     // The buttons do what their menu commands do, and are enabled when those are.
     const std::pair<QToolButton*, const char*> commands[] = {
         {wordEntry, "WordEntry"}, {selfExam, "SelfExam"}, {autoExam, "AutoExam"}, {exit, "Exit"}};
@@ -174,39 +162,6 @@ QWidget* MainWindow::buildWordPane() {
     pane->addWidget(lower);
     pane->setStretchFactor(0, 1);
     return pane;
-}
-
-QWidget* MainWindow::buildNavigator() {
-    auto* navigator = named(new QWidget(this), "DBNavigator1");
-    auto* layout = new QHBoxLayout(navigator);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(1);
-    struct Button {
-        const char* name;
-        QStyle::StandardPixmap icon;
-        const char* hint;
-        bool shownOutsideEditMode;
-    };
-    const Button buttons[] = {
-        {"NavFirst", QStyle::SP_MediaSkipBackward, "První slovíčko", true},
-        {"NavPrior", QStyle::SP_MediaSeekBackward, "Předchozí slovíčko", true},
-        {"NavNext", QStyle::SP_MediaSeekForward, "Další slovíčko", true},
-        {"NavLast", QStyle::SP_MediaSkipForward, "Poslední slovíčko", true},
-        {"NavInsert", QStyle::SP_FileDialogNewFolder, "Přidat slovíčko", false},
-        {"NavDelete", QStyle::SP_TrashIcon, "Odebrat slovíčko", false},
-        {"NavEdit", QStyle::SP_FileDialogDetailedView, "Editace slovíčka", false},
-        {"NavPost", QStyle::SP_DialogApplyButton, "Ukončení editace", false},
-        {"NavCancel", QStyle::SP_DialogCancelButton, "Zrušení editace", false},
-        {"NavRefresh", QStyle::SP_BrowserReload, "Refresh databaze", true},
-    };
-    for (const Button& shown : buttons) {
-        auto* button = toolButton(shown.name, shown.icon, QString::fromUtf8(shown.hint), navigator);
-        button->setIconSize(QSize(16, 16));
-        button->setVisible(shown.shownOutsideEditMode);
-        layout->addWidget(button);
-    }
-    layout->addStretch(1);
-    return navigator;
 }
 
 } // namespace shell
