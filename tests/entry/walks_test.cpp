@@ -59,9 +59,9 @@ TEST_F(DictionaryWalk, RegenerationFollowsNewRulesKeepsCountersAndTheFilter) {
 }
 
 TEST_F(DictionaryWalk, AnOldEntryWithoutAWordIsRegeneratedButAWordIsNotEmptied) {
-    add("pes", "Dog");
+    addWords(*dictionary, {{"pes", "Dog", 1}});
     dictionary->setBeforePost({});
-    add("", "Cat"); // as stored before entries needed both words
+    addWords(*dictionary, {{"", "Cat", 1}}); // as stored before entries needed both words
     dictionary->setBeforePost(
         [this](store::Cursor& table) { entry::prepareEntryForPost(table, rules); });
     EXPECT_NO_THROW(entry::regenerate(*dictionary, {}));

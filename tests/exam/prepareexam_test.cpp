@@ -154,7 +154,8 @@ TEST_F(PrepareExam, AWorstWordAlreadyAskedGrowsOnlyWithReAdd) {
     for (const bool reAdd : {false, true}) {
         parameters.reAddWorst = reAdd;
         ASSERT_TRUE(prepare());
-        EXPECT_EQ(questions(), reAdd ? QStringList{u"w1|3"_s} : QStringList{u"w1|1"_s, u"w2|2"_s});
+        EXPECT_EQ(questions(),
+                  (reAdd ? QStringList{u"w1|3"_s} : QStringList{u"w1|1"_s, u"w2|2"_s}));
         EXPECT_EQ(historyField(u"PoceSpatneZ"_s).last(), u"1"_s);
     }
 }
