@@ -1,4 +1,4 @@
-#include "tablefixture.h"
+#include "scratchfolder.h"
 
 #include "store/error.h"
 
@@ -6,10 +6,10 @@ namespace {
 
 using store::Cursor;
 
-class CursorNavigation : public TableFixture {
+class CursorNavigation : public ScratchTest {
 protected:
     void SetUp() override {
-        dictionary = openTable(u"dictonary"_s);
+        dictionary = folder.table(u"dictonary"_s);
         addWords(*dictionary, {{"žába", "frog", 3},
                                {"cesta", "way", 1},
                                {"čtyři", "four", 2},
@@ -31,7 +31,7 @@ TEST_F(CursorNavigation, EachIndexGivesItsOrder) {
                                  u"rak"_s,  u"řeka"_s,  u"žába"_s};
     const QStringList byOther = {u"car"_s,  u"cottage"_s, u"crayfish"_s, u"four"_s,
                                  u"frog"_s, u"river"_s,   u"way"_s};
-    EXPECT_EQ(column(*dictionary, u"Czech"_s), byCzech);
+    EXPECT_EQ(tableRows(*dictionary, {u"Czech"_s}), byCzech);
     const std::tuple<QString, QString, QStringList> orders[] = {
         {u"czechtoothernew"_s, u"Czech"_s, byCzech},
         {u""_s, u"Czech"_s, byCzech},
@@ -45,7 +45,7 @@ TEST_F(CursorNavigation, EachIndexGivesItsOrder) {
          {u"car"_s, u"cottage"_s, u"way"_s, u"crayfish"_s, u"four"_s, u"frog"_s, u"river"_s}}};
     for (const auto& [index, field, values] : orders) {
         dictionary->setIndexName(index);
-        EXPECT_EQ(column(*dictionary, field), values) << index.toStdString();
+        EXPECT_EQ(tableRows(*dictionary, {field}), values) << index.toStdString();
     }
 }
 
@@ -154,7 +154,8 @@ TEST_F(CursorNavigation, FilterNarrowsTheViewAndCountsIt) {
     dictionary->setFilter(u"Lekce = 1"_s);
     EXPECT_EQ(dictionary->recordCount(), 7) << "a filter works only when switched on";
     dictionary->setFiltered(true);
-    EXPECT_EQ(column(*dictionary, u"Czech"_s), QStringList({u"auto"_s, u"cesta"_s, u"Chata"_s}));
+    EXPECT_EQ(tableRows(*dictionary, {u"Czech"_s}),
+              QStringList({u"auto"_s, u"cesta"_s, u"Chata"_s}));
 
     dictionary->setFilter(u"((Lekce >= 2)and(Lekce <= 3))"_s);
     EXPECT_EQ(dictionary->recordCount(), 4);
