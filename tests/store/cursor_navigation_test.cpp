@@ -110,15 +110,13 @@ TEST_F(CursorNavigation, FindKeyMovesOnlyWhenFound) {
 }
 
 TEST_F(CursorNavigation, NearestSearchAgreesWithTheIndexOrder) {
-    struct Case {
-        const char* typed;
-        const char* found;
-    };
-    for (const Case& c : {Case{"c", "cesta"}, Case{"ch", "Chata"}, Case{"č", "čtyři"},
-                          Case{"CH", "Chata"}, Case{"d", "rak"}, Case{"ř", "řeka"},
-                          Case{"s", "žába"}, Case{"", "auto"}, Case{"Ra", "rak"}}) {
-        dictionary->findNearest({QString::fromUtf8(c.typed)});
-        EXPECT_EQ(dictionary->field(u"Czech"_s).asString(), QString::fromUtf8(c.found)) << c.typed;
+    // Each case is written "typed → found".
+    for (const QString& c :
+         {u"c → cesta"_s, u"ch → Chata"_s, u"č → čtyři"_s, u"CH → Chata"_s, u"d → rak"_s,
+          u"ř → řeka"_s, u"s → žába"_s, u" → auto"_s, u"Ra → rak"_s}) {
+        dictionary->findNearest({c.section(u" → "_s, 0, 0)});
+        EXPECT_EQ(dictionary->field(u"Czech"_s).asString(), c.section(u" → "_s, 1))
+            << c.toStdString();
         EXPECT_FALSE(dictionary->eof());
     }
 
