@@ -2,12 +2,9 @@
 #include "core/cp1250linewriter.h"
 #include "core/fileerror.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "scratchfolder.h"
 
-using namespace Qt::StringLiterals;
+#include <QBuffer>
 
 TEST(Cp1250Lines, SplitsAtLineEndings) {
     const std::pair<QByteArray, QStringList> cases[] = {
@@ -26,15 +23,11 @@ TEST(Cp1250Lines, SplitsAtLineEndings) {
 }
 
 TEST(Cp1250Lines, FileIsReadWholeOrRaisesTheMessageItIsKnownBy) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(u"set.ini"_s);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write("a\r\n\x8A\x81"), 5);
-    file.close();
-    EXPECT_EQ(core::readCp1250FileLines(path), (QStringList{u"a"_s, u"Š\u0081"_s}));
+    ScratchFolder folder;
+    EXPECT_EQ(core::readCp1250FileLines(folder.write(u"set.ini"_s, "a\r\n\x8A\x81")),
+              (QStringList{u"a"_s, u"Š\u0081"_s}));
 
-    const QString missing = folder.filePath(u"code.ini"_s);
+    const QString missing = folder.path(u"code.ini"_s);
     const auto messageOf = [](const auto& read) {
         try {
             read();

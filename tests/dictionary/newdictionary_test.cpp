@@ -17,18 +17,14 @@ class CreateDictionary : public testing::Test {
 protected:
     CreateDictionary() {
         m_folder.createTable(u"_EmptyTable_/dictonary.db"_s, u"dictonary"_s);
-        write(u"key.ini"_s, "key=F5\r\nhint=Rod\r\nendkey\r\n");
-        write(u"jana/code.ini"_s, "rules of jana\r\n");
-        write(u"_other_/setinis/Polstina.ini"_s,
-              "language=Pol\x9atina\r\nfontother=Tahoma\r\n{[..memo..]}\r\nZe sady.\r\n"
-              "{[..endmemo..]}\r\n");
+        m_folder.write(u"key.ini"_s, "key=F5\r\nhint=Rod\r\nendkey\r\n");
+        m_folder.write(u"jana/code.ini"_s, "rules of jana\r\n");
+        m_folder.write(u"_other_/setinis/Polstina.ini"_s,
+                       "language=Pol\x9atina\r\nfontother=Tahoma\r\n{[..memo..]}\r\nZe sady.\r\n"
+                       "{[..endmemo..]}\r\n");
     }
 
     QString path(const QString& relative) const { return m_folder.path(relative); }
-    void write(const QString& relative, const QByteArray& bytes) const {
-        m_folder.write(relative, bytes);
-    }
-    QByteArray read(const QString& relative) const { return m_folder.read(relative); }
 
     bool create(const dictionary::NewDictionary& request) {
         return dictionary::createDictionary(m_messages, path(u"jana"_s), path(u"_EmptyTable_"_s),
@@ -68,8 +64,9 @@ TEST_F(CreateDictionary, ManualDictionaryReadsBackItsOwnSettings) {
     EXPECT_TRUE(m_messages.shown.isEmpty()) << m_messages.shown.join(u'\n').toStdString();
 
     const QString folder = u"jana/"_s + text("Angličtina");
-    EXPECT_EQ(read(folder + u"/code.ini"_s), QByteArray("rules of jana\r\n"));
-    EXPECT_EQ(read(folder + u"/dictonary.db"_s), read(u"_EmptyTable_/dictonary.db"_s));
+    EXPECT_EQ(m_folder.read(folder + u"/code.ini"_s), QByteArray("rules of jana\r\n"));
+    EXPECT_EQ(m_folder.read(folder + u"/dictonary.db"_s),
+              m_folder.read(u"_EmptyTable_/dictonary.db"_s));
 
     const auto settings = dictionary::readSetIni(path(folder + u"/set.ini"_s));
     EXPECT_EQ(settings.fonts, request.fonts);
@@ -105,14 +102,14 @@ TEST_F(CreateDictionary, UnacceptableNamesCreateNothing) {
 }
 
 TEST_F(CreateDictionary, ExistingFolderIsRefusedUntouched) {
-    write(u"jana/Němčina/set.ini"_s, "language=Star\xfd\r\n");
-    write(u"jana/soubor"_s, "file\r\n");
+    m_folder.write(u"jana/Němčina/set.ini"_s, "language=Star\xfd\r\n");
+    m_folder.write(u"jana/soubor"_s, "file\r\n");
     const QStringList before = everything();
     EXPECT_FALSE(create(manual(text("Němčina"))));
     EXPECT_FALSE(create(manual(text("soubor")))) << "a file of that name is in the way too";
     EXPECT_EQ(m_messages.shown, (QStringList{text(kRefused), text(kRefused)}));
     EXPECT_EQ(everything(), before);
-    EXPECT_EQ(read(u"jana/Němčina/set.ini"_s), QByteArray("language=Star\xfd\r\n"));
+    EXPECT_EQ(m_folder.read(u"jana/Němčina/set.ini"_s), QByteArray("language=Star\xfd\r\n"));
 }
 
 TEST_F(CreateDictionary, FailedCopiesAreReportedAndCreationGoesOn) {

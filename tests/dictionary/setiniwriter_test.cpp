@@ -8,16 +8,11 @@
 namespace {
 
 // Settings files and a dictionary folder "dict" in a temporary folder.
-class SetIniWriter : public testing::Test {
+class SetIniWriter : public ScratchTest {
 protected:
     void SetUp() override { QDir().mkpath(path(u"dict"_s)); }
-    QString path(const QString& relative) const { return m_folder.path(relative); }
-    void write(const QString& relative, const QByteArray& bytes) const {
-        m_folder.write(relative, bytes);
-    }
-    QByteArray read(const QString& relative) const { return m_folder.read(relative); }
+    QString path(const QString& relative) const { return folder.path(relative); }
 
-    ScratchFolder m_folder;
     ScriptedMessages m_messages;
 };
 
@@ -30,13 +25,13 @@ TEST(SplitNote, TakesEveryNoteBlockOutOfTheSettings) {
 }
 
 TEST_F(SetIniWriter, FromASetPutsTheNoteLastWithTheDialogsLinesFirst) {
-    write(u"set.ini.src"_s, "language=N\xec"
-                            "m\xe8"
-                            "ina\r\n{[..memo..]}\r\nZ mno\x9e"
-                            "iny.\r\n{[..endmemo..]}\r\nfontczbold\r\n");
+    folder.write(u"set.ini.src"_s, "language=N\xec"
+                                   "m\xe8"
+                                   "ina\r\n{[..memo..]}\r\nZ mno\x9e"
+                                   "iny.\r\n{[..endmemo..]}\r\nfontczbold\r\n");
     dictionary::writeSetIniFromSet(path(u"set.ini"_s), path(u"set.ini.src"_s),
                                    lines({"  Můj slovník", ""}));
-    EXPECT_EQ(read(u"set.ini"_s),
+    EXPECT_EQ(folder.read(u"set.ini"_s),
               QByteArray("language=N\xec"
                          "m\xe8"
                          "ina\r\nfontczbold\r\n\r\n{[..memo..]}\r\n  M\xf9j slovn\xedk\r\n\r\n"
@@ -45,7 +40,7 @@ TEST_F(SetIniWriter, FromASetPutsTheNoteLastWithTheDialogsLinesFirst) {
 }
 
 TEST_F(SetIniWriter, ManualFileHasTheFixedLinesFontsHotKeysAndNote) {
-    write(u"key.ini"_s, "key=F6\r\ncz= (hovor.)\r\nendkey\r\n");
+    folder.write(u"key.ini"_s, "key=F6\r\ncz= (hovor.)\r\nendkey\r\n");
     dictionary::DictionaryFonts fonts;
     fonts.cz = {text("Arial"), 238, true, false, 12};
     fonts.other = {text("Arial"), 0, false, true, 10};
@@ -56,7 +51,7 @@ TEST_F(SetIniWriter, ManualFileHasTheFixedLinesFontsHotKeysAndNote) {
     EXPECT_TRUE(lost.isEmpty());
     EXPECT_TRUE(m_messages.shown.isEmpty());
     EXPECT_EQ(
-        read(u"set.ini"_s),
+        folder.read(u"set.ini"_s),
         QByteArray("language=Angli\xe8tina\r\n\r\nsoundincrementpath=Sounds\r\n"
                    "//soundfullpath=\r\n\r\nfontcz=Arial\r\nfontczchar=238\r\nfontczbold\r\n"
                    "fontczsize=12\r\nfontother=Arial\r\nfontotherchar=0\r\nfontotheritalic\r\n"
@@ -77,12 +72,12 @@ TEST_F(SetIniWriter, ManualFileWithoutKeyIniTellsAndGoesOn) {
 }
 
 TEST_F(SetIniWriter, ReplacingBySetKeepsAndExtendsTheNote) {
-    write(u"dict/set.ini"_s,
-          "language=Star\xe1\r\nfontczbold\r\n{[..memo..]}\r\nm\xe1 pozn\xe1mka\r\n"
-          "  druh\xe1\r\n{[..endmemo..]}\r\n");
-    write(u"Polstina.ini"_s,
-          "language=Pol\x9atina\r\nfontczitalic\r\n{[..memo..]}\r\nPozn\xe1mka sady\r\n"
-          "{[..endmemo..]}\r\n");
+    folder.write(u"dict/set.ini"_s,
+                 "language=Star\xe1\r\nfontczbold\r\n{[..memo..]}\r\nm\xe1 pozn\xe1mka\r\n"
+                 "  druh\xe1\r\n{[..endmemo..]}\r\n");
+    folder.write(u"Polstina.ini"_s,
+                 "language=Pol\x9atina\r\nfontczitalic\r\n{[..memo..]}\r\nPozn\xe1mka sady\r\n"
+                 "{[..endmemo..]}\r\n");
     dictionary::replaceSettingsBySet(path(u"dict"_s), path(u"Polstina.ini"_s));
     const auto settings = dictionary::readSetIni(path(u"dict/set.ini"_s));
     EXPECT_EQ(settings.otherLanguage, text("Polština"));
@@ -92,26 +87,26 @@ TEST_F(SetIniWriter, ReplacingBySetKeepsAndExtendsTheNote) {
 }
 
 TEST_F(SetIniWriter, ReplacingBySetWithoutSetIniWritesTheSet) {
-    write(u"set.src"_s, "language=A\r\n{[..memo..]}\r\nn\r\n{[..endmemo..]}\r\n");
+    folder.write(u"set.src"_s, "language=A\r\n{[..memo..]}\r\nn\r\n{[..endmemo..]}\r\n");
     dictionary::replaceSettingsBySet(path(u"dict"_s), path(u"set.src"_s));
-    EXPECT_EQ(read(u"dict/set.ini"_s),
+    EXPECT_EQ(folder.read(u"dict/set.ini"_s),
               QByteArray("language=A\r\n\r\n{[..memo..]}\r\nn\r\n{[..endmemo..]}\r\n"));
 }
 
 TEST_F(SetIniWriter, UnreadableSetLeavesSetIniAsItWas) {
     const QByteArray old = "language=A\r\n{[..memo..]}\r\nn\r\n{[..endmemo..]}\r\n";
-    write(u"dict/set.ini"_s, old);
+    folder.write(u"dict/set.ini"_s, old);
     EXPECT_THROW(dictionary::replaceSettingsBySet(path(u"dict"_s), path(u"missing.ini"_s)),
                  core::FileError);
-    EXPECT_EQ(read(u"dict/set.ini"_s), old);
+    EXPECT_EQ(folder.read(u"dict/set.ini"_s), old);
     EXPECT_EQ(QDir(path(u"dict"_s)).entryList(QDir::Files | QDir::Hidden),
               QStringList{u"set.ini"_s})
         << "no temporary file is left";
 }
 
 TEST_F(SetIniWriter, UnreadableSetIniIsNotReplaced) {
-    ASSERT_TRUE(QDir(m_folder.path()).mkpath(u"dict/set.ini"_s));
-    write(u"set.src"_s, "language=A\r\n");
+    ASSERT_TRUE(QDir(folder.path()).mkpath(u"dict/set.ini"_s));
+    folder.write(u"set.src"_s, "language=A\r\n");
     try {
         dictionary::replaceSettingsBySet(path(u"dict"_s), path(u"set.src"_s));
         FAIL() << "a set.ini that cannot be read must not be replaced";
@@ -123,22 +118,22 @@ TEST_F(SetIniWriter, UnreadableSetIniIsNotReplaced) {
 }
 
 TEST_F(SetIniWriter, CodeIniIsCopiedOnceAndNeverOverwritten) {
-    write(u"code.ini"_s, "user rules\r\n");
-    dictionary::ensureDictionaryCodeIni(m_messages, m_folder.path(), path(u"dict"_s));
+    folder.write(u"code.ini"_s, "user rules\r\n");
+    dictionary::ensureDictionaryCodeIni(m_messages, folder.path(), path(u"dict"_s));
     ASSERT_EQ(m_messages.shown.size(), 1);
     EXPECT_TRUE(m_messages.shown[0].startsWith(
         text("information: Dříve byl soubor \"code.ini\" jeden pro všechny slovníky")));
     EXPECT_TRUE(m_messages.shown[0].endsWith(text("otravovat :).")));
-    EXPECT_EQ(read(u"dict/code.ini"_s), QByteArray("user rules\r\n"));
+    EXPECT_EQ(folder.read(u"dict/code.ini"_s), QByteArray("user rules\r\n"));
 
-    write(u"dict/code.ini"_s, "own rules\r\n");
-    dictionary::ensureDictionaryCodeIni(m_messages, m_folder.path(), path(u"dict"_s));
+    folder.write(u"dict/code.ini"_s, "own rules\r\n");
+    dictionary::ensureDictionaryCodeIni(m_messages, folder.path(), path(u"dict"_s));
     EXPECT_EQ(m_messages.shown.size(), 1) << "nothing to say when the dictionary has its own";
-    EXPECT_EQ(read(u"dict/code.ini"_s), QByteArray("own rules\r\n"));
+    EXPECT_EQ(folder.read(u"dict/code.ini"_s), QByteArray("own rules\r\n"));
 }
 
 TEST_F(SetIniWriter, CodeIniThatCannotBeCopiedIsAnError) {
-    dictionary::ensureDictionaryCodeIni(m_messages, m_folder.path(), path(u"dict"_s));
+    dictionary::ensureDictionaryCodeIni(m_messages, folder.path(), path(u"dict"_s));
     EXPECT_EQ(m_messages.shown,
               QStringList{text("error: Bylo třeba zkopírovat soubor \"code.ini\" z adresáře "
                                "aplikace do adresáře slovníku a to se nepodařilo. Zkontroluj "

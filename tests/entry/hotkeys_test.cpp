@@ -15,89 +15,53 @@ dictionary::HotKeyRecord hotKey(QStringList blockLines) {
     return dictionary::parseSetIni(blockLines).functionKeys.at(5);
 }
 
+// The texts are written "other|czech|description".
 struct HotKeyCase {
     const char* name;
-    QStringList block;
-    EntryTexts before;
+    const char* block; // lines separated by '\n'
+    const char* before;
     bool singleLineDescription;
-    EntryTexts after;
+    const char* after;
 };
-
-void PrintTo(const HotKeyCase& given, std::ostream* out) {
-    *out << given.name;
-}
 
 class HotKeys : public ::testing::TestWithParam<HotKeyCase> {};
 
 TEST_P(HotKeys, ChangeTheTexts) {
     const HotKeyCase& given = GetParam();
-    const EntryTexts result =
-        entry::applyHotKey(hotKey(given.block), given.before, given.singleLineDescription);
-    EXPECT_EQ(result.other, given.after.other);
-    EXPECT_EQ(result.czech, given.after.czech);
-    EXPECT_EQ(result.description, given.after.description);
+    const QStringList before = QString::fromUtf8(given.before).split(u'|');
+    const EntryTexts after =
+        entry::applyHotKey(hotKey(QString::fromUtf8(given.block).split(u'\n')),
+                           {before[0], before[1], before[2]}, given.singleLineDescription);
+    EXPECT_EQ(QStringList({after.other, after.czech, after.description}).join(u'|'),
+              QString::fromUtf8(given.after));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     SetIniBlocks, HotKeys,
     ::testing::Values(
-        HotKeyCase{"AppendedWithCzTypeAfter",
-                   {u"cz= (pl.)"_s, u"cztype=after"_s},
-                   {u"dogs"_s, u"dog"_s, {}},
-                   true,
-                   {u"dogs"_s, u"dog (pl.)"_s, {}}},
-        HotKeyCase{"PutInFrontWithoutTypeLine",
-                   {u"cz= (pl.)"_s},
-                   {u"dogs"_s, u"dog"_s, {}},
-                   true,
-                   {u"dogs"_s, u" (pl.)dog"_s, {}}},
-        HotKeyCase{"OverwriteReplacesTheField",
-                   {u"other=to go"_s, u"othertype=overwrite"_s},
-                   {u"went"_s, u"jít"_s, {}},
-                   true,
-                   {u"to go"_s, u"jít"_s, {}}},
-        HotKeyCase{"OnlyTheFirstOccurrenceIsRemoved",
-                   {u"deletecz= (pl.)"_s, u"deleteother=x"_s},
-                   {u"axbxc"_s, u"pes (pl.) (pl.)"_s, {}},
-                   true,
-                   {u"abxc"_s, u"pes (pl.)"_s, {}}},
-        HotKeyCase{"RemovalIsCaseSensitive",
-                   {u"deleteother=Der "_s},
-                   {u"der Hund"_s, u"pes"_s, {}},
-                   true,
-                   {u"der Hund"_s, u"pes"_s, {}}},
+        HotKeyCase{"AppendedWithCzTypeAfter", "cz= (pl.)\ncztype=after", "dogs|dog|", true,
+                   "dogs|dog (pl.)|"},
+        HotKeyCase{"PutInFrontWithoutTypeLine", "cz= (pl.)", "dogs|dog|", true, "dogs| (pl.)dog|"},
+        HotKeyCase{"OverwriteReplacesTheField", "other=to go\nothertype=overwrite", "went|jít|",
+                   true, "to go|jít|"},
+        HotKeyCase{"OnlyTheFirstOccurrenceIsRemoved", "deletecz= (pl.)\ndeleteother=x",
+                   "axbxc|pes (pl.) (pl.)|", true, "abxc|pes (pl.)|"},
+        HotKeyCase{"RemovalIsCaseSensitive", "deleteother=Der ", "der Hund|pes|", true,
+                   "der Hund|pes|"},
         HotKeyCase{"ArticleSwappedRemovalsBeforeInsertion",
-                   {u"deleteother=der "_s, u"deleteother2=das "_s, u"deleteother3=die "_s,
-                    u"other=die "_s},
-                   {u"der Katze"_s, u"kočka"_s, {}},
-                   true,
-                   {u"die Katze"_s, u"kočka"_s, {}}},
+                   "deleteother=der \ndeleteother2=das \ndeleteother3=die \nother=die ",
+                   "der Katze|kočka|", true, "die Katze|kočka|"},
         // "b" goes first, so "ab" is no longer there; the other way round "ab" would go.
-        HotKeyCase{"RemovalsOfOneFieldInTheirNumberOrder",
-                   {u"deletecz3=ab"_s, u"deletecz=b"_s},
-                   {u"x"_s, u"abc"_s, {}},
-                   true,
-                   {u"x"_s, u"ac"_s, {}}},
-        HotKeyCase{"DescriptionReplacedByDefault",
-                   {u"introduce=[dog]"_s, u"deleteintroduce=x"_s},
-                   {u"dog"_s, u"pes"_s, u"[x]"_s},
-                   true,
-                   {u"dog"_s, u"pes"_s, u"[dog]"_s}},
-        HotKeyCase{"DescriptionAppended",
-                   {u"introduce= [n.]"_s, u"introducetype=after"_s},
-                   {u"dog"_s, u"pes"_s, u"dɒg"_s},
-                   true,
-                   {u"dog"_s, u"pes"_s, u"dɒg [n.]"_s}},
-        HotKeyCase{
-            "DescriptionUntouchedWhileMultiLine",
-            {u"introduce=[dog]"_s, u"deleteintroduce=x"_s, u"cz= (pl.)"_s, u"cztype=after"_s},
-            {u"dog"_s, u"pes"_s, u"x"_s},
-            false,
-            {u"dog"_s, u"pes (pl.)"_s, u"x"_s}},
-        HotKeyCase{"EmptyKeyChangesNothing",
-                   {u"hint=nic"_s},
-                   {u"dog"_s, u"pes"_s, u"x"_s},
-                   true,
-                   {u"dog"_s, u"pes"_s, u"x"_s}}));
+        HotKeyCase{"RemovalsOfOneFieldInTheirNumberOrder", "deletecz3=ab\ndeletecz=b", "x|abc|",
+                   true, "x|ac|"},
+        HotKeyCase{"DescriptionReplacedByDefault", "introduce=[dog]\ndeleteintroduce=x",
+                   "dog|pes|[x]", true, "dog|pes|[dog]"},
+        HotKeyCase{"DescriptionAppended", "introduce= [n.]\nintroducetype=after", "dog|pes|dɒg",
+                   true, "dog|pes|dɒg [n.]"},
+        HotKeyCase{"DescriptionUntouchedWhileMultiLine",
+                   "introduce=[dog]\ndeleteintroduce=x\ncz= (pl.)\ncztype=after", "dog|pes|x",
+                   false, "dog|pes (pl.)|x"},
+        HotKeyCase{"EmptyKeyChangesNothing", "hint=nic", "dog|pes|x", true, "dog|pes|x"}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace

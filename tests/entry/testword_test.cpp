@@ -2,75 +2,49 @@
 #include "entry/codeini.h"
 #include "entry/normalizetestword.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "scratchfolder.h"
 
 namespace {
 
 using entry::TestWordRules;
 using namespace Qt::StringLiterals;
 
-struct Reduction {
-    const char* text;
-    const char* testWord;
-    TestWordRules rules = {};
-};
-
-void PrintTo(const Reduction& reduction, std::ostream* out) {
-    *out << '"' << reduction.text << "\" to \"" << reduction.testWord << '"';
+// Each case is written "expression → test word".
+void expectReductions(std::initializer_list<const char*> cases, const TestWordRules& rules) {
+    for (const char* c : cases) {
+        const QStringList sides = QString::fromUtf8(c).split(u" → "_s);
+        EXPECT_EQ(entry::normalizeTestWord(sides[0], rules), sides[1]) << c;
+    }
 }
 
-class TestWord : public ::testing::TestWithParam<Reduction> {};
-
-TEST_P(TestWord, ReducesTheExpression) {
-    EXPECT_EQ(entry::normalizeTestWord(QString::fromUtf8(GetParam().text), GetParam().rules),
-              QString::fromUtf8(GetParam().testWord));
+TEST(TestWord, StartRulesReduceTheExpression) {
+    expectReductions({"(to) go → go", "the house [n.] → the house", "run , ran , run → run,ran,run",
+                      "Hello! → hello", "dům (m.), domek → dům,domek",
+                      "/pl./ dogs, cats → dogs,cats", "to be <irr.> {was} → to be",
+                      "x (a) y (b) → x  y", "a /b c → a /b c", "a/b/c/d/e → ace", "(a (b) c) → c)",
+                      "a , , b → a,, b", "(note) → ", "ČÁP, Řeka → čáp,řeka", "a \\b\\ c → a  c",
+                      " → "},
+                     {});
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    StartRules, TestWord,
-    ::testing::Values(Reduction{"(to) go", "go"}, Reduction{"the house [n.]", "the house"},
-                      Reduction{"run , ran , run", "run,ran,run"}, Reduction{"Hello!", "hello"},
-                      Reduction{"dům (m.), domek", "dům,domek"},
-                      Reduction{"/pl./ dogs, cats", "dogs,cats"},
-                      Reduction{"to be <irr.> {was}", "to be"}, Reduction{"x (a) y (b)", "x  y"},
-                      Reduction{"a /b c", "a /b c"}, Reduction{"a/b/c/d/e", "ace"},
-                      Reduction{"(a (b) c)", "c)"}, Reduction{"a , , b", "a,, b"},
-                      Reduction{"(note)", ""}, Reduction{"ČÁP, Řeka", "čáp,řeka"},
-                      Reduction{"a \\b\\ c", "a  c"}, Reduction{"", ""}));
 
 // A comma first stops the comma step when the begin set does not trim it.
-INSTANTIATE_TEST_SUITE_P(
-    SwitchedOffRules, TestWord,
-    ::testing::Values(Reduction{"Hello!", "Hello", {.ignoreCase = false}},
-                      Reduction{"run , ran , run", "run , ran , run", {.ignoreCommaSpaces = false}},
-                      Reduction{", a , b", ", a , b", {.beginSet = u".!"_s}},
-                      Reduction{"(to) go [v]",
-                                "(to) go [v]",
-                                {.excludeSquare = false, .excludeParentheses = false}}));
+TEST(TestWord, SwitchedOffRulesKeepTheirPart) {
+    expectReductions({"Hello! → Hello"}, {.ignoreCase = false});
+    expectReductions({"run , ran , run → run , ran , run"}, {.ignoreCommaSpaces = false});
+    expectReductions({", a , b → , a , b"}, {.beginSet = u".!"_s});
+    expectReductions({"(to) go [v] → (to) go [v]"},
+                     {.excludeSquare = false, .excludeParentheses = false});
+}
 
-class CodeIni : public ::testing::Test {
-protected:
-    QString write(const QByteArray& bytes) {
-        const QString path = m_dir.filePath(u"code.ini"_s);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-    QTemporaryDir m_dir;
-};
+using CodeIni = ScratchTest;
 
 TEST_F(CodeIni, TheStartRulesWriteTheTenLines) {
-    const QString path = m_dir.filePath(u"code.ini"_s);
-    entry::writeCodeIni(path, TestWordRules{});
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("exclude//=yes\r\nexclude\\\\=yes\r\nexclude[]=yes\r\n"
-                                         "exclude<>=yes\r\nexclude{}=yes\r\nexclude()=yes\r\n"
-                                         "excludebegin=.,!?:;-_ \r\nexcludeend=.,!?:;-_ \r\n"
-                                         "casesensitive=no\r\nspace=yes\r\n"));
+    entry::writeCodeIni(folder.path(u"code.ini"_s), TestWordRules{});
+    EXPECT_EQ(folder.read(u"code.ini"_s),
+              QByteArray("exclude//=yes\r\nexclude\\\\=yes\r\nexclude[]=yes\r\n"
+                         "exclude<>=yes\r\nexclude{}=yes\r\nexclude()=yes\r\n"
+                         "excludebegin=.,!?:;-_ \r\nexcludeend=.,!?:;-_ \r\n"
+                         "casesensitive=no\r\nspace=yes\r\n"));
 }
 
 TEST_F(CodeIni, RulesReadBackAsWritten) {
@@ -81,18 +55,19 @@ TEST_F(CodeIni, RulesReadBackAsWritten) {
     rules.endSpace = false;
     rules.ignoreCase = false;
     rules.ignoreCommaSpaces = false;
-    const QString path = m_dir.filePath(u"code.ini"_s);
-    entry::writeCodeIni(path, rules);
+    entry::writeCodeIni(folder.path(u"code.ini"_s), rules);
     TestWordRules read;
-    entry::readCodeIni(path, read);
+    entry::readCodeIni(folder.path(u"code.ini"_s), read);
     EXPECT_EQ(read, rules);
 }
 
 TEST_F(CodeIni, LinesFollowThePrefixRules) {
     TestWordRules rules;
-    entry::readCodeIni(write("exclude()=Yes\r\n exclude[]=no\r\nexcludeend=.. \r\n"
-                             "casesensitive=yesterday\nspace=no\nexclude{}=no\nexclude{}=yes"),
-                       rules);
+    entry::readCodeIni(
+        folder.write(u"code.ini"_s,
+                     "exclude()=Yes\r\n exclude[]=no\r\nexcludeend=.. \r\n"
+                     "casesensitive=yesterday\nspace=no\nexclude{}=no\nexclude{}=yes"),
+        rules);
     EXPECT_FALSE(rules.excludeParentheses) << "a capital Y is no";
     EXPECT_TRUE(rules.excludeSquare) << "a line with a leading space is ignored";
     EXPECT_EQ(rules.endSet, u".."_s);
@@ -106,7 +81,7 @@ TEST_F(CodeIni, LinesFollowThePrefixRules) {
 TEST_F(CodeIni, MissingFileIsReported) {
     TestWordRules rules;
     try {
-        entry::readCodeIni(m_dir.filePath(u"none.ini"_s), rules);
+        entry::readCodeIni(folder.path(u"none.ini"_s), rules);
         FAIL() << "a missing file must be reported";
     } catch (const core::FileError& error) {
         EXPECT_EQ(error.message(), u"Chyba při čtení souboru \"code.ini\"."_s);

@@ -49,55 +49,39 @@ TEST(SettingIni, EveryReadStartsFromOneHundredLessons) {
     EXPECT_EQ(a.settings.lessonCount, 1);
 }
 
+// The lines of setting.ini are separated by '\n', the items of the list by ' '.
 struct AverageCase {
     const char* name;
-    QStringList lines;
-    QStringList items;
+    const char* lines;
+    const char* items;
     int position;
 };
 
 class AverageBlock : public ::testing::TestWithParam<AverageCase> {};
 
 TEST_P(AverageBlock, ReplacesTheGradeAverages) {
-    const Applied a = apply(GetParam().lines);
-    EXPECT_EQ(a.parameters.averageItems, GetParam().items);
+    const Applied a = apply(QString::fromUtf8(GetParam().lines).split(u'\n'));
+    EXPECT_EQ(a.parameters.averageItems.join(u' '), QString::fromUtf8(GetParam().items));
     EXPECT_EQ(a.parameters.averagePosition, GetParam().position);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     SettingIni, AverageBlock,
     ::testing::Values(
-        AverageCase{"valid",
-                    {u"[Average]"_s, u"2"_s, u"2.75"_s, u"[endaverage]"_s, u"x"_s},
-                    {u"2.00"_s, u"2.75"_s},
-                    0},
-        AverageCase{
-            "allInvalid", {u"[average]"_s, u"2,5"_s, u"dva"_s, u"[endaverage]"_s}, {u"2,0"_s}, 0},
+        AverageCase{"valid", "[Average]\n2\n2.75\n[endaverage]\nx", "2.00 2.75", 0},
+        AverageCase{"allInvalid", "[average]\n2,5\ndva\n[endaverage]", "2,0", 0},
         // Inside the block the end must be written in lower case.
-        AverageCase{"upperCaseEnd",
-                    {u"[average]"_s, u"1.5"_s, u"[ENDAVERAGE]"_s, u"3"_s},
-                    {u"1.50"_s, u"3.00"_s},
-                    0},
-        AverageCase{"unclosed", {u"[average]"_s, u"3.5"_s}, {u"3.50"_s}, 0},
+        AverageCase{"upperCaseEnd", "[average]\n1.5\n[ENDAVERAGE]\n3", "1.50 3.00", 0},
+        AverageCase{"unclosed", "[average]\n3.5", "3.50", 0},
         // 1-based, accepted only below the number of items.
-        AverageCase{
-            "defaultSecond",
-            {u"[average]"_s, u"1"_s, u"2"_s, u"3"_s, u"[endaverage]"_s, u"defaultendaverage=2"_s},
-            {u"1.00"_s, u"2.00"_s, u"3.00"_s},
-            1},
-        AverageCase{
-            "defaultAtCountIgnored",
-            {u"[average]"_s, u"1"_s, u"2"_s, u"3"_s, u"[endaverage]"_s, u"defaultendaverage=3"_s},
-            {u"1.00"_s, u"2.00"_s, u"3.00"_s},
-            0},
-        AverageCase{"defaultZeroClears",
-                    {u"[average]"_s, u"1"_s, u"2"_s, u"[endaverage]"_s, u"defaultendaverage=0"_s},
-                    {u"1.00"_s, u"2.00"_s},
-                    -1},
-        AverageCase{"defaultMalformedIsFirst",
-                    {u"defaultendaverage=x"_s},
-                    ExamParameters::defaultAverageItems(),
-                    0}),
+        AverageCase{"defaultSecond", "[average]\n1\n2\n3\n[endaverage]\ndefaultendaverage=2",
+                    "1.00 2.00 3.00", 1},
+        AverageCase{"defaultAtCountIgnored",
+                    "[average]\n1\n2\n3\n[endaverage]\ndefaultendaverage=3", "1.00 2.00 3.00", 0},
+        AverageCase{"defaultZeroClears", "[average]\n1\n2\n[endaverage]\ndefaultendaverage=0",
+                    "1.00 2.00", -1},
+        AverageCase{"defaultMalformedIsFirst", "defaultendaverage=x",
+                    "1.5 2 2.5 2.75 3 3.25 3.5 3.75 4", 0}),
     [](const auto& test) { return test.param.name; });
 
 TEST(SettingIni, ShippedFileReads) {

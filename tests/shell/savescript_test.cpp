@@ -1,28 +1,13 @@
 // Runs the installed backup script data/save.sh on a temporary application folder.
 #include "programrun.h"
+#include "rawsqlite.h"
 #include "scratchfolder.h"
 
 #include <QDirIterator>
-#include <sqlite3.h>
 
 namespace {
 
 const QString kScript = QStringLiteral(LEXITON_DATA_DIR "/save.sh");
-
-// The answer of PRAGMA integrity_check on a table file, opened as the program opens it
-// (the Czech collation of its indexes registered).
-QString integrityOf(const QString& path) {
-    sqlite3* db = store::openConnection(path, false);
-    sqlite3_stmt* statement = nullptr;
-    QString result;
-    if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW)
-        result =
-            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return result;
-}
 
 class SaveScript : public ::testing::Test {
 protected:
@@ -72,8 +57,9 @@ TEST_F(SaveScript, ArchivesTheUserFolderIntoTheBackupFolderWithTablesThatPassThe
 
     ScratchFolder out;
     ASSERT_EQ(runProgram(u"tar"_s, {u"-xzf"_s, archive}, out.path()).exitCode, 0);
-    EXPECT_EQ(integrityOf(out.path(u"Eva Nová/Angličtina/dictonary.db"_s)), u"ok"_s);
-    EXPECT_EQ(integrityOf(out.path(u"Eva Nová/exam.db"_s)), u"ok"_s);
+    EXPECT_EQ(rawQuery(out.path(u"Eva Nová/Angličtina/dictonary.db"_s), "PRAGMA integrity_check"),
+              u"ok"_s);
+    EXPECT_EQ(rawQuery(out.path(u"Eva Nová/exam.db"_s), "PRAGMA integrity_check"), u"ok"_s);
     EXPECT_EQ(tableRows(*out.openTable(u"Eva Nová/Angličtina/dictonary.db"_s), {u"Czech"_s}),
               QStringList({u"kočka"_s, u"pes"_s}));
     EXPECT_EQ(out.read(u"Eva Nová/moje poznámky.txt"_s), QByteArray("slovíčka\r\n"));
@@ -86,10 +72,7 @@ TEST_F(SaveScript, TakesARelativeUserFolderFromTheWorkingFolder) {
 }
 
 TEST_F(SaveScript, TakesATableThatIsHeldOpenThroughTheDatabase) {
-    sqlite3* reader = nullptr;
-    const QByteArray table = QFile::encodeName(app.path(u"Eva Nová/exam.db"_s));
-    ASSERT_EQ(sqlite3_open_v2(table.constData(), &reader, SQLITE_OPEN_READWRITE, nullptr),
-              SQLITE_OK);
+    sqlite3* reader = rawOpen(app.path(u"Eva Nová/exam.db"_s));
     ASSERT_EQ(sqlite3_exec(reader, "BEGIN; SELECT count(*) FROM sqlite_master;", nullptr, nullptr,
                            nullptr),
               SQLITE_OK);

@@ -26,26 +26,20 @@ TEST(ExamTableCheck, EachMissingTableHasItsMessage) {
         app.createTable(u"_other_/"_s + kind + u".db"_s, kind);
     EXPECT_EQ(shell::checkExamTables(state), std::nullopt);
 
-    const struct {
-        QString file;
-        QString messageStart;
-    } cases[] = {
-        {u"_other_/runzn.db"_s,
-         u"Není možné otevřít databázi \"znrun.db\" v adresari _other_.\r\nHlášení zní: \r\n"_s},
-        {u"_other_/deprun.db"_s,
-         u"Není možné otevřít databázi \"deprun.db\" v adresari _other_.\r\nHlášení zní: \r\n"_s},
-        {u"_other_/runtime.db"_s,
-         u"Není možné otevřít databázi \"runtime.db\" v adresari _other_.\r\nHlášení zní: \r\n"_s},
-        {u"Jan Novák/exam.db"_s,
-         u"Není možné otevřít databázi \"exam.db\" v adresari uzivatele.\r\nHlášení zní: \r\n"_s},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file.toStdString());
-        ASSERT_TRUE(QFile::remove(app.path(c.file)));
+    // Each file as the message names it and its folder.
+    for (const auto& [file, name, folder] :
+         {std::tuple{u"_other_/runzn.db"_s, u"znrun.db"_s, u"_other_"_s},
+          {u"_other_/deprun.db"_s, u"deprun.db"_s, u"_other_"_s},
+          {u"_other_/runtime.db"_s, u"runtime.db"_s, u"_other_"_s},
+          {u"Jan Novák/exam.db"_s, u"exam.db"_s, u"uzivatele"_s}}) {
+        const QString start =
+            u"Není možné otevřít databázi \"%1\" v adresari %2.\r\n"_s.arg(name, folder) +
+            u"Hlášení zní: \r\n"_s;
+        ASSERT_TRUE(QFile::remove(app.path(file)));
         const std::optional<QString> failure = shell::checkExamTables(state);
         ASSERT_TRUE(failure.has_value());
-        EXPECT_TRUE(failure->startsWith(c.messageStart)) << failure->toStdString();
-        EXPECT_GT(failure->size(), c.messageStart.size()) << "the store's text follows";
+        EXPECT_TRUE(failure->startsWith(start)) << failure->toStdString();
+        EXPECT_GT(failure->size(), start.size()) << "the store's text follows";
     }
 }
 

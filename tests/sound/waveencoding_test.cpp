@@ -3,26 +3,15 @@
 #include "sound/waveencoding.h"
 #include "testsounds.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include "scratchfolder.h"
 
 using namespace sound;
-using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-class WaveFile : public ::testing::Test {
+class WaveFile : public ScratchTest {
 protected:
-    QString path(const QString& name) const { return m_folder.filePath(name); }
-
-    QTemporaryDir m_folder;
+    QString path(const QString& name) const { return folder.path(name); }
 };
 
 const PcmSound kOddLength{pcmFormat(1, 8000, 8), QByteArray("\x10\x20\x30", 3)};
@@ -85,9 +74,9 @@ TEST_F(WaveFile, SaveIntoAMissingFolderNamesThePath) {
 TEST_F(WaveFile, FailedSaveLeavesTheOldFile) {
     const QString target = path(u"tone.wav"_s);
     saveWave(target, test::sineTone(WaveFormat{}, 10));
-    const QByteArray before = readFile(target);
+    const QByteArray before = folder.read(u"tone.wav"_s);
 
     const PcmSound broken{WaveFormat{1, 2, 44100, 1, 2}, QByteArray(4, '\0')};
     EXPECT_THROW(saveWave(target, broken), AudioError);
-    EXPECT_EQ(readFile(target), before);
+    EXPECT_EQ(folder.read(u"tone.wav"_s), before);
 }

@@ -1,4 +1,4 @@
-#include "tablefixture.h"
+#include "scratchfolder.h"
 
 #include "rawsqlite.h"
 #include "store/postbatch.h"
@@ -7,7 +7,7 @@
 
 namespace {
 
-class CrashedProcess : public TableFixture {
+class CrashedProcess : public ScratchTest {
 protected:
     // Runs the walker, which kills itself; true when it died as planned.
     bool runWalker(const QStringList& arguments) {
@@ -18,10 +18,10 @@ protected:
     }
 
     int count(const char* sql) { return query(sql).toInt(); }
-    QString query(const char* sql) { return rawQuery(pathOf(u"dictonary.db"_s), sql); }
+    QString query(const char* sql) { return rawQuery(folder.path(u"dictonary.db"_s), sql); }
 
     void fillDictionary(int words) {
-        auto dictionary = openTable(u"dictonary"_s);
+        auto dictionary = folder.table(u"dictonary"_s);
         store::PostBatch batch(*dictionary);
         for (int i = 0; i < words; ++i)
             dictionary->appendRecord(
@@ -32,7 +32,7 @@ protected:
 
 TEST_F(CrashedProcess, PostedRecordSurvivesAKillRightAfterThePost) {
     fillDictionary(10);
-    ASSERT_TRUE(runWalker({u"post"_s, folder()}));
+    ASSERT_TRUE(runWalker({u"post"_s, folder.path()}));
     EXPECT_EQ(query("PRAGMA integrity_check"), u"ok"_s);
     EXPECT_EQ(count("SELECT count(*) FROM records"), 11);
 }
@@ -40,7 +40,7 @@ TEST_F(CrashedProcess, PostedRecordSurvivesAKillRightAfterThePost) {
 TEST_F(CrashedProcess, KillInTheMiddleOfAWalkLeavesWholeRecordsInAHealthyFile) {
     constexpr int kWords = 9000;
     fillDictionary(kWords);
-    ASSERT_TRUE(runWalker({u"walk"_s, folder(), QString::number(kWords / 2 + 123)}));
+    ASSERT_TRUE(runWalker({u"walk"_s, folder.path(), QString::number(kWords / 2 + 123)}));
     EXPECT_EQ(query("PRAGMA integrity_check"), u"ok"_s);
     EXPECT_EQ(count("SELECT count(*) FROM records"), kWords);
     const int walked = count("SELECT count(*) FROM records WHERE Pom IS 1");
@@ -49,7 +49,7 @@ TEST_F(CrashedProcess, KillInTheMiddleOfAWalkLeavesWholeRecordsInAHealthyFile) {
     EXPECT_LT(walked, kWords / 2 + 123) << "what was posted after the last commit is gone";
 
     // The file opens and the walk can be done again, to the end this time.
-    ASSERT_FALSE(runWalker({u"walk"_s, folder(), QString::number(kWords + 1)}));
+    ASSERT_FALSE(runWalker({u"walk"_s, folder.path(), QString::number(kWords + 1)}));
     EXPECT_EQ(count("SELECT count(*) FROM records WHERE Pom IS 1"), kWords);
 }
 

@@ -1,4 +1,4 @@
-#include "tablefixture.h"
+#include "scratchfolder.h"
 
 #include "store/error.h"
 
@@ -6,10 +6,10 @@ namespace {
 
 using store::Cursor;
 
-class CursorNavigation : public TableFixture {
+class CursorNavigation : public ScratchTest {
 protected:
     void SetUp() override {
-        dictionary = openTable(u"dictonary"_s);
+        dictionary = folder.table(u"dictonary"_s);
         addWords(*dictionary, {{"žába", "frog", 3},
                                {"cesta", "way", 1},
                                {"čtyři", "four", 2},
@@ -31,7 +31,7 @@ TEST_F(CursorNavigation, EachIndexGivesItsOrder) {
                                  u"rak"_s,  u"řeka"_s,  u"žába"_s};
     const QStringList byOther = {u"car"_s,  u"cottage"_s, u"crayfish"_s, u"four"_s,
                                  u"frog"_s, u"river"_s,   u"way"_s};
-    EXPECT_EQ(column(*dictionary, u"Czech"_s), byCzech);
+    EXPECT_EQ(tableRows(*dictionary, {u"Czech"_s}), byCzech);
     const std::tuple<QString, QString, QStringList> orders[] = {
         {u"czechtoothernew"_s, u"Czech"_s, byCzech},
         {u""_s, u"Czech"_s, byCzech},
@@ -45,7 +45,7 @@ TEST_F(CursorNavigation, EachIndexGivesItsOrder) {
          {u"car"_s, u"cottage"_s, u"way"_s, u"crayfish"_s, u"four"_s, u"frog"_s, u"river"_s}}};
     for (const auto& [index, field, values] : orders) {
         dictionary->setIndexName(index);
-        EXPECT_EQ(column(*dictionary, field), values) << index.toStdString();
+        EXPECT_EQ(tableRows(*dictionary, {field}), values) << index.toStdString();
     }
 }
 
@@ -110,15 +110,13 @@ TEST_F(CursorNavigation, FindKeyMovesOnlyWhenFound) {
 }
 
 TEST_F(CursorNavigation, NearestSearchAgreesWithTheIndexOrder) {
-    struct Case {
-        const char* typed;
-        const char* found;
-    };
-    for (const Case& c : {Case{"c", "cesta"}, Case{"ch", "Chata"}, Case{"č", "čtyři"},
-                          Case{"CH", "Chata"}, Case{"d", "rak"}, Case{"ř", "řeka"},
-                          Case{"s", "žába"}, Case{"", "auto"}, Case{"Ra", "rak"}}) {
-        dictionary->findNearest({QString::fromUtf8(c.typed)});
-        EXPECT_EQ(dictionary->field(u"Czech"_s).asString(), QString::fromUtf8(c.found)) << c.typed;
+    // Each case is written "typed → found".
+    for (const QString& c :
+         {u"c → cesta"_s, u"ch → Chata"_s, u"č → čtyři"_s, u"CH → Chata"_s, u"d → rak"_s,
+          u"ř → řeka"_s, u"s → žába"_s, u" → auto"_s, u"Ra → rak"_s}) {
+        dictionary->findNearest({c.section(u" → "_s, 0, 0)});
+        EXPECT_EQ(dictionary->field(u"Czech"_s).asString(), c.section(u" → "_s, 1))
+            << c.toStdString();
         EXPECT_FALSE(dictionary->eof());
     }
 
@@ -154,7 +152,8 @@ TEST_F(CursorNavigation, FilterNarrowsTheViewAndCountsIt) {
     dictionary->setFilter(u"Lekce = 1"_s);
     EXPECT_EQ(dictionary->recordCount(), 7) << "a filter works only when switched on";
     dictionary->setFiltered(true);
-    EXPECT_EQ(column(*dictionary, u"Czech"_s), QStringList({u"auto"_s, u"cesta"_s, u"Chata"_s}));
+    EXPECT_EQ(tableRows(*dictionary, {u"Czech"_s}),
+              QStringList({u"auto"_s, u"cesta"_s, u"Chata"_s}));
 
     dictionary->setFilter(u"((Lekce >= 2)and(Lekce <= 3))"_s);
     EXPECT_EQ(dictionary->recordCount(), 4);

@@ -1,4 +1,4 @@
-#include "tablefixture.h"
+#include "scratchfolder.h"
 
 #include "store/error.h"
 
@@ -8,11 +8,11 @@ namespace {
 
 using store::Cursor;
 
-class SharedTables : public TableFixture {};
+class SharedTables : public ScratchTest {};
 
 TEST_F(SharedTables, TwoCursorsOnOneFileSeeEachOthersPostsAtOnce) {
-    auto table1 = openTable(u"dictonary"_s);
-    auto pomTable = openTable(u"dictonary"_s);
+    auto table1 = folder.table(u"dictonary"_s);
+    auto pomTable = folder.table(u"dictonary"_s);
     addWords(*table1, {{"les", "forest", 1}, {"hora", "mountain", 1}});
     EXPECT_EQ(pomTable->recordCount(), 2);
 
@@ -28,8 +28,8 @@ TEST_F(SharedTables, TwoCursorsOnOneFileSeeEachOthersPostsAtOnce) {
 }
 
 TEST_F(SharedTables, AWalkSeesChangesMadeAheadOfItByItselfAndByAnotherCursor) {
-    auto walker = openTable(u"dictonary"_s);
-    auto other = openTable(u"dictonary"_s);
+    auto walker = folder.table(u"dictonary"_s);
+    auto other = folder.table(u"dictonary"_s);
     addWords(*walker, {{"a", "a", 1}, {"b", "b", 1}, {"c", "c", 1}, {"d", "d", 1}, {"e", "e", 1}});
     QStringList seen;
     for (walker->first(); !walker->eof(); walker->next()) {
@@ -47,8 +47,8 @@ TEST_F(SharedTables, AWalkSeesChangesMadeAheadOfItByItselfAndByAnotherCursor) {
 }
 
 TEST_F(SharedTables, AnotherCursorsChangeIsAnnouncedOnceUntilRead) {
-    auto table1 = openTable(u"dictonary"_s);
-    auto pomTable = openTable(u"dictonary"_s);
+    auto table1 = folder.table(u"dictonary"_s);
+    auto pomTable = folder.table(u"dictonary"_s);
     QSignalSpy viewChanges(table1.get(), &Cursor::viewChanged);
     addWords(*pomTable, {{"a", "a", 1}, {"b", "b", 1}, {"c", "c", 1}});
     EXPECT_EQ(viewChanges.count(), 1);
@@ -58,7 +58,7 @@ TEST_F(SharedTables, AnotherCursorsChangeIsAnnouncedOnceUntilRead) {
 }
 
 TEST_F(SharedTables, DisabledControlsHearOneSignalWhenEnabledAgain) {
-    auto table1 = openTable(u"dictonary"_s);
+    auto table1 = folder.table(u"dictonary"_s);
     QSignalSpy viewChanges(table1.get(), &Cursor::viewChanged);
     QSignalSpy moves(table1.get(), &Cursor::currentChanged);
     table1->disableControls();
@@ -73,9 +73,9 @@ TEST_F(SharedTables, DisabledControlsHearOneSignalWhenEnabledAgain) {
 }
 
 TEST_F(SharedTables, DetailShowsTheRecordsOfTheMastersCurrentRecord) {
-    auto questions = openTable(u"runtime"_s);
-    auto answers = openTable(u"deprun"_s);
-    auto grades = openTable(u"runzn"_s);
+    auto questions = folder.table(u"runtime"_s);
+    auto answers = folder.table(u"deprun"_s);
+    auto grades = folder.table(u"runzn"_s);
     questions->appendRecord({u"pes"_s, u"pes"_s, 2, 0, 0});
     questions->appendRecord({u"kočka"_s, u"kočka"_s, 1, 0, 0});
     answers->appendRecord({u"pes"_s, u"dog"_s, u"dog"_s, QString(), 1});
@@ -91,18 +91,18 @@ TEST_F(SharedTables, DetailShowsTheRecordsOfTheMastersCurrentRecord) {
     EXPECT_TRUE(answers->findKey({u"pes"_s, u"hound"_s}));
 
     ASSERT_TRUE(questions->findKey({u"pes"_s}));
-    EXPECT_EQ(column(*answers, u"Odpoved"_s), QStringList({u"dog"_s, u"hound"_s}));
+    EXPECT_EQ(tableRows(*answers, {u"Odpoved"_s}), QStringList({u"dog"_s, u"hound"_s}));
     questions->next();
     EXPECT_EQ(questions->field(u"Otazka"_s).asString(), u"pes"_s);
     questions->first();
-    EXPECT_EQ(column(*answers, u"Odpoved"_s), QStringList({u"cat"_s}));
+    EXPECT_EQ(tableRows(*answers, {u"Odpoved"_s}), QStringList({u"cat"_s}));
 
     // A record inserted into a detail belongs to the master's current record.
     grades->append();
     grades->field(u"Znamka"_s).setAsInteger(1);
     grades->post();
     grades->appendRecord({u"kočka"_s, 2, 3});
-    EXPECT_EQ(column(*grades, u"Znamka"_s), QStringList({u"1"_s, u"3"_s}));
+    EXPECT_EQ(tableRows(*grades, {u"Znamka"_s}), QStringList({u"1"_s, u"3"_s}));
     questions->last();
     EXPECT_EQ(grades->recordCount(), 0);
 
@@ -111,7 +111,7 @@ TEST_F(SharedTables, DetailShowsTheRecordsOfTheMastersCurrentRecord) {
 }
 
 TEST_F(SharedTables, ClosedCursorRefusesWorkWithAMessage) {
-    auto table = openTable(u"user"_s);
+    auto table = folder.table(u"user"_s);
     table->close();
     EXPECT_FALSE(table->active());
     try {

@@ -1,13 +1,13 @@
-#include "tablefixture.h"
+#include "scratchfolder.h"
 
 #include "store/error.h"
 #include "store/filter.h"
 
 namespace {
 
-class FilterLanguage : public TableFixture {
+class FilterLanguage : public ScratchTest {
 protected:
-    void SetUp() override { dictionary = openTable(u"dictonary"_s); }
+    void SetUp() override { dictionary = folder.table(u"dictonary"_s); }
     store::CompiledFilter compile(const char* text) {
         return store::compileFilter(QString::fromUtf8(text), dictionary->schema());
     }

@@ -1,12 +1,12 @@
-#include "tablefixture.h"
+#include "scratchfolder.h"
 
 namespace {
 
 // A hundred words, ten to a lesson, and a few without a lesson; Pom counts down.
-class FilteredView : public TableFixture {
+class FilteredView : public ScratchTest {
 protected:
     void SetUp() override {
-        dictionary = openTable(u"dictonary"_s);
+        dictionary = folder.table(u"dictonary"_s);
         for (int i = 0; i < 100; ++i) {
             const QVariant lesson = i % 25 == 24 ? QVariant() : QVariant(i % 10);
             dictionary->appendRecord({u"č%1"_s.arg((i * 37) % 100), u"x%1"_s.arg(i % 7), lesson, 0,
@@ -45,7 +45,7 @@ TEST_F(FilteredView, KeepsTheOrderOfItsIndexWhateverPartOfTheTablePasses) {
             dictionary->setFilter(QString::fromUtf8(filter));
             dictionary->setFiltered(true);
             EXPECT_EQ(dictionary->recordCount(), want.size());
-            EXPECT_EQ(column(*dictionary, u"Czech"_s), want);
+            EXPECT_EQ(tableRows(*dictionary, {u"Czech"_s}), want);
         }
     }
 }

@@ -1,4 +1,4 @@
-#include "tablefixture.h"
+#include "scratchfolder.h"
 
 #include "store/error.h"
 #include "store/tablekinds.h"
@@ -10,12 +10,12 @@ namespace {
 using store::Cursor;
 using store::Error;
 
-class TableFiles : public TableFixture {
+class TableFiles : public ScratchTest {
 protected:
     // Opening the file must fail with a message; returns it.
     QString openFailure(const QString& fileName) {
         Cursor cursor;
-        cursor.setDatabaseName(folder());
+        cursor.setDatabaseName(folder.path());
         cursor.setTableName(fileName);
         try {
             cursor.open();
@@ -30,30 +30,22 @@ protected:
         return {};
     }
 
-    void writeFile(const QString& fileName, const QByteArray& bytes) {
-        QFile file(pathOf(fileName));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
     QByteArray filledDictionary(int words) {
-        auto dictionary = openTable(u"dictonary"_s);
+        auto dictionary = folder.table(u"dictonary"_s);
         for (int i = 0; i < words; ++i)
             dictionary->appendRecord({u"slovo %1"_s.arg(i), u"word %1"_s.arg(i), i % 10});
         dictionary->close();
-        QFile file(pathOf(u"dictonary.db"_s));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll();
+        return folder.read(u"dictonary.db"_s);
     }
 
     void execute(const QString& fileName, const char* sql) {
-        EXPECT_EQ(rawExecute(pathOf(fileName), sql), SQLITE_OK) << sql;
+        EXPECT_EQ(rawExecute(folder.path(fileName), sql), SQLITE_OK) << sql;
     }
 };
 
 TEST_F(TableFiles, MissingFileIsAnErrorNamingIt) {
     EXPECT_TRUE(openFailure(u"nothere.db"_s).contains(u"nothere.db"_s));
-    EXPECT_FALSE(QFile::exists(pathOf(u"nothere.db"_s)));
+    EXPECT_FALSE(QFile::exists(folder.path(u"nothere.db"_s)));
 }
 
 TEST_F(TableFiles, DamagedFilesGiveTheEnginesText) {
@@ -70,9 +62,8 @@ TEST_F(TableFiles, DamagedFilesGiveTheEnginesText) {
           Damage{"text.db", QByteArray("Czech\tOther\r\npes\tdog\r\n")},
           Damage{"header.db", good.left(100)}, Damage{"half.db", good.left(good.size() / 2)},
           Damage{"scribbled.db", scribbled}}) {
-        const QString fileName = QString::fromLatin1(damage.name);
-        writeFile(fileName, damage.bytes);
-        EXPECT_FALSE(openFailure(fileName).isEmpty()) << damage.name;
+        folder.write(QString::fromLatin1(damage.name), damage.bytes);
+        EXPECT_FALSE(openFailure(QString::fromLatin1(damage.name)).isEmpty()) << damage.name;
     }
 }
 
@@ -82,8 +73,8 @@ TEST_F(TableFiles, ForeignSqliteDatabaseIsNotATable) {
 }
 
 TEST_F(TableFiles, LockedFileIsAnErrorNotAHang) {
-    openTable(u"user"_s)->close();
-    sqlite3* holder = rawOpen(pathOf(u"user.db"_s));
+    folder.table(u"user"_s)->close();
+    sqlite3* holder = rawOpen(folder.path(u"user.db"_s));
     ASSERT_EQ(sqlite3_exec(holder, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE;", nullptr,
                            nullptr, nullptr),
               SQLITE_OK);
@@ -93,22 +84,22 @@ TEST_F(TableFiles, LockedFileIsAnErrorNotAHang) {
 }
 
 TEST_F(TableFiles, FileFromANewerVersionIsRefused) {
-    openTable(u"runzn"_s)->close();
+    folder.table(u"runzn"_s)->close();
     execute(u"runzn.db"_s, "PRAGMA user_version = 99");
     EXPECT_TRUE(openFailure(u"runzn.db"_s).contains(u"novější verze"_s));
 }
 
 TEST_F(TableFiles, CreatingNeverOverwrites) {
-    auto users = openTable(u"user"_s);
+    auto users = folder.table(u"user"_s);
     users->appendRecord({u"administrator"_s, QString()});
-    EXPECT_THROW(store::createTableFile(pathOf(u"user.db"_s), u"user"_s), Error);
+    EXPECT_THROW(store::createTableFile(folder.path(u"user.db"_s), u"user"_s), Error);
     EXPECT_EQ(users->recordCount(), 1);
-    EXPECT_THROW(store::createTableFile(pathOf(u"x.db"_s), u"nosuchkind"_s), Error);
+    EXPECT_THROW(store::createTableFile(folder.path(u"x.db"_s), u"nosuchkind"_s), Error);
 }
 
 TEST_F(TableFiles, EveryKindRecordsItsKindAndVersion) {
     for (const store::TableKind& kind : store::tableKinds()) {
-        auto table = openTable(kind.name);
+        auto table = folder.table(kind.name);
         EXPECT_EQ(table->schema().kind, kind.name);
         EXPECT_EQ(table->schema().version, kind.latestVersion());
         EXPECT_FALSE(table->schema().fields.empty());
@@ -116,10 +107,10 @@ TEST_F(TableFiles, EveryKindRecordsItsKindAndVersion) {
 }
 
 TEST_F(TableFiles, OldFormatDictionaryLacksTheNewOrderName) {
-    openTable(u"dictonary"_s)->close();
+    folder.table(u"dictonary"_s)->close();
     execute(u"dictonary.db"_s,
             "DELETE FROM lexiton_indexes WHERE name IN ('czechtoothernew', 'othertoczechnew')");
-    auto dictionary = openTable(u"dictonary"_s);
+    auto dictionary = folder.table(u"dictonary"_s);
     EXPECT_FALSE(dictionary->indexNames().contains(u"czechtoothernew"_s));
     EXPECT_THROW(dictionary->setIndexName(u"czechtoothernew"_s), Error);
     dictionary->setIndexName(u"othertoczech"_s);
@@ -129,14 +120,14 @@ TEST_F(TableFiles, OldFormatDictionaryLacksTheNewOrderName) {
 class TableMigration : public TableFiles {
 protected:
     void SetUp() override {
-        auto runtime = openTable(u"runtime"_s);
+        auto runtime = folder.table(u"runtime"_s);
         runtime->appendRecord({u"pes"_s, u"pes"_s, 2});
         runtime->close();
-        db = rawOpen(pathOf(u"runtime.db"_s));
+        db = rawOpen(folder.path(u"runtime.db"_s));
     }
     void TearDown() override { sqlite3_close(db); }
 
-    int queryInt(const char* sql) { return rawQuery(pathOf(u"runtime.db"_s), sql).toInt(); }
+    int queryInt(const char* sql) { return rawQuery(folder.path(u"runtime.db"_s), sql).toInt(); }
     int version() { return queryInt("PRAGMA user_version"); }
     int columnCount() { return queryInt("SELECT count(*) FROM pragma_table_info('records')"); }
 
@@ -154,8 +145,9 @@ TEST_F(TableMigration, StepsApplyInOrderOnceAndKeepTheRecords) {
     EXPECT_EQ(columnCount(), columns + 1);
     EXPECT_EQ(store::migrateTableFile(db, u"runtime.db"_s, steps), 3) << "again: nothing to do";
 
-    EXPECT_EQ(rawQuery(pathOf(u"runtime.db"_s), "SELECT Otazka || ' ' || Poznamka FROM records"),
-              u"pes migrated"_s);
+    EXPECT_EQ(
+        rawQuery(folder.path(u"runtime.db"_s), "SELECT Otazka || ' ' || Poznamka FROM records"),
+        u"pes migrated"_s);
 }
 
 TEST_F(TableMigration, FailingStepLeavesTheFileAsItWas) {

@@ -46,19 +46,51 @@ public:
         cursor->open();
         return cursor;
     }
+    // A cursor on <kind>.db in the folder, created at the first call.
+    std::unique_ptr<store::Cursor> table(const QString& kind) const {
+        if (!QFile::exists(path(kind + u".db"_s)))
+            createTable(kind + u".db"_s, kind);
+        return openTable(kind + u".db"_s);
+    }
 
 private:
     QTemporaryDir m_dir;
 };
 
-// Every record of the cursor's view as its fields' texts joined by '|', in view order.
+// The current record's fields as texts joined by '|'.
+inline QString recordText(store::Cursor& cursor, const QStringList& fields) {
+    QStringList values;
+    for (const QString& field : fields)
+        values << cursor.field(field).asString();
+    return values.join(u'|');
+}
+
+// Every record of the cursor's view as recordText, in view order.
 inline QStringList tableRows(store::Cursor& cursor, const QStringList& fields) {
     QStringList rows;
-    for (cursor.first(); !cursor.eof(); cursor.next()) {
-        QStringList values;
-        for (const QString& field : fields)
-            values << cursor.field(field).asString();
-        rows << values.join(u'|');
-    }
+    for (cursor.first(); !cursor.eof(); cursor.next())
+        rows << recordText(cursor, fields);
     return rows;
 }
+
+// Edits the current record, sets the given fields and posts.
+inline void postFields(store::Cursor& cursor,
+                       std::initializer_list<std::pair<QString, QVariant>> values) {
+    cursor.edit();
+    for (const auto& [name, value] : values)
+        cursor.field(name).setValue(value);
+    cursor.post();
+}
+
+// Appends dictionary entries (Czech, Other, Lekce).
+inline void addWords(store::Cursor& dictionary,
+                     std::initializer_list<std::tuple<const char*, const char*, int>> words) {
+    for (const auto& [czech, other, lesson] : words)
+        dictionary.appendRecord({QString::fromUtf8(czech), QString::fromUtf8(other), lesson});
+}
+
+// A test with a scratch folder of its own.
+class ScratchTest : public ::testing::Test {
+protected:
+    ScratchFolder folder;
+};
