@@ -4,6 +4,8 @@
 #include "scratchfolder.h"
 #include "shell/users.h"
 
+#include <memory>
+
 // A ready application folder in a temporary folder, made from the program's own table
 // schemas: the shared tables in _other_ with the given users, each user's folder with
 // its exam history and settings, and the templates a new user is made from.
@@ -41,6 +43,15 @@ public:
     }
 
     void table(const QString& relative, const QString& kind) const { createTable(relative, kind); }
+
+    // A cursor of its own, open on the table file at the relative path.
+    std::unique_ptr<store::Cursor> open(const QString& relative) const {
+        auto cursor = std::make_unique<store::Cursor>();
+        cursor->setDatabaseName(QFileInfo(path(relative)).path());
+        cursor->setTableName(QFileInfo(relative).fileName());
+        cursor->open();
+        return cursor;
+    }
 
     shell::RunState runState() const {
         shell::RunState state;

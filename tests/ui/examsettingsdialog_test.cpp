@@ -1,9 +1,8 @@
-#include "dialogfixture.h"
+#include "mainwindowfixture.h"
 
 #include "exam/ui/examsettingsdialog.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -12,77 +11,32 @@ namespace {
 
 using exam::ExamType;
 
-class ExamSettingsDialogTest : public DialogFixture {
+class ExamSettingsDialogTest : public MainWindowFixture {
 protected:
-    template <typename Widget> Widget& control(const char* name) {
-        return child<Widget>(dialog, QString::fromLatin1(name));
-    }
-    QComboBox& list(const char* name) { return control<QComboBox>(name); }
-    QCheckBox& box(const char* name) { return control<QCheckBox>(name); }
-    QRadioButton& radio(const char* name) { return control<QRadioButton>(name); }
+    QComboBox& list(const QString& name) { return child<QComboBox>(dialog, name); }
+    QAbstractButton& box(const QString& name) { return child<QAbstractButton>(dialog, name); }
     // The chosen item of a radio group, by position.
-    int item(const char* group) {
-        const auto buttons = control<QGroupBox>(group).findChildren<QRadioButton*>();
+    int item(const QString& group) {
+        const auto buttons = child<QGroupBox>(dialog, group).findChildren<QRadioButton*>();
         for (int i = 0; i < buttons.size(); ++i) {
             if (buttons[i]->isChecked())
                 return i;
         }
         return -1;
     }
-    void choose(const char* group, int index) {
-        control<QGroupBox>(group).findChildren<QRadioButton*>()[index]->click();
+    void choose(const QString& group, int index) {
+        child<QGroupBox>(dialog, group).findChildren<QRadioButton*>()[index]->click();
     }
-    // A list chosen by the user, whose change handler runs.
-    void chooseItem(const char* name, const QString& text) {
-        QComboBox& combo = list(name);
-        combo.setCurrentIndex(combo.findText(text));
-        emit combo.activated(combo.currentIndex());
+    void chooseItem(const QString& name, const QString& text) {
+        MainWindowFixture::choose(dialog, name, text);
     }
 
     exam::ExamSettingsDialog dialog{services, state};
 };
 
-TEST_F(ExamSettingsDialogTest, StartsWithTheDesignedListsAndPositions) {
-    EXPECT_EQ(dialog.objectName(), u"TOKBottomDlg4"_s);
-    EXPECT_EQ(dialog.windowTitle(), u"Nastavení zkoušení"_s);
-    struct Case {
-        const char* list;
-        int count;
-        QString first;
-        QString last;
-        QString chosen;
-    };
-    const Case cases[] = {
-        {"OdComboBox", 100, u"0"_s, u"99"_s, u"0"_s},
-        {"DoComboBox", 100, u"0"_s, u"99"_s, u"1"_s},
-        {"CountAllComboBox", 201, u"vše"_s, u"200"_s, u"vše"_s},
-        {"NeComboBox", 16, u"5"_s, u"80"_s, u"30"_s},
-        {"CountComboBox", 9, u"1"_s, u"9"_s, u"1"_s},
-        {"BadComboBox", 101, u"0"_s, u"100"_s, u"10"_s},
-        {"BadCountComboBox", 9, u"1"_s, u"9"_s, u"2"_s},
-        {"LimitComboBox", 41, u"žádný"_s, u"90"_s, u"13"_s},
-        {"PrumerComboBox", 9, u"1.5"_s, u"4"_s, QString()},
-    };
-    for (const Case& c : cases) {
-        QComboBox& combo = list(c.list);
-        EXPECT_EQ(combo.count(), c.count) << c.list;
-        EXPECT_EQ(combo.itemText(0), c.first) << c.list;
-        EXPECT_EQ(combo.itemText(combo.count() - 1), c.last) << c.list;
-        EXPECT_EQ(combo.currentText(), c.chosen) << c.list;
-    }
-    EXPECT_EQ(item("JazykRadioGroup"), 0);
-    EXPECT_EQ(item("Ask"), 2);
-    EXPECT_TRUE(box("Auto").isChecked());
-    for (const char* unchecked :
-         {"CheckBoxLekce", "AddCheckBox", "OnlySound", "RecordSound", "Automat"})
-        EXPECT_FALSE(box(unchecked).isChecked()) << unchecked;
-    EXPECT_TRUE(radio("onbutton").isChecked());
-    EXPECT_FALSE(radio("onbutton").isEnabled());
-    EXPECT_FALSE(radio("alllimit").isEnabled());
-}
-
 // The state of the controls that the preset sets: checked or chosen item, and enabled.
 struct PresetCase {
+    const char* name;
     ExamType type;
     int language;
     bool languageOn;
@@ -100,57 +54,56 @@ class ExamPresetTest : public ExamSettingsDialogTest,
 TEST_P(ExamPresetTest, PresetsTheControlsOfTheExamType) {
     const PresetCase& c = GetParam();
     dialog.preset(c.type);
-    EXPECT_EQ(item("JazykRadioGroup"), c.language);
-    EXPECT_EQ(control<QGroupBox>("JazykRadioGroup").isEnabled(), c.languageOn);
-    EXPECT_EQ(box("Auto").isChecked(), c.autoPlay);
-    EXPECT_EQ(box("Auto").isEnabled(), c.autoPlayOn);
-    EXPECT_EQ(box("RecordSound").isChecked(), c.record);
-    EXPECT_EQ(box("RecordSound").isEnabled(), c.recordOn);
-    EXPECT_EQ(radio("alllimit").isEnabled(), c.recordWhenOn);
-    EXPECT_EQ(radio("onbutton").isEnabled(), c.recordWhenOn);
-    EXPECT_EQ(box("Automat").isEnabled(), c.automaticOkOn);
-    EXPECT_EQ(item("Ask"), 0);
-    EXPECT_FALSE(control<QGroupBox>("Ask").isEnabled());
-    EXPECT_EQ(box("OnlySound").isChecked(), c.onlySound);
-    EXPECT_EQ(box("OnlySound").isEnabled(), c.onlySoundOn);
-    EXPECT_EQ(list("LimitComboBox").isEnabled(), c.limitOn);
-    EXPECT_EQ(list("PrumerComboBox").isEnabled(), c.limitOn);
-    for (const char* label : {"LimitLabel", "LimitUnitLabel", "PrumerLabel"})
-        EXPECT_EQ(control<QLabel>(label).isEnabled(), c.limitOn) << label;
+    EXPECT_EQ(item(u"JazykRadioGroup"_s), c.language);
+    EXPECT_EQ(child(dialog, u"JazykRadioGroup"_s).isEnabled(), c.languageOn);
+    EXPECT_EQ(box(u"Auto"_s).isChecked(), c.autoPlay);
+    EXPECT_EQ(box(u"Auto"_s).isEnabled(), c.autoPlayOn);
+    EXPECT_EQ(box(u"RecordSound"_s).isChecked(), c.record);
+    EXPECT_EQ(box(u"RecordSound"_s).isEnabled(), c.recordOn);
+    EXPECT_EQ(box(u"alllimit"_s).isEnabled(), c.recordWhenOn);
+    EXPECT_EQ(box(u"onbutton"_s).isEnabled(), c.recordWhenOn);
+    EXPECT_EQ(box(u"Automat"_s).isEnabled(), c.automaticOkOn);
+    EXPECT_EQ(item(u"Ask"_s), 0);
+    EXPECT_FALSE(child(dialog, u"Ask"_s).isEnabled());
+    EXPECT_EQ(box(u"OnlySound"_s).isChecked(), c.onlySound);
+    EXPECT_EQ(box(u"OnlySound"_s).isEnabled(), c.onlySoundOn);
+    for (const QString& control : {u"LimitComboBox"_s, u"PrumerComboBox"_s, u"LimitLabel"_s,
+                                   u"LimitUnitLabel"_s, u"PrumerLabel"_s})
+        EXPECT_EQ(child(dialog, control).isEnabled(), c.limitOn) << control.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     ExamTypes, ExamPresetTest,
-    ::testing::Values(PresetCase{ExamType::SelfEvaluation, 0, true, true, true, true, true, true,
-                                 true, false, true, true},
-                      PresetCase{ExamType::Automatic, 0, true, true, true, false, false, false,
-                                 false, false, true, true},
-                      PresetCase{ExamType::Training, 1, false, false, false, false, false, false,
-                                 false, true, false, false}));
+    ::testing::Values(PresetCase{"SelfEvaluation", ExamType::SelfEvaluation, 0, true, true, true,
+                                 true, true, true, true, false, true, true},
+                      PresetCase{"Automatic", ExamType::Automatic, 0, true, true, true, false,
+                                 false, false, false, false, true, true},
+                      PresetCase{"Training", ExamType::Training, 1, false, false, false, false,
+                                 false, false, false, true, false, false}),
+    [](const ::testing::TestParamInfo<PresetCase>& param) { return param.param.name; });
 
 TEST_F(ExamSettingsDialogTest, SelfEvaluationAfterAnAutomaticExamEnablesAutomaticOkAgain) {
     dialog.preset(ExamType::Automatic);
-    EXPECT_FALSE(box("Automat").isEnabled());
     // Recording is switched on by the preset, and its click enables "Automaticky OK".
     dialog.preset(ExamType::SelfEvaluation);
-    EXPECT_TRUE(box("Automat").isEnabled());
+    EXPECT_TRUE(box(u"Automat"_s).isEnabled());
 }
 
 TEST_F(ExamSettingsDialogTest, AllLessonsDisablesTheRangeAndSpansEveryLesson) {
-    box("CheckBoxLekce").click();
-    EXPECT_FALSE(list("OdComboBox").isEnabled());
-    EXPECT_EQ(list("OdComboBox").currentText(), u"0"_s);
-    EXPECT_EQ(list("DoComboBox").currentText(), u"99"_s);
-    box("CheckBoxLekce").click();
-    EXPECT_TRUE(list("DoComboBox").isEnabled());
-    EXPECT_EQ(list("DoComboBox").currentText(), u"1"_s);
+    box(u"CheckBoxLekce"_s).click();
+    EXPECT_FALSE(list(u"OdComboBox"_s).isEnabled());
+    EXPECT_EQ(list(u"OdComboBox"_s).currentText(), u"0"_s);
+    EXPECT_EQ(list(u"DoComboBox"_s).currentText(), u"99"_s);
+    box(u"CheckBoxLekce"_s).click();
+    EXPECT_TRUE(list(u"DoComboBox"_s).isEnabled());
+    EXPECT_EQ(list(u"DoComboBox"_s).currentText(), u"1"_s);
 }
 
 TEST_F(ExamSettingsDialogTest, ChosenRangeNeverEndsBeforeItStarts) {
-    chooseItem("OdComboBox", u"5"_s);
-    EXPECT_EQ(list("DoComboBox").currentText(), u"5"_s);
-    chooseItem("DoComboBox", u"3"_s);
-    EXPECT_EQ(list("DoComboBox").currentText(), u"5"_s);
+    chooseItem(u"OdComboBox"_s, u"5"_s);
+    EXPECT_EQ(list(u"DoComboBox"_s).currentText(), u"5"_s);
+    chooseItem(u"DoComboBox"_s, u"3"_s);
+    EXPECT_EQ(list(u"DoComboBox"_s).currentText(), u"5"_s);
 }
 
 TEST_F(ExamSettingsDialogTest, PositionsLoadedInCodeAreNotCorrected) {
@@ -162,51 +115,49 @@ TEST_F(ExamSettingsDialogTest, PositionsLoadedInCodeAreNotCorrected) {
     const exam::ExamParameters shown = dialog.shown();
     EXPECT_EQ(shown.fromLesson, 7);
     EXPECT_EQ(shown.toLesson, 2);
-    EXPECT_EQ(list("BadComboBox").currentIndex(), -1);
     EXPECT_EQ(shown.worstCount(), std::nullopt);
 }
 
 TEST_F(ExamSettingsDialogTest, NoTimeLimitRecordsOnlyOnTheButton) {
     dialog.preset(ExamType::SelfEvaluation);
-    radio("alllimit").click();
-    chooseItem("LimitComboBox", u"žádný"_s);
-    EXPECT_TRUE(radio("onbutton").isChecked());
-    EXPECT_FALSE(radio("alllimit").isEnabled());
-    chooseItem("LimitComboBox", u"35"_s);
-    EXPECT_TRUE(radio("alllimit").isEnabled());
+    box(u"alllimit"_s).click();
+    chooseItem(u"LimitComboBox"_s, u"žádný"_s);
+    EXPECT_TRUE(box(u"onbutton"_s).isChecked());
+    EXPECT_FALSE(box(u"alllimit"_s).isEnabled());
+    chooseItem(u"LimitComboBox"_s, u"35"_s);
+    EXPECT_TRUE(box(u"alllimit"_s).isEnabled());
 }
 
 TEST_F(ExamSettingsDialogTest, SelfEvaluationInTheForeignLanguageRecordsOnlyWrittenQuestions) {
     dialog.preset(ExamType::SelfEvaluation);
-    choose("JazykRadioGroup", 1);
-    EXPECT_EQ(item("Ask"), 2);
-    EXPECT_TRUE(control<QGroupBox>("Ask").isEnabled());
-    EXPECT_FALSE(box("RecordSound").isEnabled());
-    choose("Ask", 1);
-    EXPECT_TRUE(box("OnlySound").isChecked());
-    EXPECT_FALSE(box("OnlySound").isEnabled()) << "a question put only by sound needs a sound";
-    choose("Ask", 0);
-    EXPECT_FALSE(box("OnlySound").isChecked());
-    EXPECT_TRUE(box("RecordSound").isEnabled());
-    box("RecordSound").click();
-    EXPECT_TRUE(box("Auto").isChecked());
-    EXPECT_TRUE(box("OnlySound").isChecked()) << "recording written questions needs a sound";
-    box("RecordSound").click();
-    EXPECT_FALSE(box("Auto").isChecked());
-    EXPECT_FALSE(box("Auto").isEnabled());
-    EXPECT_FALSE(box("Automat").isEnabled());
+    choose(u"JazykRadioGroup"_s, 1);
+    EXPECT_EQ(item(u"Ask"_s), 2);
+    EXPECT_TRUE(child(dialog, u"Ask"_s).isEnabled());
+    EXPECT_FALSE(box(u"RecordSound"_s).isEnabled());
+    choose(u"Ask"_s, 1);
+    EXPECT_TRUE(box(u"OnlySound"_s).isChecked());
+    EXPECT_FALSE(box(u"OnlySound"_s).isEnabled()) << "a question put only by sound needs a sound";
+    choose(u"Ask"_s, 0);
+    EXPECT_FALSE(box(u"OnlySound"_s).isChecked());
+    EXPECT_TRUE(box(u"RecordSound"_s).isEnabled());
+    box(u"RecordSound"_s).click();
+    EXPECT_TRUE(box(u"Auto"_s).isChecked());
+    EXPECT_TRUE(box(u"OnlySound"_s).isChecked()) << "recording written questions needs a sound";
+    box(u"RecordSound"_s).click();
+    EXPECT_FALSE(box(u"Auto"_s).isChecked());
+    EXPECT_FALSE(box(u"Auto"_s).isEnabled());
+    EXPECT_FALSE(box(u"Automat"_s).isEnabled());
 }
 
 TEST_F(ExamSettingsDialogTest, AutomaticExamAskingCzechIsWrittenOnly) {
     dialog.preset(ExamType::Automatic);
-    choose("JazykRadioGroup", 1);
-    EXPECT_EQ(item("Ask"), 2);
-    EXPECT_FALSE(box("Auto").isChecked());
-    choose("JazykRadioGroup", 0);
-    EXPECT_EQ(item("Ask"), 0);
-    EXPECT_FALSE(control<QGroupBox>("Ask").isEnabled());
-    EXPECT_TRUE(box("Auto").isChecked());
-    EXPECT_FALSE(box("RecordSound").isChecked());
+    choose(u"JazykRadioGroup"_s, 1);
+    EXPECT_EQ(item(u"Ask"_s), 2);
+    EXPECT_FALSE(box(u"Auto"_s).isChecked());
+    choose(u"JazykRadioGroup"_s, 0);
+    EXPECT_EQ(item(u"Ask"_s), 0);
+    EXPECT_TRUE(box(u"Auto"_s).isChecked());
+    EXPECT_FALSE(box(u"RecordSound"_s).isChecked());
 }
 
 TEST_F(ExamSettingsDialogTest, ZkousejGivesTheShownSettingsAndCancelNothing) {
@@ -214,9 +165,7 @@ TEST_F(ExamSettingsDialogTest, ZkousejGivesTheShownSettingsAndCancelNothing) {
     parameters.limitPosition = 0;
     parameters.reAddWorst = true;
     modals.script(u"TOKBottomDlg4"_s, [this](QDialog& shown) {
-        EXPECT_EQ(control<QGroupBox>("JazykRadioGroup").findChildren<QRadioButton*>()[1]->text(),
-                  u"Angličtina"_s);
-        chooseItem("CountAllComboBox", u"15"_s);
+        chooseItem(u"CountAllComboBox"_s, u"15"_s);
         click(shown, u"OKBtn"_s);
     });
     const auto confirmed = dialog.run(parameters, ExamType::Automatic, u"Angličtina"_s);
@@ -227,18 +176,12 @@ TEST_F(ExamSettingsDialogTest, ZkousejGivesTheShownSettingsAndCancelNothing) {
     EXPECT_TRUE(confirmed->reAddWorst);
     EXPECT_EQ(confirmed->ask, exam::AskMode::WrittenOnly);
 
-    modals.script(u"TOKBottomDlg4"_s, [](QDialog& shown) { click(shown, u"CancelBtn"_s); });
-    EXPECT_FALSE(dialog.run(parameters, ExamType::Automatic, u"Angličtina"_s));
-}
-
-TEST_F(ExamSettingsDialogTest, HelpOpensTheExamPage) {
     modals.script(u"TOKBottomDlg4"_s, [](QDialog& shown) {
         click(shown, u"HelpBtn"_s);
         click(shown, u"CancelBtn"_s);
     });
-    dialog.run({}, ExamType::SelfEvaluation, u"Jiný jazyk"_s);
-    ASSERT_EQ(system.opened.size(), 1u);
-    EXPECT_TRUE(system.opened[0].endsWith(u"help/exam.html"_s)) << system.opened[0].toStdString();
+    EXPECT_FALSE(dialog.run(parameters, ExamType::Automatic, u"Angličtina"_s));
+    EXPECT_EQ(system.opened, QStringList{state.helpPage(u"exam.html"_s)});
 }
 
 } // namespace

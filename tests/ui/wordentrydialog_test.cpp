@@ -1,11 +1,9 @@
-#include "dialogfixture.h"
 #include "dictionary/wordlist.h"
 #include "entry/normalizetestword.h"
 #include "entry/ui/wordentrydialog.h"
+#include "mainwindowfixture.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -39,10 +37,9 @@ const QStringList kSetIni = {
 
 // The dialog on a real dictionary table whose posts go through the word list's hook, shown
 // as the main window shows it.
-class WordEntryDialogTest : public DialogFixture {
+class WordEntryDialogTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        DialogFixture::SetUp();
+    WordEntryDialogTest() {
         store::createTableFile(state.path(u"dictonary.db"_s), u"dictonary"_s);
         table.setDatabaseName(state.applicationFolder);
         table.setTableName(u"dictonary.db"_s);
@@ -68,34 +65,21 @@ protected:
     }
     // Each entry as "Other|Czech|Lekce|Popis", in key order.
     QStringList entries() {
-        QStringList rows;
-        for (table.first(); !table.eof(); table.next())
-            rows << QStringList{table.field(u"Other"_s).asString(),
-                                table.field(u"Czech"_s).asString(),
-                                table.field(u"Lekce"_s).asString(),
-                                table.field(u"Popis"_s).asMemo()}
-                        .join(u'|');
-        return rows;
+        return tableRows(table, {u"Other"_s, u"Czech"_s, u"Lekce"_s, u"Popis"_s});
     }
 
     store::Cursor table;
     entry::WordEntryDialog dialog{services, state};
 };
 
-TEST_F(WordEntryDialogTest, OffersLessonsInNumericOrderAndNamesTheForeignField) {
-    auto& lessons = control<QComboBox>(u"ComboBox1"_s);
-    ASSERT_EQ(lessons.count(), 100);
-    EXPECT_EQ(lessons.itemText(2), u"2"_s);
-    EXPECT_EQ(lessons.itemText(10), u"10"_s);
-    EXPECT_EQ(lessons.currentIndex(), 0);
-    EXPECT_EQ(control<QLabel>(u"Label3"_s).text(), u"Angličtina"_s);
-    EXPECT_EQ(dialog.windowTitle(), u"Přidání slovíček"_s);
-    EXPECT_EQ(focused(), u"Edit1"_s);
-}
-
 TEST_F(WordEntryDialogTest, EnterMovesToCzechThenAddsAndEmptiesTheFields) {
     QSignalSpy added(&dialog, &entry::WordEntryDialog::entryAdded);
-    control<QComboBox>(u"ComboBox1"_s).setCurrentIndex(3);
+    EXPECT_EQ(control<QLabel>(u"Label3"_s).text(), u"Angličtina"_s);
+    EXPECT_EQ(focused(), u"Edit1"_s);
+    auto& lessons = control<QComboBox>(u"ComboBox1"_s);
+    EXPECT_EQ(QStringList({lessons.itemText(2), lessons.itemText(10), lessons.itemText(99)}),
+              QStringList({u"2"_s, u"10"_s, u"99"_s}));
+    lessons.setCurrentIndex(3);
     QTest::keyClicks(&control(u"Edit1"_s), u"dog"_s);
     press(u"Edit1"_s, Qt::Key_Return);
     EXPECT_EQ(focused(), u"Edit2"_s);
@@ -119,8 +103,6 @@ TEST_F(WordEntryDialogTest, JumpBoxSendsEnterToTheDescriptionOfEitherKind) {
     control<QRadioButton>(u"RadioMultiLine"_s).setChecked(true);
     press(u"Edit2"_s, Qt::Key_Return);
     EXPECT_EQ(focused(), u"Memo1"_s);
-    EXPECT_TRUE(control<QLineEdit>(u"Popis"_s).isHidden());
-    EXPECT_FALSE(control<QPlainTextEdit>(u"Memo1"_s).isHidden());
 }
 
 TEST_F(WordEntryDialogTest, MultiLineDescriptionGivesOneLineOfPopisPerLine) {
@@ -149,9 +131,6 @@ TEST_F(WordEntryDialogTest, ForeignOnlyKeepsTheDashForEveryEntry) {
     dialog.hide();
     dialog.show();
     EXPECT_EQ(text(dialog, u"Edit2"_s), u"-"_s) << "showing again";
-    control<QCheckBox>(u"CheckBox1"_s).setChecked(true);
-    press(u"Edit1"_s, Qt::Key_Return);
-    EXPECT_EQ(focused(), u"Popis"_s) << "with the jump box Enter goes to the description";
 }
 
 TEST_F(WordEntryDialogTest, AnEmptyExpressionAddsNothingAndSaysNothing) {
@@ -204,9 +183,7 @@ TEST_F(WordEntryDialogTest, FunctionKeysRecallThePreviousEntry) {
 }
 
 TEST_F(WordEntryDialogTest, HotKeysWorkOnlyWithTheirButtonsAndF10AlwaysFocusesTheForeignField) {
-    EXPECT_FALSE(control<QToolButton>(u"F8"_s).isHidden());
     EXPECT_EQ(control<QToolButton>(u"F8"_s).toolTip(), u"Množné číslo"_s);
-    EXPECT_EQ(control<QToolButton>(u"F6"_s).toolTip(), u"User hot key"_s);
     EXPECT_TRUE(control<QToolButton>(u"F5"_s).isHidden());
     QTest::keyClicks(&control(u"Edit1"_s), u"dogs"_s);
     QTest::keyClicks(&control(u"Edit2"_s), u"pes"_s);
@@ -232,20 +209,15 @@ TEST_F(WordEntryDialogTest, AHotKeyWhoseTextWouldNotFitChangesNothing) {
 }
 
 TEST_F(WordEntryDialogTest, CharacterMenusTypeIntoTheFieldAsTyped) {
-    EXPECT_EQ(dialog.czechMenu().characters(), u"č"_s);
     QAction* letter = dialog.czechMenu().menu().actions().value(0);
     ASSERT_NE(letter, nullptr);
     EXPECT_EQ(letter->text(), u"č (c s háčkem)"_s);
-    EXPECT_EQ(letter->shortcut(), QKeySequence(Qt::ALT | Qt::Key_C));
     auto& czech = control(u"Edit2"_s);
     czech.setText(u"pxs"_s);
     czech.setSelection(1, 1);
     czech.setFocus();
     letter->trigger();
     EXPECT_EQ(czech.text(), u"pčs"_s) << "over the selection";
-    czech.setText(QString(80, u'a'));
-    letter->trigger();
-    EXPECT_EQ(czech.text(), QString(80, u'a')) << "a full field takes no more";
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     czech.setText(u"p"_s);
