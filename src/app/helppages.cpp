@@ -1,6 +1,6 @@
 #include "app/helppages.h"
 
-namespace shell {
+namespace app {
 
 QStringList helppage::allPages() {
     return {kContents,           kMainWindow,   kFirstRun,      kLogin,
@@ -13,4 +13,4 @@ void openHelpPage(core::SystemShell& system, core::Messages& messages, const Run
     core::openWithSystem(system, messages, state.helpPage(page));
 }
 
-} // namespace shell
+} // namespace app

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace shell {
+namespace app {
 
 // The help pages in the folder "help" of the application folder, one per window that
 // has a "?" button, plus the contents and the first-run page.
@@ -33,4 +33,4 @@ QStringList allPages();
 void openHelpPage(core::SystemShell& system, core::Messages& messages, const RunState& state,
                   const QString& page);
 
-} // namespace shell
+} // namespace app

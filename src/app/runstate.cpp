@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-namespace shell {
+namespace app {
 
 QString RunState::path(const QString& relative) const {
     return QDir(applicationFolder).filePath(relative);
@@ -16,4 +16,4 @@ QString RunState::helpPage(const QString& page) const {
     return path(QStringLiteral("help/") + page);
 }
 
-} // namespace shell
+} // namespace app

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace app {
 
 // What the main window holds for the whole run and every part of the program reads:
 // where the application folder is, who is logged in, the open dictionary's languages
@@ -33,4 +33,4 @@ struct RunState {
     QString shownPath(const QString& path) const;
 };
 
-} // namespace shell
+} // namespace app

@@ -9,7 +9,7 @@ QString backupName(const QString& user, const QDateTime& now) {
     return user + stamp;
 }
 
-BackupCommand backupCommand(const RunState& state, const QDateTime& now) {
+BackupCommand backupCommand(const app::RunState& state, const QDateTime& now) {
     const QString name = backupName(state.userName, now);
     return {state.path(QStringLiteral("save.sh")),
             {state.userFolder(), name},

@@ -27,7 +27,7 @@ QString backupName(const QString& user, const QDateTime& now);
 
 // save.sh of the application folder with the user folder and the backup name as two
 // separate arguments, so that names with spaces need no quoting.
-BackupCommand backupCommand(const RunState& state, const QDateTime& now);
+BackupCommand backupCommand(const app::RunState& state, const QDateTime& now);
 
 // Starts the backup; returns whether the script started (whether it then succeeds is not
 // known). The caller closes the user's tables first, so that no table file is held open.

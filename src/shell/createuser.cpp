@@ -19,7 +19,7 @@ struct Template {
 
 // What a new user's folder starts with, in the order it is copied. Our table files are
 // single files, so the exam history is exam.db alone.
-std::vector<Template> templates(const RunState& state) {
+std::vector<Template> templates(const app::RunState& state) {
     std::vector<Template> files = {{state.emptyTableFolder(), QStringLiteral("exam.db")}};
     for (const QString& fileName : {QStringLiteral("exam.ini"), QStringLiteral("bg.bmp"),
                                     QStringLiteral("code.ini"), QStringLiteral("setting.ini")})
@@ -28,7 +28,7 @@ std::vector<Template> templates(const RunState& state) {
 }
 
 // Fills the user folder; returns whether everything is in place.
-bool fillUserFolder(core::Messages& messages, const RunState& state, const QDir& userFolder,
+bool fillUserFolder(core::Messages& messages, const app::RunState& state, const QDir& userFolder,
                     bool restoring) {
     bool complete = true;
     for (const Template& file : templates(state)) {
@@ -60,7 +60,7 @@ void removeRecord(store::Cursor& users, const QString& name) {
 
 } // namespace
 
-bool createUser(core::Messages& messages, store::Cursor& users, const RunState& state,
+bool createUser(core::Messages& messages, store::Cursor& users, const app::RunState& state,
                 const QString& name) {
     if (!isAcceptableUserName(name)) {
         messages.error(QStringLiteral("Takové jméno není přípustné."));

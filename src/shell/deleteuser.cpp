@@ -34,7 +34,7 @@ bool deleteFilesIn(const QDir& folder) {
 
 // Deletes what the program made for the user. Returns whether every file and the results
 // folder went; tells through folderRemoved whether the user folder went too.
-bool deleteUserFiles(const RunState& state, const QString& name, bool& folderRemoved) {
+bool deleteUserFiles(const app::RunState& state, const QString& name, bool& folderRemoved) {
     folderRemoved = true;
     const QString folderPath = state.path(name);
     if (!QFileInfo::exists(folderPath) && !QFileInfo(folderPath).isSymLink())
@@ -59,7 +59,7 @@ bool deleteUserFiles(const RunState& state, const QString& name, bool& folderRem
 
 } // namespace
 
-bool deleteUser(core::Messages& messages, store::Cursor& users, const RunState& state) {
+bool deleteUser(core::Messages& messages, store::Cursor& users, const app::RunState& state) {
     const QString name = users.field(QStringLiteral("User")).asString();
     if (isAdministrator(name)) {
         messages.error(QStringLiteral("Administrátor nemůže být smazán."));

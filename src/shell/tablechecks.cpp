@@ -22,7 +22,7 @@ bool opens(const QString& folder, const QString& fileName, QString& failure) {
 
 } // namespace
 
-std::optional<QString> checkExamTables(const RunState& state) {
+std::optional<QString> checkExamTables(const app::RunState& state) {
     QString failure;
     if (!opens(state.userFolder(), QStringLiteral("exam.db"), failure))
         return QStringLiteral("Není možné otevřít databázi \"exam.db\" v adresari "

@@ -20,13 +20,13 @@ struct RunState;
 // the templates. A folder left by a deleted user of that name can be taken over (the user
 // is asked) without harm to what it holds. Shows a message for each thing that fails;
 // when anything failed the record is removed again. Returns whether the user exists now.
-bool createUser(core::Messages& messages, store::Cursor& users, const RunState& state,
+bool createUser(core::Messages& messages, store::Cursor& users, const app::RunState& state,
                 const QString& name);
 
 // Deletes the user of the current record after the user of the program confirms it (the
 // question names the user), and the files the program keeps for that user with the results
 // folder and an empty practice folder; dictionaries and other things the user made stay on
 // the disk, and the message says so. Returns whether the record was deleted.
-bool deleteUser(core::Messages& messages, store::Cursor& users, const RunState& state);
+bool deleteUser(core::Messages& messages, store::Cursor& users, const app::RunState& state);
 
 } // namespace shell

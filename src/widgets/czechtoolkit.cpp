@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-namespace shell {
+namespace widgets {
 namespace {
 
 // The width a window needs to show its caption whole on its title bar.
@@ -72,4 +72,4 @@ void setUpCzechToolkit(QApplication& app) {
     app.installEventFilter(new CaptionRoom(&app));
 }
 
-} // namespace shell
+} // namespace widgets

@@ -2,7 +2,7 @@
 
 class QApplication;
 
-namespace shell {
+namespace widgets {
 
 // The windowing toolkit as the program needs it, set up before the first window: Qt's own
 // texts (the file and font dialogs, the standard buttons) in Czech when Qt's translations
@@ -10,4 +10,4 @@ namespace shell {
 // its caption needs, so that title bars do not elide it.
 void setUpCzechToolkit(QApplication& app);
 
-} // namespace shell
+} // namespace widgets

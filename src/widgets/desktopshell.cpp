@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QUrl>
 
-namespace shell {
+namespace widgets {
 
 bool DesktopShell::open(const QString& pathOrAddress) {
     const QUrl url = QFileInfo(pathOrAddress).isAbsolute() ? QUrl::fromLocalFile(pathOrAddress)
@@ -23,4 +23,4 @@ void DesktopShell::beep() {
     QApplication::beep();
 }
 
-} // namespace shell
+} // namespace widgets

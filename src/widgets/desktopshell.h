@@ -2,7 +2,7 @@
 
 #include "core/systemshell.h"
 
-namespace shell {
+namespace widgets {
 
 // Opens documents and pages with the desktop's programs and starts processes detached.
 class DesktopShell : public core::SystemShell {
@@ -13,4 +13,4 @@ public:
     void beep() override;
 };
 
-} // namespace shell
+} // namespace widgets

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-namespace shell {
+namespace widgets {
 
 // A push button of a dialog's button row. Only the button made default reacts to Enter, so
 // that Enter in a box presses OK and not the button that happens to have had focus.
@@ -37,4 +37,4 @@ inline QHBoxLayout* okCancelButtonRow(QDialog& dialog, const std::function<void(
     return row;
 }
 
-} // namespace shell
+} // namespace widgets

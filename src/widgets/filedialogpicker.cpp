@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-namespace shell {
+namespace widgets {
 
 std::optional<QString> FileDialogPicker::pickFileToOpen(const QString& filter,
                                                         const QString& folder, QWidget* parent) {
@@ -15,4 +15,4 @@ std::optional<QString> FileDialogPicker::pickFileToOpen(const QString& filter,
     return chosen;
 }
 
-} // namespace shell
+} // namespace widgets

@@ -2,7 +2,7 @@
 
 #include "widgets/filepicker.h"
 
-namespace shell {
+namespace widgets {
 
 // The toolkit's file-open dialog. It starts in the folder of the file chosen last, as the
 // one dialog of the main window did, and in the given folder before any choice.
@@ -15,4 +15,4 @@ private:
     QString m_lastFolder;
 };
 
-} // namespace shell
+} // namespace widgets

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace shell {
+namespace widgets {
 
 // Lets the user choose an existing file to open, as the file-open dialog does; nothing when
 // the user cancels. Tests put a scripted choice in its place.
@@ -19,4 +19,4 @@ public:
                                                   QWidget* parent) = 0;
 };
 
-} // namespace shell
+} // namespace widgets

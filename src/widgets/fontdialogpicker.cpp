@@ -2,7 +2,7 @@
 
 #include <QFontDialog>
 
-namespace shell {
+namespace widgets {
 
 std::optional<QFont> FontDialogPicker::pick(const QFont& initial, int minimumSize, int maximumSize,
                                             QWidget* parent) {
@@ -15,4 +15,4 @@ std::optional<QFont> FontDialogPicker::pick(const QFont& initial, int minimumSiz
     return chosen;
 }
 
-} // namespace shell
+} // namespace widgets

@@ -2,7 +2,7 @@
 
 #include "widgets/fontpicker.h"
 
-namespace shell {
+namespace widgets {
 
 // The toolkit's font dialog, offering only sizes in the given range.
 class FontDialogPicker : public FontPicker {
@@ -11,4 +11,4 @@ public:
                               QWidget* parent) override;
 };
 
-} // namespace shell
+} // namespace widgets

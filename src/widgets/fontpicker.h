@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace shell {
+namespace widgets {
 
 // Lets the user choose a font, as the font dialog does; nothing when the user cancels.
 // Tests put a scripted choice in its place.
@@ -17,4 +17,4 @@ public:
                                       QWidget* parent) = 0;
 };
 
-} // namespace shell
+} // namespace widgets

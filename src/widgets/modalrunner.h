@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace shell {
+namespace widgets {
 
 // Shows a dialog modally and gives its result. Tests put a script in its place that
 // fills and closes the real dialog.
@@ -27,4 +27,4 @@ public:
     int exec(QDialog& dialog) override { return dialog.exec(); }
 };
 
-} // namespace shell
+} // namespace widgets

@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 
-namespace shell {
+namespace widgets {
 
 QMessageBox::StandardButton QtMessages::show(QMessageBox::Icon icon, const QString& title,
                                              const QString& text, QMessageBox::StandardButton goOn,
@@ -54,4 +54,4 @@ bool QtMessages::ask(const QString& text) {
                 QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-} // namespace shell
+} // namespace widgets

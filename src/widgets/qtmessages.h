@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace shell {
+namespace widgets {
 
 // The message boxes of the windowing toolkit, with Czech buttons.
 class QtMessages : public core::Messages {
@@ -27,4 +27,4 @@ private:
                                             QMessageBox::StandardButton defaultButton);
 };
 
-} // namespace shell
+} // namespace widgets

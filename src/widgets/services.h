@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-namespace shell {
+namespace widgets {
 
 // Everything a window reaches outside the program: message boxes, modal dialogs, the
 // operating system, the clock, the audio device, the font dialog, the file-open dialog and the
@@ -28,4 +28,4 @@ struct Services {
     core::RandomSource& random;
 };
 
-} // namespace shell
+} // namespace widgets

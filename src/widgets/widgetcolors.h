@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <QWidget>
 
-namespace shell {
+namespace widgets {
 
 // The colours the settings files give a window's parts: a background filled behind the
 // widget and its boxes and buttons, and the colour of its texts.
@@ -24,4 +24,4 @@ inline void setTextColor(QWidget* widget, const QColor& color) {
     widget->setPalette(palette);
 }
 
-} // namespace shell
+} // namespace widgets

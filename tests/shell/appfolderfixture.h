@@ -40,7 +40,7 @@ protected:
     // A folder outside the application folder, beside it.
     QString outside(const QString& relative) const { return m_dir.path(relative); }
 
-    shell::RunState state;
+    app::RunState state;
     store::Cursor users;
     ScriptedMessages messages;
 

@@ -32,7 +32,7 @@ TEST(BackupName, IsTheUserFollowedByDateAndTimeWithoutSeparators) {
 // The script of the application folder, started there without a shell in between: a user name
 // with spaces stays one argument.
 TEST(StartBackup, StartsTheScriptOfTheApplicationFolderOnTheUserFolder) {
-    shell::RunState state;
+    app::RunState state;
     state.applicationFolder = u"/opt/lexiton app"_s;
     state.userName = u"Eva Dvořáková"_s;
     RecordingShell system;

@@ -19,11 +19,11 @@ const QString kHelpFolder = QStringLiteral(LEXITON_DATA_DIR "/help");
 TEST(OpenHelpPage, HandsThePageOfTheHelpFolderToTheSystem) {
     RecordingShell system;
     ScriptedMessages messages;
-    shell::RunState state;
+    app::RunState state;
     state.applicationFolder = u"/home/eva/Lexiton data"_s;
-    shell::openHelpPage(system, messages, state, shell::helppage::kExamSettings);
+    app::openHelpPage(system, messages, state, app::helppage::kExamSettings);
     system.works = false;
-    shell::openHelpPage(system, messages, state, u"missing.html"_s);
+    app::openHelpPage(system, messages, state, u"missing.html"_s);
     EXPECT_EQ(system.opened, QStringList({u"/home/eva/Lexiton data/help/exam.html"_s,
                                           u"/home/eva/Lexiton data/help/missing.html"_s}));
     EXPECT_TRUE(system.started.empty());
@@ -41,7 +41,7 @@ QString readPage(const QString& page) {
 }
 
 TEST(InstalledHelp, HoldsEveryPageTheProgramOpensAsUtf8Html) {
-    for (const QString& page : shell::helppage::allPages()) {
+    for (const QString& page : app::helppage::allPages()) {
         SCOPED_TRACE(page.toStdString());
         const QString text = readPage(page);
         ASSERT_FALSE(text.isEmpty()) << "missing, empty or not UTF-8";
@@ -52,9 +52,9 @@ TEST(InstalledHelp, HoldsEveryPageTheProgramOpensAsUtf8Html) {
 }
 
 TEST(InstalledHelp, ContentsLinkEveryOtherPage) {
-    const QString contents = readPage(shell::helppage::kContents);
-    for (const QString& page : shell::helppage::allPages()) {
-        if (page != shell::helppage::kContents) {
+    const QString contents = readPage(app::helppage::kContents);
+    for (const QString& page : app::helppage::allPages()) {
+        if (page != app::helppage::kContents) {
             EXPECT_TRUE(contents.contains(u"href=\""_s + page + u'"')) << page.toStdString();
         }
     }

@@ -18,7 +18,7 @@ TEST(TempFolder, FilesGoSubFoldersStay) {
 
 TEST(ExamTableCheck, EachMissingTableHasItsMessage) {
     ScratchFolder app;
-    shell::RunState state;
+    app::RunState state;
     state.applicationFolder = app.path();
     state.userName = u"Jan Novák"_s;
     app.createTable(u"Jan Novák/exam.db"_s, u"exam"_s);

@@ -53,8 +53,8 @@ public:
         return cursor;
     }
 
-    shell::RunState runState() const {
-        shell::RunState state;
+    app::RunState runState() const {
+        app::RunState state;
         state.applicationFolder = path();
         return state;
     }

@@ -8,7 +8,7 @@
 
 // The file-open dialog for tests: answers each request with the next scripted file (or a
 // cancel) and records the filter and folder it was asked with.
-class ScriptedFiles : public shell::FilePicker {
+class ScriptedFiles : public widgets::FilePicker {
 public:
     void answer(std::optional<QString> file) { m_answers.push_back(std::move(file)); }
     bool allAnswersUsed() const { return m_answers.empty(); }

@@ -8,7 +8,7 @@
 
 // The font dialog for tests: answers each request with the next scripted font (or a
 // cancel) and records the size range it was asked for.
-class ScriptedFonts : public shell::FontPicker {
+class ScriptedFonts : public widgets::FontPicker {
 public:
     void answer(std::optional<QFont> font) { m_answers.push_back(std::move(font)); }
 

@@ -11,7 +11,7 @@
 // Modal dialogs for tests: instead of running its own event loop, a dialog is shown and
 // the next script written for its object name fills it and presses its buttons, as a user
 // would. A dialog without a script, or one its script leaves open, fails the test.
-class ScriptedModals : public shell::ModalRunner {
+class ScriptedModals : public widgets::ModalRunner {
 public:
     using Script = std::function<void(QDialog&)>;
 

@@ -10,7 +10,7 @@ namespace {
 int runTests(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    shell::setUpCzechToolkit(app);
+    widgets::setUpCzechToolkit(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

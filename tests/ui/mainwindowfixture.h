@@ -96,7 +96,7 @@ protected:
     }
 
     ApplicationFolder app;
-    shell::RunState state;
+    app::RunState state;
     store::Cursor users;
     ScriptedMessages messages;
     ScriptedModals modals;
@@ -105,7 +105,7 @@ protected:
     ScriptedFonts fonts;
     ScriptedFiles files;
     ScriptedRandom random;
-    shell::Services services{
+    widgets::Services services{
         messages, modals, system, clock, [] { return std::make_unique<sound::NullAudioDevice>(); },
         fonts,    files,  random};
     std::unique_ptr<shell::MainWindow> window;

@@ -11,19 +11,19 @@ using namespace Qt::StringLiterals;
 
 struct KeyCase {
     const char* name;
-    bool (shell::QtMessages::*box)(const QString&);
+    bool (widgets::QtMessages::*box)(const QString&);
     Qt::Key key;
     bool goesOn;
 };
 
 // Enter takes the default answer: going on, except where going on deletes for good.
 const KeyCase kKeyCases[] = {
-    {"ConfirmEnter", &shell::QtMessages::confirm, Qt::Key_Return, true},
-    {"ConfirmEsc", &shell::QtMessages::confirm, Qt::Key_Escape, false},
-    {"AskEnter", &shell::QtMessages::ask, Qt::Key_Return, true},
-    {"AskEsc", &shell::QtMessages::ask, Qt::Key_Escape, false},
-    {"DangerousEnter", &shell::QtMessages::confirmDangerous, Qt::Key_Return, false},
-    {"DangerousEsc", &shell::QtMessages::confirmDangerous, Qt::Key_Escape, false},
+    {"ConfirmEnter", &widgets::QtMessages::confirm, Qt::Key_Return, true},
+    {"ConfirmEsc", &widgets::QtMessages::confirm, Qt::Key_Escape, false},
+    {"AskEnter", &widgets::QtMessages::ask, Qt::Key_Return, true},
+    {"AskEsc", &widgets::QtMessages::ask, Qt::Key_Escape, false},
+    {"DangerousEnter", &widgets::QtMessages::confirmDangerous, Qt::Key_Return, false},
+    {"DangerousEsc", &widgets::QtMessages::confirmDangerous, Qt::Key_Escape, false},
 };
 
 class MessageBoxKeyTest : public ::testing::TestWithParam<KeyCase> {};
@@ -35,7 +35,7 @@ TEST_P(MessageBoxKeyTest, AnswersAsTheKeySays) {
         ASSERT_NE(box, nullptr);
         QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, test.key);
     });
-    shell::QtMessages messages;
+    widgets::QtMessages messages;
     EXPECT_EQ((messages.*test.box)(u"Celkem exportovat 35 slovíček"_s), test.goesOn);
 }
 

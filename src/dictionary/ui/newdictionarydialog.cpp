@@ -42,7 +42,7 @@ FontSetting fontSpec(const QFont& font, int charset) {
 
 } // namespace
 
-NewDictionaryDialog::NewDictionaryDialog(shell::Services& services, const shell::RunState& state,
+NewDictionaryDialog::NewDictionaryDialog(widgets::Services& services, const app::RunState& state,
                                          QWidget* parent)
     : QDialog(parent)
     , m_services(services)
@@ -53,11 +53,11 @@ NewDictionaryDialog::NewDictionaryDialog(shell::Services& services, const shell:
     , m_name(lineEdit(QStringLiteral("Edit1"), 30, this))
     , m_language(lineEdit(QStringLiteral("Edit2"), 25, this))
     , m_note(new QPlainTextEdit(this))
-    , m_czechFontButton(shell::dialogButton(QStringLiteral("Button1"),
-                                            QStringLiteral("Font českého slovíčka"), this))
-    , m_otherFontButton(shell::dialogButton(QStringLiteral("Button2"),
-                                            QStringLiteral("Font cizojazyčného slovíčka"), this))
-    , m_descriptionFontButton(shell::dialogButton(
+    , m_czechFontButton(widgets::dialogButton(QStringLiteral("Button1"),
+                                              QStringLiteral("Font českého slovíčka"), this))
+    , m_otherFontButton(widgets::dialogButton(QStringLiteral("Button2"),
+                                              QStringLiteral("Font cizojazyčného slovíčka"), this))
+    , m_descriptionFontButton(widgets::dialogButton(
           QStringLiteral("Button3"), QStringLiteral("Font popisu (výslovnosti)"), this)) {
     setObjectName(QStringLiteral("OKBottomDlg3"));
     setWindowTitle(QStringLiteral("Přidání nového slovníku"));
@@ -87,9 +87,9 @@ NewDictionaryDialog::NewDictionaryDialog(shell::Services& services, const shell:
     fontButtons->addWidget(m_otherFontButton);
     fontButtons->addWidget(m_descriptionFontButton);
 
-    QHBoxLayout* buttons = shell::okCancelButtonRow(*this, [this] {
-        shell::openHelpPage(m_services.system, m_services.messages, m_state,
-                            shell::helppage::kNewDictionary);
+    QHBoxLayout* buttons = widgets::okCancelButtonRow(*this, [this] {
+        app::openHelpPage(m_services.system, m_services.messages, m_state,
+                          app::helppage::kNewDictionary);
     });
 
     auto* layout = new QVBoxLayout(this);
@@ -101,7 +101,7 @@ NewDictionaryDialog::NewDictionaryDialog(shell::Services& services, const shell:
 }
 
 std::optional<NewDictionaryChoice> NewDictionaryDialog::run() {
-    return shell::choiceOf(m_services.modals, *this, [this] { return choice(); });
+    return widgets::choiceOf(m_services.modals, *this, [this] { return choice(); });
 }
 
 void NewDictionaryDialog::accept() {

@@ -13,10 +13,12 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace shell {
+namespace app {
 struct RunState;
+}
+namespace widgets {
 struct Services;
-} // namespace shell
+}
 
 namespace dictionary {
 
@@ -40,7 +42,7 @@ struct NewDictionaryChoice {
 class NewDictionaryDialog : public QDialog {
     Q_OBJECT
 public:
-    NewDictionaryDialog(shell::Services& services, const shell::RunState& state,
+    NewDictionaryDialog(widgets::Services& services, const app::RunState& state,
                         QWidget* parent = nullptr);
 
     // Shows the dialog with its defaults; nothing when the user cancels.
@@ -68,8 +70,8 @@ private:
     void updateEnabled();
     NewDictionaryChoice choice() const;
 
-    shell::Services& m_services;
-    const shell::RunState& m_state;
+    widgets::Services& m_services;
+    const app::RunState& m_state;
     QRadioButton* m_manual;
     QRadioButton* m_fromSettings;
     QLineEdit* m_name;

@@ -20,7 +20,7 @@ constexpr int kShortestPath = 5;
 
 } // namespace
 
-SettingsSetChooser::SettingsSetChooser(shell::Services& services, const shell::RunState& state,
+SettingsSetChooser::SettingsSetChooser(widgets::Services& services, const app::RunState& state,
                                        QWidget* parent)
     : QDialog(parent)
     , m_services(services)
@@ -33,11 +33,11 @@ SettingsSetChooser::SettingsSetChooser(shell::Services& services, const shell::R
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    auto* reread = shell::dialogButton(
+    auto* reread = widgets::dialogButton(
         QStringLiteral("Button1"),
         QStringLiteral("Přenačíst seznam nastavení(konfigurací) z disku"), this);
     connect(reread, &QPushButton::clicked, this, &SettingsSetChooser::reload);
-    QHBoxLayout* buttons = shell::okCancelButtonRow(*this);
+    QHBoxLayout* buttons = widgets::okCancelButtonRow(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
@@ -47,7 +47,7 @@ SettingsSetChooser::SettingsSetChooser(shell::Services& services, const shell::R
 }
 
 std::optional<QString> SettingsSetChooser::run() {
-    return shell::choiceOf(m_services.modals, *this, [this] { return selectedPath(); });
+    return widgets::choiceOf(m_services.modals, *this, [this] { return selectedPath(); });
 }
 
 void SettingsSetChooser::accept() {

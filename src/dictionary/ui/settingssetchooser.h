@@ -6,10 +6,12 @@
 
 class QListWidget;
 
-namespace shell {
+namespace app {
 struct RunState;
+}
+namespace widgets {
 struct Services;
-} // namespace shell
+}
 
 namespace dictionary {
 
@@ -20,7 +22,7 @@ namespace dictionary {
 class SettingsSetChooser : public QDialog {
     Q_OBJECT
 public:
-    SettingsSetChooser(shell::Services& services, const shell::RunState& state,
+    SettingsSetChooser(widgets::Services& services, const app::RunState& state,
                        QWidget* parent = nullptr);
 
     // The full path of the chosen settings file; nothing when the user cancels.
@@ -40,8 +42,8 @@ private:
     void reload();
     QString selectedPath() const;
 
-    shell::Services& m_services;
-    const shell::RunState& m_state;
+    widgets::Services& m_services;
+    const app::RunState& m_state;
     QListWidget* m_list;
     QString m_listedFolder;
     bool m_listed = false;

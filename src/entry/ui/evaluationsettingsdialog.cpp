@@ -26,8 +26,8 @@ QLineEdit* trimSetEdit(const QString& objectName, QWidget* parent) {
 
 } // namespace
 
-EvaluationSettingsDialog::EvaluationSettingsDialog(shell::Services& services,
-                                                   const shell::RunState& state, QWidget* parent)
+EvaluationSettingsDialog::EvaluationSettingsDialog(widgets::Services& services,
+                                                   const app::RunState& state, QWidget* parent)
     : QDialog(parent)
     , m_services(services)
     , m_state(state) {
@@ -65,9 +65,9 @@ EvaluationSettingsDialog::EvaluationSettingsDialog(shell::Services& services,
     m_ignoreCommaSpaces = checkBox(QStringLiteral("IgnoreCommaSpaces"),
                                    QStringLiteral("Ignorovat mezery před a za čárkou"), this);
 
-    QHBoxLayout* buttons = shell::okCancelButtonRow(*this, [this] {
-        shell::openHelpPage(m_services.system, m_services.messages, m_state,
-                            shell::helppage::kEvaluationSettings);
+    QHBoxLayout* buttons = widgets::okCancelButtonRow(*this, [this] {
+        app::openHelpPage(m_services.system, m_services.messages, m_state,
+                          app::helppage::kEvaluationSettings);
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(notes);
@@ -79,7 +79,7 @@ EvaluationSettingsDialog::EvaluationSettingsDialog(shell::Services& services,
 
 std::optional<TestWordRules> EvaluationSettingsDialog::run(const TestWordRules& rules) {
     showRules(rules);
-    return shell::choiceOf(m_services.modals, *this, [this] { return shownRules(); });
+    return widgets::choiceOf(m_services.modals, *this, [this] { return shownRules(); });
 }
 
 void EvaluationSettingsDialog::showRules(const TestWordRules& rules) {

@@ -9,10 +9,12 @@
 class QCheckBox;
 class QLineEdit;
 
-namespace shell {
+namespace app {
 struct RunState;
+}
+namespace widgets {
 struct Services;
-} // namespace shell
+}
 
 namespace entry {
 
@@ -22,7 +24,7 @@ namespace entry {
 class EvaluationSettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    EvaluationSettingsDialog(shell::Services& services, const shell::RunState& state,
+    EvaluationSettingsDialog(widgets::Services& services, const app::RunState& state,
                              QWidget* parent = nullptr);
 
     std::optional<TestWordRules> run(const TestWordRules& rules);
@@ -31,8 +33,8 @@ private:
     void showRules(const TestWordRules& rules);
     TestWordRules shownRules() const;
 
-    shell::Services& m_services;
-    const shell::RunState& m_state;
+    widgets::Services& m_services;
+    const app::RunState& m_state;
     QCheckBox* m_slashes;
     QCheckBox* m_backslashes;
     QCheckBox* m_square;

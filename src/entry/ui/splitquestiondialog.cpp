@@ -35,7 +35,7 @@ QFont boldAtSizeOf(QFont font, const QWidget& sizeOf) {
 
 } // namespace
 
-SplitQuestionDialog::SplitQuestionDialog(shell::Services& services, const shell::RunState& state,
+SplitQuestionDialog::SplitQuestionDialog(widgets::Services& services, const app::RunState& state,
                                          QWidget* parent)
     : QDialog(parent)
     , m_services(services)
@@ -51,11 +51,11 @@ SplitQuestionDialog::SplitQuestionDialog(shell::Services& services, const shell:
     auto* question = label(QStringLiteral("Label3"), this);
     question->setText(QStringLiteral("Rozdělit takto na dva záznamy ?"));
 
-    auto* yes = shell::dialogButton(QStringLiteral("OKBtn"), QStringLiteral("ANO"), this);
+    auto* yes = widgets::dialogButton(QStringLiteral("OKBtn"), QStringLiteral("ANO"), this);
     yes->setDefault(true);
-    auto* no = shell::dialogButton(QStringLiteral("CancelBtn"), QStringLiteral("NE"), this);
-    auto* stop = shell::dialogButton(QStringLiteral("StopBtn"), QStringLiteral("Přerušit"), this);
-    auto* help = shell::dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
+    auto* no = widgets::dialogButton(QStringLiteral("CancelBtn"), QStringLiteral("NE"), this);
+    auto* stop = widgets::dialogButton(QStringLiteral("StopBtn"), QStringLiteral("Přerušit"), this);
+    auto* help = widgets::dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
     connect(yes, &QPushButton::clicked, this, &QDialog::accept);
     connect(no, &QPushButton::clicked, this, &QDialog::reject);
     connect(stop, &QPushButton::clicked, this, [this] {
@@ -63,8 +63,8 @@ SplitQuestionDialog::SplitQuestionDialog(shell::Services& services, const shell:
         reject();
     });
     connect(help, &QPushButton::clicked, this, [this] {
-        shell::openHelpPage(m_services.system, m_services.messages, m_state,
-                            shell::helppage::kEvaluationSettings);
+        app::openHelpPage(m_services.system, m_services.messages, m_state,
+                          app::helppage::kEvaluationSettings);
     });
 
     auto* halves = new QGridLayout;

@@ -7,10 +7,12 @@
 class QLabel;
 class QLineEdit;
 
-namespace shell {
+namespace app {
 struct RunState;
+}
+namespace widgets {
 struct Services;
-} // namespace shell
+}
 
 namespace entry {
 
@@ -20,7 +22,7 @@ namespace entry {
 class SplitQuestionDialog : public QDialog {
     Q_OBJECT
 public:
-    SplitQuestionDialog(shell::Services& services, const shell::RunState& state,
+    SplitQuestionDialog(widgets::Services& services, const app::RunState& state,
                         QWidget* parent = nullptr);
 
     // The dictionary's foreign font, shown bold at the size of the Czech texts.
@@ -30,8 +32,8 @@ public:
     SplitAnswer ask(const QString& czech, const QString& other, SplitProposal& proposal);
 
 private:
-    shell::Services& m_services;
-    const shell::RunState& m_state;
+    widgets::Services& m_services;
+    const app::RunState& m_state;
     QLabel* m_czech;
     QLabel* m_other;
     QLineEdit* m_firstCzech;

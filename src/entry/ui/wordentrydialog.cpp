@@ -44,7 +44,7 @@ QToolButton* speedButton(const QString& objectName, const QString& text, const Q
 
 } // namespace
 
-WordEntryDialog::WordEntryDialog(shell::Services& services, const shell::RunState& state,
+WordEntryDialog::WordEntryDialog(widgets::Services& services, const app::RunState& state,
                                  QWidget* parent)
     : QDialog(parent)
     , m_services(services)
@@ -104,8 +104,8 @@ void WordEntryDialog::buildLayout() {
     top->addWidget(descriptionKind);
     auto* help = speedButton(QStringLiteral("SpeedButton5"), QStringLiteral("?"), {}, this);
     connect(help, &QToolButton::clicked, this, [this] {
-        shell::openHelpPage(m_services.system, m_services.messages, m_state,
-                            shell::helppage::kWordEntry);
+        app::openHelpPage(m_services.system, m_services.messages, m_state,
+                          app::helppage::kWordEntry);
     });
     top->addWidget(help, 0, Qt::AlignTop);
 

@@ -21,10 +21,12 @@ class QPlainTextEdit;
 class QRadioButton;
 class QToolButton;
 
-namespace shell {
+namespace app {
 struct RunState;
+}
+namespace widgets {
 struct Services;
-} // namespace shell
+}
 
 namespace store {
 class Cursor;
@@ -51,7 +53,7 @@ public:
     };
     using LayoutSwitch = std::function<void(LayoutEvent)>;
 
-    WordEntryDialog(shell::Services& services, const shell::RunState& state,
+    WordEntryDialog(widgets::Services& services, const app::RunState& state,
                     QWidget* parent = nullptr);
     ~WordEntryDialog() override;
 
@@ -123,8 +125,8 @@ private:
     bool fits(const QLineEdit* field, const QString& text);
     void switchLayout(LayoutEvent event);
 
-    shell::Services& m_services;
-    const shell::RunState& m_state;
+    widgets::Services& m_services;
+    const app::RunState& m_state;
     QPointer<store::Cursor> m_dictionary;
     std::map<int, dictionary::HotKeyRecord> m_hotKeys;
     CharacterMenu m_czechMenu{QStringLiteral("CzechCharacters")};

@@ -16,32 +16,32 @@ namespace entry {
 void WordEntryDialog::setColors(const EntryDialogColors& colors) {
     auto* descriptionKind = findChild<QGroupBox*>(QStringLiteral("RadioGroup1"));
     if (colors.background) {
-        shell::setBackgroundColor(this, *colors.background);
-        shell::setBackgroundColor(descriptionKind, *colors.background);
+        widgets::setBackgroundColor(this, *colors.background);
+        widgets::setBackgroundColor(descriptionKind, *colors.background);
     }
     if (colors.font) {
-        shell::setTextColor(this, *colors.font);
-        shell::setTextColor(descriptionKind, *colors.font);
+        widgets::setTextColor(this, *colors.font);
+        widgets::setTextColor(descriptionKind, *colors.font);
     }
     const QList<QWidget*> boxes = {m_lesson, m_foreign, m_czech, m_description, m_descriptionLines};
     for (QWidget* box : boxes) {
         if (colors.editBackground)
-            shell::setBackgroundColor(box, *colors.editBackground);
+            widgets::setBackgroundColor(box, *colors.editBackground);
         if (colors.editFont)
-            shell::setTextColor(box, *colors.editFont);
+            widgets::setTextColor(box, *colors.editFont);
     }
     if (colors.checkBoxFont) {
-        shell::setTextColor(m_jump, *colors.checkBoxFont);
-        shell::setTextColor(m_foreignOnly, *colors.checkBoxFont);
+        widgets::setTextColor(m_jump, *colors.checkBoxFont);
+        widgets::setTextColor(m_foreignOnly, *colors.checkBoxFont);
     }
     if (colors.buttonFont) {
         for (const char* name : {"SpeedButton1", "SpeedButton2"})
-            shell::setTextColor(findChild<QToolButton*>(QLatin1StringView(name)),
-                                *colors.buttonFont);
+            widgets::setTextColor(findChild<QToolButton*>(QLatin1StringView(name)),
+                                  *colors.buttonFont);
     }
     if (colors.characterButtonFont) {
         for (QToolButton* button : m_hotKeyButtons)
-            shell::setTextColor(button, *colors.characterButtonFont);
+            widgets::setTextColor(button, *colors.characterButtonFont);
     }
 }
 

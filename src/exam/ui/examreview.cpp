@@ -83,8 +83,8 @@ void ExamWindow::showGradeButtons(bool inTime) {
 
 void ExamWindow::showResult(const QString& text, std::optional<bool> right) {
     const QColor background = palette().color(QPalette::Window);
-    shell::setTextColor(m_result, right ? verdictColor(*right, background)
-                                        : palette().color(QPalette::WindowText));
+    widgets::setTextColor(m_result, right ? verdictColor(*right, background)
+                                          : palette().color(QPalette::WindowText));
     m_result->setText(text);
 }
 

@@ -51,7 +51,7 @@ void replaceItems(QComboBox& box, const QStringList& items) {
 
 } // namespace
 
-ExamSettingsDialog::ExamSettingsDialog(shell::Services& services, const shell::RunState& state,
+ExamSettingsDialog::ExamSettingsDialog(widgets::Services& services, const app::RunState& state,
                                        QWidget* parent)
     : QDialog(parent)
     , m_services(services)
@@ -130,15 +130,15 @@ void ExamSettingsDialog::buildLayout() {
     soundLines->addLayout(sentence({m_recordSound, m_recordWholeLimit, m_recordOnButton}));
     soundLines->addWidget(m_automaticOk);
 
-    auto* ok = shell::dialogButton(u"OKBtn"_s, u"Zkoušej"_s, this);
+    auto* ok = widgets::dialogButton(u"OKBtn"_s, u"Zkoušej"_s, this);
     ok->setDefault(true);
-    auto* cancel = shell::dialogButton(u"CancelBtn"_s, u"Zruš zkoušení"_s, this);
-    auto* help = shell::dialogButton(u"HelpBtn"_s, u"?"_s, this);
+    auto* cancel = widgets::dialogButton(u"CancelBtn"_s, u"Zruš zkoušení"_s, this);
+    auto* help = widgets::dialogButton(u"HelpBtn"_s, u"?"_s, this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] {
-        shell::openHelpPage(m_services.system, m_services.messages, m_state,
-                            shell::helppage::kExamSettings);
+        app::openHelpPage(m_services.system, m_services.messages, m_state,
+                          app::helppage::kExamSettings);
     });
 
     auto* top = new QHBoxLayout;
@@ -161,7 +161,7 @@ std::optional<ExamParameters> ExamSettingsDialog::run(const ExamParameters& para
     load(parameters);
     m_language->setItemText(static_cast<int>(QuestionLanguage::Foreign), foreignLanguageItem);
     preset(type);
-    return shell::choiceOf(m_services.modals, *this, [this] { return shown(); });
+    return widgets::choiceOf(m_services.modals, *this, [this] { return shown(); });
 }
 
 void ExamSettingsDialog::load(const ExamParameters& parameters) {

@@ -12,10 +12,12 @@ class QComboBox;
 class QLabel;
 class QRadioButton;
 
-namespace shell {
+namespace app {
 struct RunState;
+}
+namespace widgets {
 struct Services;
-} // namespace shell
+}
 
 namespace exam {
 
@@ -29,7 +31,7 @@ class RadioGroup;
 class ExamSettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    ExamSettingsDialog(shell::Services& services, const shell::RunState& state,
+    ExamSettingsDialog(widgets::Services& services, const app::RunState& state,
                        QWidget* parent = nullptr);
 
     // Shows the parameters preset for the exam type, the foreign language named as given;
@@ -59,8 +61,8 @@ private:
     QuestionLanguage language() const;
     AskMode ask() const;
 
-    shell::Services& m_services;
-    const shell::RunState& m_state;
+    widgets::Services& m_services;
+    const app::RunState& m_state;
     ExamType m_type = ExamType::Automatic;
     int m_lessonCount = 0;
 

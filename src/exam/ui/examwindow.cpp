@@ -39,7 +39,7 @@ bool isEnter(int key) {
 
 } // namespace
 
-ExamWindow::ExamWindow(shell::Services& services, const shell::RunState& state,
+ExamWindow::ExamWindow(widgets::Services& services, const app::RunState& state,
                        sound::MediaPlayer& player, StatusLine status, QWidget* parent)
     : QDialog(parent)
     , m_services(services)
@@ -164,22 +164,22 @@ void ExamWindow::applyLook(const ExamWindowLook& look, const QImage& backgroundP
     };
     if (look.background) {
         for (QWidget* widget : QList<QWidget*>{this, m_gradePanel, m_answers, m_description})
-            shell::setBackgroundColor(widget, color(*look.background));
+            widgets::setBackgroundColor(widget, color(*look.background));
     }
     if (look.text)
-        shell::setTextColor(this, color(*look.text));
+        widgets::setTextColor(this, color(*look.text));
     if (look.question)
-        shell::setTextColor(m_question, color(*look.question));
+        widgets::setTextColor(m_question, color(*look.question));
     if (look.answerGrid) {
         for (QWidget* widget : QList<QWidget*>{m_answers, m_description, m_soundPanel})
-            shell::setBackgroundColor(widget, color(*look.answerGrid));
+            widgets::setBackgroundColor(widget, color(*look.answerGrid));
     }
     if (look.answerEdit)
-        shell::setBackgroundColor(m_answer, color(*look.answerEdit));
+        widgets::setBackgroundColor(m_answer, color(*look.answerEdit));
     if (look.answerFont)
-        shell::setTextColor(m_answer, color(*look.answerFont));
+        widgets::setTextColor(m_answer, color(*look.answerFont));
     if (look.gradePanel)
-        shell::setBackgroundColor(m_gradePanel, color(*look.gradePanel));
+        widgets::setBackgroundColor(m_gradePanel, color(*look.gradePanel));
     // A box whose text colour no key sets would write in the window's text colour, which is
     // chosen for the window's background, not the box's: it writes in black or white instead.
     QList<QWidget*> boxes{m_answers, m_description, m_soundPanel};
@@ -187,12 +187,12 @@ void ExamWindow::applyLook(const ExamWindowLook& look, const QImage& backgroundP
         boxes << m_answer;
     for (int index = 0; index < 5; ++index) {
         if (const auto& font = look.gradeButtonFonts[static_cast<size_t>(index)])
-            shell::setTextColor(m_gradeButtons[index], color(*font));
+            widgets::setTextColor(m_gradeButtons[index], color(*font));
         else
             boxes << m_gradeButtons[index];
     }
     for (QWidget* box : boxes)
-        shell::setTextColor(box, readableTextOn(box->palette().color(QPalette::Base)));
+        widgets::setTextColor(box, readableTextOn(box->palette().color(QPalette::Base)));
     m_clock->setColors(color(look.clockForeground), color(look.clockBackground));
     m_backgroundPicture = backgroundPicture;
     if (look.fullScreen)

@@ -24,10 +24,12 @@ class QTimer;
 class QToolButton;
 class QWidget;
 
-namespace shell {
+namespace app {
 struct RunState;
+}
+namespace widgets {
 struct Services;
-} // namespace shell
+}
 namespace sound {
 class MediaPlayer;
 }
@@ -66,7 +68,7 @@ public:
     using StatusLine = std::function<void(const QString&)>;
 
     // The player is the main window's; the status line is the main window's status bar.
-    ExamWindow(shell::Services& services, const shell::RunState& state, sound::MediaPlayer& player,
+    ExamWindow(widgets::Services& services, const app::RunState& state, sound::MediaPlayer& player,
                StatusLine status, QWidget* parent = nullptr);
     ~ExamWindow() override;
 
@@ -149,8 +151,8 @@ private:
     void stopRecordingOnButton();
     void openNewRecording();
 
-    shell::Services& m_services;
-    const shell::RunState& m_state;
+    widgets::Services& m_services;
+    const app::RunState& m_state;
     sound::MediaPlayer& m_player;
     StatusLine m_status;
     std::unique_ptr<sound::MediaPlayer> m_recorder;

@@ -25,7 +25,7 @@ QComboBox* lessonList(const QString& objectName, QWidget* parent) {
 
 } // namespace
 
-BulkChangeDialog::BulkChangeDialog(shell::Services& services, QWidget* parent)
+BulkChangeDialog::BulkChangeDialog(widgets::Services& services, QWidget* parent)
     : QDialog(parent)
     , m_services(services)
     , m_firstLesson(lessonList(QStringLiteral("ComboBox4"), this))
@@ -63,7 +63,7 @@ BulkChangeDialog::BulkChangeDialog(shell::Services& services, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(range);
     layout->addWidget(mode);
-    layout->addLayout(shell::okCancelButtonRow(*this));
+    layout->addLayout(widgets::okCancelButtonRow(*this));
     // OK hands back only choices the rules allow; the plain accept of the row is replaced.
     auto* ok = findChild<QPushButton*>(QStringLiteral("OKBtn"));
     disconnect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -96,7 +96,7 @@ std::optional<BulkLessonChoice> BulkChangeDialog::run(const QStringList& lessonI
             m_perLesson->addItem(QString::number(entries));
     }
     m_perLesson->setCurrentIndex(kDefaultEntriesPerLesson - 1);
-    return shell::choiceOf(m_services.modals, *this, [this] { return shownChoice(); });
+    return widgets::choiceOf(m_services.modals, *this, [this] { return shownChoice(); });
 }
 
 BulkLessonChoice BulkChangeDialog::shownChoice() const {

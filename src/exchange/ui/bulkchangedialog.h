@@ -10,7 +10,7 @@ class QComboBox;
 class QLabel;
 class QRadioButton;
 
-namespace shell {
+namespace widgets {
 struct Services;
 }
 
@@ -22,7 +22,7 @@ namespace exchange {
 class BulkChangeDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit BulkChangeDialog(shell::Services& services, QWidget* parent = nullptr);
+    explicit BulkChangeDialog(widgets::Services& services, QWidget* parent = nullptr);
 
     // Offers the lessons of the word list's lesson list (its items after "vše"), each list on
     // lesson 0 and 35 entries to a lesson; the consistent choices on OK, nothing on Cancel.
@@ -36,7 +36,7 @@ private:
     void enableModeControls();
     void acceptConsistent();
 
-    shell::Services& m_services;
+    widgets::Services& m_services;
     int m_lessonCount = 0;
     QComboBox* m_firstLesson;
     QComboBox* m_lastLesson;

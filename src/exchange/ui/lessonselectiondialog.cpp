@@ -10,7 +10,7 @@
 
 namespace exchange {
 
-LessonSelectionDialog::LessonSelectionDialog(shell::Services& services, QWidget* parent)
+LessonSelectionDialog::LessonSelectionDialog(widgets::Services& services, QWidget* parent)
     : QDialog(parent)
     , m_services(services)
     , m_lessons(new QComboBox(this)) {
@@ -21,14 +21,14 @@ LessonSelectionDialog::LessonSelectionDialog(shell::Services& services, QWidget*
     layout->addWidget(new QLabel(QStringLiteral("Přidej slovíčka z lekce:"), this));
     layout->addWidget(m_lessons);
     layout->addWidget(new QLabel(QStringLiteral("Po stisku OK budou slovíčka přidána"), this));
-    layout->addLayout(shell::okCancelButtonRow(*this));
+    layout->addLayout(widgets::okCancelButtonRow(*this));
 }
 
 std::optional<LessonChoice> LessonSelectionDialog::run(const QStringList& lessonItems) {
     m_lessons->clear();
     m_lessons->addItems(lessonItems);
     m_lessons->setCurrentIndex(0);
-    return shell::choiceOf(m_services.modals, *this, [this] {
+    return widgets::choiceOf(m_services.modals, *this, [this] {
         return LessonChoice{lessonAtListPosition(m_lessons->currentIndex())};
     });
 }

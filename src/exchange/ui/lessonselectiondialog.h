@@ -6,7 +6,7 @@
 
 class QComboBox;
 
-namespace shell {
+namespace widgets {
 struct Services;
 }
 
@@ -21,14 +21,14 @@ struct LessonChoice {
 class LessonSelectionDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit LessonSelectionDialog(shell::Services& services, QWidget* parent = nullptr);
+    explicit LessonSelectionDialog(widgets::Services& services, QWidget* parent = nullptr);
 
     // Offers the items of the word list's lesson list ("vše", "0", "1", ...) with the first
     // chosen; nothing when the user cancels.
     std::optional<LessonChoice> run(const QStringList& lessonItems);
 
 private:
-    shell::Services& m_services;
+    widgets::Services& m_services;
     QComboBox* m_lessons;
 };
 

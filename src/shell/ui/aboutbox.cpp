@@ -88,7 +88,7 @@ QLabel* textLabel(const QString& objectName, const QString& text, QWidget* paren
 
 } // namespace
 
-AboutBox::AboutBox(Services& services, QWidget* parent)
+AboutBox::AboutBox(widgets::Services& services, QWidget* parent)
     : QDialog(parent)
     , m_services(services) {
     setObjectName(QStringLiteral("AboutBox"));

@@ -15,7 +15,7 @@ namespace shell {
 class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutBox(Services& services, QWidget* parent = nullptr);
+    explicit AboutBox(widgets::Services& services, QWidget* parent = nullptr);
 
     static const QString kVersion;
     static const QString kHomePage;
@@ -26,7 +26,7 @@ private:
     QLabel* addLink(const QString& objectName, const QString& text, const QString& toolTip,
                     std::function<QString()> address);
 
-    Services& m_services;
+    widgets::Services& m_services;
     QLabel* m_version = nullptr;
 };
 

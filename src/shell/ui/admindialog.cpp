@@ -38,27 +38,27 @@ QTableWidget* usersGrid(QWidget* parent) {
 
 } // namespace
 
-AdminDialog::AdminDialog(Services& services, const RunState& state, QWidget* parent)
+AdminDialog::AdminDialog(widgets::Services& services, const app::RunState& state, QWidget* parent)
     : QDialog(parent)
     , m_services(services)
     , m_state(state)
     , m_grid(usersGrid(this))
     , m_name(new QLineEdit(this))
-    , m_create(dialogButton(QStringLiteral("CreateBtn"), QStringLiteral("Vytvoř"), this))
+    , m_create(widgets::dialogButton(QStringLiteral("CreateBtn"), QStringLiteral("Vytvoř"), this))
     , m_passwordDialog(new PasswordDialog(services, state, this)) {
     setObjectName(QStringLiteral("OKBottomDlg1"));
     setWindowTitle(QStringLiteral("Administrátor dialog "));
     m_name->setObjectName(QStringLiteral("NameEdit"));
     m_name->setMaxLength(kUserNameMaxLength);
     m_create->setEnabled(false);
-    auto* remove = dialogButton(QStringLiteral("DeleteBtn"),
-                                QStringLiteral("Smazání vybraného uživatele"), this);
-    auto* clear = dialogButton(QStringLiteral("ClearPasswordBtn"),
-                               QStringLiteral("Vymazání hesla uživateli"), this);
-    auto* change =
-        dialogButton(QStringLiteral("ChangePasswordBtn"), QStringLiteral("Změna hesla"), this);
-    auto* close = dialogButton(QStringLiteral("CloseBtn"), QStringLiteral("Zavři"), this);
-    auto* help = dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
+    auto* remove = widgets::dialogButton(QStringLiteral("DeleteBtn"),
+                                         QStringLiteral("Smazání vybraného uživatele"), this);
+    auto* clear = widgets::dialogButton(QStringLiteral("ClearPasswordBtn"),
+                                        QStringLiteral("Vymazání hesla uživateli"), this);
+    auto* change = widgets::dialogButton(QStringLiteral("ChangePasswordBtn"),
+                                         QStringLiteral("Změna hesla"), this);
+    auto* close = widgets::dialogButton(QStringLiteral("CloseBtn"), QStringLiteral("Zavři"), this);
+    auto* help = widgets::dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
 
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row) { selectUser(row); });
     connect(m_name, &QLineEdit::textChanged, this,
@@ -73,8 +73,8 @@ AdminDialog::AdminDialog(Services& services, const RunState& state, QWidget* par
     connect(change, &QPushButton::clicked, this, [this] { changePassword(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] {
-        openHelpPage(m_services.system, m_services.messages, m_state,
-                     helppage::kUserAdministration);
+        app::openHelpPage(m_services.system, m_services.messages, m_state,
+                          app::helppage::kUserAdministration);
     });
 
     auto* usersGroup = new QGroupBox(QStringLiteral("Uživatelé"), this);

@@ -8,11 +8,16 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
+namespace app {
+struct RunState;
+}
+namespace widgets {
+struct Services;
+}
+
 namespace shell {
 
 class PasswordDialog;
-struct RunState;
-struct Services;
 
 // The user administration (TOKBottomDlg1): the list of users, creating and deleting a
 // user, clearing a user's password and changing the administrator's. It works on a
@@ -20,7 +25,7 @@ struct Services;
 class AdminDialog : public QDialog {
     Q_OBJECT
 public:
-    AdminDialog(Services& services, const RunState& state, QWidget* parent = nullptr);
+    AdminDialog(widgets::Services& services, const app::RunState& state, QWidget* parent = nullptr);
 
     // Opens the users table and shows the dialog until "Zavři".
     void run();
@@ -35,8 +40,8 @@ private:
     // Runs a command on the users table; a refused table operation shows its message.
     template <typename Command> void runCommand(Command command);
 
-    Services& m_services;
-    const RunState& m_state;
+    widgets::Services& m_services;
+    const app::RunState& m_state;
     store::Cursor m_users;
     QTableWidget* m_grid;
     QLineEdit* m_name;

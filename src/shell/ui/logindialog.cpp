@@ -19,7 +19,8 @@
 #include <exception>
 
 namespace shell {
-LoginDialog::LoginDialog(Services& services, RunState& state, store::Cursor& users, QWidget* parent)
+LoginDialog::LoginDialog(widgets::Services& services, app::RunState& state, store::Cursor& users,
+                         QWidget* parent)
     : QDialog(parent)
     , m_services(services)
     , m_state(state)
@@ -33,12 +34,12 @@ LoginDialog::LoginDialog(Services& services, RunState& state, store::Cursor& use
     m_password->setObjectName(QStringLiteral("PasswordEdit"));
     setUpPasswordEdit(*m_password);
 
-    auto* ok = dialogButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
+    auto* ok = widgets::dialogButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this);
     ok->setToolTip(QStringLiteral("Přihlásit"));
     ok->setDefault(true);
-    auto* close = dialogButton(QStringLiteral("CloseBtn"), QStringLiteral("Zavři"), this);
+    auto* close = widgets::dialogButton(QStringLiteral("CloseBtn"), QStringLiteral("Zavři"), this);
     close->setToolTip(QStringLiteral("Ukončí aplikaci"));
-    auto* help = dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
+    auto* help = widgets::dialogButton(QStringLiteral("HelpBtn"), QStringLiteral("?"), this);
     connect(ok, &QPushButton::clicked, this, [this] {
         if (checkPassword())
             accept();
@@ -49,7 +50,7 @@ LoginDialog::LoginDialog(Services& services, RunState& state, store::Cursor& use
         QDialog::reject();
     });
     connect(help, &QPushButton::clicked, this, [this] {
-        openHelpPage(m_services.system, m_services.messages, m_state, helppage::kLogin);
+        app::openHelpPage(m_services.system, m_services.messages, m_state, app::helppage::kLogin);
     });
 
     auto* buttons = new QHBoxLayout;

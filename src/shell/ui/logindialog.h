@@ -9,10 +9,14 @@ namespace store {
 class Cursor;
 }
 
-namespace shell {
-
+namespace app {
 struct RunState;
+}
+namespace widgets {
 struct Services;
+}
+
+namespace shell {
 
 // The login dialog (TLogDlg): the user is chosen from the users table and admitted with
 // the right password. It ends with OK only after a right password, whether by OK or by
@@ -27,7 +31,7 @@ public:
     };
 
     // The users cursor belongs to the main window; the dialog points it at the users table.
-    LoginDialog(Services& services, RunState& state, store::Cursor& users,
+    LoginDialog(widgets::Services& services, app::RunState& state, store::Cursor& users,
                 QWidget* parent = nullptr);
 
     // Opens the users table, offers its users with the preselected one chosen (exactly as
@@ -41,8 +45,8 @@ private:
     void fillUsers(const QString& preselectedUser);
     bool checkPassword();
 
-    Services& m_services;
-    RunState& m_state;
+    widgets::Services& m_services;
+    app::RunState& m_state;
     store::Cursor& m_users;
     QComboBox* m_userBox;
     QLineEdit* m_password;

@@ -18,19 +18,19 @@ int run(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // No display name: the toolkit would append it to every caption on some platforms.
     QApplication::setApplicationName(QStringLiteral("Lexiton"));
-    shell::setUpCzechToolkit(app);
+    widgets::setUpCzechToolkit(app);
 
-    shell::QtMessages messages;
-    shell::EventLoopModalRunner modals;
-    shell::DesktopShell system;
+    widgets::QtMessages messages;
+    widgets::EventLoopModalRunner modals;
+    widgets::DesktopShell system;
     core::SystemClock clock;
-    shell::FontDialogPicker fonts;
-    shell::FileDialogPicker files;
+    widgets::FontDialogPicker fonts;
+    widgets::FileDialogPicker files;
     core::ClockRandomSource random(clock);
-    shell::Services services{messages, modals, system, clock, &sound::createAudioDevice,
-                             fonts,    files,  random};
+    widgets::Services services{messages, modals, system, clock, &sound::createAudioDevice,
+                               fonts,    files,  random};
 
-    shell::RunState state;
+    app::RunState state;
     state.applicationFolder = QDir::currentPath();
     const QStringList arguments = QApplication::arguments();
     shell::MainWindow window(services, state, arguments.value(1));

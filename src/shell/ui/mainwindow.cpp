@@ -28,8 +28,8 @@
 
 namespace shell {
 
-MainWindow::MainWindow(Services& services, RunState& state, const QString& preselectedUser,
-                       QWidget* parent)
+MainWindow::MainWindow(widgets::Services& services, app::RunState& state,
+                       const QString& preselectedUser, QWidget* parent)
     : QMainWindow(parent)
     , m_services(services)
     , m_state(state)
@@ -83,7 +83,8 @@ void MainWindow::connectCommands() {
     enableCommand("Backup", [this] { backUp(); });
     enableCommand("About", [this] { m_services.modals.exec(*m_aboutBox); });
     enableCommand("HelpContents", [this] {
-        openHelpPage(m_services.system, m_services.messages, m_state, helppage::kContents);
+        app::openHelpPage(m_services.system, m_services.messages, m_state,
+                          app::helppage::kContents);
     });
 }
 

@@ -59,7 +59,7 @@ class PasswordDialog;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(Services& services, RunState& state, const QString& preselectedUser,
+    MainWindow(widgets::Services& services, app::RunState& state, const QString& preselectedUser,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -168,8 +168,8 @@ private:
     std::optional<QString> runExamWindow(const exam::ExamTables& tables,
                                          const exam::ExamHandover& handover);
 
-    Services& m_services;
-    RunState& m_state;
+    widgets::Services& m_services;
+    app::RunState& m_state;
     QString m_preselectedUser;
     store::Cursor m_users;
     store::Cursor m_table1;   // the dictionary shown in the grid

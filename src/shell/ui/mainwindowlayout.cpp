@@ -114,7 +114,8 @@ QWidget* MainWindow::buildToolbar() {
     auto* help = named(new QToolButton(toolbar), "HelpBtn");
     help->setText(QStringLiteral("?"));
     connect(help, &QToolButton::clicked, this, [this] {
-        openHelpPage(m_services.system, m_services.messages, m_state, helppage::kMainWindow);
+        app::openHelpPage(m_services.system, m_services.messages, m_state,
+                          app::helppage::kMainWindow);
     });
     layout->addWidget(help);
     return toolbar;

@@ -27,13 +27,14 @@ QLineEdit* passwordEdit(const QString& objectName, QWidget* parent) {
     return edit;
 }
 
-void reportChanged(Services& services) {
+void reportChanged(widgets::Services& services) {
     services.messages.information(QStringLiteral("Heslo bylo ůspěšně změněno."));
 }
 
 } // namespace
 
-PasswordDialog::PasswordDialog(Services& services, const RunState& state, QWidget* parent)
+PasswordDialog::PasswordDialog(widgets::Services& services, const app::RunState& state,
+                               QWidget* parent)
     : QDialog(parent)
     , m_services(services)
     , m_state(state)
@@ -48,8 +49,9 @@ PasswordDialog::PasswordDialog(Services& services, const RunState& state, QWidge
     fields->addRow(QStringLiteral("Nové heslo:"), m_first);
     fields->addRow(QStringLiteral("Nové heslo pro kontrolu:"), m_second);
 
-    QHBoxLayout* buttons = okCancelButtonRow(*this, [this] {
-        openHelpPage(m_services.system, m_services.messages, m_state, helppage::kPassword);
+    QHBoxLayout* buttons = widgets::okCancelButtonRow(*this, [this] {
+        app::openHelpPage(m_services.system, m_services.messages, m_state,
+                          app::helppage::kPassword);
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_group);
@@ -83,7 +85,7 @@ void PasswordDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void changeOwnPassword(Services& services, store::Cursor& users, PasswordDialog& dialog) {
+void changeOwnPassword(widgets::Services& services, store::Cursor& users, PasswordDialog& dialog) {
     if (!dialog.run(users.field(QStringLiteral("User")).asString()))
         return;
     try {
@@ -94,7 +96,8 @@ void changeOwnPassword(Services& services, store::Cursor& users, PasswordDialog&
     }
 }
 
-void changeAdministratorPassword(Services& services, store::Cursor& users, PasswordDialog& dialog) {
+void changeAdministratorPassword(widgets::Services& services, store::Cursor& users,
+                                 PasswordDialog& dialog) {
     if (!dialog.run(QStringLiteral("administrator")))
         return;
     try {

@@ -34,7 +34,8 @@ namespace shell {
 
 void MainWindow::runStartup() {
     if (QFile::exists(m_state.path(QStringLiteral("first.txt"))))
-        openHelpPage(m_services.system, m_services.messages, m_state, helppage::kFirstRun);
+        app::openHelpPage(m_services.system, m_services.messages, m_state,
+                          app::helppage::kFirstRun);
 
     readSettingFile(m_state.path(QStringLiteral("setting.ini")));
     fillLessonLists();
