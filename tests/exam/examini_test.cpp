@@ -85,14 +85,12 @@ TEST(ExamIni, YesKeysMatchAsPrefixesOnly) {
     const Applied a = apply({u"escape=yes, please"_s, u"showright=no"_s,
                              u"noshowexamresultbreak=yes"_s, u"askshowexamresultswitch=yes"_s,
                              u"languagequestion=other"_s, u"Jump=yes"_s, u"multirow=yes"_s});
-    EXPECT_TRUE(a.ini.escapeMinimizes);
-    EXPECT_FALSE(a.ini.examWindow.showRight);
-    EXPECT_TRUE(a.ini.results.showAfterFinish);
-    EXPECT_FALSE(a.ini.results.showAfterBreak);
-    EXPECT_TRUE(a.ini.results.askAfterFinish);
+    EXPECT_EQ(std::tuple(a.ini.escapeMinimizes, a.ini.examWindow.showRight,
+                         a.ini.results.showAfterFinish, a.ini.results.showAfterBreak,
+                         a.ini.results.askAfterFinish, a.ini.entryDialog.jump,
+                         a.ini.entryDialog.multiRow),
+              std::tuple(true, false, true, false, true, false, true));
     EXPECT_EQ(a.parameters.questionLanguage, exam::QuestionLanguage::Foreign);
-    EXPECT_FALSE(a.ini.entryDialog.jump);
-    EXPECT_TRUE(a.ini.entryDialog.multiRow);
 }
 
 TEST(ExamIni, ColoursPicturesAndWindowSize) {
@@ -100,19 +98,16 @@ TEST(ExamIni, ColoursPicturesAndWindowSize) {
                              u"bgpicture=NO"_s, u"bgpictureadd=bg.bmp"_s, u"fontcoloradd=?"_s,
                              u"fgcolortime=$00FF00"_s, u"fontsize=middle"_s, u"width=700"_s});
     const exam::ExamWindowLook& look = a.ini.examWindow;
-    EXPECT_EQ(look.background, ColorValue{0xA40000});
-    EXPECT_EQ(look.text, ColorValue{0xFFFFFF});
-    EXPECT_EQ(look.gradeButtonFonts[1], ColorValue{0x005050});
-    EXPECT_EQ(look.question, std::nullopt);
-    EXPECT_EQ(look.clockForeground, ColorValue{0x00FF00});
-    EXPECT_EQ(look.clockBackground, ColorValue{0xFF0000});
-    EXPECT_TRUE(look.backgroundPicture.isEmpty());
-    EXPECT_EQ(look.layoutSize, 1);
-    EXPECT_EQ(look.width, 700);
-    EXPECT_EQ(look.height, 435);
-    EXPECT_EQ(a.ini.entryDialog.backgroundPicture, u"bg.bmp"_s);
-    EXPECT_EQ(a.ini.entryDialog.font, ColorValue{0x80000008});
-    EXPECT_EQ(a.ini.entryDialog.checkBoxFont, ColorValue{0});
+    using Colour = std::optional<ColorValue>;
+    EXPECT_EQ(std::tuple(look.background, look.text, look.gradeButtonFonts[1], look.question,
+                         look.clockForeground, look.clockBackground, a.ini.entryDialog.font,
+                         a.ini.entryDialog.checkBoxFont),
+              std::tuple(Colour{{0xA40000}}, Colour{{0xFFFFFF}}, Colour{{0x005050}}, Colour{},
+                         ColorValue{0x00FF00}, ColorValue{0xFF0000}, Colour{{0x80000008}},
+                         Colour{{0}}));
+    EXPECT_EQ(std::tuple(look.backgroundPicture, a.ini.entryDialog.backgroundPicture,
+                         look.layoutSize, look.width, look.height),
+              std::tuple(QString(), u"bg.bmp"_s, std::optional(1), 700, 435));
     EXPECT_EQ(apply({u"width=700"_s, u"fontsize=small"_s}).ini.examWindow.width, 478);
     EXPECT_EQ(exam::pictureLoadMessage(u"bg.bmp"_s),
               u"Nelze otevřít obrázek \"bg.bmp\" v adresáři uživatele."_s);
@@ -144,15 +139,11 @@ TEST(ExamIni, TextsTakeAColourThatReadsOnTheirBackground) {
 TEST(ExamIni, ShippedFileReads) {
     Applied a;
     exam::readExamIni(QStringLiteral(LEXITON_DATA_DIR "/exam.ini"), a.ini, a.parameters);
-    EXPECT_EQ(a.parameters.wordCount(), 20);
-    EXPECT_EQ(a.parameters.sharePercent(), 20);
-    EXPECT_EQ(a.parameters.worstCount(), 5);
-    EXPECT_EQ(a.parameters.worstTimes(), 2);
-    EXPECT_EQ(a.parameters.limitSeconds(), 16);
-    EXPECT_EQ(a.parameters.averagePosition, 1);
-    EXPECT_TRUE(a.ini.examWindow.showRight);
-    EXPECT_FALSE(a.ini.escapeMinimizes);
-    EXPECT_EQ(a.ini.examWindow.backgroundPicture, u"bg.bmp"_s);
+    const ExamParameters& p = a.parameters;
+    EXPECT_EQ(std::tuple(p.wordCount(), p.sharePercent(), p.worstCount(), p.worstTimes(),
+                         p.limitSeconds(), p.averagePosition, a.ini.examWindow.showRight,
+                         a.ini.escapeMinimizes, a.ini.examWindow.backgroundPicture),
+              std::tuple(20, 20, 5, 2, 16, 1, true, false, u"bg.bmp"_s));
     EXPECT_EQ(a.ini.entryDialog.background, ColorValue{0x8000000F});
     // Each text the file colours reads on its background.
     const exam::ExamWindowLook& look = a.ini.examWindow;

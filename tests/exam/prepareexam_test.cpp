@@ -121,10 +121,10 @@ TEST_F(PrepareExam, FewerWordsThanWantedAreAllAskedWithoutRandomPicks) {
     EXPECT_TRUE(random.sizes.empty());
     // Pom ends as the wrong-to-right ratio of lessons 0 up to the "do" lesson only.
     EXPECT_EQ(rows(u"dictonary"_s, {u"Pom"_s}), (QStringList{u"50"_s, u"25"_s, u"0"_s}));
-    EXPECT_EQ(handover->questionCount, 2);
-    EXPECT_EQ(handover->askCount, 4);
-    EXPECT_EQ(handover->countCaption, u"2  -  počet dotazů(odpovědí) minimálně   4"_s);
-    EXPECT_EQ(handover->answerLanguage, QuestionLanguage::Foreign);
+    EXPECT_EQ(std::tuple(handover->questionCount, handover->askCount, handover->countCaption,
+                         handover->answerLanguage),
+              std::tuple(2, 4, u"2  -  počet dotazů(odpovědí) minimálně   4"_s,
+                         QuestionLanguage::Foreign));
 }
 
 TEST_F(PrepareExam, WorstWordsGoFromTheHighestRatioAndNeverAnsweredRightLast) {
@@ -143,8 +143,7 @@ TEST_F(PrepareExam, WorstWordsGoFromTheHighestRatioAndNeverAnsweredRightLast) {
     // 12.5 and 37.5 round to even
     EXPECT_EQ(rows(u"dictonary"_s, {u"Pom"_s}).sliced(0, 4),
               (QStringList{u"0"_s, u"50"_s, u"12"_s, u"38"_s}));
-    EXPECT_EQ(historyField(u"Pocet"_s), QStringList{u"0"_s});
-    EXPECT_EQ(historyField(u"PoceSpatneZ"_s), QStringList{u"4"_s});
+    EXPECT_EQ(rows(u"exam"_s, {u"Pocet"_s, u"PoceSpatneZ"_s}), QStringList{u"0|4"_s});
 }
 
 TEST_F(PrepareExam, AWorstWordAlreadyAskedGrowsOnlyWithReAdd) {
@@ -225,8 +224,7 @@ TEST_F(PrepareExam, AnyOtherFailureIsReportedWithItsTextAndClosesTheTables) {
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].startsWith(u"error: "_s + exam::kExamFailureMessage));
     EXPECT_GT(messages.shown[0].size(), 7 + QStringView(exam::kExamFailureMessage).size());
-    EXPECT_FALSE(table(u"runtime"_s).active());
-    EXPECT_FALSE(table(u"dictonary"_s).active());
+    EXPECT_FALSE(table(u"runtime"_s).active() || table(u"dictonary"_s).active());
 }
 
 } // namespace

@@ -36,24 +36,18 @@ TEST(ExportTemplate, PartsAndSettings) {
         {u"<HTML>"_s, u"{[..here..]}"_s, u"col1=\"50%\""_s, u"maxcz=abc"_s, u"newlinecz=$10"_s,
          u"border=yes"_s, u"coltitle=red"_s, u"..special.."_s, u"ä &auml;"_s, u"x"_s,
          u"{[..end..]} ignored"_s, u"</HTML>"_s});
-    EXPECT_EQ(parsed.head, QStringList{u"<HTML>"_s});
-    EXPECT_EQ(parsed.tail, QStringList{u"</HTML>"_s});
-    EXPECT_EQ(parsed.settings.col1, u"\"50%\""_s);
-    EXPECT_EQ(parsed.settings.col2, u"\"45%\""_s);
-    EXPECT_EQ(parsed.settings.maxCz, 80);
-    EXPECT_EQ(parsed.settings.newlineCz, 16);
-    EXPECT_TRUE(parsed.settings.border);
-    EXPECT_EQ(parsed.settings.colTitle, u"red"_s);
-    ASSERT_EQ(parsed.settings.special.size(), 1u);
-    EXPECT_EQ(parsed.settings.special[0], (SpecialCharacter{u'ä', u"&auml;"_s}));
-}
+    const auto& set = parsed.settings;
+    EXPECT_EQ(std::tuple(parsed.head, parsed.tail, set.col1, set.col2, set.maxCz, set.newlineCz,
+                         set.border, set.colTitle),
+              std::tuple(QStringList{u"<HTML>"_s}, QStringList{u"</HTML>"_s}, u"\"50%\""_s,
+                         u"\"45%\""_s, 80, 16, true, u"red"_s));
+    EXPECT_EQ(set.special, (std::vector{SpecialCharacter{u'ä', u"&auml;"_s}}));
 
-TEST(ExportTemplate, WithoutMarkersEverythingIsHeadOrSettings) {
+    // Without markers everything is head or settings.
     EXPECT_EQ(exchange::parseExportTemplate({u"a"_s, u"b"_s}).head.size(), 2);
     const auto open = exchange::parseExportTemplate({u"{[..here..]}"_s, u"maxcz=5"_s, u"x"_s});
-    EXPECT_TRUE(open.head.isEmpty());
-    EXPECT_TRUE(open.tail.isEmpty());
-    EXPECT_EQ(open.settings.maxCz, 5);
+    EXPECT_EQ(std::tuple(open.head.size(), open.tail.size(), open.settings.maxCz),
+              std::tuple(0, 0, 5));
 }
 
 TEST(ExportTemplate, TheSpecialTableHoldsFortyEntriesThenSettingsFollow) {

@@ -117,16 +117,18 @@ TEST_F(UserAccountsTest, DeletingRemovesTheProgramsFilesAndTheFolderWhenConfirme
     EXPECT_FALSE(QFileInfo::exists(state.path(u"eva"_s)));
 }
 
-TEST_F(UserAccountsTest, DeletingKeepsDictionariesAndSaysSo) {
+TEST_F(UserAccountsTest, DeletingKeepsDictionariesAndArticlesAndSaysSo) {
     ASSERT_TRUE(create(u"eva"_s));
     QDir().mkpath(state.path(u"eva/Angličtina"_s));
     writeFile(state.path(u"eva/Angličtina/dictonary.db"_s), u"slova"_s);
+    QDir().mkpath(state.path(u"eva/practice/Clanek"_s));
+    writeFile(state.path(u"eva/practice/Clanek/strings.ini"_s), u"věta"_s);
     writeFile(state.path(u"eva/results/test1.txt"_s), u"výsledek"_s);
     writeFile(state.path(u"eva/.skryty"_s), u"x"_s);
     messages.answer({true});
     EXPECT_TRUE(remove(u"eva"_s));
     EXPECT_EQ(messages.shown, (QStringList{kDeleteQuestion, kFolderKept}));
-    EXPECT_EQ(entries(u"eva"_s), QStringList{u"Angličtina"_s});
+    EXPECT_EQ(entries(u"eva"_s), (QStringList{u"Angličtina"_s, u"practice"_s}));
     EXPECT_EQ(readFile(state.path(u"eva/Angličtina/dictonary.db"_s)), u"slova"_s);
 }
 
@@ -137,16 +139,6 @@ TEST_F(UserAccountsTest, AMissingResultsFolderDoesNotStopTheDeletion) {
     EXPECT_TRUE(remove(u"eva"_s));
     EXPECT_EQ(messages.shown, QStringList{kDeleteQuestion});
     EXPECT_FALSE(QFileInfo::exists(state.path(u"eva"_s)));
-}
-
-TEST_F(UserAccountsTest, ArticlesInPracticeStayAndTheMessageSaysSo) {
-    ASSERT_TRUE(create(u"eva"_s));
-    QDir().mkpath(state.path(u"eva/practice/Clanek"_s));
-    writeFile(state.path(u"eva/practice/Clanek/strings.ini"_s), u"věta"_s);
-    messages.answer({true});
-    EXPECT_TRUE(remove(u"eva"_s));
-    EXPECT_EQ(messages.shown, (QStringList{kDeleteQuestion, kFolderKept}));
-    EXPECT_EQ(entries(u"eva"_s), QStringList{u"practice"_s});
 }
 
 TEST_F(UserAccountsTest, AResultsFolderThatCannotGoIsReported) {

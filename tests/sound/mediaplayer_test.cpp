@@ -32,14 +32,11 @@ protected:
     NullDevicePlayer()
         : m_player(std::make_unique<NullAudioDevice>()) {}
 
-    QString toneFile(qint64 durationMs) {
-        const QString file = m_folder.filePath(u"tone.wav"_s);
-        saveWave(file, test::sineTone(WaveFormat{}, durationMs));
-        return file;
-    }
-
-    void openTone(qint64 durationMs) {
-        m_player.setFileName(toneFile(durationMs));
+    void openTone(qint64 durationMs, const QByteArray& tail = {}) {
+        PcmSound sound = test::sineTone(WaveFormat{}, durationMs);
+        sound.samples += tail;
+        m_player.setFileName(m_folder.filePath(u"tone.wav"_s));
+        saveWave(m_player.fileName(), sound);
         m_player.open();
     }
 
@@ -75,6 +72,10 @@ TEST_F(NullDevicePlayer, WorksOnlyOnAnOpenSound) {
 
     openTone(300);
     EXPECT_EQ(state(), std::tuple(Mode::Stopped, 300, 0));
+    EXPECT_TRUE(QFile::remove(m_player.fileName())) << "the file is free while open";
+    EXPECT_EQ(m_player.length(), 300);
+    m_player.close();
+    EXPECT_EQ(state(), std::tuple(Mode::NotOpen, 0, 0));
 }
 
 TEST_F(NullDevicePlayer, WaitedPlayReturnsAtTheEndOfItsRange) {
@@ -95,12 +96,7 @@ TEST_F(NullDevicePlayer, WaitedPlayReturnsAtTheEndOfItsRange) {
 }
 
 TEST_F(NullDevicePlayer, EndBeforeAPositionBetweenMillisecondsIsRefused) {
-    PcmSound sound = test::sineTone(WaveFormat{}, 500);
-    sound.samples.append(2, char(0x80)); // one frame more than 500 ms
-    const QString file = m_folder.filePath(u"uneven.wav"_s);
-    saveWave(file, sound);
-    m_player.setFileName(file);
-    m_player.open();
+    openTone(500, QByteArray(2, char(0x80))); // one frame more than 500 ms
     waitedPlayMs();
 
     EXPECT_THROW(m_player.play({}, 500), AudioError);
@@ -108,28 +104,21 @@ TEST_F(NullDevicePlayer, EndBeforeAPositionBetweenMillisecondsIsRefused) {
     EXPECT_EQ(m_player.mode(), Mode::Stopped);
 }
 
-TEST_F(NullDevicePlayer, StopKeepsThePositionAndSendsNoNotify) {
-    openTone(5000);
-    m_player.play(1000);
-    m_player.stop();
-    EXPECT_EQ(m_player.mode(), Mode::Stopped);
-    EXPECT_GE(m_player.position(), 1000);
-    EXPECT_LT(m_player.position(), 5000);
-    EXPECT_FALSE(m_notified.wait(100));
-}
-
-TEST_F(NullDevicePlayer, StopFromAnEventEndsTheWait) {
+TEST_F(NullDevicePlayer, StopFromAnEventEndsTheWaitKeepsThePositionAndSendsNoNotify) {
     openTone(60000);
     QTimer::singleShot(50, &m_player, [this] { m_player.stop(); });
-    m_player.setWait(true);
-    m_player.play();
+    waitedPlayMs(1000);
     EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_GE(m_player.position(), 1000);
     EXPECT_LT(m_player.position(), 60000);
-    EXPECT_EQ(m_notified.count(), 0);
+    EXPECT_FALSE(m_notified.wait(100));
 }
 
 TEST_F(NullDevicePlayer, PauseHoldsThePlayAndResumeFinishesIt) {
     openTone(5000);
+    m_player.pause();
+    m_player.resume();
+    EXPECT_EQ(m_player.mode(), Mode::Stopped) << "pause and resume do nothing when not playing";
     m_player.play(1000, 1400);
     m_player.pause();
     EXPECT_EQ(m_player.mode(), Mode::Paused);
@@ -146,18 +135,11 @@ TEST_F(NullDevicePlayer, PauseHoldsThePlayAndResumeFinishesIt) {
     EXPECT_GE(clock.elapsed(), 1400 - heldAt - kTimerGrainMs);
     EXPECT_EQ(state(), std::tuple(Mode::Stopped, 5000, 1400));
     EXPECT_EQ(m_notified.count(), 1);
-}
-
-TEST_F(NullDevicePlayer, PauseAndResumeDoNothingWhenNotPlaying) {
-    openTone(300);
-    m_player.pause();
-    m_player.resume();
-    EXPECT_EQ(m_player.mode(), Mode::Stopped);
     m_player.play();
     m_player.pause();
     m_player.stop();
     m_player.resume();
-    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_EQ(m_player.mode(), Mode::Stopped) << "a stop ends a paused play";
 }
 
 TEST_F(NullDevicePlayer, WaitAppliesToTheNextCommandOnly) {
@@ -213,10 +195,10 @@ TEST_F(NullDevicePlayer, RecordingIsSilenceOfTheElapsedLength) {
     m_player.stop();
     const qint64 elapsedMs = clock.elapsed();
 
-    EXPECT_EQ(m_player.mode(), Mode::Stopped);
-    EXPECT_GE(m_player.length(), 150 - kTimerGrainMs);
-    EXPECT_LE(m_player.length(), elapsedMs);
-    EXPECT_EQ(m_player.position(), m_player.length());
+    const qint64 length = m_player.length();
+    EXPECT_EQ(state(), std::tuple(Mode::Stopped, length, length));
+    EXPECT_GE(length, 150 - kTimerGrainMs);
+    EXPECT_LE(length, elapsedMs);
     const PcmSound& sound = m_player.sound();
     EXPECT_EQ(sound.format, WaveFormat{});
     EXPECT_EQ(sound.samples.size() % sound.format.blockAlign, 0);
@@ -224,14 +206,19 @@ TEST_F(NullDevicePlayer, RecordingIsSilenceOfTheElapsedLength) {
     EXPECT_EQ(m_notified.count(), 0);
 }
 
-TEST_F(NullDevicePlayer, RecordingWithAnEndHasExactlyThatLength) {
+TEST_F(NullDevicePlayer, RecordingWithAnEndHasExactlyThatLengthAndSavesAsWave) {
     m_player.openNew(pcmFormat(1, 22050, 16));
     m_player.setWait(true);
     m_player.record({}, 250);
-    EXPECT_EQ(m_player.mode(), Mode::Stopped);
+    EXPECT_EQ(state(), std::tuple(Mode::Stopped, 250, 250));
     EXPECT_EQ(m_player.sound().samples.size(), pcmFormat(1, 22050, 16).bytesForMs(250));
-    EXPECT_EQ(m_player.length(), 250);
     EXPECT_EQ(m_notified.count(), 1);
+
+    EXPECT_THROW(m_player.save(), AudioError) << "no file name yet";
+    const QString file = m_folder.filePath(u"recording.wav"_s);
+    m_player.setFileName(file);
+    m_player.save();
+    EXPECT_EQ(decodeSoundFile(file).samples, m_player.sound().samples);
 }
 
 TEST_F(NullDevicePlayer, RecordingFromAPositionReplacesTheRest) {
@@ -244,28 +231,6 @@ TEST_F(NullDevicePlayer, RecordingFromAPositionReplacesTheRest) {
     EXPECT_EQ(m_player.length(), 600);
     EXPECT_EQ(sound.samples.first(35280), tone.samples.first(35280));
     EXPECT_EQ(test::peakAmplitude(PcmSound{sound.format, sound.samples.sliced(35280)}), 0);
-}
-
-TEST_F(NullDevicePlayer, SaveWritesAWaveFileTheDecoderReads) {
-    m_player.openNew(WaveFormat{});
-    m_player.setWait(true);
-    m_player.record({}, 100);
-    EXPECT_THROW(m_player.save(), AudioError) << "no file name yet";
-    const QString file = m_folder.filePath(u"recording.wav"_s);
-    m_player.setFileName(file);
-    m_player.save();
-
-    EXPECT_EQ(decodeSoundFile(file).samples, m_player.sound().samples);
-}
-
-TEST_F(NullDevicePlayer, TheFileIsFreeWhileOpen) {
-    openTone(200);
-    EXPECT_TRUE(QFile::remove(m_player.fileName()));
-    EXPECT_EQ(m_player.length(), 200);
-
-    m_player.close();
-    EXPECT_EQ(m_player.mode(), Mode::NotOpen);
-    EXPECT_EQ(m_player.length(), 0);
 }
 
 TEST_F(NullDevicePlayer, CutShortensTheSoundAndMovesThePosition) {

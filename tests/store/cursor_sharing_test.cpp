@@ -8,11 +8,14 @@ namespace {
 
 using store::Cursor;
 
-class SharedTables : public ScratchTest {};
+// Two cursors on one dictionary file, as the word list and a dialog hold it.
+class SharedTables : public ScratchTest {
+protected:
+    std::unique_ptr<Cursor> table1 = folder.table(u"dictonary"_s);
+    std::unique_ptr<Cursor> pomTable = folder.table(u"dictonary"_s);
+};
 
 TEST_F(SharedTables, TwoCursorsOnOneFileSeeEachOthersPostsAtOnce) {
-    auto table1 = folder.table(u"dictonary"_s);
-    auto pomTable = folder.table(u"dictonary"_s);
     addWords(*table1, {{"les", "forest", 1}, {"hora", "mountain", 1}});
     EXPECT_EQ(pomTable->recordCount(), 2);
 
@@ -28,27 +31,25 @@ TEST_F(SharedTables, TwoCursorsOnOneFileSeeEachOthersPostsAtOnce) {
 }
 
 TEST_F(SharedTables, AWalkSeesChangesMadeAheadOfItByItselfAndByAnotherCursor) {
-    auto walker = folder.table(u"dictonary"_s);
-    auto other = folder.table(u"dictonary"_s);
-    addWords(*walker, {{"a", "a", 1}, {"b", "b", 1}, {"c", "c", 1}, {"d", "d", 1}, {"e", "e", 1}});
+    Cursor& walker = *table1;
+    Cursor& other = *pomTable;
+    addWords(walker, {{"a", "a", 1}, {"b", "b", 1}, {"c", "c", 1}, {"d", "d", 1}, {"e", "e", 1}});
     QStringList seen;
-    for (walker->first(); !walker->eof(); walker->next()) {
-        const QString czech = walker->field(u"Czech"_s).asString();
-        seen << czech + QString::number(walker->field(u"Lekce"_s).asInteger());
-        postFields(*walker, {{u"Lekce"_s, 2}});
+    for (walker.first(); !walker.eof(); walker.next()) {
+        const QString czech = walker.field(u"Czech"_s).asString();
+        seen << czech + QString::number(walker.field(u"Lekce"_s).asInteger());
+        postFields(walker, {{u"Lekce"_s, 2}});
         if (czech == u"b") {
-            ASSERT_TRUE(other->findKey({u"d"_s}));
-            postFields(*other, {{u"Lekce"_s, 7}});
+            ASSERT_TRUE(other.findKey({u"d"_s}));
+            postFields(other, {{u"Lekce"_s, 7}});
         }
     }
     EXPECT_EQ(seen, QStringList({u"a1"_s, u"b1"_s, u"c1"_s, u"d7"_s, u"e1"_s}));
-    ASSERT_TRUE(other->findKey({u"c"_s}));
-    EXPECT_EQ(other->field(u"Lekce"_s).asInteger(), 2);
+    ASSERT_TRUE(other.findKey({u"c"_s}));
+    EXPECT_EQ(other.field(u"Lekce"_s).asInteger(), 2);
 }
 
 TEST_F(SharedTables, AnotherCursorsChangeIsAnnouncedOnceUntilRead) {
-    auto table1 = folder.table(u"dictonary"_s);
-    auto pomTable = folder.table(u"dictonary"_s);
     QSignalSpy viewChanges(table1.get(), &Cursor::viewChanged);
     addWords(*pomTable, {{"a", "a", 1}, {"b", "b", 1}, {"c", "c", 1}});
     EXPECT_EQ(viewChanges.count(), 1);
@@ -58,7 +59,6 @@ TEST_F(SharedTables, AnotherCursorsChangeIsAnnouncedOnceUntilRead) {
 }
 
 TEST_F(SharedTables, DisabledControlsHearOneSignalWhenEnabledAgain) {
-    auto table1 = folder.table(u"dictonary"_s);
     QSignalSpy viewChanges(table1.get(), &Cursor::viewChanged);
     QSignalSpy moves(table1.get(), &Cursor::currentChanged);
     table1->disableControls();
