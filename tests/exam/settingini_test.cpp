@@ -27,26 +27,23 @@ TEST(SettingIni, KeysAreReadInAnyCaseAndMalformedNumbersFallBack) {
         apply({u"LessonCount=30"_s, u"ONE=90"_s, u"two=$50"_s, u"three=x"_s, u"four=300"_s,
                u"FontSize=8"_s, u"nChannels=1"_s, u"nsamplespersec=22050"_s,
                u"navgbytespersec=bad"_s, u"RecordWave=No"_s});
-    EXPECT_EQ(a.settings.lessonCount, 30);
+    const sound::WaveFormat& wave = a.settings.recordingFormat;
+    EXPECT_EQ(std::tuple(a.settings.lessonCount, a.settings.fontSize, a.settings.recordWave),
+              std::tuple(30, 8, false));
     EXPECT_EQ(a.settings.gradeThresholds, (std::array<quint8, 5>{90, 80, 75, 44, 20}));
-    EXPECT_EQ(a.settings.fontSize, 8);
-    EXPECT_EQ(a.settings.recordingFormat.channels, 1);
-    EXPECT_EQ(a.settings.recordingFormat.samplesPerSecond, 22050u);
-    EXPECT_EQ(a.settings.recordingFormat.averageBytesPerSecond, 88200u);
-    EXPECT_FALSE(a.settings.recordWave);
+    EXPECT_EQ(std::tuple(wave.channels, wave.samplesPerSecond, wave.averageBytesPerSecond),
+              std::tuple(1, 22050u, 88200u));
 }
 
 TEST(SettingIni, EveryReadStartsFromOneHundredLessons) {
     Applied a;
     a.settings.lessonCount = 30;
-    exam::applySettingIni({u"fontsize=12"_s}, a.settings, a.parameters);
-    EXPECT_EQ(a.settings.lessonCount, 100);
-    exam::applySettingIni({u"lessoncount=many"_s}, a.settings, a.parameters);
-    EXPECT_EQ(a.settings.lessonCount, 100);
-    exam::applySettingIni({u"lessoncount=2000000000"_s}, a.settings, a.parameters);
-    EXPECT_EQ(a.settings.lessonCount, 10000);
-    exam::applySettingIni({u"lessoncount=0"_s}, a.settings, a.parameters);
-    EXPECT_EQ(a.settings.lessonCount, 1);
+    for (const auto& [line, count] :
+         {std::pair(u"fontsize=12"_s, 100), std::pair(u"lessoncount=many"_s, 100),
+          std::pair(u"lessoncount=2000000000"_s, 10000), std::pair(u"lessoncount=0"_s, 1)}) {
+        exam::applySettingIni({line}, a.settings, a.parameters);
+        EXPECT_EQ(a.settings.lessonCount, count) << line.toStdString();
+    }
 }
 
 // The lines of setting.ini are separated by '\n', the items of the list by ' '.

