@@ -61,10 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ExamIni, PositionsBecomeTheDialogsValues) {
     const Applied a = apply({u"ratio=x"_s, u"timelimit=0"_s, u"addbad=500"_s, u"chosse=all"_s});
-    EXPECT_EQ(a.parameters.sharePercent(), 20);
-    EXPECT_EQ(a.parameters.limitSeconds(), exam::kNoTimeLimit);
-    EXPECT_EQ(a.parameters.worstCount(), std::nullopt); // out of the list: no selection
-    EXPECT_EQ(a.parameters.wordCount(), exam::kAllWords);
+    // addbad=500 is out of the list: no selection
+    EXPECT_EQ(std::tuple(a.parameters.sharePercent(), a.parameters.limitSeconds(),
+                         a.parameters.worstCount(), a.parameters.wordCount()),
+              std::tuple(20, exam::kNoTimeLimit, std::nullopt, exam::kAllWords));
     EXPECT_EQ(apply({u"timelimit=14"_s}).parameters.limitSeconds(), 16);
     EXPECT_EQ(apply({u"timelimit=29"_s}).parameters.limitSeconds(), 35);
     EXPECT_EQ(apply({u"timelimit=40"_s}).parameters.limitSeconds(), 90);
@@ -74,9 +74,8 @@ TEST(ExamIni, AllLessonsTakesTheWholeListAndLaterLinesStillApply) {
     Applied a;
     a.parameters.lessonCount = 30;
     exam::applyExamIni({u"tolesson=4"_s, u"alllesson=yes"_s}, a.ini, a.parameters);
-    EXPECT_TRUE(a.parameters.allLessons);
-    EXPECT_EQ(a.parameters.fromLesson, 0);
-    EXPECT_EQ(a.parameters.toLesson, 29);
+    EXPECT_EQ(std::tuple(a.parameters.allLessons, a.parameters.fromLesson, a.parameters.toLesson),
+              std::tuple(true, 0, 29));
     exam::applyExamIni({u"fromlesson=7"_s}, a.ini, a.parameters);
     EXPECT_EQ(a.parameters.fromLesson, 7); // not corrected against "do"
 }

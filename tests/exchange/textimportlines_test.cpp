@@ -87,11 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
         Encoding{"Empty", QByteArray(), {}}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST(TextEncodings, ABinaryFileIsRefused) {
+TEST(TextEncodings, ABinaryOrMissingFileIsRefused) {
     EXPECT_THROW(exchange::textLines(QByteArray("SQLite format 3\0\0", 18)), core::FileError);
-}
-
-TEST(TextEncodings, AMissingFileIsRefused) {
     EXPECT_THROW(exchange::readImportLines(u"/nonexistent/words.txt"_s), core::FileError);
 }
 

@@ -36,14 +36,12 @@ PcmSound sineTone(const WaveFormat& format, qint64 durationMs, double frequencyH
 int peakAmplitude(const PcmSound& sound) {
     int peak = 0;
     if (sound.format.bitsPerSample() == 8) {
-        for (const char byte : sound.samples) {
+        for (const char byte : sound.samples)
             peak = std::max(peak, std::abs(int(quint8(byte)) - 128));
-        }
     } else {
-        for (qsizetype i = 0; i + 1 < sound.samples.size(); i += 2) {
+        for (qsizetype i = 0; i + 1 < sound.samples.size(); i += 2)
             peak =
                 std::max(peak, std::abs(int(qFromLittleEndian<qint16>(sound.samples.data() + i))));
-        }
     }
     return peak;
 }
@@ -53,13 +51,11 @@ bool writeEncoded(const QString& path, const PcmSound& sound, int sndfileFormat)
     info.samplerate = int(sound.format.samplesPerSecond);
     info.channels = sound.format.channels;
     info.format = sndfileFormat;
-    if (sound.format.bitsPerSample() != 16 || !sf_format_check(&info)) {
+    if (sound.format.bitsPerSample() != 16 || !sf_format_check(&info))
         return false;
-    }
     SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (!file) {
+    if (!file)
         return false;
-    }
     std::vector<short> samples(size_t(sound.samples.size() / 2));
     qFromLittleEndian<qint16>(sound.samples.constData(), qsizetype(samples.size()), samples.data());
     const sf_count_t frames = sf_count_t(samples.size()) / info.channels;
@@ -69,9 +65,8 @@ bool writeEncoded(const QString& path, const PcmSound& sound, int sndfileFormat)
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write a test file");
-    }
 }
 
 } // namespace sound::test
