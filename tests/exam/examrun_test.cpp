@@ -97,13 +97,14 @@ TEST_F(ExamRunTest, PicksAmongTheQuestionsWithAsksLeftAndChecksEveryAnswer) {
 
         random.picks = {1};
         run.pickQuestion(random);
-        EXPECT_EQ(run.question(), u"pes"_s);
-        EXPECT_EQ(run.answers().size(), 2U);
-        EXPECT_EQ(run.answers()[run.ownAnswerRow()].text, u"dog"_s);
-        EXPECT_EQ(run.answers()[1].description, u"popis hound"_s);
-        EXPECT_EQ(run.matchingAnswer(u"hound"_s), 1) << "another entry's answer is right too";
-        EXPECT_EQ(run.matchingAnswer(u"dog"_s), 0);
-        EXPECT_EQ(run.matchingAnswer(u"cat"_s), std::nullopt);
+        ASSERT_EQ(run.answers().size(), 2U);
+        EXPECT_EQ(std::tuple(run.question(), run.answers()[run.ownAnswerRow()].text,
+                             run.answers()[1].description),
+                  std::tuple(u"pes"_s, u"dog"_s, u"popis hound"_s));
+        // Another entry's answer is right too.
+        EXPECT_EQ(std::tuple(run.matchingAnswer(u"hound"_s), run.matchingAnswer(u"dog"_s),
+                             run.matchingAnswer(u"cat"_s)),
+                  std::tuple(1, 0, std::nullopt));
         run.recordGrade(1);
 
         // "pes" has left the view: the second question is now "řeka".

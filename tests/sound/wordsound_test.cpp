@@ -107,8 +107,7 @@ TEST_F(WordSoundTest, SoundWindowPlayWaitsForTheEndAndUsesTheSameTexts) {
     EXPECT_EQ(m_wordSound.loadForSoundWindow(folder(), u"dog"_s), kLoaded);
     EXPECT_EQ(m_player.mode(), Mode::Stopped);
     m_wordSound.play();
-    EXPECT_EQ(m_player.mode(), Mode::Stopped);
-    EXPECT_EQ(m_player.position(), 200);
+    EXPECT_EQ(std::tuple(m_player.mode(), m_player.position()), std::tuple(Mode::Stopped, 200));
 
     const QString junk = writeJunk(u"cat.wav"_s);
     EXPECT_EQ(m_wordSound.loadForSoundWindow(folder(), u"cat"_s),

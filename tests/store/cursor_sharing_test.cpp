@@ -65,11 +65,9 @@ TEST_F(SharedTables, DisabledControlsHearOneSignalWhenEnabledAgain) {
     addWords(*table1, {{"a", "a", 1}, {"b", "b", 1}});
     table1->first();
     table1->next();
-    EXPECT_EQ(viewChanges.count(), 0);
-    EXPECT_EQ(moves.count(), 0);
+    EXPECT_EQ(std::tuple(viewChanges.count(), moves.count()), std::tuple(0, 0));
     table1->enableControls();
-    EXPECT_EQ(viewChanges.count(), 1);
-    EXPECT_EQ(moves.count(), 1);
+    EXPECT_EQ(std::tuple(viewChanges.count(), moves.count()), std::tuple(1, 1));
 }
 
 TEST_F(SharedTables, DetailShowsTheRecordsOfTheMastersCurrentRecord) {
