@@ -142,7 +142,7 @@ TEST_F(NullDevicePlayer, PauseHoldsThePlayAndResumeFinishesIt) {
     EXPECT_EQ(m_player.mode(), Mode::Stopped) << "a stop ends a paused play";
 }
 
-TEST_F(NullDevicePlayer, WaitAppliesToTheNextCommandOnly) {
+TEST_F(NullDevicePlayer, WaitAppliesToOneCommandAndPlayAtTheEndEndsAtOnceUnlessAutoRewound) {
     openTone(300);
     m_player.setWait(true);
     m_player.rewind();
@@ -157,19 +157,12 @@ TEST_F(NullDevicePlayer, WaitAppliesToTheNextCommandOnly) {
     EXPECT_EQ(m_player.mode(), Mode::Playing);
     ASSERT_TRUE(m_notified.wait(kPatienceMs)) << "a play runs until notify";
     EXPECT_EQ(state(), std::tuple(Mode::Stopped, 300, 300));
-}
 
-TEST_F(NullDevicePlayer, PlayAtTheEndEndsAtOnceUnlessAutoRewindStartsAgain) {
-    openTone(200);
     waitedPlayMs();
-    waitedPlayMs();
-    EXPECT_EQ(m_player.position(), 200);
-    EXPECT_EQ(m_notified.count(), 2);
-
+    EXPECT_EQ(std::tuple(m_player.position(), m_notified.count()), std::tuple(300, 3));
     m_player.setAutoRewind(true);
-    EXPECT_GE(waitedPlayMs(), 200 - kTimerGrainMs);
-    EXPECT_EQ(m_player.position(), 200);
-    EXPECT_EQ(m_notified.count(), 3);
+    EXPECT_GE(waitedPlayMs(), 300 - kTimerGrainMs);
+    EXPECT_EQ(std::tuple(m_player.position(), m_notified.count()), std::tuple(300, 4));
 }
 
 TEST_F(NullDevicePlayer, SetPositionStopsAPlayAndStaysInsideTheSound) {
