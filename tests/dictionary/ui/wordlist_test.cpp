@@ -73,8 +73,18 @@ TEST_F(WordListTest, EachSortItemHasItsOrderAndColumns) {
     }
 }
 
-TEST_F(WordListTest, LessonFilterNarrowsTheListAndTheCountAndSearchMovesToTheNearestWord) {
+// The statistics commands ask and change the current word.
+TEST_F(WordListTest, StatisticsCommandsLessonFilterAndSearchWorkOnTheShownWords) {
     startOnDictionary();
+    ASSERT_EQ(column(3).first(), u"0"_s);
+    messages.answer({true, false, true});
+    run(u"MarkKnown"_s);
+    EXPECT_EQ(column(3).first(), u"100000"_s) << "the grid shows the change at once";
+    run(u"ResetStatistics"_s);
+    EXPECT_EQ(window->table1().field(u"Dobre"_s).asInteger(), 100000);
+    run(u"ResetStatistics"_s);
+    EXPECT_EQ(column(3).first(), u"0"_s);
+
     chooseLesson(u"3"_s);
     EXPECT_EQ(column(0), QStringList({u"auto"_s, u"řeka"_s}));
     run(u"CountWords"_s);
@@ -90,19 +100,6 @@ TEST_F(WordListTest, LessonFilterNarrowsTheListAndTheCountAndSearchMovesToTheNea
     type(*window, u"Edit1"_s, u"č"_s);
     EXPECT_EQ(currentCzech(), u"čáp"_s);
     EXPECT_EQ(grid()->currentIndex().row(), 1);
-}
-
-TEST_F(WordListTest, StatisticsCommandsAskAndChangeTheCurrentWord) {
-    startOnDictionary();
-    ASSERT_EQ(column(3).first(), u"0"_s);
-    messages.answer({true, false, true});
-    run(u"MarkKnown"_s);
-    EXPECT_EQ(column(3).first(), u"100000"_s) << "the grid shows the change at once";
-    run(u"ResetStatistics"_s);
-    EXPECT_EQ(window->table1().field(u"Dobre"_s).asInteger(), 100000);
-    run(u"ResetStatistics"_s);
-    EXPECT_EQ(window->table1().field(u"Dobre"_s).asInteger(), 0);
-    EXPECT_EQ(column(3).first(), u"0"_s);
 }
 
 // Deleting a word is a dangerous confirmation.
