@@ -9,6 +9,7 @@
 #include "scriptedmodals.h"
 #include "scriptedrandom.h"
 
+#include "core/cp1250linereader.h"
 #include "shell/ui/mainwindow.h"
 #include "sound/nullaudiodevice.h"
 
@@ -52,6 +53,10 @@ protected:
         QCoreApplication::processEvents();
     }
     QString status() const { return window->statusBar()->currentMessage(); }
+    // The lines of a Windows-1250 file of the application folder; none when it cannot be read.
+    QStringList fileLines(const QString& relative) const {
+        return core::splitCp1250Lines(app.read(relative));
+    }
 
     // The users table as the dialogs about users find it, with its names in key order.
     void openUsers() {
@@ -72,9 +77,15 @@ protected:
         QTest::mouseClick(&child<QAbstractButton>(parent, buttonName), Qt::LeftButton);
         QCoreApplication::processEvents();
     }
-    // Types into a box as a user would, key by key (QTest types ASCII only).
+    // Types into a box as a user would, key by key; unlike QTest::keyClicks, this takes
+    // Czech letters too.
+    static void typeKeys(QWidget& widget, const QString& text) {
+        for (const QChar letter : text)
+            QTest::sendKeyEvent(QTest::Click, &widget, Qt::Key_unknown, QString(letter),
+                                Qt::NoModifier);
+    }
     static void type(const QWidget& parent, const QString& editName, const QString& text) {
-        QTest::keyClicks(&child<QLineEdit>(parent, editName), text);
+        typeKeys(child<QLineEdit>(parent, editName), text);
     }
     static QString text(const QWidget& parent, const QString& editName) {
         return child<QLineEdit>(parent, editName).text();

@@ -8,13 +8,9 @@ namespace {
 
 using dictionary::FontSetting;
 
-FontSetting font(const QString& face, int charset, bool bold, bool italic, int size) {
-    return FontSetting{face, charset, bold, italic, size};
-}
-
-const FontSetting kCzechDefault = font(u"Arial"_s, 238, false, false, 12);
-const FontSetting kOtherDefault = font(u"Arial"_s, 0, false, false, 12);
-const FontSetting kDescriptionDefault = font(u"Rezur OV ezuvizer"_s, 238, false, false, 12);
+const FontSetting kCzechDefault{u"Arial"_s, 238, false, false, 12};
+const FontSetting kOtherDefault{u"Arial"_s, 0, false, false, 12};
+const FontSetting kDescriptionDefault{u"Rezur OV ezuvizer"_s, 238, false, false, 12};
 
 QFont styled(const QString& family, int size, bool bold, bool italic) {
     QFont chosen(family, size);
@@ -31,15 +27,6 @@ protected:
         QTest::mouseClick(&radio, Qt::LeftButton, {}, QPoint(6, radio.height() / 2));
     }
     static void chooseManual(QDialog& shown) { choose(shown, u"RadioManual"_s); }
-    // Types key by key; unlike QTest::keyClicks, this takes Czech letters too.
-    static void typeKeys(QWidget& widget, const QString& text) {
-        for (const QChar letter : text)
-            QTest::sendKeyEvent(QTest::Click, &widget, Qt::Key_unknown, QString(letter),
-                                Qt::NoModifier);
-    }
-    static void typeIn(QDialog& shown, const QString& editName, const QString& text) {
-        typeKeys(child<QLineEdit>(shown, editName), text);
-    }
     static void typeNote(QDialog& shown, const QStringList& lines) {
         auto& note = child<QPlainTextEdit>(shown, u"Memo1"_s);
         for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -66,7 +53,7 @@ TEST_F(NewDictionaryDialogTest, OffersTheSettingsFromASettingsSetByDefaultAndNee
         click(shown, u"OKBtn"_s);
         EXPECT_TRUE(shown.isVisible());
         EXPECT_EQ(messages.shown, QStringList{u"error: Musíš vyplnit název slovníku."_s});
-        typeIn(shown, u"Edit1"_s, u"Slovíčka ze školy"_s);
+        type(shown, u"Edit1"_s, u"Slovíčka ze školy"_s);
         click(shown, u"OKBtn"_s);
     });
     const auto choice = dialog.run();
@@ -80,17 +67,28 @@ TEST_F(NewDictionaryDialogTest, OffersTheSettingsFromASettingsSetByDefaultAndNee
     EXPECT_EQ(choice->description, kDescriptionDefault);
 }
 
+// The question mark opens the help page and leaves the dialog open; Cancel checks nothing.
 TEST_F(NewDictionaryDialogTest, EachShowingStartsFromTheDefaultsAndByHandEnablesTheRest) {
     fonts.answer(styled(u"Times"_s, 16, true, true));
     modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
         chooseManual(shown);
-        typeIn(shown, u"Edit1"_s, u"Němčina"_s);
-        typeIn(shown, u"Edit2"_s, u"Německy"_s);
+        type(shown, u"Edit1"_s, u"Němčina"_s);
+        type(shown, u"Edit2"_s, u"Německy"_s);
         typeNote(shown, {u"lekce 1"_s});
         click(shown, u"Button1"_s);
         click(shown, u"OKBtn"_s);
     });
     ASSERT_TRUE(dialog.run());
+    modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
+        chooseManual(shown);
+        click(shown, u"HelpBtn"_s);
+        EXPECT_TRUE(shown.isVisible());
+        click(shown, u"CancelBtn"_s);
+    });
+    EXPECT_FALSE(dialog.run());
+    EXPECT_TRUE(dialog.cancelled());
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(system.opened, QStringList{state.helpPage(u"newdic.html"_s)});
     modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
         EXPECT_TRUE(child<QRadioButton>(shown, u"RadioFromSettings"_s).isChecked());
         EXPECT_FALSE(manualControlsEnabled(shown));
@@ -102,12 +100,13 @@ TEST_F(NewDictionaryDialogTest, EachShowingStartsFromTheDefaultsAndByHandEnables
         choose(shown, u"RadioFromSettings"_s);
         EXPECT_FALSE(manualControlsEnabled(shown));
         chooseManual(shown);
-        typeIn(shown, u"Edit1"_s, u"Polština"_s);
-        typeIn(shown, u"Edit2"_s, u"Polsky"_s);
+        type(shown, u"Edit1"_s, u"Polština"_s);
+        type(shown, u"Edit2"_s, u"Polsky"_s);
         click(shown, u"OKBtn"_s);
     });
     const auto choice = dialog.run();
     ASSERT_TRUE(choice);
+    EXPECT_FALSE(dialog.cancelled());
     EXPECT_EQ(choice->czech, kCzechDefault);
     EXPECT_TRUE(choice->noteLines.isEmpty());
 }
@@ -117,14 +116,14 @@ TEST_F(NewDictionaryDialogTest, OkByHandNeedsTheNameAndTheLanguage) {
     const QString refusal = u"error: Musíš vyplnit název slovníku a jazyk."_s;
     modals.script(u"OKBottomDlg3"_s, [&](QDialog& shown) {
         chooseManual(shown);
-        typeIn(shown, u"Edit1"_s, QString(35, u'n'));
+        type(shown, u"Edit1"_s, QString(35, u'n'));
         click(shown, u"OKBtn"_s);
         EXPECT_TRUE(shown.isVisible());
         child<QLineEdit>(shown, u"Edit1"_s).clear();
-        typeIn(shown, u"Edit2"_s, QString(30, u'j'));
+        type(shown, u"Edit2"_s, QString(30, u'j'));
         click(shown, u"OKBtn"_s);
         EXPECT_TRUE(shown.isVisible());
-        typeIn(shown, u"Edit1"_s, QString(35, u'n'));
+        type(shown, u"Edit1"_s, QString(35, u'n'));
         typeNote(shown, {u"Slovíčka z učebnice,"_s, QString(), u"  lekce 1 až 5"_s});
         click(shown, u"OKBtn"_s);
     });
@@ -138,26 +137,6 @@ TEST_F(NewDictionaryDialogTest, OkByHandNeedsTheNameAndTheLanguage) {
               (QStringList{u"Slovíčka z učebnice,"_s, QString(), u"  lekce 1 až 5"_s}));
 }
 
-// The question mark opens the help page and leaves the dialog open.
-TEST_F(NewDictionaryDialogTest, HelpAndCancelCheckNothing) {
-    modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
-        chooseManual(shown);
-        click(shown, u"HelpBtn"_s);
-        EXPECT_TRUE(shown.isVisible());
-        click(shown, u"CancelBtn"_s);
-    });
-    EXPECT_FALSE(dialog.run());
-    EXPECT_TRUE(dialog.cancelled());
-    EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(system.opened, QStringList{state.helpPage(u"newdic.html"_s)});
-    modals.script(u"OKBottomDlg3"_s, [](QDialog& shown) {
-        typeIn(shown, u"Edit1"_s, u"Francouzština"_s);
-        click(shown, u"OKBtn"_s);
-    });
-    EXPECT_TRUE(dialog.run());
-    EXPECT_FALSE(dialog.cancelled());
-}
-
 // Only the pronunciation face loses bold and italic, and only for the description.
 TEST_F(NewDictionaryDialogTest, EachFontIsChosenBetweenEightAndEighteenPoints) {
     fonts.answer(styled(u"Times"_s, 16, true, true));
@@ -168,8 +147,8 @@ TEST_F(NewDictionaryDialogTest, EachFontIsChosenBetweenEightAndEighteenPoints) {
     const auto chooseFonts = [](const QStringList& buttons) {
         return [buttons](QDialog& shown) {
             chooseManual(shown);
-            typeIn(shown, u"Edit1"_s, u"Ruština"_s);
-            typeIn(shown, u"Edit2"_s, u"Rusky"_s);
+            type(shown, u"Edit1"_s, u"Ruština"_s);
+            type(shown, u"Edit2"_s, u"Rusky"_s);
             for (const QString& button : buttons)
                 click(shown, button);
             click(shown, u"OKBtn"_s);
@@ -179,24 +158,21 @@ TEST_F(NewDictionaryDialogTest, EachFontIsChosenBetweenEightAndEighteenPoints) {
     const auto first = dialog.run();
     modals.script(u"OKBottomDlg3"_s, chooseFonts({u"Button2"_s, u"Button3"_s}));
     const auto second = dialog.run();
-    ASSERT_EQ(fonts.requests.size(), 5u);
-    const QStringList initialFaces{u"Arial"_s, u"Arial"_s, u"Rezur OV ezuvizer"_s, u"Arial"_s,
-                                   u"Rezur OV ezuvizer"_s};
-    for (std::size_t i = 0; i < fonts.requests.size(); ++i) {
-        const auto& request = fonts.requests[i];
-        EXPECT_EQ(request.minimumSize, 8);
-        EXPECT_EQ(request.maximumSize, 18);
-        EXPECT_EQ(request.initial.family(), initialFaces[qsizetype(i)]);
-        EXPECT_EQ(request.initial.pointSize(), 12);
-        EXPECT_FALSE(request.initial.bold());
-        EXPECT_FALSE(request.initial.italic());
-    }
+    QStringList requests; // the face offered, its size and style, and the range
+    for (const auto& request : fonts.requests)
+        requests << u"%1 %2 %3 %4-%5"_s.arg(request.initial.family())
+                        .arg(request.initial.pointSize())
+                        .arg(int(request.initial.bold() || request.initial.italic()))
+                        .arg(request.minimumSize)
+                        .arg(request.maximumSize);
+    EXPECT_EQ(requests.join(u'|'), u"Arial 12 0 8-18|Arial 12 0 8-18|Rezur OV ezuvizer 12 0 8-18|"
+                                   u"Arial 12 0 8-18|Rezur OV ezuvizer 12 0 8-18"_s);
     ASSERT_TRUE(first && second);
-    EXPECT_EQ(first->czech, font(u"Times"_s, 238, true, true, 16));
-    EXPECT_EQ(first->other, font(u"Rezur OV ezuvizer"_s, 0, true, true, 14));
-    EXPECT_EQ(first->description, font(u"Rezur OV ezuvizer"_s, 238, false, false, 10));
+    EXPECT_EQ(first->czech, (FontSetting{u"Times"_s, 238, true, true, 16}));
+    EXPECT_EQ(first->other, (FontSetting{u"Rezur OV ezuvizer"_s, 0, true, true, 14}));
+    EXPECT_EQ(first->description, (FontSetting{u"Rezur OV ezuvizer"_s, 238, false, false, 10}));
     EXPECT_EQ(second->other, kOtherDefault);
-    EXPECT_EQ(second->description, font(u"Courier"_s, 238, true, true, 9));
+    EXPECT_EQ(second->description, (FontSetting{u"Courier"_s, 238, true, true, 9}));
 }
 
 } // namespace

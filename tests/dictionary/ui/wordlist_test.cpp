@@ -3,13 +3,9 @@
 
 #include "sound/waveencoding.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QToolButton>
 #include <sqlite3.h>
 
 namespace {
@@ -28,65 +24,57 @@ TEST_F(WordListTest, CommandsOnTheOpenDictionarySayWhenNoneIsOpen) {
     EXPECT_EQ(app.open(u"eva/exam.db"_s)->recordCount(), 0) << "no exam";
 }
 
-TEST_F(WordListTest, OpeningShowsTheWordsInCzechOrderWithTheLanguageNames) {
+// The titles and numbers fit the grid's fonts, the lists show their longest item and open
+// limited in height.
+TEST_F(WordListTest, OpeningShowsTheWordsInCzechOrderWithTheLanguageNamesInFittingSizes) {
     startOnDictionary();
-    EXPECT_EQ(column(0),
-              QStringList({u"auto"_s, u"čáp"_s, u"kočka"_s, u"pes"_s, u"řeka"_s, u"zmrzlina"_s}));
-    EXPECT_EQ(QStringList({header(0), header(1), header(3)}),
-              QStringList({u"Česky"_s, u"Angličtina"_s, u"Dobře"_s}));
-    EXPECT_EQ(child<QComboBox>(*window, u"ComboSort"_s).itemText(2),
-              u"Lekce -> Česky - > Angličtina"_s);
+    EXPECT_EQ(column(0).join(u'|'), u"auto|čáp|kočka|pes|řeka|zmrzlina"_s);
+    EXPECT_EQ(QStringList({header(0), header(1), header(3)}).join(u'|'),
+              u"Česky|Angličtina|Dobře"_s);
+    auto& sort = child<QComboBox>(*window, u"ComboSort"_s);
+    EXPECT_EQ(sort.itemText(2), u"Lekce -> Česky - > Angličtina"_s);
     EXPECT_TRUE(
         child<QPlainTextEdit>(*window, u"Memo1"_s).toPlainText().contains(u"Moje slovicka"_s));
     EXPECT_EQ(messages.shown, QStringList());
+
+    QFont bold = grid()->font();
+    bold.setBold(true);
+    const QFontMetrics titles(bold);
+    EXPECT_GE(grid()->horizontalHeader()->height(), titles.height());
+    for (int column = 0; column < grid()->model()->columnCount(); ++column)
+        EXPECT_GT(grid()->columnWidth(column), titles.horizontalAdvance(header(column))) << column;
+    for (int column : {2, 3, 4})
+        EXPECT_GT(grid()->columnWidth(column), grid()->fontMetrics().horizontalAdvance(u"100000"_s))
+            << column;
+    EXPECT_EQ(dictionary::loadGridLayout(app.path(u"grid.tmp"_s))[2].width, 47)
+        << "grid.tmp keeps its widths";
+    QCoreApplication::processEvents(); // the toolbar's layout
+    EXPECT_GE(sort.width(), sort.fontMetrics().horizontalAdvance(u"Česky -> Angličtina"_s) + 20);
+    auto& lessons = child<QComboBox>(*window, u"ComboBox1"_s);
+    lessons.showPopup();
+    const QAbstractItemView* list = lessons.view();
+    EXPECT_EQ(list->indexAt(QPoint(1, list->viewport()->height() - 1)).row() + 1,
+              lessons.maxVisibleItems());
+    lessons.hidePopup();
 }
 
 TEST_F(WordListTest, EachSortItemHasItsOrderAndColumns) {
-    struct Sort {
-        int item;
-        bool search;
-        QString firstHeader;
-        QString firstColumn;
-    };
-    const Sort sorts[] = {
-        {1, true, u"Angličtina"_s, u"car|cat|dog|ice cream|river|stork"_s},
-        {2, false, u"Česky"_s, u"kočka|pes|čáp|zmrzlina|auto|řeka"_s},
-        {3, false, u"Angličtina"_s, u"cat|dog|ice cream|stork|car|river"_s},
+    // Item, whether the search box works, the first column's title and words.
+    const std::tuple<int, bool, QString> sorts[] = {
+        {1, true, u"Angličtina: car|cat|dog|ice cream|river|stork"_s},
+        {2, false, u"Česky: kočka|pes|čáp|zmrzlina|auto|řeka"_s},
+        {3, false, u"Angličtina: cat|dog|ice cream|stork|car|river"_s},
     };
     startOnDictionary();
-    for (const Sort& sort : sorts) {
-        SCOPED_TRACE(sort.item);
-        chooseSort(sort.item);
-        EXPECT_EQ(header(0), sort.firstHeader);
-        EXPECT_EQ(column(0).join(u'|'), sort.firstColumn);
-        EXPECT_EQ(child(*window, u"Panel2"_s).isEnabled(), sort.search) << "search";
+    for (const auto& [item, search, firstColumn] : sorts) {
+        chooseSort(item);
+        EXPECT_EQ(header(0) + u": "_s + column(0).join(u'|'), firstColumn);
+        EXPECT_EQ(child(*window, u"Panel2"_s).isEnabled(), search) << item;
     }
 }
 
-TEST_F(WordListTest, LessonFilterNarrowsTheListAndTheCount) {
-    startOnDictionary();
-    chooseLesson(u"3"_s);
-    EXPECT_EQ(column(0), QStringList({u"auto"_s, u"řeka"_s}));
-    run(u"CountWords"_s);
-    EXPECT_EQ(messages.shown.last(), u"information: Počet slovíček ve slovníku je: 2"_s);
-    chooseLesson(u"vše"_s);
-    EXPECT_EQ(column(0).size(), 6);
-    chooseLesson(u"0"_s);
-    EXPECT_EQ(column(0).size(), 0);
-}
-
-TEST_F(WordListTest, SearchMovesToTheNearestWord) {
-    startOnDictionary();
-    type(*window, u"Edit1"_s, u"p"_s);
-    EXPECT_EQ(currentCzech(), u"pes"_s);
-    auto& search = child<QLineEdit>(*window, u"Edit1"_s);
-    search.setText(u"č"_s); // typed as the box reports it: QTest types ASCII only
-    emit search.textEdited(search.text());
-    EXPECT_EQ(currentCzech(), u"čáp"_s);
-    EXPECT_EQ(grid()->currentIndex().row(), 1);
-}
-
-TEST_F(WordListTest, StatisticsCommandsAskAndChangeTheCurrentWord) {
+// The statistics commands ask and change the current word.
+TEST_F(WordListTest, StatisticsCommandsLessonFilterAndSearchWorkOnTheShownWords) {
     startOnDictionary();
     ASSERT_EQ(column(3).first(), u"0"_s);
     messages.answer({true, false, true});
@@ -95,11 +83,27 @@ TEST_F(WordListTest, StatisticsCommandsAskAndChangeTheCurrentWord) {
     run(u"ResetStatistics"_s);
     EXPECT_EQ(window->table1().field(u"Dobre"_s).asInteger(), 100000);
     run(u"ResetStatistics"_s);
-    EXPECT_EQ(window->table1().field(u"Dobre"_s).asInteger(), 0);
     EXPECT_EQ(column(3).first(), u"0"_s);
+
+    chooseLesson(u"3"_s);
+    EXPECT_EQ(column(0), QStringList({u"auto"_s, u"řeka"_s}));
+    run(u"CountWords"_s);
+    EXPECT_EQ(messages.shown.last(), u"information: Počet slovíček ve slovníku je: 2"_s);
+    chooseLesson(u"vše"_s);
+    EXPECT_EQ(column(0).size(), 6);
+    chooseLesson(u"0"_s);
+    EXPECT_EQ(column(0).size(), 0);
+    chooseLesson(u"vše"_s);
+    type(*window, u"Edit1"_s, u"p"_s);
+    EXPECT_EQ(currentCzech(), u"pes"_s);
+    child<QLineEdit>(*window, u"Edit1"_s).clear();
+    type(*window, u"Edit1"_s, u"č"_s);
+    EXPECT_EQ(currentCzech(), u"čáp"_s);
+    EXPECT_EQ(grid()->currentIndex().row(), 1);
 }
 
-TEST_F(WordListTest, EditModeKeepsCountersReadOnlyAndStoresAnEmptyLessonAsZero) {
+// Deleting a word is a dangerous confirmation.
+TEST_F(WordListTest, EditModeKeepsCountersReadOnlyStoresAnEmptyLessonAsZeroAndAsksBeforeDeleting) {
     startOnDictionary();
     run(u"EditMode"_s);
     EXPECT_EQ(status(), u"Editace zapnuta"_s);
@@ -108,6 +112,11 @@ TEST_F(WordListTest, EditModeKeepsCountersReadOnlyAndStoresAnEmptyLessonAsZero) 
     EXPECT_TRUE(model->setData(model->index(0, 2), QString()));
     click(*window, u"NavPost"_s);
     EXPECT_EQ(model->index(0, 2).data().toString(), u"0"_s);
+    messages.answer({false, true});
+    for (int times = 0; times < 2; ++times)
+        click(*window, u"NavDelete"_s);
+    EXPECT_EQ(column(0).size(), 5);
+    EXPECT_EQ(messages.shown, QStringList(2, u"dangerous confirm: Smazat záznam?"_s));
     run(u"EditMode"_s);
     EXPECT_EQ(status(), u"Editace vypnuta"_s);
     EXPECT_FALSE(child(*window, u"NavInsert"_s).isVisible());
@@ -171,8 +180,7 @@ TEST_P(EditedRow, IsPostedWhenLeftAndTheGridKeepsToTheWords) {
 
     leave(GetParam().exit);
     EXPECT_EQ(window->table1().state(), store::CursorState::Browse);
-    EXPECT_EQ(column(0),
-              QStringList({u"auto"_s, u"kočka"_s, u"pes"_s, u"řeka"_s, u"zmrzlina"_s, u"zzz"_s}));
+    EXPECT_EQ(column(0).join(u'|'), u"auto|kočka|pes|řeka|zmrzlina|zzz"_s);
     EXPECT_EQ(column(1).last(), u"abc"_s);
     EXPECT_EQ(currentCzech(), QString::fromUtf8(GetParam().czechAfter));
     EXPECT_EQ(grid()->currentIndex().siblingAtColumn(0).data().toString(), currentCzech());
@@ -213,8 +221,7 @@ TEST_F(WordListTest, ANewRowIsShownReadyForTypingAndNeedsBothWords) {
     run(u"EditMode"_s);
     clickCell(2, 0);
     click(*window, u"NavInsert"_s);
-    EXPECT_EQ(column(0), QStringList({u"auto"_s, u"čáp"_s, QString(), u"kočka"_s, u"pes"_s,
-                                      u"řeka"_s, u"zmrzlina"_s}))
+    EXPECT_EQ(column(0).join(u'|'), u"auto|čáp||kočka|pes|řeka|zmrzlina"_s)
         << "the new row before the current word";
     EXPECT_EQ(grid()->currentIndex(), grid()->model()->index(2, 0));
     EXPECT_EQ(window->focusWidget(), grid());
@@ -237,8 +244,7 @@ TEST_F(WordListTest, ANewRowIsShownReadyForTypingAndNeedsBothWords) {
     typeInGrid("forest");
     press(Qt::Key_Return);
     click(*window, u"NavPost"_s);
-    EXPECT_EQ(column(0), QStringList({u"auto"_s, u"čáp"_s, u"kočka"_s, u"les"_s, u"pes"_s,
-                                      u"řeka"_s, u"zmrzlina"_s}));
+    EXPECT_EQ(column(0).join(u'|'), u"auto|čáp|kočka|les|pes|řeka|zmrzlina"_s);
     EXPECT_EQ(grid()->currentIndex().row(), 3);
     EXPECT_EQ(window->table1().field(u"Otherzk"_s).asString(), u"forest"_s);
     EXPECT_EQ(messages.shown.size(), 1);
@@ -346,49 +352,6 @@ TEST_F(DictionaryCommandsTest, OldFormatDictionaryOpensInItsPrimaryOrderWithTheW
                 u"Slovník z ver. 1.6 a nižší.\nČti Nápověda->Obsah->Instalační informace.\n------\nMoje slovicka"_s));
     chooseSort(1);
     EXPECT_EQ(window->table1().indexName(), u"othertoczech"_s);
-}
-
-TEST_F(WordListTest, TitlesAndNumbersFitTheGridsFonts) {
-    start();
-    openDictionary();
-    auto* grid = window->findChild<QTableView*>(u"DBGrid1"_s);
-    QFont bold = grid->font();
-    bold.setBold(true);
-    const QFontMetrics titles(bold);
-    const QFontMetrics cells(grid->font());
-    EXPECT_GE(grid->horizontalHeader()->height(), titles.height());
-    for (int column = 0; column < grid->model()->columnCount(); ++column)
-        EXPECT_GT(grid->columnWidth(column), titles.horizontalAdvance(header(column))) << column;
-    for (int column : {2, 3, 4})
-        EXPECT_GT(grid->columnWidth(column), cells.horizontalAdvance(u"100000"_s)) << column;
-    EXPECT_EQ(dictionary::loadGridLayout(app.path(u"grid.tmp"_s))[2].width, 47)
-        << "grid.tmp keeps its widths";
-}
-
-TEST_F(WordListTest, ListsShowTheirLongestItemAndOpenLimitedInHeight) {
-    start();
-    openDictionary();
-    auto* sort = window->findChild<QComboBox*>(u"ComboSort"_s);
-    QCoreApplication::processEvents(); // the toolbar's layout
-    EXPECT_GE(sort->width(), sort->fontMetrics().horizontalAdvance(u"Česky -> Angličtina"_s) + 20);
-
-    auto* lessons = window->findChild<QComboBox*>(u"ComboBox1"_s);
-    lessons->showPopup();
-    const QAbstractItemView* list = lessons->view();
-    EXPECT_EQ(list->indexAt(QPoint(1, list->viewport()->height() - 1)).row() + 1,
-              lessons->maxVisibleItems());
-    lessons->hidePopup();
-}
-
-TEST_F(WordListTest, DeletingAWordIsADangerousConfirmation) {
-    start();
-    openDictionary();
-    window->command(u"EditMode"_s)->trigger();
-    messages.answer({false, true});
-    for (int click = 0; click < 2; ++click)
-        window->findChild<QToolButton*>(u"NavDelete"_s)->click();
-    EXPECT_EQ(column(0).size(), 5);
-    EXPECT_EQ(messages.shown, QStringList(2, u"dangerous confirm: Smazat záznam?"_s));
 }
 
 } // namespace

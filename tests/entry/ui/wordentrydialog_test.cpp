@@ -16,24 +16,11 @@ namespace {
 using Layout = entry::WordEntryDialog::LayoutEvent;
 
 // The dictionary's set.ini: two hot keys and a Czech and a foreign character.
-const QStringList kSetIni = {
-    u"language=Angličtina"_s,
-    u"key=F8"_s,
-    u"hint=Množné číslo"_s,
-    u"cz= (pl.)"_s,
-    u"cztype=after"_s,
-    u"deletecz= (pl.)"_s,
-    u"endkey"_s,
-    u"key=F6"_s,
-    u"other=to "_s,
-    u"endkey"_s,
-    u"{[..keycz..]}"_s,
-    u"Alt+C,č č (c s háčkem)"_s,
-    u"{[..endkeycz..]}"_s,
-    u"{[..keyother..]}"_s,
-    u"Alt+A,ä ä (a s přehláskou)"_s,
-    u"{[..endkeyother..]}"_s,
-};
+const QStringList kSetIni =
+    u"language=Angličtina\nkey=F8\nhint=Množné číslo\ncz= (pl.)\ncztype=after\n"
+    u"deletecz= (pl.)\nendkey\nkey=F6\nother=to \nendkey\n"
+    u"{[..keycz..]}\nAlt+C,č č (c s háčkem)\n{[..endkeycz..]}\n"
+    u"{[..keyother..]}\nAlt+A,ä ä (a s přehláskou)\n{[..endkeyother..]}"_s.split(u'\n');
 
 // The dialog on a real dictionary table whose posts go through the word list's hook, shown
 // as the main window shows it.
@@ -55,8 +42,6 @@ protected:
     template <typename Widget = QLineEdit> Widget& control(const QString& name) {
         return child<Widget>(dialog, name);
     }
-    // Czech letters cannot be typed by QTest::keyClicks: they are set as typed.
-    void setText(const QString& editName, const QString& text) { control(editName).setText(text); }
     void press(const QString& controlName, Qt::Key key) {
         QTest::keyClick(&control<QWidget>(controlName), key);
     }
@@ -80,11 +65,11 @@ TEST_F(WordEntryDialogTest, EnterMovesToCzechThenAddsAndEmptiesTheFields) {
     EXPECT_EQ(QStringList({lessons.itemText(2), lessons.itemText(10), lessons.itemText(99)}),
               QStringList({u"2"_s, u"10"_s, u"99"_s}));
     lessons.setCurrentIndex(3);
-    QTest::keyClicks(&control(u"Edit1"_s), u"dog"_s);
+    type(dialog, u"Edit1"_s, u"dog"_s);
     press(u"Edit1"_s, Qt::Key_Return);
     EXPECT_EQ(focused(), u"Edit2"_s);
-    QTest::keyClicks(&control(u"Edit2"_s), u"pes"_s);
-    setText(u"Popis"_s, u"dɒg"_s);
+    type(dialog, u"Edit2"_s, u"pes"_s);
+    type(dialog, u"Popis"_s, u"dɒg"_s);
     press(u"Edit2"_s, Qt::Key_Return);
     EXPECT_EQ(entries(), QStringList{u"dog|pes|3|dɒg"_s});
     EXPECT_EQ(added.count(), 1);
@@ -94,7 +79,7 @@ TEST_F(WordEntryDialogTest, EnterMovesToCzechThenAddsAndEmptiesTheFields) {
     EXPECT_EQ(control<QComboBox>(u"ComboBox1"_s).currentText(), u"3"_s) << "the lesson stays";
 }
 
-TEST_F(WordEntryDialogTest, JumpBoxSendsEnterToTheDescriptionOfEitherKind) {
+TEST_F(WordEntryDialogTest, JumpBoxEscapeHelpAndCloseDoWhatTheSettingsSay) {
     control<QCheckBox>(u"CheckBox1"_s).setChecked(true);
     press(u"Edit1"_s, Qt::Key_Return);
     EXPECT_EQ(focused(), u"Edit2"_s);
@@ -103,12 +88,25 @@ TEST_F(WordEntryDialogTest, JumpBoxSendsEnterToTheDescriptionOfEitherKind) {
     control<QRadioButton>(u"RadioMultiLine"_s).setChecked(true);
     press(u"Edit2"_s, Qt::Key_Return);
     EXPECT_EQ(focused(), u"Memo1"_s);
+
+    press(u"Edit1"_s, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isMinimized());
+    state.escapeMinimizes = true;
+    press(u"ComboBox1"_s, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isMinimized());
+
+    QSignalSpy closed(&dialog, &entry::WordEntryDialog::closed);
+    control<QToolButton>(u"SpeedButton5"_s).click();
+    EXPECT_EQ(system.opened, QStringList{state.helpPage(u"add.html"_s)});
+    control<QToolButton>(u"SpeedButton2"_s).click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(closed.count(), 1);
 }
 
 TEST_F(WordEntryDialogTest, MultiLineDescriptionGivesOneLineOfPopisPerLine) {
     control<QRadioButton>(u"RadioMultiLine"_s).setChecked(true);
-    QTest::keyClicks(&control(u"Edit1"_s), u"dog"_s);
-    QTest::keyClicks(&control(u"Edit2"_s), u"pes"_s);
+    type(dialog, u"Edit1"_s, u"dog"_s);
+    type(dialog, u"Edit2"_s, u"pes"_s);
     auto& memo = control<QPlainTextEdit>(u"Memo1"_s);
     QTest::keyClicks(&memo, u"dog"_s);
     QTest::keyClick(&memo, Qt::Key_Return);
@@ -123,7 +121,7 @@ TEST_F(WordEntryDialogTest, ForeignOnlyKeepsTheDashForEveryEntry) {
     control<QCheckBox>(u"CheckBox2"_s).setChecked(true);
     EXPECT_EQ(text(dialog, u"Edit2"_s), u"-"_s);
     for (const QString& word : {u"dog"_s, u"cat"_s}) {
-        QTest::keyClicks(&control(u"Edit1"_s), word);
+        type(dialog, u"Edit1"_s, word);
         press(u"Edit1"_s, Qt::Key_Return);
         EXPECT_EQ(text(dialog, u"Edit2"_s), u"-"_s);
     }
@@ -133,20 +131,17 @@ TEST_F(WordEntryDialogTest, ForeignOnlyKeepsTheDashForEveryEntry) {
     EXPECT_EQ(text(dialog, u"Edit2"_s), u"-"_s) << "showing again";
 }
 
-TEST_F(WordEntryDialogTest, AnEmptyExpressionAddsNothingAndSaysNothing) {
-    QTest::keyClicks(&control(u"Edit1"_s), u"dog"_s);
+// An empty expression adds nothing and says nothing; the same pair twice is refused.
+TEST_F(WordEntryDialogTest, RefusedEntriesKeepTheirTexts) {
+    type(dialog, u"Edit1"_s, u"dog"_s);
     control<QToolButton>(u"SpeedButton1"_s).click();
-    EXPECT_EQ(entries(), QStringList());
     EXPECT_EQ(messages.shown, QStringList());
-    EXPECT_EQ(text(dialog, u"Edit1"_s), u"dog"_s);
-}
-
-TEST_F(WordEntryDialogTest, TheSamePairTwiceIsRefusedAndTheTextsStay) {
     for (int attempt = 0; attempt < 2; ++attempt) {
-        QTest::keyClicks(&control(u"Edit1"_s), u"dog"_s);
-        QTest::keyClicks(&control(u"Edit2"_s), u"pes"_s);
+        type(dialog, u"Edit2"_s, u"pes"_s);
         control<QLineEdit>(u"Popis"_s).setText(u"attempt %1"_s.arg(attempt));
         press(u"Popis"_s, Qt::Key_Return);
+        if (attempt == 0)
+            type(dialog, u"Edit1"_s, u"dog"_s);
     }
     EXPECT_EQ(messages.shown, QStringList{u"error: Takový záznam již existuje."_s});
     EXPECT_EQ(entries(), QStringList{u"dog|pes|0|attempt 0"_s});
@@ -159,9 +154,9 @@ TEST_F(WordEntryDialogTest, TheSamePairTwiceIsRefusedAndTheTextsStay) {
 }
 
 TEST_F(WordEntryDialogTest, FunctionKeysRecallThePreviousEntry) {
-    QTest::keyClicks(&control(u"Edit1"_s), u"dog"_s);
-    QTest::keyClicks(&control(u"Edit2"_s), u"pes"_s);
-    setText(u"Popis"_s, u"dɒg"_s);
+    type(dialog, u"Edit1"_s, u"dog"_s);
+    type(dialog, u"Edit2"_s, u"pes"_s);
+    type(dialog, u"Popis"_s, u"dɒg"_s);
     press(u"Popis"_s, Qt::Key_Return);
     press(u"Edit1"_s, Qt::Key_F3);
     EXPECT_EQ(text(dialog, u"Edit2"_s), u"pes"_s);
@@ -185,8 +180,8 @@ TEST_F(WordEntryDialogTest, FunctionKeysRecallThePreviousEntry) {
 TEST_F(WordEntryDialogTest, HotKeysWorkOnlyWithTheirButtonsAndF10AlwaysFocusesTheForeignField) {
     EXPECT_EQ(control<QToolButton>(u"F8"_s).toolTip(), u"Množné číslo"_s);
     EXPECT_TRUE(control<QToolButton>(u"F5"_s).isHidden());
-    QTest::keyClicks(&control(u"Edit1"_s), u"dogs"_s);
-    QTest::keyClicks(&control(u"Edit2"_s), u"pes"_s);
+    type(dialog, u"Edit1"_s, u"dogs"_s);
+    type(dialog, u"Edit2"_s, u"pes"_s);
     press(u"Edit2"_s, Qt::Key_F8);
     EXPECT_EQ(text(dialog, u"Edit2"_s), u"pes (pl.)"_s);
     EXPECT_EQ(focused(), u"Edit1"_s);
@@ -197,10 +192,8 @@ TEST_F(WordEntryDialogTest, HotKeysWorkOnlyWithTheirButtonsAndF10AlwaysFocusesTh
     EXPECT_EQ(focused(), u"Edit2"_s) << "F5 has no button in this dictionary";
     press(u"Edit2"_s, Qt::Key_F10);
     EXPECT_EQ(focused(), u"Edit1"_s);
-}
 
-TEST_F(WordEntryDialogTest, AHotKeyWhoseTextWouldNotFitChangesNothing) {
-    const QString full(78, u'a');
+    const QString full(78, u'a'); // "to " would not fit: nothing changes
     control(u"Edit1"_s).setText(full);
     press(u"Edit1"_s, Qt::Key_F6);
     EXPECT_EQ(text(dialog, u"Edit1"_s), full);
@@ -238,24 +231,6 @@ TEST_F(WordEntryDialogTest, CharacterMenusTypeIntoTheFieldAsTyped) {
     dialog.foreignMenu().menu().actions().value(0)->trigger();
     EXPECT_EQ(answer->text(), u"ä"_s);
     EXPECT_FALSE(text(dialog, u"Edit1"_s).contains(u'ä'));
-}
-
-TEST_F(WordEntryDialogTest, EscapeMinimisesOnlyWhenTheSettingSaysSo) {
-    press(u"Edit1"_s, Qt::Key_Escape);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_FALSE(dialog.isMinimized());
-    state.escapeMinimizes = true;
-    press(u"ComboBox1"_s, Qt::Key_Escape);
-    EXPECT_TRUE(dialog.isMinimized());
-}
-
-TEST_F(WordEntryDialogTest, HelpOpensItsPageAndClosingIsAnnounced) {
-    QSignalSpy closed(&dialog, &entry::WordEntryDialog::closed);
-    control<QToolButton>(u"SpeedButton5"_s).click();
-    EXPECT_EQ(system.opened, QStringList{state.helpPage(u"add.html"_s)});
-    control<QToolButton>(u"SpeedButton2"_s).click();
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(closed.count(), 1);
 }
 
 TEST_F(WordEntryDialogTest, KeyboardLayoutFollowsTheFields) {

@@ -11,32 +11,20 @@ protected:
     shell::AboutBox box{services};
 };
 
-struct LinkCase {
-    const char* name;
-    const char* address;
-};
-
-class AboutBoxLinkTest : public AboutBoxTest, public ::testing::WithParamInterface<LinkCase> {};
-
 // The update link sends the version the box shows.
-TEST_P(AboutBoxLinkTest, ALeftClickOpensItsAddressThroughTheSystem) {
+TEST_F(AboutBoxTest, ALeftClickOnALinkOpensItsAddressThroughTheSystem) {
     child<QLabel>(box, u"Version"_s).setText(u"1.9a"_s);
     box.show();
-    auto& link = child<QLabel>(box, QString::fromUtf8(GetParam().name));
-    QTest::mouseClick(&link, Qt::RightButton);
-    EXPECT_TRUE(system.opened.isEmpty());
-    QTest::mouseClick(&link, Qt::LeftButton);
-    EXPECT_EQ(system.opened, QStringList({QString::fromUtf8(GetParam().address)}));
+    for (const QString& name : {u"HomeLink"_s, u"UpdateLink"_s, u"FeedbackLink"_s}) {
+        QTest::mouseClick(&child<QLabel>(box, name), Qt::RightButton);
+        QTest::mouseClick(&child<QLabel>(box, name), Qt::LeftButton);
+    }
+    EXPECT_EQ(system.opened.join(u' '),
+              u"https://lexiton.example.org/ https://lexiton.example.org/update?hlexiton_ver=1.9a "
+              u"https://lexiton.example.org/feedback"_s)
+        << "right clicks open nothing";
     EXPECT_TRUE(box.isVisible());
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Links, AboutBoxLinkTest,
-    ::testing::Values(LinkCase{"HomeLink", "https://lexiton.example.org/"},
-                      LinkCase{"UpdateLink",
-                               "https://lexiton.example.org/update?hlexiton_ver=1.9a"},
-                      LinkCase{"FeedbackLink", "https://lexiton.example.org/feedback"}),
-    [](const ::testing::TestParamInfo<LinkCase>& param) { return param.param.name; });
 
 TEST_F(AboutBoxTest, ShowsTheVersionAndOkClosesTheBoxShownByTheMainWindow) {
     EXPECT_EQ(child<QLabel>(box, u"Version"_s).text(), u"1.8f"_s);

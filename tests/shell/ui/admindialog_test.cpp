@@ -35,66 +35,55 @@ protected:
     }
 };
 
-TEST_F(AdminDialogTest, CreatesAUserFromANameOfThreeCharactersOrMore) {
-    administer([](QDialog& dialog) {
-        auto& create = child(dialog, u"CreateBtn"_s);
-        type(dialog, u"NameEdit"_s, u"Ev"_s);
-        EXPECT_FALSE(create.isEnabled());
-        type(dialog, u"NameEdit"_s, u"a"_s);
-        EXPECT_TRUE(create.isEnabled());
-        click(dialog, u"CreateBtn"_s);
-        EXPECT_EQ(text(dialog, u"NameEdit"_s), QString());
-        EXPECT_EQ(listed(dialog), (QStringList{u"administrator"_s, u"Eva"_s}));
-        EXPECT_EQ(child<QTableWidget>(dialog, u"UsersGrid"_s).currentRow(), 1);
-    });
-    EXPECT_EQ(userNames(), (QStringList{u"administrator"_s, u"Eva"_s}));
-    EXPECT_TRUE(QFileInfo(state.path(u"Eva/results"_s)).isDir());
-}
-
-TEST_F(AdminDialogTest, DeletesTheSelectedUser) {
+// A new user needs a name of three characters or more.
+TEST_F(AdminDialogTest, CreatesAUserAndDeletesTheSelectedOne) {
     users.appendRecord({u"eva"_s, QString()});
     users.appendRecord({u"ota"_s, QString()});
     QDir().mkpath(state.path(u"eva/results"_s));
     messages.answer({true});
     administer([](QDialog& dialog) {
+        auto& create = child(dialog, u"CreateBtn"_s);
+        type(dialog, u"NameEdit"_s, u"Ja"_s);
+        EXPECT_FALSE(create.isEnabled());
+        type(dialog, u"NameEdit"_s, u"n"_s);
+        EXPECT_TRUE(create.isEnabled());
+        click(dialog, u"CreateBtn"_s);
+        EXPECT_EQ(text(dialog, u"NameEdit"_s), QString());
+        EXPECT_EQ(listed(dialog).join(u' '), u"administrator eva Jan ota"_s);
+        EXPECT_EQ(child<QTableWidget>(dialog, u"UsersGrid"_s).currentRow(), 2);
         selectRow(dialog, u"eva"_s);
         click(dialog, u"DeleteBtn"_s);
-        EXPECT_EQ(listed(dialog), (QStringList{u"administrator"_s, u"ota"_s}));
+        EXPECT_EQ(listed(dialog).join(u' '), u"administrator Jan ota"_s);
     });
-    EXPECT_EQ(userNames(), (QStringList{u"administrator"_s, u"ota"_s}));
+    EXPECT_EQ(userNames().join(u' '), u"administrator Jan ota"_s);
+    EXPECT_TRUE(QFileInfo(state.path(u"Jan/results"_s)).isDir());
     EXPECT_FALSE(QFileInfo::exists(state.path(u"eva"_s)));
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].startsWith(u"dangerous confirm: Pokud uživatel měl"_s));
     EXPECT_TRUE(messages.shown[0].endsWith(u"Chceš uživatele \"eva\" smazat ?"_s));
 }
 
-TEST_F(AdminDialogTest, ClearsThePasswordOfTheSelectedUserWithoutAsking) {
+// Clearing the selected user's password asks nothing; changing a password changes the
+// administrator's, whoever is selected.
+TEST_F(AdminDialogTest, ClearsThePasswordOfTheSelectedUserAndChangesTheAdministrators) {
     users.appendRecord({u"eva"_s, shell::hashPassword(u"ryba"_s)});
     users.appendRecord({u"ota"_s, shell::hashPassword(u"rak"_s)});
-    administer([](QDialog& dialog) {
-        selectRow(dialog, u"ota"_s);
-        click(dialog, u"ClearPasswordBtn"_s);
-    });
-    EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(passwordOf(u"ota"_s), QString());
-    EXPECT_TRUE(shell::passwordMatches(passwordOf(u"eva"_s), u"ryba"_s));
-}
-
-TEST_F(AdminDialogTest, ChangesTheAdministratorsPassword) {
-    users.appendRecord({u"eva"_s, QString()});
     modals.script(u"OKBottomDlg2"_s, [](QDialog& dialog) {
         type(dialog, u"Edit1"_s, u"Tajne"_s);
         type(dialog, u"Edit2"_s, u"tajne"_s);
         click(dialog, u"OKBtn"_s);
     });
     administer([](QDialog& dialog) {
+        selectRow(dialog, u"ota"_s);
+        click(dialog, u"ClearPasswordBtn"_s);
         selectRow(dialog, u"eva"_s);
         click(dialog, u"ChangePasswordBtn"_s);
         click(dialog, u"HelpBtn"_s);
     });
     EXPECT_EQ(messages.shown, QStringList{u"information: Heslo bylo ůspěšně změněno."_s});
     EXPECT_TRUE(shell::passwordMatches(passwordOf(u"administrator"_s), u"tajne"_s));
-    EXPECT_EQ(passwordOf(u"eva"_s), QString());
+    EXPECT_EQ(passwordOf(u"ota"_s), QString());
+    EXPECT_TRUE(shell::passwordMatches(passwordOf(u"eva"_s), u"ryba"_s));
     EXPECT_EQ(system.opened, QStringList{state.helpPage(u"admin.html"_s)});
 }
 

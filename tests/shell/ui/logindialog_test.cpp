@@ -2,8 +2,6 @@
 #include "shell/passwordhash.h"
 #include "shell/ui/logindialog.h"
 
-#include <QComboBox>
-
 namespace {
 
 using Outcome = shell::LoginDialog::Outcome;
@@ -71,17 +69,25 @@ TEST_F(LoginDialogTest, AWrongPasswordEmptiesTheBoxAndTheDialogStays) {
     EXPECT_EQ(loggedIn, u"eva"_s);
 }
 
-TEST_F(LoginDialogTest, ThePasswordBoxHidesAndLimitsWhatIsTyped) {
-    modals.script(u"LogDlg"_s, [](QDialog& dialog) {
+// The password box hides and limits what is typed; help opens its page.
+TEST_F(LoginDialogTest, CloseEndsTheProgramWithoutAsking) {
+    state.loginCancelled = true;
+    modals.script(u"LogDlg"_s, [this](QDialog& dialog) {
+        EXPECT_FALSE(state.loginCancelled);
         EXPECT_EQ(child<QLineEdit>(dialog, u"PasswordEdit"_s).echoMode(), QLineEdit::Password);
         type(dialog, u"PasswordEdit"_s, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"_s);
         EXPECT_EQ(text(dialog, u"PasswordEdit"_s), u"abcdefghijklmnopqrst"_s);
+        click(dialog, u"HelpBtn"_s);
         click(dialog, u"CloseBtn"_s);
     });
     EXPECT_EQ(login(), Outcome::Closed);
+    EXPECT_TRUE(state.closeWithoutAsking);
+    EXPECT_TRUE(state.loginCancelled);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(system.opened, QStringList{state.helpPage(u"log.html"_s)});
 }
 
-TEST_F(LoginDialogTest, AnEmptyUsersTableAdmitsNobody) {
+TEST_F(LoginDialogTest, AnEmptyUsersTableAdmitsNobodyAndAMissingOneEndsTheProgram) {
     users.first();
     users.deleteRecord();
     modals.script(u"LogDlg"_s, [this](QDialog& dialog) {
@@ -92,18 +98,16 @@ TEST_F(LoginDialogTest, AnEmptyUsersTableAdmitsNobody) {
         click(dialog, u"CloseBtn"_s);
     });
     EXPECT_EQ(login(), Outcome::Closed);
-}
 
-TEST_F(LoginDialogTest, CloseEndsTheProgramWithoutAsking) {
-    state.loginCancelled = true;
-    modals.script(u"LogDlg"_s, [this](QDialog& dialog) {
-        EXPECT_FALSE(state.loginCancelled);
-        click(dialog, u"CloseBtn"_s);
-    });
-    EXPECT_EQ(login(), Outcome::Closed);
-    EXPECT_TRUE(state.closeWithoutAsking);
-    EXPECT_TRUE(state.loginCancelled);
-    EXPECT_TRUE(messages.shown.isEmpty());
+    // A users table that cannot be opened ends the program.
+    users.close();
+    ASSERT_TRUE(QFile::remove(QDir(state.otherFolder()).filePath(u"user.db"_s)));
+    EXPECT_EQ(login(), Outcome::TableFailed);
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown[1].startsWith(
+        u"error: Chyba BDE (Borland Database Engine).\r\nBuď není BDE instalováno, nebo jen "
+        u"nelze otevřít tabulku \"user.db\" v adresáři \"_Other_\".\r\nHlášení zní: \r\n"_s));
+    EXPECT_EQ(modals.shownDialogs.size(), 1);
 }
 
 TEST_F(LoginDialogTest, TheCloseBoxLeavesOnlyWithTheRightPassword) {
@@ -122,26 +126,6 @@ TEST_F(LoginDialogTest, TheCloseBoxLeavesOnlyWithTheRightPassword) {
     EXPECT_EQ(login(), Outcome::LoggedIn);
     EXPECT_EQ(loggedIn, u"eva"_s);
     EXPECT_FALSE(state.closeWithoutAsking);
-}
-
-TEST_F(LoginDialogTest, HelpOpensItsPage) {
-    modals.script(u"LogDlg"_s, [](QDialog& dialog) {
-        click(dialog, u"HelpBtn"_s);
-        click(dialog, u"CloseBtn"_s);
-    });
-    login();
-    EXPECT_EQ(system.opened, QStringList{state.helpPage(u"log.html"_s)});
-}
-
-TEST_F(LoginDialogTest, AUsersTableThatCannotBeOpenedEndsTheProgram) {
-    users.close();
-    ASSERT_TRUE(QFile::remove(QDir(state.otherFolder()).filePath(u"user.db"_s)));
-    EXPECT_EQ(login(), Outcome::TableFailed);
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].startsWith(
-        u"error: Chyba BDE (Borland Database Engine).\r\nBuď není BDE instalováno, nebo jen "
-        u"nelze otevřít tabulku \"user.db\" v adresáři \"_Other_\".\r\nHlášení zní: \r\n"_s));
-    EXPECT_TRUE(modals.shownDialogs.isEmpty());
 }
 
 } // namespace
