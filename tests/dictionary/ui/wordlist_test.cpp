@@ -354,4 +354,27 @@ TEST_F(DictionaryCommandsTest, OldFormatDictionaryOpensInItsPrimaryOrderWithTheW
     EXPECT_EQ(window->table1().indexName(), u"othertoczech"_s);
 }
 
+// Closing the program keeps the word being typed into the grid, as leaving its row does; a
+// word the table refuses keeps the window open with the reason shown.
+TEST_F(WordListTest, ClosingPostsTheRowBeingEdited) {
+    startOnDictionary();
+    run(u"EditMode"_s);
+    clickCell(1, 0);
+    retypeCell("zzz");
+    press(Qt::Key_Return);
+    messages.answer({false});
+    window->close();
+    EXPECT_EQ(messages.shown.takeLast(), u"confirm: Ukončit aplikaci ?."_s);
+    EXPECT_TRUE(column(0).contains(u"zzz"_s));
+    EXPECT_EQ(window->table1().state(), store::CursorState::Browse);
+
+    clickCell(1, 0);
+    retypeCell("");
+    press(Qt::Key_Return);
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(messages.shown.takeLast(),
+              u"error: Slovíčko nelze uložit: musí mít vyplněno české i cizojazyčné slovo."_s);
+}
+
 } // namespace
