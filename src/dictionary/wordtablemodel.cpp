@@ -60,7 +60,11 @@ void WordTableModel::followCurrent() {
             reset();
         return;
     }
-    // The cursor's record may have been posted; its cached row is read anew.
+    // The cursor's record may have been posted; its cached row is read anew. With nothing
+    // cached (the view was just read anew) the rows are read when shown: asking the cursor
+    // where it stands would read a view that may be about to change again.
+    if (m_pages.empty())
+        return;
     const int row = m_cursor.recNo() - 1;
     if (row < 0)
         return;
