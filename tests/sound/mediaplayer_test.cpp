@@ -165,7 +165,7 @@ TEST_F(NullDevicePlayer, WaitAppliesToOneCommandAndPlayAtTheEndEndsAtOnceUnlessA
     EXPECT_EQ(std::tuple(m_player.position(), m_notified.count()), std::tuple(300, 4));
 }
 
-TEST_F(NullDevicePlayer, SetPositionStopsAPlayAndStaysInsideTheSound) {
+TEST_F(NullDevicePlayer, SetPositionStopsAPlayStaysInsideTheSoundAndCutMovesIt) {
     openTone(1000);
     m_player.play();
     m_player.setPosition(400);
@@ -175,6 +175,16 @@ TEST_F(NullDevicePlayer, SetPositionStopsAPlayAndStaysInsideTheSound) {
     m_player.rewind();
     EXPECT_EQ(m_player.position(), 0);
     EXPECT_THROW(m_player.setPosition(-1), AudioError);
+
+    m_player.setPosition(800);
+    m_player.cut(100, 300);
+    EXPECT_EQ(m_player.length(), 800);
+    EXPECT_EQ(m_player.position(), 600);
+
+    m_player.setPosition(150);
+    m_player.cut(100, 200);
+    EXPECT_EQ(m_player.position(), 100);
+    EXPECT_THROW(m_player.cut(300, 200), AudioError);
 }
 
 TEST_F(NullDevicePlayer, RecordingIsSilenceOfTheElapsedLength) {
@@ -224,19 +234,6 @@ TEST_F(NullDevicePlayer, RecordingFromAPositionReplacesTheRest) {
     EXPECT_EQ(m_player.length(), 600);
     EXPECT_EQ(sound.samples.first(35280), tone.samples.first(35280));
     EXPECT_EQ(test::peakAmplitude(PcmSound{sound.format, sound.samples.sliced(35280)}), 0);
-}
-
-TEST_F(NullDevicePlayer, CutShortensTheSoundAndMovesThePosition) {
-    openTone(1000);
-    m_player.setPosition(800);
-    m_player.cut(100, 300);
-    EXPECT_EQ(m_player.length(), 800);
-    EXPECT_EQ(m_player.position(), 600);
-
-    m_player.setPosition(150);
-    m_player.cut(100, 200);
-    EXPECT_EQ(m_player.position(), 100);
-    EXPECT_THROW(m_player.cut(300, 200), AudioError);
 }
 
 TEST(MediaPlayerLifetime, DeletingThePlayerEndsItsWait) {

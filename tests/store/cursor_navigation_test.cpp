@@ -26,7 +26,7 @@ protected:
     std::unique_ptr<Cursor> dictionary;
 };
 
-TEST_F(CursorNavigation, EachIndexGivesItsOrder) {
+TEST_F(CursorNavigation, EachIndexGivesItsOrderAndIsLookedUpWithoutRegardToCase) {
     const QStringList byCzech = {u"auto"_s, u"cesta"_s, u"Chata"_s, u"čtyři"_s,
                                  u"rak"_s,  u"řeka"_s,  u"žába"_s};
     const QStringList byOther = {u"car"_s,  u"cottage"_s, u"crayfish"_s, u"four"_s,
@@ -47,9 +47,7 @@ TEST_F(CursorNavigation, EachIndexGivesItsOrder) {
         dictionary->setIndexName(index);
         EXPECT_EQ(tableRows(*dictionary, {field}), values) << index.toStdString();
     }
-}
 
-TEST_F(CursorNavigation, IndexNamesAreListedAndLookedUpWithoutRegardToCase) {
     EXPECT_EQ(dictionary->indexNames().size(), 8);
     EXPECT_TRUE(dictionary->indexNames().contains(u"pomnone"_s));
     dictionary->setIndexName(u"OtherToCzechNew"_s);
@@ -59,7 +57,7 @@ TEST_F(CursorNavigation, IndexNamesAreListedAndLookedUpWithoutRegardToCase) {
     EXPECT_EQ(dictionary->indexName(), u"othertoczechnew"_s);
 }
 
-TEST_F(CursorNavigation, EndFlagsFollowTheMoves) {
+TEST_F(CursorNavigation, EndFlagsFollowTheMovesAndAnEmptyViewHasBothAndNoRecord) {
     dictionary->first();
     EXPECT_EQ(at(), std::tuple(1, true, false));
     dictionary->prior();
@@ -86,9 +84,7 @@ TEST_F(CursorNavigation, EndFlagsFollowTheMoves) {
     EXPECT_EQ(dictionary->field(u"Czech"_s).asString(), u"rak"_s);
     dictionary->setRecNo(99);
     EXPECT_EQ(dictionary->recNo(), 7);
-}
 
-TEST_F(CursorNavigation, EmptyViewHasBothFlagsAndNoRecord) {
     dictionary->setFilter(u"Lekce = 42"_s);
     dictionary->setFiltered(true);
     EXPECT_EQ(at(), std::tuple(0, true, true));
@@ -98,18 +94,7 @@ TEST_F(CursorNavigation, EmptyViewHasBothFlagsAndNoRecord) {
               std::tuple(0, 0, QString(), 0));
 }
 
-TEST_F(CursorNavigation, FindKeyMovesOnlyWhenFound) {
-    EXPECT_TRUE(dictionary->findKey({u"čtyři"_s, u"four"_s}));
-    EXPECT_EQ(dictionary->recNo(), 4);
-    EXPECT_FALSE(dictionary->findKey({u"čtyři"_s, u"five"_s}));
-    EXPECT_FALSE(dictionary->findKey({u"Čtyři"_s}));
-    EXPECT_EQ(dictionary->recNo(), 4);
-    EXPECT_TRUE(dictionary->findKey({u"auto"_s}));
-    EXPECT_EQ(dictionary->recNo(), 1);
-    EXPECT_THROW(dictionary->findKey({u"a"_s, u"b"_s, u"c"_s}), store::Error);
-}
-
-TEST_F(CursorNavigation, NearestSearchAgreesWithTheIndexOrder) {
+TEST_F(CursorNavigation, NearestSearchAgreesWithTheIndexOrderAndFindKeyMovesOnlyWhenFound) {
     // Each case is written "typed → found".
     for (const QString& c :
          {u"c → cesta"_s, u"ch → Chata"_s, u"č → čtyři"_s, u"CH → Chata"_s, u"d → rak"_s,
@@ -130,9 +115,27 @@ TEST_F(CursorNavigation, NearestSearchAgreesWithTheIndexOrder) {
     EXPECT_EQ(dictionary->recNo(), 4);
     dictionary->findNearest({2, u"fr"_s});
     EXPECT_EQ(dictionary->field(u"Other"_s).asString(), u"frog"_s);
+
+    dictionary->setIndexName(QString());
+    EXPECT_TRUE(dictionary->findKey({u"čtyři"_s, u"four"_s}));
+    EXPECT_EQ(dictionary->recNo(), 4);
+    EXPECT_FALSE(dictionary->findKey({u"čtyři"_s, u"five"_s}));
+    EXPECT_FALSE(dictionary->findKey({u"Čtyři"_s}));
+    EXPECT_EQ(dictionary->recNo(), 4);
+    EXPECT_TRUE(dictionary->findKey({u"auto"_s}));
+    EXPECT_EQ(dictionary->recNo(), 1);
+    EXPECT_THROW(dictionary->findKey({u"a"_s, u"b"_s, u"c"_s}), store::Error);
 }
 
-TEST_F(CursorNavigation, ChangingTheIndexKeepsTheRecordAndBookmarksFindItAgain) {
+TEST_F(CursorNavigation, ReadRowsKeepsTheRecordAndSoDoChangingTheIndexAndBookmarks) {
+    dictionary->setRecNo(2);
+    const auto rows = dictionary->readRows(5, 50);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0][0].toString(), u"rak"_s);
+    EXPECT_EQ(rows[2][1].toString(), u"frog"_s);
+    EXPECT_EQ(rows[2][2].toLongLong(), 3);
+    EXPECT_EQ(dictionary->recNo(), 2);
+
     ASSERT_TRUE(dictionary->findKey({u"rak"_s}));
     const store::Bookmark mark = dictionary->bookmark();
     ASSERT_TRUE(dictionary->findKey({u"řeka"_s}));
@@ -168,16 +171,6 @@ TEST_F(CursorNavigation, FilterNarrowsTheViewAndCountsIt) {
 
     dictionary->setFiltered(false);
     EXPECT_EQ(dictionary->recordCount(), 7);
-}
-
-TEST_F(CursorNavigation, ReadRowsGivesAPageWithoutMovingTheCursor) {
-    dictionary->setRecNo(2);
-    const auto rows = dictionary->readRows(5, 50);
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0][0].toString(), u"rak"_s);
-    EXPECT_EQ(rows[2][1].toString(), u"frog"_s);
-    EXPECT_EQ(rows[2][2].toLongLong(), 3);
-    EXPECT_EQ(dictionary->recNo(), 2);
 }
 
 } // namespace

@@ -43,9 +43,16 @@ protected:
     }
 };
 
-TEST_F(TableFiles, MissingFileIsAnErrorNamingIt) {
+TEST_F(TableFiles, MissingForeignAndNewerFilesAreRefusedNamingWhy) {
     EXPECT_TRUE(openFailure(u"nothere.db"_s).contains(u"nothere.db"_s));
     EXPECT_FALSE(QFile::exists(folder.path(u"nothere.db"_s)));
+
+    execute(u"other.db"_s, "CREATE TABLE t (x)");
+    EXPECT_TRUE(openFailure(u"other.db"_s).contains(u"není tabulkou"_s));
+
+    folder.table(u"runzn"_s)->close();
+    execute(u"runzn.db"_s, "PRAGMA user_version = 99");
+    EXPECT_TRUE(openFailure(u"runzn.db"_s).contains(u"novější verze"_s));
 }
 
 TEST_F(TableFiles, DamagedFilesGiveTheEnginesText) {
@@ -67,11 +74,6 @@ TEST_F(TableFiles, DamagedFilesGiveTheEnginesText) {
     }
 }
 
-TEST_F(TableFiles, ForeignSqliteDatabaseIsNotATable) {
-    execute(u"other.db"_s, "CREATE TABLE t (x)");
-    EXPECT_TRUE(openFailure(u"other.db"_s).contains(u"není tabulkou"_s));
-}
-
 TEST_F(TableFiles, LockedFileIsAnErrorNotAHang) {
     folder.table(u"user"_s)->close();
     sqlite3* holder = rawOpen(folder.path(u"user.db"_s));
@@ -81,12 +83,6 @@ TEST_F(TableFiles, LockedFileIsAnErrorNotAHang) {
     EXPECT_TRUE(openFailure(u"user.db"_s).contains(u"locked"_s));
     sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(holder);
-}
-
-TEST_F(TableFiles, FileFromANewerVersionIsRefused) {
-    folder.table(u"runzn"_s)->close();
-    execute(u"runzn.db"_s, "PRAGMA user_version = 99");
-    EXPECT_TRUE(openFailure(u"runzn.db"_s).contains(u"novější verze"_s));
 }
 
 TEST_F(TableFiles, CreatingNeverOverwrites) {
@@ -150,7 +146,7 @@ TEST_F(TableMigration, StepsApplyInOrderOnceAndKeepTheRecords) {
         u"pes migrated"_s);
 }
 
-TEST_F(TableMigration, FailingStepLeavesTheFileAsItWas) {
+TEST_F(TableMigration, FailingStepOrAGapLeavesTheFileAsItWas) {
     const int columns = columnCount();
     const std::vector<store::Migration> steps = {
         {2, "ALTER TABLE records ADD COLUMN Poznamka TEXT"},
@@ -159,11 +155,11 @@ TEST_F(TableMigration, FailingStepLeavesTheFileAsItWas) {
     EXPECT_THROW(store::migrateTableFile(db, u"runtime.db"_s, steps), Error);
     EXPECT_EQ(version(), 1);
     EXPECT_EQ(columnCount(), columns);
-}
 
-TEST_F(TableMigration, AGapInTheStepsIsRefused) {
-    const std::vector<store::Migration> steps = {{3, "SELECT 1"}};
-    EXPECT_THROW(store::migrateTableFile(db, u"runtime.db"_s, steps), Error);
+    EXPECT_THROW(store::migrateTableFile(db, u"runtime.db"_s,
+                                         std::vector<store::Migration>{{3, "SELECT 1"}}),
+                 Error)
+        << "a gap in the steps";
     EXPECT_EQ(version(), 1);
 }
 

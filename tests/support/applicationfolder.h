@@ -20,10 +20,11 @@ public:
         for (const char* folder : {"_other_", "_EmptyTable_", "Temp", "help", "Sounds"})
             QDir(path()).mkpath(QString::fromLatin1(folder));
         for (const char* kind : {"exam", "dictonary"})
-            table(u"_EmptyTable_/%1.db"_s.arg(QString::fromLatin1(kind)),
-                  QString::fromLatin1(kind));
+            createTable(u"_EmptyTable_/%1.db"_s.arg(QString::fromLatin1(kind)),
+                        QString::fromLatin1(kind));
         for (const char* kind : {"runtime", "deprun", "runzn", "user"})
-            table(u"_other_/%1.db"_s.arg(QString::fromLatin1(kind)), QString::fromLatin1(kind));
+            createTable(u"_other_/%1.db"_s.arg(QString::fromLatin1(kind)),
+                        QString::fromLatin1(kind));
         for (const char* name : {"setting.ini", "exam.ini", "code.ini", "bg.bmp", "key.ini"})
             write(QString::fromLatin1(name), "lessoncount=100\r\n");
         const auto usersTable = openTable(u"_other_/user.db"_s);
@@ -36,21 +37,10 @@ public:
                 continue;
             QDir(path()).mkpath(user.name + u"/results"_s);
             QDir(path()).mkpath(user.name + u"/practice"_s);
-            table(user.name + u"/exam.db"_s, u"exam"_s);
+            createTable(user.name + u"/exam.db"_s, u"exam"_s);
             write(user.name + u"/exam.ini"_s, "escape=no\r\n");
             write(user.name + u"/code.ini"_s, "\r\n");
         }
-    }
-
-    void table(const QString& relative, const QString& kind) const { createTable(relative, kind); }
-
-    // A cursor of its own, open on the table file at the relative path.
-    std::unique_ptr<store::Cursor> open(const QString& relative) const {
-        auto cursor = std::make_unique<store::Cursor>();
-        cursor->setDatabaseName(QFileInfo(path(relative)).path());
-        cursor->setTableName(QFileInfo(relative).fileName());
-        cursor->open();
-        return cursor;
     }
 
     app::RunState runState() const {

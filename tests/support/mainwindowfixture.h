@@ -127,7 +127,7 @@ class WordListTest : public MainWindowFixture {
 protected:
     WordListTest()
         : MainWindowFixture({{u"eva"_s, QString()}}) {
-        app.table(u"eva/Angličtina/dictonary.db"_s, u"dictonary"_s);
+        app.createTable(u"eva/Angličtina/dictonary.db"_s, u"dictonary"_s);
         const std::tuple<const char*, const char*, int> entries[] = {
             {"pes", "dog", 1},    {"kočka", "cat", 1}, {"čáp", "stork", 2},
             {"řeka", "river", 3}, {"auto", "car", 3},  {"zmrzlina", "ice cream", 2}};
@@ -142,7 +142,7 @@ protected:
     // An entry with its test words, written to the table file before the window opens it.
     void addWord(const QString& czech, const QString& other, int lesson,
                  const QString& folder = u"eva/Angličtina"_s) {
-        app.open(folder + u"/dictonary.db"_s)
+        app.openTable(folder + u"/dictonary.db"_s)
             ->appendRecord({czech, other, lesson, 0, 0, QString(), 0, czech, other});
     }
     void start() {

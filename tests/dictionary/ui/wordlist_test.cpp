@@ -21,7 +21,7 @@ TEST_F(WordListTest, CommandsOnTheOpenDictionarySayWhenNoneIsOpen) {
         run(command);
     EXPECT_EQ(messages.shown, QStringList(commands.size(), u"error: Není vybrán žádný slovník"_s));
     EXPECT_FALSE(child(*window, u"TOKBottomDlg"_s).isVisible()) << "no word entry";
-    EXPECT_EQ(app.open(u"eva/exam.db"_s)->recordCount(), 0) << "no exam";
+    EXPECT_EQ(app.openTable(u"eva/exam.db"_s)->recordCount(), 0) << "no exam";
 }
 
 // The titles and numbers fit the grid's fonts, the lists show their longest item and open

@@ -8,8 +8,8 @@ namespace {
 
 class ExamCommandsTest : public WordListTest {
 protected:
-    int questions() { return app.open(u"_other_/runtime.db"_s)->recordCount(); }
-    int examRecords() { return app.open(u"eva/exam.db"_s)->recordCount(); }
+    int questions() { return app.openTable(u"_other_/runtime.db"_s)->recordCount(); }
+    int examRecords() { return app.openTable(u"eva/exam.db"_s)->recordCount(); }
 };
 
 TEST_F(ExamCommandsTest, ZkousejPreparesTheQuestionsAndACancelledExamIsForgotten) {
@@ -23,7 +23,7 @@ TEST_F(ExamCommandsTest, ZkousejPreparesTheQuestionsAndACancelledExamIsForgotten
     });
     modals.script(u"TExam"_s, [this](QDialog& exam) {
         EXPECT_EQ(questions(), 6) << "every word of every lesson";
-        EXPECT_EQ(app.open(u"_other_/deprun.db"_s)->recordCount(), 6);
+        EXPECT_EQ(app.openTable(u"_other_/deprun.db"_s)->recordCount(), 6);
         EXPECT_EQ(examRecords(), 1);
         click(exam, u"SpeedButton1"_s);
     });

@@ -82,13 +82,13 @@ protected:
 
     // Czech word, right and wrong answers of every entry, in key order.
     QString counts() {
-        return tableRows(*app.open(u"eva/Angličtina/dictonary.db"_s),
+        return tableRows(*app.openTable(u"eva/Angličtina/dictonary.db"_s),
                          {u"Czech"_s, u"Dobre"_s, u"Spatne"_s})
             .join(u' ');
     }
     // Questions, right and wrong answers of every exam in the history.
     QString exams() {
-        return tableRows(*app.open(u"eva/exam.db"_s), {u"Celkem"_s, u"Dobre"_s, u"Spatne"_s})
+        return tableRows(*app.openTable(u"eva/exam.db"_s), {u"Celkem"_s, u"Dobre"_s, u"Spatne"_s})
             .join(u' ');
     }
     QString report() { return core::decodeCp1250(app.read(u"eva/results/1_05.12.2026.html"_s)); }

@@ -60,9 +60,9 @@ TEST_F(ExchangeCommandsTest, TabSeparatedImportAddsNewWordsAndTheGridShowsThem) 
 }
 
 TEST_F(ExchangeCommandsTest, ImportFromAnotherDictionaryTakesTheChosenLessonWithItsStatistics) {
-    app.table(u"zdroj/dictonary.db"_s, u"dictonary"_s);
+    app.createTable(u"zdroj/dictonary.db"_s, u"dictonary"_s);
     {
-        const auto source = app.open(u"zdroj/dictonary.db"_s);
+        const auto source = app.openTable(u"zdroj/dictonary.db"_s);
         source->appendRecord({u"pes"_s, u"dog"_s, 1, 5, 5, QString(), 0, u"pes"_s, u"dog"_s});
         source->appendRecord({u"dům"_s, u"house"_s, 1, 7, 1, u"stavba"_s, 0, QString(), QString()});
     }
