@@ -9,11 +9,6 @@ namespace {
 constexpr int kPageRows = 64;
 constexpr size_t kCachedPages = 16; // a few screens around the visible one
 
-bool editing(const store::Cursor& cursor) {
-    return cursor.state() == store::CursorState::Edit ||
-           cursor.state() == store::CursorState::Insert;
-}
-
 } // namespace
 
 WordTableModel::WordTableModel(store::Cursor& cursor, QObject* parent)
@@ -118,7 +113,7 @@ int WordTableModel::recordOf(int row) const {
 }
 
 bool WordTableModel::editsRow(int row) const {
-    return editing(m_cursor) && row == currentRow();
+    return m_cursor.editing() && row == currentRow();
 }
 
 void WordTableModel::goToRow(int row) {

@@ -37,7 +37,7 @@ void Cursor::requireActive() const {
 }
 
 void Cursor::requireBrowse() const {
-    if (m_state == CursorState::Edit || m_state == CursorState::Insert)
+    if (editing())
         throw Error(QStringLiteral("Tabulka %1 je v režimu úprav.").arg(m_fileName));
 }
 
@@ -277,7 +277,7 @@ void Cursor::placeAt(size_t position) {
 
 void Cursor::checkBrowseMode() {
     requireActive();
-    if (m_state != CursorState::Edit && m_state != CursorState::Insert)
+    if (!editing())
         return;
     if (modified())
         post();

@@ -99,6 +99,8 @@ public:
 
     // Editing.
     CursorState state() const { return m_state; }
+    // A record is being edited or inserted: its values are in the edit buffer.
+    bool editing() const { return m_state == CursorState::Edit || m_state == CursorState::Insert; }
     bool modified() const;
     void edit();
     void insert();

@@ -42,7 +42,7 @@ bool Cursor::modified() const {
 
 void Cursor::edit() {
     requireActive();
-    if (m_state == CursorState::Edit || m_state == CursorState::Insert)
+    if (editing())
         return;
     sync();
     if (m_rows.empty()) {
@@ -80,7 +80,7 @@ void Cursor::append() {
 
 void Cursor::cancel() {
     requireActive();
-    if (m_state != CursorState::Edit && m_state != CursorState::Insert)
+    if (!editing())
         return;
     m_editValues.clear();
     m_changed.clear();
@@ -90,7 +90,7 @@ void Cursor::cancel() {
 
 void Cursor::post() {
     requireActive();
-    if (m_state != CursorState::Edit && m_state != CursorState::Insert)
+    if (!editing())
         return;
     if (m_beforePost)
         m_beforePost(*this);
@@ -346,13 +346,13 @@ std::vector<StoredRow> Cursor::readStoredRows(int firstRecNo, int count) {
 
 QVariant Cursor::readField(int index) {
     const auto i = static_cast<size_t>(index);
-    if (m_state == CursorState::Edit || m_state == CursorState::Insert)
+    if (editing())
         return m_editValues[i];
     return currentRow().value(i, schema().fields[i]);
 }
 
 void Cursor::writeField(int index, QVariant value) {
-    if (m_state != CursorState::Edit && m_state != CursorState::Insert)
+    if (!editing())
         throw Error(QStringLiteral("Tabulka %1 není v režimu úprav.").arg(m_fileName));
     const auto i = static_cast<size_t>(index);
     const FieldDef& def = schema().fields[i];

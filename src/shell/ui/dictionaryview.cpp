@@ -41,8 +41,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const bool escape = event->type() == QEvent::KeyPress &&
                             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
-        if (!escape || (m_table.state() != store::CursorState::Edit &&
-                        m_table.state() != store::CursorState::Insert))
+        if (!escape || !m_table.editing())
             return QObject::eventFilter(watched, event);
         m_table.cancel();
         return true;
@@ -419,8 +418,7 @@ void MainWindow::showGridCurrentRow() {
 }
 
 bool MainWindow::postGridRow() {
-    if (m_table1.state() != store::CursorState::Edit &&
-        m_table1.state() != store::CursorState::Insert)
+    if (!m_table1.editing())
         return true;
     try {
         if (m_table1.modified())
