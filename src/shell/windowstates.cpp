@@ -1,19 +1,22 @@
 #include "shell/windowstates.h"
 
 #include "core/cp1250linereader.h"
+#include "core/fileerror.h"
 #include "core/filereplace.h"
 
-#include <QFile>
 #include <QStringList>
 
 namespace shell {
 
 WindowStates readWindowStates(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QStringList lines;
+    try {
+        lines = core::readCp1250FileLines(path);
+    } catch (const core::FileError&) {
         return {};
+    }
     WindowStates states;
-    for (const QString& line : core::splitCp1250Lines(file.readAll())) {
+    for (const QString& line : std::as_const(lines)) {
         const qsizetype separator = line.indexOf(u'=');
         if (separator <= 0)
             continue;
