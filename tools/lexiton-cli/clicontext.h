@@ -2,13 +2,12 @@
 
 #include "consolemessages.h"
 
+#include "core/usererror.h"
 #include "entry/testwordrules.h"
 
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
-
-#include <stdexcept>
 
 namespace store {
 class Cursor;
@@ -17,15 +16,9 @@ class Cursor;
 namespace cli {
 
 // A failure of a command, with the message for the terminal.
-class CommandError : public std::runtime_error {
+class CommandError : public core::UserError {
 public:
-    explicit CommandError(const QString& message)
-        : std::runtime_error(message.toStdString())
-        , m_message(message) {}
-    const QString& message() const { return m_message; }
-
-private:
-    QString m_message;
+    using core::UserError::UserError;
 };
 
 // What every command works on: the application folder (the working directory unless

@@ -3,7 +3,7 @@
 #include "clicontext.h"
 #include "commands.h"
 
-#include "core/fileerror.h"
+#include "core/usererror.h"
 #include "store/error.h"
 
 #include <QCoreApplication>
@@ -44,11 +44,9 @@ int runCommand(const cli::Command& command, const QStringList& arguments) {
         cli::Context context(parser);
         const int status = command.run(context, parser);
         return context.messages.errorShown() ? std::max(status, 1) : status;
-    } catch (const cli::CommandError& error) {
-        cli::printError(error.message());
     } catch (const store::Error& error) {
         cli::printError(u"Hlášení zní: "_s + error.message());
-    } catch (const core::FileError& error) {
+    } catch (const core::UserError& error) {
         cli::printError(error.message());
     }
     return 1;
