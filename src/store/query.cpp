@@ -85,8 +85,10 @@ void Query::fail(int code) const {
     qWarning().noquote() << "SQL failed (" << code << "):" << message << "in" << m_db.path()
                          << "statement:" << m_sql;
     m_db.checkTransactionSurvived();
+    // A step reports the primary code only; which constraint failed is in the extended one.
+    const int extended = sqlite3_extended_errcode(m_db.handle());
     if ((code & 0xff) == SQLITE_CONSTRAINT &&
-        (code == SQLITE_CONSTRAINT_UNIQUE || code == SQLITE_CONSTRAINT_PRIMARYKEY))
+        (extended == SQLITE_CONSTRAINT_UNIQUE || extended == SQLITE_CONSTRAINT_PRIMARYKEY))
         throw Error(QStringLiteral("Záznam se stejným klíčem již v tabulce je (%1).").arg(message));
     throw Error(message);
 }

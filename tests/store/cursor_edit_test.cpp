@@ -77,7 +77,13 @@ TEST_F(CursorEditing, KeysAndLengthsAreCheckedAtPostAndTextOutsideTheCodePageIsK
     dictionary->post();
     EXPECT_EQ(dictionary->recordCount(), 3);
 
-    EXPECT_THROW(dictionary->appendRecord({u"myš"_s, u"mouse"_s, 5}), store::Error);
+    try {
+        dictionary->appendRecord({u"myš"_s, u"mouse"_s, 5});
+        ADD_FAILURE() << "a second myš/mouse was stored";
+    } catch (const store::Error& error) {
+        EXPECT_TRUE(error.message().startsWith(u"Záznam se stejným klíčem již v tabulce je"_s))
+            << error.message().toStdString();
+    }
     EXPECT_EQ(dictionary->state(), CursorState::Browse);
     EXPECT_EQ(dictionary->recordCount(), 3);
 
