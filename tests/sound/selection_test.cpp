@@ -1,3 +1,4 @@
+#include "sound/article.h"
 #include "sound/selection.h"
 #include "sound/trackscale.h"
 #include "sound/typedtime.h"
@@ -46,4 +47,25 @@ TEST(TypedSeconds, TheFirstCommaIsADecimalPoint) {
         {u"1,5,0"_s, std::nullopt}, {u"1e400"_s, std::nullopt}};
     for (const auto& [text, ms] : cases)
         EXPECT_EQ(parseTypedSeconds(text), ms) << text.toStdString();
+}
+
+TEST(ArticleIntervals, LinesOfTwoRightAlignedFieldsReadBack) {
+    EXPECT_EQ(formatInterval({1250, 2700}), u"      1.250       2.700"_s);
+    EXPECT_EQ(formatInterval({0, 12345678}), u"      0.000   12345.678"_s);
+    EXPECT_EQ(parseInterval(formatInterval({1001, 65999})), (Selection{1001, 65999}));
+    EXPECT_EQ(parseInterval(u"      1,5       2.700"_s), (Selection{1500, 2700}));
+    EXPECT_EQ(parseInterval(u"      1.250"_s), std::nullopt);
+    EXPECT_EQ(parseInterval(u"      1.250 zde"_s), std::nullopt);
+}
+
+TEST(ArticleName, OnlyAPlainFolderName) {
+    const std::pair<QString, bool> cases[] = {
+        {u"lekce1"_s, true},   {u"Lekce 1 - Dům"_s, true}, {u"a.b"_s, true},     {u""_s, false},
+        {u"a/b"_s, false},     {u"a\\b"_s, false},         {u".."_s, false},     {u"a..b"_s, false},
+        {u".skryta"_s, false}, {u"a\tb"_s, false},         {u"konec\n"_s, false}};
+    for (const auto& [name, plain] : cases)
+        EXPECT_EQ(articleNameProblem(name).isEmpty(), plain) << name.toStdString();
+    EXPECT_FALSE(canStoreArticle(u"ab"_s, 1));
+    EXPECT_FALSE(canStoreArticle(u"abc"_s, 0));
+    EXPECT_TRUE(canStoreArticle(u"abc"_s, 1));
 }
