@@ -3,11 +3,14 @@
 // open dictionary into the working tables and asked in the exam window.
 #include "shell/ui/mainwindow.h"
 
+#include "entry/ui/keyboardlayoutdialog.h"
+#include "entry/ui/wordentrydialog.h"
 #include "exam/prepareexam.h"
 #include "exam/ui/examsettingsdialog.h"
 #include "exam/ui/examwindow.h"
 #include "shell/ui/longwalk.h"
 
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QTableView>
 
@@ -17,6 +20,8 @@ void MainWindow::connectExamCommands() {
     enableCommand("AutoExam", [this] { startExam(exam::ExamType::Automatic); });
     enableCommand("SelfExam", [this] { startExam(exam::ExamType::SelfEvaluation); });
     enableCommand("Pronunciation", [this] { startExam(exam::ExamType::Training); });
+    m_examWindow->setLayoutSwitch(
+        [this](entry::LayoutRole role) { m_keyboardLayouts->activate(role); });
 }
 
 void MainWindow::startExam(exam::ExamType type) {
@@ -58,9 +63,17 @@ void MainWindow::startExam(exam::ExamType type) {
 
 std::optional<QString> MainWindow::runExamWindow(const exam::ExamTables& tables,
                                                  const exam::ExamHandover& handover) {
-    return m_examWindow->run({tables, handover, m_exams.parameters, m_testWordRules, m_czechFont,
-                              m_otherFont, m_descriptionFont,
-                              m_exams.evaluation(m_state.applicationFolder, m_state.userFolder())});
+    // The answer box types the special characters of the answer's language.
+    entry::CharacterMenu& characters =
+        m_exams.parameters.questionLanguage == exam::QuestionLanguage::Czech
+            ? m_wordEntryDialog->foreignMenu()
+            : m_wordEntryDialog->czechMenu();
+    characters.attach(&m_examWindow->answerBox());
+    std::optional<QString> report = m_examWindow->run(
+        {tables, handover, m_exams.parameters, m_testWordRules, m_czechFont, m_otherFont,
+         m_descriptionFont, m_exams.evaluation(m_state.applicationFolder, m_state.userFolder())});
+    characters.detach(&m_examWindow->answerBox());
+    return report;
 }
 
 } // namespace shell

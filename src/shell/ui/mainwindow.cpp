@@ -4,6 +4,7 @@
 #include "dictionary/ui/newdictionarydialog.h"
 #include "dictionary/ui/settingssetchooser.h"
 #include "entry/ui/evaluationsettingsdialog.h"
+#include "entry/ui/keyboardlayoutdialog.h"
 #include "entry/ui/splitquestiondialog.h"
 #include "entry/ui/wordentrydialog.h"
 #include "exam/ui/examsettingsdialog.h"
@@ -63,6 +64,7 @@ MainWindow::MainWindow(widgets::Services& services, app::RunState& state,
     m_settingsSetChooser = new dictionary::SettingsSetChooser(services, state, this);
     m_multiChange = new exchange::BulkChangeDialog(services, this);
     m_selLekce = new exchange::LessonSelectionDialog(services, this);
+    m_keyboardLayouts = new entry::KeyboardLayoutDialog(services, state, this);
     connectCommands();
     connectWordList();
     connectWordEntry();
@@ -82,6 +84,7 @@ void MainWindow::connectCommands() {
                   [this] { changeOwnPassword(m_services, m_users, *m_passwordDialog); });
     enableCommand("Backup", [this] { backUp(); });
     enableCommand("About", [this] { m_services.modals.exec(*m_aboutBox); });
+    enableCommand("KeyboardSwitching", [this] { m_keyboardLayouts->run(); });
     enableCommand("HelpContents", [this] {
         app::openHelpPage(m_services.system, m_services.messages, m_state,
                           app::helppage::kContents);

@@ -24,6 +24,7 @@ class QWidget;
 
 namespace entry {
 class EvaluationSettingsDialog;
+class KeyboardLayoutDialog;
 class SplitQuestionDialog;
 class WordEntryDialog;
 } // namespace entry
@@ -200,6 +201,7 @@ private:
     dictionary::SettingsSetChooser* m_settingsSetChooser = nullptr;
     exchange::BulkChangeDialog* m_multiChange = nullptr;
     exchange::LessonSelectionDialog* m_selLekce = nullptr;
+    entry::KeyboardLayoutDialog* m_keyboardLayouts = nullptr;
 
     QHash<QString, QAction*> m_commands;
     QComboBox* m_sortCombo = nullptr;

@@ -9,6 +9,7 @@
 #include "dictionary/gridlayout.h"
 #include "dictionary/ui/newdictionarydialog.h"
 #include "entry/ui/evaluationsettingsdialog.h"
+#include "entry/ui/keyboardlayoutdialog.h"
 #include "entry/ui/splitquestiondialog.h"
 #include "entry/ui/wordentrydialog.h"
 #include "exam/colorvalue.h"
@@ -53,6 +54,8 @@ void MainWindow::runStartup() {
         // The keyboard starts where the work starts: Enter opens the chosen dictionary.
         m_dictionaryList->setFocus();
     }
+    m_keyboardLayouts->fillLayoutLists();
+    statusBar()->showMessage(m_keyboardLayouts->loadLayoutSettings());
     playGreeting();
 }
 

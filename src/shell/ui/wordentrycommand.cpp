@@ -2,6 +2,7 @@
 // opened dictionary's hot keys, menus and fonts, and is shown beside the main window.
 #include "shell/ui/mainwindow.h"
 
+#include "entry/ui/keyboardlayoutdialog.h"
 #include "entry/ui/wordentrydialog.h"
 
 #include <QPlainTextEdit>
@@ -14,6 +15,8 @@ void MainWindow::connectWordEntry() {
     m_wordEntryDialog->descriptionMenu().attach(m_description);
     connect(m_wordEntryDialog, &entry::WordEntryDialog::closed, this,
             &MainWindow::refreshWordState);
+    m_wordEntryDialog->setLayoutSwitch(
+        [this](entry::LayoutRole role) { m_keyboardLayouts->activate(role); });
     enableCommand("WordEntry", &MainWindow::showWordEntry);
 }
 
