@@ -12,8 +12,6 @@
 namespace entry {
 namespace {
 
-constexpr LayoutRole kRolesInFile[] = {LayoutRole::Application, LayoutRole::Czech,
-                                       LayoutRole::Foreign};
 constexpr std::size_t kMostLayouts = 512;
 
 } // namespace
@@ -37,13 +35,13 @@ QString LayoutSwitching::loadSettings(const QString& path) {
         return QStringLiteral("Chyba čtení souboru ") + QDir::toNativeSeparators(path);
     }
     m_automatic = lines.value(0).trimmed().toLower() == u"on";
-    for (std::size_t line = 0; line < std::size(kRolesInFile); ++line) {
+    for (std::size_t line = 0; line < std::size(kLayoutRoles); ++line) {
         const qint32 handle =
             core::parseSettingsInt(lines.value(int(line) + 1)).value_or(kNoChoice);
         const auto found =
             std::find_if(m_layouts.begin(), m_layouts.end(),
                          [handle](const LayoutItem& item) { return item.handle == handle; });
-        choose(kRolesInFile[line], found == m_layouts.end()
+        choose(kLayoutRoles[line], found == m_layouts.end()
                                        ? std::nullopt
                                        : std::optional(int(found - m_layouts.begin())));
     }
@@ -53,7 +51,7 @@ QString LayoutSwitching::loadSettings(const QString& path) {
 
 void LayoutSwitching::saveSettings(const QString& path) const {
     QStringList lines{m_automatic ? QStringLiteral("on") : QStringLiteral("off")};
-    for (const LayoutRole role : kRolesInFile) {
+    for (const LayoutRole role : kLayoutRoles) {
         const std::optional<int> position = choice(role);
         lines << QString::number(position ? m_layouts[std::size_t(*position)].handle : kNoChoice);
     }

@@ -13,6 +13,9 @@ namespace entry {
 
 // What is being typed: the application at large, a Czech field or a foreign-language field.
 enum class LayoutRole { Application, Czech, Foreign };
+// In the order of klayout.ini's lines and of the layout dialog's lists.
+inline constexpr LayoutRole kLayoutRoles[] = {LayoutRole::Application, LayoutRole::Czech,
+                                              LayoutRole::Foreign};
 
 // Automatic keyboard layout switching: the system's layouts, whether the layout follows the
 // field being typed into, and the layout chosen for each role, kept in klayout.ini in the

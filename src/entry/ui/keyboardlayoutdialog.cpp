@@ -14,11 +14,6 @@
 #include <QSignalBlocker>
 
 namespace entry {
-namespace {
-
-constexpr LayoutRole kRoles[] = {LayoutRole::Application, LayoutRole::Czech, LayoutRole::Foreign};
-
-} // namespace
 
 KeyboardLayoutDialog::KeyboardLayoutDialog(widgets::Services& services, const app::RunState& state,
                                            QWidget* parent)
@@ -45,7 +40,7 @@ KeyboardLayoutDialog::KeyboardLayoutDialog(widgets::Services& services, const ap
         grid->addWidget(new QLabel(captions[column], this), 1, int(column));
         grid->addWidget(list, 2, int(column));
         connect(list, &QComboBox::currentIndexChanged, this, [this, column](int position) {
-            m_switching.choose(kRoles[column],
+            m_switching.choose(kLayoutRoles[column],
                                position < 0 ? std::nullopt : std::optional(position));
         });
     }
@@ -79,8 +74,12 @@ void KeyboardLayoutDialog::fillLayoutLists() {
     showSettings();
 }
 
+QString KeyboardLayoutDialog::settingsPath() const {
+    return QDir::toNativeSeparators(m_state.path(QStringLiteral("klayout.ini")));
+}
+
 QString KeyboardLayoutDialog::loadLayoutSettings() {
-    const QString status = m_switching.loadSettings(m_state.path(QStringLiteral("klayout.ini")));
+    const QString status = m_switching.loadSettings(settingsPath());
     showSettings();
     return status;
 }
@@ -89,7 +88,7 @@ void KeyboardLayoutDialog::showSettings() {
     m_automatic->setChecked(m_switching.automatic());
     for (std::size_t column = 0; column < m_lists.size(); ++column) {
         const QSignalBlocker quiet(m_lists[column]);
-        m_lists[column]->setCurrentIndex(m_switching.choice(kRoles[column]).value_or(-1));
+        m_lists[column]->setCurrentIndex(m_switching.choice(kLayoutRoles[column]).value_or(-1));
         m_lists[column]->setEnabled(m_switching.automatic());
     }
 }
@@ -99,7 +98,7 @@ void KeyboardLayoutDialog::run() {
 }
 
 void KeyboardLayoutDialog::saveSettings() {
-    const QString path = QDir::toNativeSeparators(m_state.path(QStringLiteral("klayout.ini")));
+    const QString path = settingsPath();
     try {
         m_switching.saveSettings(path);
     } catch (const core::FileError&) {

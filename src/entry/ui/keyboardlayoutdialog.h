@@ -37,6 +37,7 @@ public:
     void run();
 
 private:
+    QString settingsPath() const;
     void showSettings();
     void saveSettings();
 
