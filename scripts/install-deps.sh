@@ -12,7 +12,7 @@ PACKAGES="
   libjpeg-dev
   libgtest-dev libgmock-dev
   pulseaudio pulseaudio-utils
-  xvfb xauth
+  xvfb xauth x11-xkb-utils libx11-dev
   clang-format
 "
 

@@ -39,7 +39,7 @@ make_table runtime "$app/_other_/runtime.db"
 make_table deprun "$app/_other_/deprun.db"
 make_table runzn "$app/_other_/runzn.db"
 
-for file in setting.ini exam.ini code.ini key.ini bg.bmp save.sh; do
+for file in setting.ini exam.ini code.ini key.ini klayout.ini bg.bmp save.sh; do
     copy_missing "$data/$file" "$app/$file"
 done
 copy_folder_missing "$data/help" "$app/help"

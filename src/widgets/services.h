@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/clock.h"
+#include "core/keyboardlayouts.h"
 #include "core/messages.h"
 #include "core/randomsource.h"
 #include "core/systemshell.h"
@@ -15,8 +16,9 @@
 namespace widgets {
 
 // Everything a window reaches outside the program: message boxes, modal dialogs, the
-// operating system, the clock, the audio device, the font dialog, the file-open dialog and the
-// random choices. The program passes the real ones; tests pass scripted ones.
+// operating system, the clock, the audio device, the font dialog, the file-open dialog, the
+// random choices and the keyboard layouts. The program passes the real ones; tests pass scripted
+// ones.
 struct Services {
     core::Messages& messages;
     ModalRunner& modals;
@@ -26,6 +28,7 @@ struct Services {
     FontPicker& fonts;
     FilePicker& files;
     core::RandomSource& random;
+    core::KeyboardLayouts& keyboardLayouts;
 };
 
 } // namespace widgets

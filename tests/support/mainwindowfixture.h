@@ -5,6 +5,7 @@
 #include "scratchfolder.h"
 #include "scriptedfiles.h"
 #include "scriptedfonts.h"
+#include "scriptedkeyboardlayouts.h"
 #include "scriptedmessages.h"
 #include "scriptedmodals.h"
 #include "scriptedrandom.h"
@@ -116,9 +117,16 @@ protected:
     ScriptedFonts fonts;
     ScriptedFiles files;
     ScriptedRandom random;
-    widgets::Services services{
-        messages, modals, system, clock, [] { return std::make_unique<sound::NullAudioDevice>(); },
-        fonts,    files,  random};
+    ScriptedKeyboardLayouts keyboardLayouts;
+    widgets::Services services{messages,
+                               modals,
+                               system,
+                               clock,
+                               [] { return std::make_unique<sound::NullAudioDevice>(); },
+                               fonts,
+                               files,
+                               random,
+                               keyboardLayouts};
     std::unique_ptr<shell::MainWindow> window;
 };
 

@@ -237,14 +237,14 @@ void WordEntryDialog::showEvent(QShowEvent* event) {
     m_czech->setText(m_foreignOnly->isChecked() ? QStringLiteral("-") : QString());
     m_description->clear();
     m_descriptionLines->clear();
-    switchLayout(LayoutEvent::DialogShown);
+    switchLayout(LayoutRole::Application);
     focusForeignField();
 }
 
 void WordEntryDialog::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     if (!event->spontaneous())
-        switchLayout(LayoutEvent::DialogHidden);
+        switchLayout(LayoutRole::Application);
 }
 
 void WordEntryDialog::done(int result) {
@@ -252,9 +252,9 @@ void WordEntryDialog::done(int result) {
     emit closed();
 }
 
-void WordEntryDialog::switchLayout(LayoutEvent event) {
+void WordEntryDialog::switchLayout(LayoutRole role) {
     if (m_layoutSwitch)
-        m_layoutSwitch(event);
+        m_layoutSwitch(role);
 }
 
 } // namespace entry

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionary/setini.h"
+#include "entry/layoutswitching.h"
 #include "entry/ui/charactermenu.h"
 
 #include <QColor>
@@ -43,15 +44,10 @@ namespace entry {
 class WordEntryDialog : public QDialog {
     Q_OBJECT
 public:
-    // The moments at which the keyboard layout follows the field being typed into.
-    enum class LayoutEvent {
-        ForeignFieldEntered,
-        CzechFieldEntered,
-        FieldLeft, // the foreign or the Czech field
-        DialogShown,
-        DialogHidden,
-    };
-    using LayoutSwitch = std::function<void(LayoutEvent)>;
+    // The keyboard layout follows the field being typed into: entering the foreign or the
+    // Czech field asks for its language's layout, leaving it and showing or hiding the dialog
+    // for the application's.
+    using LayoutSwitch = std::function<void(LayoutRole)>;
 
     WordEntryDialog(widgets::Services& services, const app::RunState& state,
                     QWidget* parent = nullptr);
@@ -123,7 +119,7 @@ private:
     void pressHotKey(int number);
     void useHotKey(const dictionary::HotKeyRecord& key);
     bool fits(const QLineEdit* field, const QString& text);
-    void switchLayout(LayoutEvent event);
+    void switchLayout(LayoutRole role);
 
     widgets::Services& m_services;
     const app::RunState& m_state;

@@ -48,12 +48,11 @@ bool WordEntryDialog::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
         // A special-character menu borrows the focus only while it is open.
         if (expressionField && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            switchLayout(control == m_foreign ? LayoutEvent::ForeignFieldEntered
-                                              : LayoutEvent::CzechFieldEntered);
+            switchLayout(control == m_foreign ? LayoutRole::Foreign : LayoutRole::Czech);
         break;
     case QEvent::FocusOut:
         if (expressionField && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            switchLayout(LayoutEvent::FieldLeft);
+            switchLayout(LayoutRole::Application);
         break;
     default:
         break;

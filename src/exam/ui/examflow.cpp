@@ -89,6 +89,7 @@ std::optional<QString> ExamWindow::run(const ExamSetup& setup) {
     m_progress->setRange(0, std::max(setup.handover.askCount, 1));
     m_progress->setValue(0);
     showReady();
+    switchLayout(czechAsked() ? entry::LayoutRole::Foreign : entry::LayoutRole::Czech);
     m_services.modals.exec(*this);
     m_run.reset();
     m_setup.reset();
@@ -267,6 +268,12 @@ void ExamWindow::cleanUpOnClose() {
         m_recorder->close();
         m_recorder.reset();
     }
+    switchLayout(entry::LayoutRole::Application);
+}
+
+void ExamWindow::switchLayout(entry::LayoutRole role) {
+    if (m_layoutSwitch)
+        m_layoutSwitch(role);
 }
 
 } // namespace exam

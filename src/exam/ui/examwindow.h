@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry/layoutswitching.h"
 #include "exam/evaluateexam.h"
 #include "exam/examini.h"
 #include "exam/examparameters.h"
@@ -66,6 +67,9 @@ class ExamWindow : public QDialog {
     Q_OBJECT
 public:
     using StatusLine = std::function<void(const QString&)>;
+    // The keyboard layout of the answer's language while the window is open, the
+    // application's after it closes.
+    using LayoutSwitch = std::function<void(entry::LayoutRole)>;
 
     // The player is the main window's; the status line is the main window's status bar.
     ExamWindow(widgets::Services& services, const app::RunState& state, sound::MediaPlayer& player,
@@ -84,6 +88,10 @@ public:
 
     // One step of the 100 ms timer.
     void tick();
+
+    void setLayoutSwitch(LayoutSwitch layoutSwitch) { m_layoutSwitch = std::move(layoutSwitch); }
+    // The box the answer is typed into, for the special-character menu of its language.
+    QLineEdit& answerBox() { return *m_answer; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -126,6 +134,7 @@ private:
     void closeWithResults(bool interrupted);
     void closeWindow();
     void cleanUpOnClose();
+    void switchLayout(entry::LayoutRole role);
     void showAnswerDescription();
     void showGradeButtons(bool inTime);
     bool gradingByKeys() const;
@@ -155,6 +164,7 @@ private:
     const app::RunState& m_state;
     sound::MediaPlayer& m_player;
     StatusLine m_status;
+    LayoutSwitch m_layoutSwitch;
     std::unique_ptr<sound::MediaPlayer> m_recorder;
     std::optional<ExamSetup> m_setup;
     std::optional<ExamRun> m_run;

@@ -3,6 +3,7 @@
 // open dictionary into the working tables and asked in the exam window.
 #include "shell/ui/mainwindow.h"
 
+#include "entry/ui/wordentrydialog.h"
 #include "exam/prepareexam.h"
 #include "exam/ui/examsettingsdialog.h"
 #include "exam/ui/examwindow.h"
@@ -10,6 +11,7 @@
 #include "shell/ui/longwalk.h"
 #include "shell/ui/maindialogs.h"
 
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QTableView>
 
@@ -44,10 +46,18 @@ void MainWindow::startExam(exam::ExamType type) {
             QStringLiteral("Okno cvičení výslovnosti zatím není k dispozici."));
     } else {
         const DictionaryFonts& fonts = m_pane->fonts();
-        const std::optional<QString> report = m_dialogs->examWindow->run(
-            {tables, *handover, m_exams.parameters, m_pane->testWordRules(), fonts.czech,
-             fonts.other, fonts.description,
-             m_exams.evaluation(m_state.applicationFolder, m_state.userFolder())});
+        // The answer box types the special characters of the answer's language.
+        exam::ExamWindow& examWindow = *m_dialogs->examWindow;
+        entry::CharacterMenu& characters =
+            m_exams.parameters.questionLanguage == exam::QuestionLanguage::Czech
+                ? m_dialogs->wordEntry->foreignMenu()
+                : m_dialogs->wordEntry->czechMenu();
+        characters.attach(&examWindow.answerBox());
+        const std::optional<QString> report =
+            examWindow.run({tables, *handover, m_exams.parameters, m_pane->testWordRules(),
+                            fonts.czech, fonts.other, fonts.description,
+                            m_exams.evaluation(m_state.applicationFolder, m_state.userFolder())});
+        characters.detach(&examWindow.answerBox());
         m_pane->table1().refresh();
         if (report)
             statusBar()->showMessage(QStringLiteral("Výsledky zapsány do ") +

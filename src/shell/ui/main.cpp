@@ -7,6 +7,7 @@
 #include "widgets/filedialogpicker.h"
 #include "widgets/fontdialogpicker.h"
 #include "widgets/qtmessages.h"
+#include "widgets/xkbkeyboardlayouts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,8 +28,9 @@ int run(int argc, char* argv[]) {
     widgets::FontDialogPicker fonts;
     widgets::FileDialogPicker files;
     core::ClockRandomSource random(clock);
-    widgets::Services services{messages, modals, system, clock, &sound::createAudioDevice,
-                               fonts,    files,  random};
+    widgets::XkbKeyboardLayouts keyboardLayouts;
+    widgets::Services services{messages, modals, system, clock,          &sound::createAudioDevice,
+                               fonts,    files,  random, keyboardLayouts};
 
     app::RunState state;
     state.applicationFolder = QDir::currentPath();

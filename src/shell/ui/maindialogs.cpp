@@ -3,6 +3,7 @@
 #include "dictionary/ui/newdictionarydialog.h"
 #include "dictionary/ui/settingssetchooser.h"
 #include "entry/ui/evaluationsettingsdialog.h"
+#include "entry/ui/keyboardlayoutdialog.h"
 #include "entry/ui/splitquestiondialog.h"
 #include "entry/ui/wordentrydialog.h"
 #include "exam/ui/examsettingsdialog.h"
@@ -35,7 +36,8 @@ MainDialogs::MainDialogs(widgets::Services& services, app::RunState& state, stor
     , splitQuestion(new entry::SplitQuestionDialog(services, state, &window))
     , settingsSetChooser(new dictionary::SettingsSetChooser(services, state, &window))
     , bulkLessonChange(new exchange::BulkChangeDialog(services, &window))
-    , lessonSelection(new exchange::LessonSelectionDialog(services, &window)) {}
+    , lessonSelection(new exchange::LessonSelectionDialog(services, &window))
+    , keyboardLayouts(new entry::KeyboardLayoutDialog(services, state, &window)) {}
 
 QList<QWidget*> MainDialogs::sizedBySettings() const {
     return {about,         login,        wordEntry,          admin,        password,

@@ -22,6 +22,7 @@ class SettingsSetChooser;
 
 namespace entry {
 class EvaluationSettingsDialog;
+class KeyboardLayoutDialog;
 class SplitQuestionDialog;
 class WordEntryDialog;
 } // namespace entry
@@ -65,6 +66,7 @@ struct MainDialogs {
     dictionary::SettingsSetChooser* settingsSetChooser;
     exchange::BulkChangeDialog* bulkLessonChange;
     exchange::LessonSelectionDialog* lessonSelection;
+    entry::KeyboardLayoutDialog* keyboardLayouts;
 };
 
 } // namespace shell

@@ -2,7 +2,9 @@
 
 #include "app/helppages.h"
 #include "dictionary/wordlist.h"
+#include "entry/ui/keyboardlayoutdialog.h"
 #include "entry/ui/wordentrydialog.h"
+#include "exam/ui/examwindow.h"
 #include "exchange/importcommands.h"
 #include "shell/ui/aboutbox.h"
 #include "shell/ui/dictionarypane.h"
@@ -60,6 +62,7 @@ void MainWindow::connectCommands() {
                   [this] { changeOwnPassword(m_services, m_users, *m_dialogs->password); });
     enableCommand("Backup", &MainWindow::backUp);
     enableCommand("About", [this] { m_services.modals.exec(*m_dialogs->about); });
+    enableCommand("KeyboardSwitching", [this] { m_dialogs->keyboardLayouts->run(); });
     enableCommand("HelpContents", [this] {
         app::openHelpPage(m_services.system, m_services.messages, m_state,
                           app::helppage::kContents);
@@ -112,6 +115,12 @@ void MainWindow::connectDictionaryPane() {
             [this, &wordEntry] { wordEntry.setDictionary(m_pane->table1(), m_pane->settings()); });
     wordEntry.descriptionMenu().attach(&m_pane->description());
     connect(&wordEntry, &entry::WordEntryDialog::closed, m_pane, &DictionaryPane::refreshWordState);
+    // The word entry dialog's fields and the exam window switch the keyboard layout.
+    const auto switchLayout = [this](entry::LayoutRole role) {
+        m_dialogs->keyboardLayouts->activate(role);
+    };
+    wordEntry.setLayoutSwitch(switchLayout);
+    m_dialogs->examWindow->setLayoutSwitch(switchLayout);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

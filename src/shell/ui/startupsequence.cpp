@@ -6,6 +6,7 @@
 
 #include "core/fileerror.h"
 #include "dictionary/gridlayout.h"
+#include "entry/ui/keyboardlayoutdialog.h"
 #include "entry/ui/wordentrydialog.h"
 #include "exam/colorvalue.h"
 #include "exam/ui/examwindow.h"
@@ -60,6 +61,8 @@ void MainWindow::runStartup() {
         // The keyboard starts where the work starts: Enter opens the chosen dictionary.
         m_pane->focusDictionaryList();
     }
+    m_dialogs->keyboardLayouts->fillLayoutLists();
+    statusBar()->showMessage(m_dialogs->keyboardLayouts->loadLayoutSettings());
     playFile(QStringLiteral("hallo"), false);
 }
 

@@ -13,7 +13,7 @@
 
 namespace {
 
-using Layout = entry::WordEntryDialog::LayoutEvent;
+using Layout = entry::LayoutRole;
 
 // The dictionary's set.ini: two hot keys and a Czech and a foreign character.
 const QStringList kSetIni =
@@ -229,21 +229,21 @@ TEST_F(WordEntryDialogTest, CharacterMenusTypeIntoTheFieldAsTyped) {
 }
 
 TEST_F(WordEntryDialogTest, KeyboardLayoutFollowsTheFields) {
-    std::vector<Layout> events;
-    dialog.setLayoutSwitch([&events](Layout event) { events.push_back(event); });
+    std::vector<Layout> layouts;
+    dialog.setLayoutSwitch([&layouts](Layout layout) { layouts.push_back(layout); });
     dialog.hide();
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     press(u"Edit1"_s, Qt::Key_Return);
     dialog.hide();
-    // Showing and then activating the window enter the foreign field twice; what counts is
-    // the layout in force after each moment.
-    events.erase(std::unique(events.begin(), events.end()), events.end());
-    EXPECT_EQ(events, (std::vector<Layout>{Layout::DialogHidden, Layout::DialogShown,
-                                           Layout::ForeignFieldEntered, Layout::FieldLeft,
-                                           Layout::CzechFieldEntered, Layout::FieldLeft,
-                                           Layout::DialogHidden}));
+    // Hiding, showing and leaving a field ask for the application's layout, and showing and
+    // then activating the window enter the foreign field twice; what counts is the layout in
+    // force after each moment.
+    layouts.erase(std::unique(layouts.begin(), layouts.end()), layouts.end());
+    EXPECT_EQ(layouts,
+              (std::vector<Layout>{Layout::Application, Layout::Foreign, Layout::Application,
+                                   Layout::Czech, Layout::Application}));
 }
 
 } // namespace
