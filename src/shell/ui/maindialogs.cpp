@@ -7,6 +7,7 @@
 #include "entry/ui/wordentrydialog.h"
 #include "exam/ui/examsettingsdialog.h"
 #include "exam/ui/examwindow.h"
+#include "exam/ui/trainingwindow.h"
 #include "exchange/ui/bulkchangedialog.h"
 #include "exchange/ui/lessonselectiondialog.h"
 #include "shell/ui/aboutbox.h"
@@ -33,6 +34,7 @@ MainDialogs::MainDialogs(widgets::Services& services, app::RunState& state, stor
           [&window](const QString& text) { window.statusBar()->showMessage(text); }, &window))
     , evaluationSettings(new entry::EvaluationSettingsDialog(services, state, &window))
     , splitQuestion(new entry::SplitQuestionDialog(services, state, &window))
+    , training(new exam::TrainingWindow(services, state, player, &window))
     , settingsSetChooser(new dictionary::SettingsSetChooser(services, state, &window))
     , bulkLessonChange(new exchange::BulkChangeDialog(services, &window))
     , lessonSelection(new exchange::LessonSelectionDialog(services, &window)) {}

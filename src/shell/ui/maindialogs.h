@@ -29,6 +29,7 @@ class WordEntryDialog;
 namespace exam {
 class ExamSettingsDialog;
 class ExamWindow;
+class TrainingWindow;
 } // namespace exam
 
 namespace exchange {
@@ -62,6 +63,7 @@ struct MainDialogs {
     exam::ExamWindow* examWindow;
     entry::EvaluationSettingsDialog* evaluationSettings;
     entry::SplitQuestionDialog* splitQuestion;
+    exam::TrainingWindow* training;
     dictionary::SettingsSetChooser* settingsSetChooser;
     exchange::BulkChangeDialog* bulkLessonChange;
     exchange::LessonSelectionDialog* lessonSelection;
