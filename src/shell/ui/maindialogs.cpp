@@ -15,6 +15,9 @@
 #include "shell/ui/logindialog.h"
 #include "shell/ui/mainwindow.h"
 #include "shell/ui/passworddialog.h"
+#include "sound/articleui/articlechooser.h"
+#include "sound/articleui/articlestopwindow.h"
+#include "sound/articleui/articlewindow.h"
 
 #include <QStatusBar>
 
@@ -35,6 +38,9 @@ MainDialogs::MainDialogs(widgets::Services& services, app::RunState& state, stor
     , evaluationSettings(new entry::EvaluationSettingsDialog(services, state, &window))
     , splitQuestion(new entry::SplitQuestionDialog(services, state, &window))
     , training(new exam::TrainingWindow(services, state, player, &window))
+    , articleStop(new sound::ArticleStopWindow(state.escapeMinimizes, &window))
+    , articleWindow(new sound::ArticleWindow(services, state.recordingFormat, *articleStop, &window))
+    , articleChooser(new sound::ArticleChooser(services, &window))
     , settingsSetChooser(new dictionary::SettingsSetChooser(services, state, &window))
     , bulkLessonChange(new exchange::BulkChangeDialog(services, &window))
     , lessonSelection(new exchange::LessonSelectionDialog(services, &window)) {}

@@ -8,8 +8,11 @@
 class QWidget;
 
 namespace sound {
+class ArticleChooser;
+class ArticleStopWindow;
+class ArticleWindow;
 class MediaPlayer;
-}
+} // namespace sound
 
 namespace store {
 class Cursor;
@@ -64,6 +67,9 @@ struct MainDialogs {
     entry::EvaluationSettingsDialog* evaluationSettings;
     entry::SplitQuestionDialog* splitQuestion;
     exam::TrainingWindow* training;
+    sound::ArticleStopWindow* articleStop; // made before the article window that uses it
+    sound::ArticleWindow* articleWindow;
+    sound::ArticleChooser* articleChooser;
     dictionary::SettingsSetChooser* settingsSetChooser;
     exchange::BulkChangeDialog* bulkLessonChange;
     exchange::LessonSelectionDialog* lessonSelection;
