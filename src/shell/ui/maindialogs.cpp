@@ -39,7 +39,8 @@ MainDialogs::MainDialogs(widgets::Services& services, app::RunState& state, stor
     , splitQuestion(new entry::SplitQuestionDialog(services, state, &window))
     , training(new exam::TrainingWindow(services, state, player, &window))
     , articleStop(new sound::ArticleStopWindow(state.escapeMinimizes, &window))
-    , articleWindow(new sound::ArticleWindow(services, state.recordingFormat, *articleStop, &window))
+    , articleWindow(
+          new sound::ArticleWindow(services, state.recordingFormat, *articleStop, &window))
     , articleChooser(new sound::ArticleChooser(services, &window))
     , settingsSetChooser(new dictionary::SettingsSetChooser(services, state, &window))
     , bulkLessonChange(new exchange::BulkChangeDialog(services, &window))

@@ -85,8 +85,8 @@ void ArticleWindow::buildControls() {
     m_questionSound = speedButton("questionsound", u" F5 - přehrej orginál"_s, u"Orginál"_s, this);
     m_answerSound =
         speedButton("answersound", u" F6 - přehrej nahrávku"_s, u"Tvoje nahrávka"_s, this);
-    m_bothSounds = speedButton("obasound", u" F7 - přehrej za sebou"_s,
-                               u"Orginál + tvoje nahrávka"_s, this);
+    m_bothSounds =
+        speedButton("obasound", u" F7 - přehrej za sebou"_s, u"Orginál + tvoje nahrávka"_s, this);
     m_recordSound = speedButton("recordsound", u"  F12 - nahrávej"_s, u"Nahrávání"_s, this);
     m_autoPlay = widgets::checkBox(u"CheckBox1"_s, u"Automaticky přehrát"_s, this);
     m_autoPlay->setChecked(true);
@@ -98,12 +98,11 @@ void ArticleWindow::buildControls() {
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->addWidget(titled(u" Seznam:"_s, m_fileList, left), 1);
-    for (QWidget* control : {static_cast<QWidget*>(m_step), static_cast<QWidget*>(m_questionSound),
-                             static_cast<QWidget*>(m_answerSound),
-                             static_cast<QWidget*>(m_bothSounds),
-                             static_cast<QWidget*>(m_recordSound),
-                             static_cast<QWidget*>(m_autoPlay), static_cast<QWidget*>(m_playAll),
-                             static_cast<QWidget*>(close)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_step), static_cast<QWidget*>(m_questionSound),
+          static_cast<QWidget*>(m_answerSound), static_cast<QWidget*>(m_bothSounds),
+          static_cast<QWidget*>(m_recordSound), static_cast<QWidget*>(m_autoPlay),
+          static_cast<QWidget*>(m_playAll), static_cast<QWidget*>(close)})
         leftLayout->addWidget(control);
 
     auto* texts = new QWidget(this);
@@ -172,8 +171,8 @@ void ArticleWindow::load(const QString& articleFolder, const QFont& font) {
         m_fileList->clear();
         for (const QString& path : m_files)
             m_fileList->addItem(QFileInfo(path).fileName());
+        m_fileList->setCurrentRow(m_files.isEmpty() ? -1 : 0);
     }
-    m_fileList->setCurrentRow(m_files.isEmpty() ? -1 : 0);
     m_phrase->setPlainText(phraseText(m_text, 0));
     m_step->setText(QString::fromUtf16(kStart));
     showPicture();
@@ -196,10 +195,13 @@ void ArticleWindow::showPicture() {
 void ArticleWindow::fileSelected(int row) {
     m_phrase->setPlainText(phraseText(m_text, row));
     m_step->setText(QString::fromUtf16(row <= 0 ? kStart : kNext));
-    if (!m_questionSound->isEnabled() && !m_files.isEmpty()) {
-        for (QToolButton* button : {m_questionSound, m_answerSound, m_bothSounds, m_recordSound})
-            button->setEnabled(true);
-    }
+    if (!m_files.isEmpty())
+        enableSounds();
+}
+
+void ArticleWindow::enableSounds() {
+    for (QToolButton* button : {m_questionSound, m_answerSound, m_bothSounds, m_recordSound})
+        button->setEnabled(true);
 }
 
 void ArticleWindow::step() {
@@ -209,6 +211,7 @@ void ArticleWindow::step() {
     if (m_step->text() == QString::fromUtf16(kStart)) {
         m_fileList->setCurrentRow(0);
         m_step->setText(QString::fromUtf16(kNext));
+        enableSounds();
         playModel();
         return;
     }

@@ -60,6 +60,7 @@ private:
     void load(const QString& articleFolder, const QFont& font);
     void showPicture();
     void fileSelected(int row);
+    void enableSounds();
     void step();
     void playWholeArticle();
     void editOrSaveText();
