@@ -116,9 +116,12 @@ protected:
     ScriptedFonts fonts;
     ScriptedFiles files;
     ScriptedRandom random;
-    widgets::Services services{
-        messages, modals, system, clock, [] { return std::make_unique<sound::NullAudioDevice>(); },
-        fonts,    files,  random};
+    // The machine's sound device stands in for the silent one in tests of the real device.
+    std::function<std::unique_ptr<sound::AudioDevice>()> audioDevice = [] {
+        return std::make_unique<sound::NullAudioDevice>();
+    };
+    widgets::Services services{messages, modals, system, clock, [this] { return audioDevice(); },
+                               fonts,    files,  random};
     std::unique_ptr<shell::MainWindow> window;
 };
 

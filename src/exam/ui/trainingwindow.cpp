@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
@@ -126,10 +127,13 @@ void TrainingWindow::run(const ExamTables& tables, int repetitions, const QFont&
     wordFont.setPointSize(14);
     m_word->setFont(wordFont);
     m_progress->setRange(0, std::max(repetitions, 1));
+    // The session filters the tables; it ends before whoever prepared them closes them.
+    const auto forget = qScopeGuard([this] {
+        m_session.reset();
+        m_tables.reset();
+    });
     showReady();
     m_services.modals.exec(*this);
-    m_session.reset();
-    m_tables.reset();
 }
 
 void TrainingWindow::showReady() {

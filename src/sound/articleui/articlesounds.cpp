@@ -18,10 +18,6 @@ namespace sound {
 using namespace Qt::StringLiterals;
 
 bool ArticleWindow::playFile(const QString& path) {
-    if (!m_playPl) {
-        m_playPl = std::make_unique<MediaPlayer>(m_services.audioDevice());
-        m_playPl->setObjectName(u"PlayPl"_s);
-    }
     try {
         m_playPl->setFileName(path);
         m_playPl->open();
@@ -43,8 +39,7 @@ void ArticleWindow::playModel() {
 }
 
 void ArticleWindow::playRecording() {
-    if (!m_recordPl || m_recordPl->mode() == MediaPlayer::Mode::Recording ||
-        m_recordPl->length() < 1)
+    if (m_recordPl->mode() == MediaPlayer::Mode::Recording || m_recordPl->length() < 1)
         return;
     try {
         m_recordPl->setWait(true);
@@ -60,7 +55,7 @@ void ArticleWindow::playBoth() {
 }
 
 void ArticleWindow::startRecording() {
-    if (m_recordHeld || !m_recordPl || !m_recordSound->isEnabled())
+    if (m_recordHeld || !m_recordSound->isEnabled())
         return;
     m_recordHeld = true;
     m_recordSound->setDown(true);
@@ -77,8 +72,7 @@ void ArticleWindow::stopRecording() {
         return;
     m_recordHeld = false;
     m_recordSound->setDown(false);
-    if (m_recordPl)
-        m_recordPl->stop();
+    m_recordPl->stop();
     if (m_autoPlay->isChecked())
         playBoth();
 }
@@ -112,8 +106,7 @@ void ArticleWindow::playArticles(const QStringList& articleFolders) {
             break;
     }
     m_stopWindow.hide();
-    if (m_playPl)
-        m_playPl->close();
+    m_playPl->close();
 }
 
 } // namespace sound

@@ -67,6 +67,8 @@ ArticleWindow::ArticleWindow(widgets::Services& services, const WaveFormat& reco
     setObjectName(u"TOKBottomDlg7"_s);
     setWindowTitle(u"Cvičení článku"_s);
     buildControls();
+    m_playPl = widgets::named(new MediaPlayer(m_services.audioDevice(), this), "PlayPl");
+    m_recordPl = widgets::named(new MediaPlayer(m_services.audioDevice(), this), "RecordPl");
 }
 
 ArticleWindow::~ArticleWindow() = default;
@@ -140,13 +142,10 @@ void ArticleWindow::buildControls() {
 void ArticleWindow::run(const QString& articleFolder, const QFont& font) {
     load(articleFolder, font);
     m_closed = false;
+    m_recordHeld = false;
     setEditable(m_wholeText, false);
     m_wholeText->document()->setModified(false);
     m_fileList->setFocus();
-    if (!m_recordPl) {
-        m_recordPl = std::make_unique<MediaPlayer>(m_services.audioDevice());
-        m_recordPl->setObjectName(u"RecordPl"_s);
-    }
     m_recordPl->openNew(m_recordingFormat);
     m_services.modals.exec(*this);
 }
@@ -219,8 +218,7 @@ void ArticleWindow::step() {
         m_step->setText(QString::fromUtf16(kStart));
         return;
     }
-    if (m_recordPl)
-        m_recordPl->openNew(m_recordingFormat);
+    m_recordPl->openNew(m_recordingFormat);
     m_fileList->setCurrentRow(row + 1);
     if (row + 2 >= m_files.size())
         m_step->setText(QString::fromUtf16(kStart));
@@ -272,11 +270,8 @@ void ArticleWindow::closeWindow() {
         saveText(u"Text nemohl být zapsán. Zkontroluj volné místo na disku a přístupová práva."_s);
     m_closed = true;
     m_stopWindow.stop();
-    // Closed, not destroyed: a play waited on may still be returning through them.
-    for (MediaPlayer* player : {m_playPl.get(), m_recordPl.get()}) {
-        if (player)
-            player->close();
-    }
+    m_playPl->close();
+    m_recordPl->close();
     endEditing();
     done(QDialog::Accepted);
 }

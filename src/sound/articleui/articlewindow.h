@@ -4,7 +4,6 @@
 #include <QStringList>
 
 #include <functional>
-#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -81,8 +80,8 @@ private:
     const WaveFormat& m_recordingFormat;
     ArticleStopWindow& m_stopWindow;
     CharacterMenu m_characterMenu;
-    std::unique_ptr<MediaPlayer> m_playPl;
-    std::unique_ptr<MediaPlayer> m_recordPl;
+    MediaPlayer* m_playPl = nullptr; // the window's children, kept for the whole run
+    MediaPlayer* m_recordPl = nullptr;
     QString m_folder;
     QStringList m_files;
     QStringList m_text;
