@@ -42,6 +42,8 @@ void MainWindow::startExam(exam::ExamType type) {
         return;
     if (type == exam::ExamType::Training) {
         m_dialogs->training->run(tables, handover->askCount, m_pane->fonts().other);
+        // The training played its words on the main player; it goes back to the current word.
+        m_pane->refreshWordState();
     } else {
         const DictionaryFonts& fonts = m_pane->fonts();
         const std::optional<QString> report = m_dialogs->examWindow->run(
