@@ -12,8 +12,11 @@ namespace sound {
 using namespace Qt::StringLiterals;
 
 ArticleStopWindow::ArticleStopWindow(const bool& escapeMinimizes, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_escapeMinimizes(escapeMinimizes) {
+    // Shown without blocking, yet above the modal article window and the only window that
+    // takes input while a playback runs.
+    setWindowModality(Qt::ApplicationModal);
     setObjectName(u"TForm3"_s);
     widgets::setBackgroundColor(this, Qt::blue);
     auto* button = new QPushButton(u"STOP"_s, this);
@@ -32,6 +35,7 @@ void ArticleStopWindow::showStop() {
         move(parentWidget()->window()->geometry().center() - rect().center());
     show();
     raise();
+    activateWindow();
 }
 
 void ArticleStopWindow::stop() {

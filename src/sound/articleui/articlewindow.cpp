@@ -113,6 +113,7 @@ void ArticleWindow::buildControls() {
     textLayout->addWidget(titled(u" Celý článek (co řádek to fráze)"_s, m_wholeText, texts), 1);
     textLayout->addWidget(titled(u" Aktuální fráze (věta, souvětí)"_s, m_phrase, texts));
     m_editPanel = new QWidget(texts);
+    m_editPanel->installEventFilter(this);
     auto* editLayout = new QHBoxLayout(m_editPanel);
     editLayout->setContentsMargins(0, 0, 0, 0);
     editLayout->addWidget(m_edit);
@@ -232,6 +233,7 @@ void ArticleWindow::editOrSaveText() {
         m_edit->setText(u"Ulož text"_s);
         if (m_characterMenu)
             m_characterMenu(m_wholeText, true);
+        m_wholeText->setFocus();
         return;
     }
     if (saveText(u"Text nemohl být zapsán. Na obrazovce ho sice vidíš, ale není uložen !!!."_s))
@@ -285,9 +287,10 @@ void ArticleWindow::reject() {
     closeWindow();
 }
 
-void ArticleWindow::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    m_edit->setVisible(m_editPanel->width() >= 200);
+bool ArticleWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_editPanel && event->type() == QEvent::Resize)
+        m_edit->setVisible(m_editPanel->width() >= 200);
+    return QDialog::eventFilter(watched, event);
 }
 
 void ArticleWindow::keyPressEvent(QKeyEvent* event) {
