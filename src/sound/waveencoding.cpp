@@ -4,6 +4,9 @@
 #include "core/filereplace.h"
 #include "sound/audioerror.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 #include <QtEndian>
 
 namespace sound {
@@ -18,6 +21,10 @@ template <typename T> void appendLittleEndian(QByteArray& bytes, T value) {
     char buffer[sizeof(T)];
     qToLittleEndian(value, buffer);
     bytes.append(buffer, sizeof(T));
+}
+
+AudioError cannotSave(const QString& path, const QString& reason) {
+    return AudioError(u"Zvukový soubor nelze uložit: %1 (%2)"_s.arg(path, reason));
 }
 
 } // namespace
@@ -52,8 +59,24 @@ void saveWave(const QString& path, const PcmSound& sound) {
     try {
         core::replaceFile(path, encodeWave(sound));
     } catch (const core::FileError& error) {
-        throw AudioError(u"Zvukový soubor nelze uložit: %1 (%2)"_s.arg(path, error.message()));
+        throw cannotSave(path, error.message());
     }
+}
+
+void saveNewWave(const QString& path, const PcmSound& sound) {
+    sound.format.validate();
+    if (QFileInfo::exists(path))
+        throw cannotSave(path, u"soubor již existuje"_s);
+    const QByteArray bytes = encodeWave(sound);
+    QTemporaryFile file(QFileInfo(path).absolutePath() + u"/.XXXXXX.part"_s);
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
+        throw cannotSave(path, file.errorString());
+    file.close();
+    // QFile::rename refuses an existing target, which QTemporaryFile::rename would replace.
+    QFile written(file.fileName());
+    if (!written.rename(path))
+        throw cannotSave(path, written.errorString());
+    file.setAutoRemove(false);
 }
 
 } // namespace sound

@@ -15,4 +15,8 @@ QByteArray encodeWave(const PcmSound& sound);
 // file as it was. Raises AudioError.
 void saveWave(const QString& path, const PcmSound& sound);
 
+// Like saveWave, but an existing file at path is never replaced: the temporary file takes the
+// name only while no file has it. Raises AudioError.
+void saveNewWave(const QString& path, const PcmSound& sound);
+
 } // namespace sound

@@ -1,5 +1,6 @@
 #include "sound/audioerror.h"
 #include "sound/soundedit.h"
+#include "sound/wavepeaks.h"
 
 #include <gtest/gtest.h>
 
@@ -45,4 +46,29 @@ TEST(CutRange, ReversedOrNegativeRangeIsAnError) {
     const PcmSound sound = numberedSound(WaveFormat{});
     EXPECT_THROW(cutRange(sound, 60, 40), AudioError);
     EXPECT_THROW(cutRange(sound, -1, 40), AudioError);
+}
+
+TEST(WavePeaks, TheLowestAndHighestSampleOfEachSliceOverAllChannels) {
+    struct Case {
+        const char* name;
+        PcmSound sound;
+        int columns;
+        std::vector<PeakColumn> peaks;
+    };
+    const Case cases[] = {
+        {"8-bit mono, two frames a slice",
+         {pcmFormat(1, 8000, 8), QByteArray("\x80\xC0\x00\x80", 4)},
+         2,
+         {{0, 0.5f}, {-1, 0}}},
+        {"16-bit stereo, one frame a slice",
+         {pcmFormat(2, 8000, 16), QByteArray("\x00\x40\x00\xC0\x00\x80\xFF\x7F", 8)},
+         2,
+         {{-0.5f, 0.5f}, {-1, 32767.f / 32768}}},
+        {"more slices than frames repeat a frame",
+         {pcmFormat(1, 8000, 8), QByteArray("\x40\xC0", 2)},
+         4,
+         {{-0.5f, -0.5f}, {-0.5f, -0.5f}, {0.5f, 0.5f}, {0.5f, 0.5f}}},
+        {"no frames", {WaveFormat{}, {}}, 2, {{0, 0}, {0, 0}}}};
+    for (const Case& c : cases)
+        EXPECT_EQ(wavePeaks(c.sound, c.columns), c.peaks) << c.name;
 }
