@@ -3,8 +3,9 @@
 # Logic libraries, lowest first; a library includes only its own headers and those of
 # lower layers (exam and exchange are peers and stay apart):
 #   core | store | sound | app | dictionary | entry | exam, exchange | shell
-# Windows: a subsystem's ui/ includes logic of its own layer and below, the window kit
-# `widgets` and its own ui/; only the shell's windows compose the other subsystems' windows.
+# Windows: a subsystem's ui/ (or another of its folders named *ui/) includes logic of its own
+# layer and below, the window kit `widgets` and its own windows; only the shell's windows
+# compose the other subsystems' windows.
 # The window kit includes logic up to `app` and never a subsystem's window.
 
 set(layer_core 0)
@@ -22,7 +23,7 @@ file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}/src"
      "${SOURCE_DIR}/src/*.h" "${SOURCE_DIR}/src/*.cpp")
 set(faults "")
 foreach(source IN LISTS sources)
-    string(REGEX MATCH "^([a-z]+)(/ui)?/" _ "${source}")
+    string(REGEX MATCH "^([a-z]+)(/[a-z]*ui)?/" _ "${source}")
     set(owner "${CMAKE_MATCH_1}")
     set(owner_is_window "${CMAKE_MATCH_2}")
     if(owner STREQUAL "widgets")
@@ -34,7 +35,7 @@ foreach(source IN LISTS sources)
     endif()
     file(STRINGS "${SOURCE_DIR}/src/${source}" includes REGEX "^#include \"[a-z]+/")
     foreach(line IN LISTS includes)
-        string(REGEX MATCH "^#include \"([a-z]+)(/ui)?/" _ "${line}")
+        string(REGEX MATCH "^#include \"([a-z]+)(/[a-z]*ui)?/" _ "${line}")
         set(target "${CMAKE_MATCH_1}")
         set(target_is_window "${CMAKE_MATCH_2}")
         if(target STREQUAL owner)

@@ -59,6 +59,11 @@ done
 make_table dictonary "$demo/Angličtina/dictonary.db" "$data/seed/demo-dictionary.tsv"
 copy_missing "$data/demo/Angličtina/set.ini" "$demo/Angličtina/set.ini"
 copy_missing "$data/code.ini" "$demo/Angličtina/code.ini"
+# Short articles to practise at once, spoken by a speech synthesizer, each with its text and
+# picture.
+for article in "$data"/practice/*/; do
+    copy_folder_missing "$article" "$demo/practice/$(basename "$article")"
+done
 
 if [ "$first_run" = yes ]; then
     printf 'Lexiton\r\n' >"$app/first.txt"

@@ -2,6 +2,7 @@
 
 #include <QIODevice>
 #include <QList>
+#include <QString>
 #include <QStringView>
 
 namespace core {
@@ -22,5 +23,8 @@ private:
     QIODevice& m_device;
     QList<char32_t> m_unencodable;
 };
+
+// The warning about characters Windows-1250 cannot hold, naming each once.
+QString unencodableWarning(const QList<char32_t>& characters);
 
 } // namespace core

@@ -1,6 +1,7 @@
 #include "exchange/exportcommands.h"
 
 #include "core/cp1250linereader.h"
+#include "core/cp1250linewriter.h"
 #include "core/fileerror.h"
 #include "core/messages.h"
 #include "core/systemshell.h"
@@ -29,7 +30,7 @@ std::optional<ExportResult> finishExport(const QString& path, const QString& fai
         QDir().mkpath(QFileInfo(path).path());
         ExportResult result = write();
         if (!result.unencodable.isEmpty())
-            messages.warning(unencodableWarning(result.unencodable));
+            messages.warning(core::unencodableWarning(result.unencodable));
         if (shell)
             core::openWithSystem(*shell, messages, path);
         return result;
@@ -53,17 +54,6 @@ QString ExportFolders::htmlPath() const {
 
 QString ExportFolders::txtPath() const {
     return QDir(userFolder).filePath(u"results/export.txt"_s);
-}
-
-QString unencodableWarning(const QList<char32_t>& characters) {
-    QString named;
-    for (const char32_t character : characters) {
-        const QString text = QString::fromUcs4(&character, 1);
-        if (!named.contains(text))
-            named += text;
-    }
-    return u"Tyto znaky nelze zapsat v kódování Windows-1250, v souboru je nahradil otazník: "_s +
-           named;
 }
 
 std::optional<ExportResult> runHtmlExport(store::Cursor& dictionary, const ExportFolders& folders,

@@ -41,7 +41,4 @@ std::optional<ExportResult> runTxtExport(store::Cursor& dictionary, const Export
                                          core::Messages& messages, core::SystemShell* shell,
                                          const Progress& progress = {});
 
-// The warning about characters Windows-1250 cannot hold, naming each once.
-QString unencodableWarning(const QList<char32_t>& characters);
-
 } // namespace exchange

@@ -1,7 +1,7 @@
 #include "app/runstate.h"
+#include "app/tempfolder.h"
 #include "scratchfolder.h"
 #include "shell/tablechecks.h"
-#include "shell/tempfolder.h"
 
 namespace {
 
@@ -10,10 +10,10 @@ TEST(TempFolder, FilesGoSubFoldersStay) {
     temp.write(u"1.wav"_s, "x");
     temp.write(u".hidden"_s, "x");
     temp.write(u"keep/inner.wav"_s, "x");
-    shell::emptyTempFolder(temp.path());
+    app::emptyTempFolder(temp.path());
     EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     EXPECT_TRUE(QFile::exists(temp.path(u"keep/inner.wav"_s)));
-    shell::emptyTempFolder(temp.path(u"missing"_s)); // no error
+    app::emptyTempFolder(temp.path(u"missing"_s)); // no error
 }
 
 TEST(ExamTableCheck, EachMissingTableHasItsMessage) {

@@ -118,15 +118,13 @@ protected:
     ScriptedFiles files;
     ScriptedRandom random;
     ScriptedKeyboardLayouts keyboardLayouts;
-    widgets::Services services{messages,
-                               modals,
-                               system,
-                               clock,
-                               [] { return std::make_unique<sound::NullAudioDevice>(); },
-                               fonts,
-                               files,
-                               random,
-                               keyboardLayouts};
+    // The machine's sound device stands in for the silent one in tests of the real device.
+    std::function<std::unique_ptr<sound::AudioDevice>()> audioDevice = [] {
+        return std::make_unique<sound::NullAudioDevice>();
+    };
+    widgets::Services services{
+        messages, modals, system, clock,          [this] { return audioDevice(); },
+        fonts,    files,  random, keyboardLayouts};
     std::unique_ptr<shell::MainWindow> window;
 };
 

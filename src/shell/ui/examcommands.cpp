@@ -1,12 +1,14 @@
 // The main window's exam commands: the automatic exam, the self-evaluation exam and the
 // pronunciation training. Each is confirmed in the exam settings dialog, prepared over the
-// open dictionary into the working tables and asked in the exam window.
+// open dictionary into the working tables and asked in the exam window or trained in the
+// training window.
 #include "shell/ui/mainwindow.h"
 
 #include "entry/ui/wordentrydialog.h"
 #include "exam/prepareexam.h"
 #include "exam/ui/examsettingsdialog.h"
 #include "exam/ui/examwindow.h"
+#include "exam/ui/trainingwindow.h"
 #include "shell/ui/dictionarypane.h"
 #include "shell/ui/longwalk.h"
 #include "shell/ui/maindialogs.h"
@@ -41,9 +43,9 @@ void MainWindow::startExam(exam::ExamType type) {
     if (!handover)
         return;
     if (type == exam::ExamType::Training) {
-        // The questions are ready in the working tables, but no window trains them yet.
-        m_services.messages.information(
-            QStringLiteral("Okno cvičení výslovnosti zatím není k dispozici."));
+        m_dialogs->training->run(tables, handover->askCount, m_pane->fonts().other);
+        // The training played its words on the main player; it goes back to the current word.
+        m_pane->refreshWordState();
     } else {
         const DictionaryFonts& fonts = m_pane->fonts();
         // The answer box types the special characters of the answer's language.

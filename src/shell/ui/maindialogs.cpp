@@ -8,6 +8,7 @@
 #include "entry/ui/wordentrydialog.h"
 #include "exam/ui/examsettingsdialog.h"
 #include "exam/ui/examwindow.h"
+#include "exam/ui/trainingwindow.h"
 #include "exchange/ui/bulkchangedialog.h"
 #include "exchange/ui/lessonselectiondialog.h"
 #include "shell/ui/aboutbox.h"
@@ -15,6 +16,9 @@
 #include "shell/ui/logindialog.h"
 #include "shell/ui/mainwindow.h"
 #include "shell/ui/passworddialog.h"
+#include "sound/articleui/articlechooser.h"
+#include "sound/articleui/articlestopwindow.h"
+#include "sound/articleui/articlewindow.h"
 
 #include <QStatusBar>
 
@@ -34,6 +38,11 @@ MainDialogs::MainDialogs(widgets::Services& services, app::RunState& state, stor
           [&window](const QString& text) { window.statusBar()->showMessage(text); }, &window))
     , evaluationSettings(new entry::EvaluationSettingsDialog(services, state, &window))
     , splitQuestion(new entry::SplitQuestionDialog(services, state, &window))
+    , training(new exam::TrainingWindow(services, state, player, &window))
+    , articleStop(new sound::ArticleStopWindow(state.escapeMinimizes, &window))
+    , articleWindow(
+          new sound::ArticleWindow(services, state.recordingFormat, *articleStop, &window))
+    , articleChooser(new sound::ArticleChooser(services, &window))
     , settingsSetChooser(new dictionary::SettingsSetChooser(services, state, &window))
     , bulkLessonChange(new exchange::BulkChangeDialog(services, &window))
     , lessonSelection(new exchange::LessonSelectionDialog(services, &window))

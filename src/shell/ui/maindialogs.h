@@ -8,8 +8,11 @@
 class QWidget;
 
 namespace sound {
+class ArticleChooser;
+class ArticleStopWindow;
+class ArticleWindow;
 class MediaPlayer;
-}
+} // namespace sound
 
 namespace store {
 class Cursor;
@@ -30,6 +33,7 @@ class WordEntryDialog;
 namespace exam {
 class ExamSettingsDialog;
 class ExamWindow;
+class TrainingWindow;
 } // namespace exam
 
 namespace exchange {
@@ -63,6 +67,10 @@ struct MainDialogs {
     exam::ExamWindow* examWindow;
     entry::EvaluationSettingsDialog* evaluationSettings;
     entry::SplitQuestionDialog* splitQuestion;
+    exam::TrainingWindow* training;
+    sound::ArticleStopWindow* articleStop; // made before the article window that uses it
+    sound::ArticleWindow* articleWindow;
+    sound::ArticleChooser* articleChooser;
     dictionary::SettingsSetChooser* settingsSetChooser;
     exchange::BulkChangeDialog* bulkLessonChange;
     exchange::LessonSelectionDialog* lessonSelection;

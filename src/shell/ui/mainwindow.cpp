@@ -96,6 +96,8 @@ void MainWindow::connectCommands() {
     enableCommand("AutoExam", [this] { startExam(exam::ExamType::Automatic); });
     enableCommand("SelfExam", [this] { startExam(exam::ExamType::SelfEvaluation); });
     enableCommand("Pronunciation", [this] { startExam(exam::ExamType::Training); });
+    enableCommand("ArticlePractice", &MainWindow::practiseArticle);
+    enableCommand("ArticlePlayback", &MainWindow::playArticles);
 }
 
 void MainWindow::connectDictionaryPane() {

@@ -87,6 +87,8 @@ private:
     void changeLessonsInBulk();
     void findLessonsOfLessonZero();
     void startExam(exam::ExamType type);
+    void practiseArticle();
+    void playArticles();
 
     widgets::Services& m_services;
     app::RunState& m_state;

@@ -3,6 +3,7 @@
 #include "shell/ui/mainwindow.h"
 
 #include "app/helppages.h"
+#include "app/tempfolder.h"
 
 #include "core/fileerror.h"
 #include "dictionary/gridlayout.h"
@@ -11,7 +12,6 @@
 #include "exam/colorvalue.h"
 #include "exam/ui/examwindow.h"
 #include "shell/tablechecks.h"
-#include "shell/tempfolder.h"
 #include "shell/ui/admindialog.h"
 #include "shell/ui/dictionarypane.h"
 #include "shell/ui/logindialog.h"
@@ -181,7 +181,7 @@ void MainWindow::playFile(const QString& baseName, bool wait) {
 
 void MainWindow::runShutdown() {
     saveWindowPlacement();
-    emptyTempFolder(m_state.path(QStringLiteral("Temp")));
+    app::emptyTempFolder(m_state.path(QStringLiteral("Temp")));
     QFile::remove(m_state.path(QStringLiteral("first.txt")));
     playFile(QStringLiteral("by"), true);
 }

@@ -1,9 +1,9 @@
-#include "shell/tempfolder.h"
+#include "app/tempfolder.h"
 
 #include <QDir>
 #include <QFile>
 
-namespace shell {
+namespace app {
 
 void emptyTempFolder(const QString& folder) {
     const QDir dir(folder);
@@ -11,4 +11,4 @@ void emptyTempFolder(const QString& folder) {
         QFile::remove(dir.filePath(name));
 }
 
-} // namespace shell
+} // namespace app
