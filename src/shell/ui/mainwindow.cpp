@@ -60,6 +60,7 @@ MainWindow::MainWindow(widgets::Services& services, app::RunState& state,
         this);
     m_evaluationSettings = new entry::EvaluationSettingsDialog(services, state, this);
     m_splitQuestion = new entry::SplitQuestionDialog(services, state, this);
+    m_soundWindow = createSoundWindow();
     m_settingsSetChooser = new dictionary::SettingsSetChooser(services, state, this);
     m_multiChange = new exchange::BulkChangeDialog(services, this);
     m_selLekce = new exchange::LessonSelectionDialog(services, this);
@@ -68,6 +69,7 @@ MainWindow::MainWindow(widgets::Services& services, app::RunState& state,
     connectWordEntry();
     connectExamCommands();
     connectExchange();
+    connectSoundCommands();
 }
 
 MainWindow::~MainWindow() {

@@ -46,6 +46,10 @@ class ExamSettingsDialog;
 class ExamWindow;
 } // namespace exam
 
+namespace sound {
+class SoundWindow;
+}
+
 namespace shell {
 
 class AboutBox;
@@ -158,6 +162,11 @@ private:
     void chooseSortItem(int item);
     void showAllLessons();
 
+    // The sound window, for the words' sounds and for new articles.
+    sound::SoundWindow* createSoundWindow();
+    void connectSoundCommands();
+    void runSoundWindow(bool articleMode);
+
     // The settings files read at start and the exam commands.
     void readSettingFile(const QString& path);
     void applyFontSize(int size);
@@ -200,6 +209,8 @@ private:
     dictionary::SettingsSetChooser* m_settingsSetChooser = nullptr;
     exchange::BulkChangeDialog* m_multiChange = nullptr;
     exchange::LessonSelectionDialog* m_selLekce = nullptr;
+    sound::SoundWindow* m_soundWindow = nullptr;
+    dictionary::WordTableModel* m_soundWordModel = nullptr; // PomTable's rows in its grid
 
     QHash<QString, QAction*> m_commands;
     QComboBox* m_sortCombo = nullptr;

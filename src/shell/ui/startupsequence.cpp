@@ -21,6 +21,7 @@
 #include "shell/ui/logindialog.h"
 #include "shell/ui/passworddialog.h"
 #include "sound/audioerror.h"
+#include "sound/ui/soundwindow.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -125,7 +126,8 @@ void MainWindow::applyFontSize(int size) {
         m_notes->setFont(notesFont);
     const QList<QWidget*> dialogs = {m_aboutBox,     m_loginDialog,        m_wordEntryDialog,
                                      m_adminDialog,  m_passwordDialog,     m_newDictionaryDialog,
-                                     m_examSettings, m_evaluationSettings, m_splitQuestion};
+                                     m_examSettings, m_evaluationSettings, m_splitQuestion,
+                                     m_soundWindow};
     for (QWidget* dialog : dialogs) {
         QFont dialogFont = dialog->font();
         dialogFont.setPointSize(size);
