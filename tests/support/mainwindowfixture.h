@@ -116,9 +116,12 @@ protected:
     ScriptedFonts fonts;
     ScriptedFiles files;
     ScriptedRandom random;
-    widgets::Services services{
-        messages, modals, system, clock, [] { return std::make_unique<sound::NullAudioDevice>(); },
-        fonts,    files,  random};
+    // The devices of the windows' players; tests of sound windows put scripted ones in.
+    std::function<std::unique_ptr<sound::AudioDevice>()> audioDevices = [] {
+        return std::make_unique<sound::NullAudioDevice>();
+    };
+    widgets::Services services{messages, modals, system, clock, [this] { return audioDevices(); },
+                               fonts,    files,  random};
     std::unique_ptr<shell::MainWindow> window;
 };
 

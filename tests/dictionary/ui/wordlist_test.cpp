@@ -16,7 +16,7 @@ TEST_F(WordListTest, CommandsOnTheOpenDictionarySayWhenNoneIsOpen) {
         u"ResetStatistics"_s, u"LoadSettingsSet"_s,   u"WordEntry"_s, u"EvaluationSettings"_s,
         u"Regenerate"_s,      u"CommaReevaluation"_s, u"AutoExam"_s,  u"SelfExam"_s,
         u"Pronunciation"_s,   u"ExportHtml"_s,        u"ExportTxt"_s, u"ImportDictionary"_s,
-        u"ImportLines"_s,     u"BulkLessonChange"_s,  u"FindLesson"_s};
+        u"ImportLines"_s,     u"BulkLessonChange"_s,  u"FindLesson"_s, u"AddSounds"_s};
     for (const QString& command : commands)
         run(command);
     EXPECT_EQ(messages.shown, QStringList(commands.size(), u"error: Není vybrán žádný slovník"_s));
