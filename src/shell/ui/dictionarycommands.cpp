@@ -8,18 +8,18 @@
 #include "dictionary/ui/newdictionarydialog.h"
 #include "dictionary/ui/settingssetchooser.h"
 #include "shell/backup.h"
+#include "shell/ui/dictionarypane.h"
+#include "shell/ui/maindialogs.h"
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QStatusBar>
 
 namespace shell {
 
 void MainWindow::createDictionary() {
-    if (const auto choice = m_newDictionaryDialog->run()) {
+    if (const auto choice = m_dialogs->newDictionary->run()) {
         std::optional<QString> settingsSet;
         if (!choice->manual)
-            settingsSet = m_settingsSetChooser->run();
+            settingsSet = m_dialogs->settingsSetChooser->run();
         if (choice->manual || settingsSet) {
             dictionary::NewDictionary request;
             request.name = choice->name;
@@ -34,20 +34,15 @@ void MainWindow::createDictionary() {
         }
     }
     // No dictionary is open afterwards: nothing of the old one may stay in view.
-    finishGridRow();
-    m_table1.close();
-    m_notes->clear();
-    m_description->clear();
-    m_searchEdit->clear();
-    listDictionaries();
+    m_pane->closeDictionary();
 }
 
 void MainWindow::loadSettingsSet() {
-    if (!dictionaryOpen())
+    if (!m_pane->dictionaryOpen())
         return;
-    const QString folder = m_table1.databaseName();
+    const QString folder = m_pane->table1().databaseName();
     dictionary::ensureDictionaryCodeIni(m_services.messages, m_state.userFolder(), folder);
-    if (const std::optional<QString> chosen = m_settingsSetChooser->run()) {
+    if (const std::optional<QString> chosen = m_dialogs->settingsSetChooser->run()) {
         try {
             dictionary::replaceSettingsBySet(folder, *chosen);
             m_services.messages.information(QStringLiteral("Nastavení bylo změněno."));
@@ -55,17 +50,17 @@ void MainWindow::loadSettingsSet() {
             m_services.messages.error(error.message());
         }
     }
-    openSelectedDictionary();
+    m_pane->openSelectedDictionary();
 }
 
 void MainWindow::backUp() {
     // No table of the user may be held open while the script copies the folder.
-    finishGridRow();
-    m_table1.close();
-    m_pomTable.close();
+    m_pane->finishGridRow();
+    m_pane->table1().close();
+    m_pane->pomTable().close();
     const BackupCommand command = backupCommand(m_state, m_services.clock.now());
     const bool started = startBackup(m_services.system, command);
-    openSelectedDictionary();
+    m_pane->openSelectedDictionary();
     if (started) {
         statusBar()->showMessage(QStringLiteral("Zálohování spuštěno, záloha se zapíše do ") +
                                  m_state.shownPath(command.archive));

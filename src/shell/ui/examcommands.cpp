@@ -6,35 +6,31 @@
 #include "exam/prepareexam.h"
 #include "exam/ui/examsettingsdialog.h"
 #include "exam/ui/examwindow.h"
+#include "shell/ui/dictionarypane.h"
 #include "shell/ui/longwalk.h"
+#include "shell/ui/maindialogs.h"
 
 #include <QStatusBar>
 #include <QTableView>
 
 namespace shell {
 
-void MainWindow::connectExamCommands() {
-    enableCommand("AutoExam", [this] { startExam(exam::ExamType::Automatic); });
-    enableCommand("SelfExam", [this] { startExam(exam::ExamType::SelfEvaluation); });
-    enableCommand("Pronunciation", [this] { startExam(exam::ExamType::Training); });
-}
-
 void MainWindow::startExam(exam::ExamType type) {
-    if (!dictionaryOpen()) {
-        refreshWordState();
+    if (!m_pane->dictionaryOpen()) {
+        m_pane->refreshWordState();
         return;
     }
     const std::optional<exam::ExamParameters> confirmed =
-        m_examSettings->run(m_exams.parameters, type, m_state.otherLanguage);
+        m_dialogs->examSettings->run(m_exams.parameters, type, m_state.otherLanguage);
     if (!confirmed)
         return;
     m_exams.parameters = *confirmed;
 
     const exam::ExamTables tables =
-        m_exams.bind(m_pomTable, m_state.userFolder(), m_state.otherFolder());
+        m_exams.bind(m_pane->pomTable(), m_state.userFolder(), m_state.otherFolder());
     std::optional<exam::ExamHandover> handover;
     {
-        LongWalk walk(*m_grid, *m_progress);
+        LongWalk walk(m_pane->grid(), *m_progress);
         const exam::PreparationContext context{m_state.otherLanguage, m_state.soundFolder,
                                                m_services.messages,   m_services.clock,
                                                m_services.random,     walk.progress()};
@@ -47,20 +43,17 @@ void MainWindow::startExam(exam::ExamType type) {
         m_services.messages.information(
             QStringLiteral("Okno cvičení výslovnosti zatím není k dispozici."));
     } else {
-        const std::optional<QString> report = runExamWindow(tables, *handover);
-        m_table1.refresh();
+        const DictionaryFonts& fonts = m_pane->fonts();
+        const std::optional<QString> report = m_dialogs->examWindow->run(
+            {tables, *handover, m_exams.parameters, m_pane->testWordRules(), fonts.czech,
+             fonts.other, fonts.description,
+             m_exams.evaluation(m_state.applicationFolder, m_state.userFolder())});
+        m_pane->table1().refresh();
         if (report)
             statusBar()->showMessage(QStringLiteral("Výsledky zapsány do ") +
                                      m_state.shownPath(*report));
     }
     exam::closeExamTables(tables);
-}
-
-std::optional<QString> MainWindow::runExamWindow(const exam::ExamTables& tables,
-                                                 const exam::ExamHandover& handover) {
-    return m_examWindow->run({tables, handover, m_exams.parameters, m_testWordRules, m_czechFont,
-                              m_otherFont, m_descriptionFont,
-                              m_exams.evaluation(m_state.applicationFolder, m_state.userFolder())});
 }
 
 } // namespace shell

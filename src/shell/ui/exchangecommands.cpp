@@ -10,9 +10,10 @@
 #include "exchange/lessonzero.h"
 #include "exchange/ui/bulkchangedialog.h"
 #include "exchange/ui/lessonselectiondialog.h"
+#include "shell/ui/dictionarypane.h"
 #include "shell/ui/longwalk.h"
+#include "shell/ui/maindialogs.h"
 
-#include <QComboBox>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTableView>
@@ -52,29 +53,18 @@ private:
 
 } // namespace
 
-void MainWindow::connectExchange() {
-    enableCommand("ExportHtml", [this] { exportWords(true); });
-    enableCommand("ExportTxt", [this] { exportWords(false); });
-    enableCommand("ImportDictionary", [this] { importDictionary(false); });
-    enableCommand("ImportDictionaryWithStatistics", [this] { importDictionary(true); });
-    enableCommand("ImportLines", [this] { importText(exchange::TextLayout::LinePairs); });
-    enableCommand("ImportTabs", [this] { importText(exchange::TextLayout::TabSeparated); });
-    enableCommand("BulkLessonChange", &MainWindow::changeLessonsInBulk);
-    enableCommand("FindLesson", &MainWindow::findLessonsOfLessonZero);
-}
-
 void MainWindow::exportWords(bool html) {
     const exchange::ExportFolders folders{m_state.applicationFolder, m_state.userFolder()};
-    WalkIndicator walk(*m_grid, *m_progress);
+    WalkIndicator walk(m_pane->grid(), *m_progress);
     std::optional<exchange::ExportResult> written;
     if (html) {
-        const exchange::HtmlExportHeadings headings{m_lessonCombo->currentText(),
-                                                    m_state.czechLanguage, m_state.otherLanguage};
-        written = exchange::runHtmlExport(m_table1, folders, headings, m_services.messages,
+        const exchange::HtmlExportHeadings headings{m_pane->lessonShown(), m_state.czechLanguage,
+                                                    m_state.otherLanguage};
+        written = exchange::runHtmlExport(m_pane->table1(), folders, headings, m_services.messages,
                                           &m_services.system, walk.progress());
     } else {
-        written = exchange::runTxtExport(m_table1, folders, m_services.messages, &m_services.system,
-                                         walk.progress());
+        written = exchange::runTxtExport(m_pane->table1(), folders, m_services.messages,
+                                         &m_services.system, walk.progress());
     }
     if (written) {
         statusBar()->showMessage(u"Export zapsán do "_s +
@@ -83,80 +73,65 @@ void MainWindow::exportWords(bool html) {
 }
 
 void MainWindow::importDictionary(bool withStatistics) {
-    if (!dictionaryOpen())
+    if (!m_pane->dictionaryOpen())
         return;
     const std::optional<QString> source =
         m_services.files.pickFileToOpen(u"Slovníky (dictonary.db)"_s, m_state.userFolder(), this);
     if (!source)
         return;
-    const std::optional<exchange::LessonChoice> lesson = m_selLekce->run(lessonItems());
+    const std::optional<exchange::LessonChoice> lesson =
+        m_dialogs->lessonSelection->run(m_pane->lessonItems());
     if (!lesson)
         return;
-    chooseSortItem(0);
+    m_pane->chooseSortItem(0);
     {
-        WalkIndicator walk(*m_grid, *m_progress);
-        exchange::runDictionaryImport(m_table1, {*source, lesson->lesson, withStatistics},
+        WalkIndicator walk(m_pane->grid(), *m_progress);
+        exchange::runDictionaryImport(m_pane->table1(), {*source, lesson->lesson, withStatistics},
                                       m_services.messages, walk.progress());
     }
-    chooseSortItem(0);
+    m_pane->chooseSortItem(0);
 }
 
 void MainWindow::importText(exchange::TextLayout layout) {
-    if (!dictionaryOpen())
+    if (!m_pane->dictionaryOpen())
         return;
     const std::optional<QString> file =
         m_services.files.pickFileToOpen(u"Textové soubory (*.txt)"_s, m_state.userFolder(), this);
     if (!file)
         return;
-    chooseSortItem(0);
-    WalkIndicator walk(*m_grid, *m_progress);
-    exchange::runTextImport(layout, m_table1, *file, m_services.messages, walk.progress());
+    m_pane->chooseSortItem(0);
+    WalkIndicator walk(m_pane->grid(), *m_progress);
+    exchange::runTextImport(layout, m_pane->table1(), *file, m_services.messages, walk.progress());
 }
 
 void MainWindow::changeLessonsInBulk() {
-    if (!dictionaryOpen())
+    if (!m_pane->dictionaryOpen())
         return;
-    const std::optional<exchange::BulkLessonChoice> choice = m_multiChange->run(lessonItems());
+    const std::optional<exchange::BulkLessonChoice> choice =
+        m_dialogs->bulkLessonChange->run(m_pane->lessonItems());
     if (!choice)
         return;
-    WalkIndicator walk(*m_grid, *m_progress);
-    exchange::runBulkLessonChange(m_table1, *choice, m_state.lessonCount, m_services.messages,
-                                  walk.progress());
+    WalkIndicator walk(m_pane->grid(), *m_progress);
+    exchange::runBulkLessonChange(m_pane->table1(), *choice, m_state.lessonCount,
+                                  m_services.messages, walk.progress());
     if (!walk.started())
         return;
     // The walk leaves an order by lesson for its counterpart without the lesson, so that no
     // entry moves within it, and looks at every lesson: the word list shows both.
-    const int sortItem = m_sortCombo->currentIndex();
+    const int sortItem = m_pane->sortItem();
     if (sortItem >= 2 &&
-        m_table1.indexName() != dictionary::sortIndexName(sortItem, m_state.newIndex))
-        chooseSortItem(sortItem - 2);
-    showAllLessons();
+        m_pane->table1().indexName() != dictionary::sortIndexName(sortItem, m_state.newIndex))
+        m_pane->chooseSortItem(sortItem - 2);
+    m_pane->showAllLessons();
 }
 
 void MainWindow::findLessonsOfLessonZero() {
-    if (!dictionaryOpen())
+    if (!m_pane->dictionaryOpen())
         return;
-    chooseSortItem(1);
-    showAllLessons();
-    WalkIndicator walk(*m_grid, *m_progress);
-    exchange::runFindLessonsOfLessonZero(m_table1, m_services.messages, walk.progress());
-}
-
-QStringList MainWindow::lessonItems() const {
-    QStringList items;
-    for (int i = 0; i < m_lessonCombo->count(); ++i)
-        items << m_lessonCombo->itemText(i);
-    return items;
-}
-
-void MainWindow::chooseSortItem(int item) {
-    m_sortCombo->setCurrentIndex(item);
-    applySortItem(item);
-}
-
-void MainWindow::showAllLessons() {
-    m_lessonCombo->setCurrentIndex(0);
-    applyLessonFilter();
+    m_pane->chooseSortItem(1);
+    m_pane->showAllLessons();
+    WalkIndicator walk(m_pane->grid(), *m_progress);
+    exchange::runFindLessonsOfLessonZero(m_pane->table1(), m_services.messages, walk.progress());
 }
 
 } // namespace shell

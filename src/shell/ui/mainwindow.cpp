@@ -1,30 +1,21 @@
 #include "shell/ui/mainwindow.h"
 
 #include "app/helppages.h"
-#include "dictionary/ui/newdictionarydialog.h"
-#include "dictionary/ui/settingssetchooser.h"
-#include "entry/ui/evaluationsettingsdialog.h"
-#include "entry/ui/splitquestiondialog.h"
+#include "dictionary/wordlist.h"
 #include "entry/ui/wordentrydialog.h"
-#include "exam/ui/examsettingsdialog.h"
-#include "exam/ui/examwindow.h"
-#include "exchange/ui/bulkchangedialog.h"
-#include "exchange/ui/lessonselectiondialog.h"
-#include "shell/backup.h"
+#include "exchange/importcommands.h"
 #include "shell/ui/aboutbox.h"
-#include "shell/ui/admindialog.h"
-#include "shell/ui/logindialog.h"
+#include "shell/ui/dictionarypane.h"
+#include "shell/ui/maindialogs.h"
 #include "shell/ui/passworddialog.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
 #include <QTimer>
-#include <QToolButton>
 
 namespace shell {
 
@@ -48,46 +39,81 @@ MainWindow::MainWindow(widgets::Services& services, app::RunState& state,
                                     screen()->availableGeometry()));
     buildMenu();
     buildLayout();
-    m_wordEntryDialog = new entry::WordEntryDialog(services, state, this);
-    m_loginDialog = new LoginDialog(services, state, m_users, this);
-    m_adminDialog = new AdminDialog(services, state, this);
-    m_passwordDialog = new PasswordDialog(services, state, this);
-    m_newDictionaryDialog = new dictionary::NewDictionaryDialog(services, state, this);
-    m_aboutBox = new AboutBox(services, this);
-    m_examSettings = new exam::ExamSettingsDialog(services, state, this);
-    m_examWindow = new exam::ExamWindow(
-        services, state, m_player, [this](const QString& text) { statusBar()->showMessage(text); },
-        this);
-    m_evaluationSettings = new entry::EvaluationSettingsDialog(services, state, this);
-    m_splitQuestion = new entry::SplitQuestionDialog(services, state, this);
+    m_dialogs = std::make_unique<MainDialogs>(services, state, m_users, m_player, *this);
     m_soundWindow = createSoundWindow();
-    m_settingsSetChooser = new dictionary::SettingsSetChooser(services, state, this);
-    m_multiChange = new exchange::BulkChangeDialog(services, this);
-    m_selLekce = new exchange::LessonSelectionDialog(services, this);
     connectCommands();
-    connectWordList();
-    connectWordEntry();
-    connectExamCommands();
-    connectExchange();
+    connectDictionaryPane();
     connectSoundCommands();
 }
 
 MainWindow::~MainWindow() {
-    // The grid reads the dictionary cursor until it goes; the cursors go before the
-    // window's children.
-    delete m_grid;
+    // The pane's grid reads Table1 and its word sound plays through the player: the pane goes
+    // before the window's members.
+    delete m_pane;
+}
+
+store::Cursor& MainWindow::table1() {
+    return m_pane->table1();
 }
 
 void MainWindow::connectCommands() {
     enableCommand("Exit", [this] { close(); });
     enableCommand("ChangePassword",
-                  [this] { changeOwnPassword(m_services, m_users, *m_passwordDialog); });
-    enableCommand("Backup", [this] { backUp(); });
-    enableCommand("About", [this] { m_services.modals.exec(*m_aboutBox); });
+                  [this] { changeOwnPassword(m_services, m_users, *m_dialogs->password); });
+    enableCommand("Backup", &MainWindow::backUp);
+    enableCommand("About", [this] { m_services.modals.exec(*m_dialogs->about); });
     enableCommand("HelpContents", [this] {
         app::openHelpPage(m_services.system, m_services.messages, m_state,
                           app::helppage::kContents);
     });
+    enableCommand("EditMode", [this](bool checked) { m_pane->setEditMode(checked); });
+    enableCommand("CountWords", [this] { m_pane->countWords(); });
+    enableCommand("ResetStatistics", [this] {
+        m_pane->changeWordStatistics(
+            QStringLiteral("Opravdu upravit četnost zkoušení tothoto slovíčka ?"),
+            &dictionary::resetStatistics);
+    });
+    enableCommand("MarkKnown", [this] {
+        m_pane->changeWordStatistics(QStringLiteral("Opravdu upravit toto slovíčko jako známé, "
+                                                    "které není nutné často procvičovat ?"),
+                                     &dictionary::markKnown);
+    });
+    enableCommand("NewDictionary", &MainWindow::createDictionary);
+    enableCommand("LoadSettingsSet", &MainWindow::loadSettingsSet);
+    enableCommand("WordEntry", &MainWindow::showWordEntry);
+    enableCommand("EvaluationSettings", &MainWindow::editEvaluationSettings);
+    enableCommand("Regenerate", &MainWindow::regenerate);
+    enableCommand("CommaReevaluation", &MainWindow::reevaluateCommas);
+    enableCommand("ExportHtml", [this] { exportWords(true); });
+    enableCommand("ExportTxt", [this] { exportWords(false); });
+    enableCommand("ImportDictionary", [this] { importDictionary(false); });
+    enableCommand("ImportDictionaryWithStatistics", [this] { importDictionary(true); });
+    enableCommand("ImportLines", [this] { importText(exchange::TextLayout::LinePairs); });
+    enableCommand("ImportTabs", [this] { importText(exchange::TextLayout::TabSeparated); });
+    enableCommand("BulkLessonChange", &MainWindow::changeLessonsInBulk);
+    enableCommand("FindLesson", &MainWindow::findLessonsOfLessonZero);
+    enableCommand("AutoExam", [this] { startExam(exam::ExamType::Automatic); });
+    enableCommand("SelfExam", [this] { startExam(exam::ExamType::SelfEvaluation); });
+    enableCommand("Pronunciation", [this] { startExam(exam::ExamType::Training); });
+}
+
+void MainWindow::connectDictionaryPane() {
+    m_pane->grid().addAction(command(QStringLiteral("CountWords")));
+    connect(m_pane, &DictionaryPane::statusMessage, statusBar(),
+            [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(m_pane, &DictionaryPane::closeRequested, this, &MainWindow::requestClose);
+    connect(m_pane, &DictionaryPane::soundsChanged, this, [this](bool hasSounds, bool addsSounds) {
+        command(QStringLiteral("Pronunciation"))->setVisible(hasSounds);
+        command(QStringLiteral("AddSounds"))->setVisible(addsSounds);
+    });
+    // The word entry dialog types into the open dictionary with its hot keys and menus;
+    // outside the dialog its description menu types into the word's description, which takes
+    // typing in edit mode.
+    entry::WordEntryDialog& wordEntry = *m_dialogs->wordEntry;
+    connect(m_pane, &DictionaryPane::dictionaryOpened, this,
+            [this, &wordEntry] { wordEntry.setDictionary(m_pane->table1(), m_pane->settings()); });
+    wordEntry.descriptionMenu().attach(&m_pane->description());
+    connect(&wordEntry, &entry::WordEntryDialog::closed, m_pane, &DictionaryPane::refreshWordState);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -103,7 +129,7 @@ void MainWindow::requestClose() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A word typed into the grid is kept as leaving its row keeps it; a refused one keeps the
     // window open with the edits and the reason shown.
-    if (!m_state.closeWithoutAsking && !postGridRow()) {
+    if (!m_state.closeWithoutAsking && !m_pane->postGridRow()) {
         event->ignore();
         return;
     }
@@ -114,24 +140,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     runShutdown();
     event->accept();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && watched == static_cast<QObject*>(m_description))
-        saveDescription();
-    if (event->type() != QEvent::KeyPress)
-        return QMainWindow::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Escape && m_state.escapeMinimizes) {
-        showMinimized();
-        return true;
-    }
-    const bool playKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (playKey && m_soundButton->isVisible() && m_soundButton->isEnabled() && !m_editMode) {
-        m_soundButton->click(); // plays the current word's sound
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace shell

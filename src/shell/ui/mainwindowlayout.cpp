@@ -1,24 +1,17 @@
-// The main window's controls, laid out from top to bottom: toolbar, the dictionary list
-// and notes beside the word grid, description and search strip, navigator, progress
-// bar and status bar.
+// The main window's controls, laid out from top to bottom: the toolbar, the dictionary
+// pane, the progress bar and the status bar.
 #include "shell/ui/mainwindow.h"
 
 #include "app/helppages.h"
+#include "shell/ui/dictionarypane.h"
 
 #include "widgets/namedwidgets.h"
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -31,29 +24,14 @@ void MainWindow::buildLayout() {
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(buildToolbar());
-
+    QComboBox* sortList = nullptr;
+    QComboBox* lessonList = nullptr;
+    layout->addWidget(buildToolbar(sortList, lessonList));
     auto* client = new QWidget(central);
     auto* clientLayout = new QHBoxLayout(client);
     clientLayout->setContentsMargins(5, 5, 5, 5);
-    auto* panes = named(new QSplitter(Qt::Horizontal, client), "Splitter1");
-
-    auto* left = named(new QSplitter(Qt::Vertical, panes), "Splitter3");
-    m_dictionaryList = named(new QListWidget(left), "ListBox1");
-    m_dictionaryList->setSortingEnabled(false);
-    m_notes = named(new QPlainTextEdit(left), "Memo1");
-    m_notes->setReadOnly(true);
-    m_notes->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_notes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    left->setSizes({300, 125});
-    left->setMinimumWidth(100);
-
-    panes->addWidget(left);
-    panes->addWidget(buildWordPane());
-    panes->setSizes({158, 470});
-    panes->setStretchFactor(1, 1);
-    clientLayout->addWidget(panes);
+    m_pane = new DictionaryPane(m_services, m_state, m_player, *sortList, *lessonList, client);
+    clientLayout->addWidget(m_pane);
     layout->addWidget(client, 1);
 
     m_progress = named(new QProgressBar(central), "ProgressBar1");
@@ -64,13 +42,9 @@ void MainWindow::buildLayout() {
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->setSizeGripEnabled(true);
-
-    for (QWidget* keyed : std::initializer_list<QWidget*>{
-             m_dictionaryList, m_lessonCombo, m_sortCombo, m_grid, m_description, m_notes})
-        keyed->installEventFilter(this);
 }
 
-QWidget* MainWindow::buildToolbar() {
+QWidget* MainWindow::buildToolbar(QComboBox*& sortList, QComboBox*& lessonList) {
     auto* toolbar = named(new QWidget(this), "Panel1");
     toolbar->setFixedHeight(41);
     auto* layout = new QHBoxLayout(toolbar);
@@ -99,15 +73,16 @@ QWidget* MainWindow::buildToolbar() {
     }
     layout->addSpacing(8);
 
+    // The lists of the dictionary pane's sort orders and lessons.
     layout->addWidget(named(new QLabel(QStringLiteral("Setřídění:"), toolbar), "Label1"));
-    m_sortCombo = named(new QComboBox(toolbar), "ComboSort");
-    m_sortCombo->addItems(QStringList(4, QStringLiteral("-")));
-    layout->addWidget(m_sortCombo);
+    sortList = named(new QComboBox(toolbar), "ComboSort");
+    sortList->addItems(QStringList(4, QStringLiteral("-")));
+    layout->addWidget(sortList);
     layout->addWidget(named(new QLabel(QStringLiteral("Zobrazit lekci:"), toolbar), "Label2"));
-    m_lessonCombo = named(new QComboBox(toolbar), "ComboBox1");
-    layout->addWidget(m_lessonCombo);
+    lessonList = named(new QComboBox(toolbar), "ComboBox1");
+    layout->addWidget(lessonList);
     // Both lists are as wide as their longest item, whatever the language names.
-    for (QComboBox* list : {m_sortCombo, m_lessonCombo})
+    for (QComboBox* list : {sortList, lessonList})
         list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     layout->addStretch(1);
 
@@ -119,50 +94,6 @@ QWidget* MainWindow::buildToolbar() {
     });
     layout->addWidget(help);
     return toolbar;
-}
-
-QWidget* MainWindow::buildWordPane() {
-    auto* pane = named(new QSplitter(Qt::Vertical, this), "Splitter2");
-    m_grid = named(new QTableView(pane), "DBGrid1");
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_grid->addAction(command(QStringLiteral("CountWords")));
-
-    auto* lower = new QWidget(pane);
-    auto* lowerLayout = new QVBoxLayout(lower);
-    lowerLayout->setContentsMargins(0, 0, 0, 0);
-    lowerLayout->setSpacing(2);
-    m_description = named(new QPlainTextEdit(lower), "DBMemo1");
-    m_description->setReadOnly(true);
-    m_description->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_description->setFixedHeight(46);
-    lowerLayout->addWidget(m_description);
-
-    auto* strip = new QWidget(lower);
-    auto* stripLayout = new QHBoxLayout(strip);
-    stripLayout->setContentsMargins(0, 0, 0, 0);
-    m_searchPanel = named(new QWidget(strip), "Panel2");
-    auto* searchLayout = new QHBoxLayout(m_searchPanel);
-    searchLayout->setContentsMargins(0, 0, 0, 0);
-    searchLayout->addWidget(new QLabel(QStringLiteral("   Hledej slovíčko"), m_searchPanel));
-    m_searchEdit = named(new QLineEdit(m_searchPanel), "Edit1");
-    m_searchEdit->setMaxLength(50);
-    searchLayout->addWidget(m_searchEdit, 1);
-    m_searchPanel->setEnabled(false); // until a dictionary is open
-    stripLayout->addWidget(m_searchPanel, 1);
-    m_soundButton = named(new QToolButton(strip), "SoundBtn");
-    m_soundButton->setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
-    m_soundButton->hide(); // until the dictionary has a sound folder
-    stripLayout->addWidget(m_soundButton);
-    lowerLayout->addWidget(strip);
-    lowerLayout->addWidget(buildNavigator());
-
-    pane->addWidget(m_grid);
-    pane->addWidget(lower);
-    pane->setStretchFactor(0, 1);
-    return pane;
 }
 
 } // namespace shell

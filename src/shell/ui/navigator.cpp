@@ -1,6 +1,6 @@
 // The navigator under the word grid: one table gives each button its name, icon and hint,
 // whether it shows outside edit mode, and what it does to the dictionary shown.
-#include "shell/ui/mainwindow.h"
+#include "shell/ui/dictionarypane.h"
 
 #include "dictionary/wordtablemodel.h"
 #include "store/error.h"
@@ -14,7 +14,7 @@
 
 namespace shell {
 
-QWidget* MainWindow::buildNavigator() {
+QWidget* DictionaryPane::buildNavigator() {
     auto* navigator = widgets::named(new QWidget(this), "DBNavigator1");
     auto* layout = new QHBoxLayout(navigator);
     layout->setContentsMargins(0, 0, 0, 0);

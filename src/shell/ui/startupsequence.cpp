@@ -5,30 +5,22 @@
 #include "app/helppages.h"
 
 #include "core/fileerror.h"
-#include "dictionary/dictionaryfolders.h"
 #include "dictionary/gridlayout.h"
-#include "dictionary/ui/newdictionarydialog.h"
-#include "entry/ui/evaluationsettingsdialog.h"
-#include "entry/ui/splitquestiondialog.h"
 #include "entry/ui/wordentrydialog.h"
 #include "exam/colorvalue.h"
-#include "exam/ui/examsettingsdialog.h"
 #include "exam/ui/examwindow.h"
 #include "shell/tablechecks.h"
 #include "shell/tempfolder.h"
-#include "shell/ui/aboutbox.h"
 #include "shell/ui/admindialog.h"
+#include "shell/ui/dictionarypane.h"
 #include "shell/ui/logindialog.h"
-#include "shell/ui/passworddialog.h"
+#include "shell/ui/maindialogs.h"
 #include "sound/audioerror.h"
 #include "sound/ui/soundwindow.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QStatusBar>
 
 namespace shell {
@@ -39,7 +31,12 @@ void MainWindow::runStartup() {
                           app::helppage::kFirstRun);
 
     readSettingFile(m_state.path(QStringLiteral("setting.ini")));
-    fillLessonLists();
+    m_pane->fillLessonList(m_state.lessonCount);
+    m_dialogs->wordEntry->setLessonCount(m_state.lessonCount);
+    // The exam settings offer the same lessons, from 0 to 1.
+    m_exams.parameters.lessonCount = m_state.lessonCount;
+    m_exams.parameters.fromLesson = 0;
+    m_exams.parameters.toLesson = 1;
 
     const bool loggedIn = runLoginLoop();
     setWindowTitle(windowTitle() + QStringLiteral(" - Přihlášen je uživatel \"") +
@@ -47,32 +44,29 @@ void MainWindow::runStartup() {
     if (loggedIn) {
         restoreWindowPlacement();
         readUserSettings();
-        checkTables();
-        saveGridLayout();
-        if (!listDictionaries())
+        if (const std::optional<QString> failure = checkExamTables(m_state)) {
+            m_services.messages.error(*failure);
+            m_state.closeWithoutAsking = true;
+            requestClose();
+        }
+        try {
+            dictionary::saveGridLayout(m_state.path(QStringLiteral("grid.tmp")),
+                                       dictionary::designedGridColumns());
+        } catch (const core::FileError&) {
+            m_services.messages.error(QStringLiteral("Nelze zapsat dočasný soubor."));
+            requestClose();
+        }
+        if (!m_pane->listDictionaries())
             return; // the program stays open without dictionaries
         // The keyboard starts where the work starts: Enter opens the chosen dictionary.
-        m_dictionaryList->setFocus();
+        m_pane->focusDictionaryList();
     }
-    playGreeting();
-}
-
-void MainWindow::fillLessonLists() {
-    m_lessonCombo->clear();
-    m_lessonCombo->addItem(QStringLiteral("vše"));
-    for (int lesson = 0; lesson < m_state.lessonCount; ++lesson)
-        m_lessonCombo->addItem(QString::number(lesson));
-    m_lessonCombo->setCurrentIndex(0);
-    m_wordEntryDialog->setLessonCount(m_state.lessonCount);
-    // The exam settings offer the same lessons, from 0 to 1.
-    m_exams.parameters.lessonCount = m_state.lessonCount;
-    m_exams.parameters.fromLesson = 0;
-    m_exams.parameters.toLesson = 1;
+    playFile(QStringLiteral("hallo"), false);
 }
 
 bool MainWindow::runLoginLoop() {
     for (;;) {
-        if (m_loginDialog->run(m_preselectedUser) != LoginDialog::Outcome::LoggedIn) {
+        if (m_dialogs->login->run(m_preselectedUser) != LoginDialog::Outcome::LoggedIn) {
             m_state.loginCancelled = true;
             m_state.closeWithoutAsking = true;
             requestClose();
@@ -84,7 +78,7 @@ bool MainWindow::runLoginLoop() {
             m_state.userName = user;
             return true;
         }
-        m_adminDialog->run();
+        m_dialogs->admin->run();
     }
 }
 
@@ -118,17 +112,13 @@ void MainWindow::applyFontSize(int size) {
         return;
     // The notes pane takes only the small sizes, which let more of the notes show.
     constexpr int kSmallestKeptNotesSize = 10;
-    const QFont notesFont = m_notes->font();
+    const QFont notesFont = m_pane->notesFont();
     QFont resized = font();
     resized.setPointSize(size);
     setFont(resized);
     if (size >= kSmallestKeptNotesSize)
-        m_notes->setFont(notesFont);
-    const QList<QWidget*> dialogs = {m_aboutBox,     m_loginDialog,        m_wordEntryDialog,
-                                     m_adminDialog,  m_passwordDialog,     m_newDictionaryDialog,
-                                     m_examSettings, m_evaluationSettings, m_splitQuestion,
-                                     m_soundWindow};
-    for (QWidget* dialog : dialogs) {
+        m_pane->setNotesFont(notesFont);
+    for (QWidget* dialog : m_dialogs->sizedBySettings() << m_soundWindow) {
         QFont dialogFont = dialog->font();
         dialogFont.setPointSize(size);
         dialog->setFont(dialogFont);
@@ -148,56 +138,26 @@ void MainWindow::applyExamIni() {
             m_services.messages.error(exam::pictureLoadMessage(fileName));
         return image;
     };
-    m_examWindow->applyLook(m_exams.examIni.examWindow,
-                            picture(m_exams.examIni.examWindow.backgroundPicture));
+    entry::WordEntryDialog& wordEntry = *m_dialogs->wordEntry;
+    m_dialogs->examWindow->applyLook(m_exams.examIni.examWindow,
+                                     picture(m_exams.examIni.examWindow.backgroundPicture));
     if (!m_exams.examIni.entryDialog.backgroundPicture.isEmpty())
-        m_wordEntryDialog->setBackgroundPicture(
-            picture(m_exams.examIni.entryDialog.backgroundPicture));
+        wordEntry.setBackgroundPicture(picture(m_exams.examIni.entryDialog.backgroundPicture));
     const exam::EntryDialogLook& entryLook = m_exams.examIni.entryDialog;
-    const QPalette designed = m_wordEntryDialog->palette();
+    const QPalette designed = wordEntry.palette();
     const auto color = [&designed](const std::optional<exam::ColorValue>& value) {
         return value ? std::optional(exam::toQColor(*value, designed)) : std::nullopt;
     };
-    m_wordEntryDialog->setColors({color(entryLook.background), color(entryLook.font),
-                                  color(entryLook.editBackground), color(entryLook.editFont),
-                                  color(entryLook.checkBoxFont), color(entryLook.buttonFont),
-                                  color(entryLook.charButtonFont)});
+    wordEntry.setColors({color(entryLook.background), color(entryLook.font),
+                         color(entryLook.editBackground), color(entryLook.editFont),
+                         color(entryLook.checkBoxFont), color(entryLook.buttonFont),
+                         color(entryLook.charButtonFont)});
     if (entryLook.jump)
-        m_wordEntryDialog->setJump(true);
+        wordEntry.setJump(true);
     if (entryLook.fullScreen)
-        m_wordEntryDialog->setFullScreen();
+        wordEntry.setFullScreen();
     if (m_exams.examIni.entryDialog.multiRow)
-        m_wordEntryDialog->setMultiLineDescription(true);
-}
-
-void MainWindow::checkTables() {
-    if (const std::optional<QString> failure = checkExamTables(m_state)) {
-        m_services.messages.error(*failure);
-        m_state.closeWithoutAsking = true;
-        requestClose();
-    }
-}
-
-void MainWindow::saveGridLayout() {
-    try {
-        dictionary::saveGridLayout(m_state.path(QStringLiteral("grid.tmp")),
-                                   dictionary::designedGridColumns());
-    } catch (const core::FileError&) {
-        m_services.messages.error(QStringLiteral("Nelze zapsat dočasný soubor."));
-        requestClose();
-    }
-}
-
-bool MainWindow::listDictionaries() {
-    m_dictionaryList->clear();
-    try {
-        m_dictionaryList->addItems(dictionary::listDictionaries(m_state.userFolder()));
-    } catch (const core::FileError& error) {
-        m_services.messages.error(error.message());
-        return false;
-    }
-    m_dictionaryList->setCurrentRow(-1);
-    return true;
+        wordEntry.setMultiLineDescription(true);
 }
 
 void MainWindow::playFile(const QString& baseName, bool wait) {
@@ -215,10 +175,6 @@ void MainWindow::playFile(const QString& baseName, bool wait) {
         }
         return;
     }
-}
-
-void MainWindow::playGreeting() {
-    playFile(QStringLiteral("hallo"), false);
 }
 
 void MainWindow::runShutdown() {

@@ -8,11 +8,11 @@
 #include "entry/regeneration.h"
 #include "entry/ui/evaluationsettingsdialog.h"
 #include "entry/ui/splitquestiondialog.h"
-#include "exchange/dictionarycursor.h"
+#include "shell/ui/dictionarypane.h"
 #include "shell/ui/longwalk.h"
+#include "shell/ui/maindialogs.h"
 #include "store/error.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QStatusBar>
 #include <QTableView>
@@ -24,21 +24,18 @@ const QString kCodeIniError = QStringLiteral("Chyba při čtení souboru \"code.
 
 } // namespace
 
-bool MainWindow::dictionaryOpen() {
-    return exchange::requireOpenDictionary(m_table1, m_services.messages);
-}
-
 void MainWindow::editEvaluationSettings() {
-    if (!dictionaryOpen())
+    if (!m_pane->dictionaryOpen())
         return;
-    const QString folder = m_table1.databaseName();
-    loadTestWordRules(folder);
-    const std::optional<entry::TestWordRules> edited = m_evaluationSettings->run(m_testWordRules);
+    const QString folder = m_pane->table1().databaseName();
+    m_pane->loadTestWordRules(folder);
+    const std::optional<entry::TestWordRules> edited =
+        m_dialogs->evaluationSettings->run(m_pane->testWordRules());
     if (!edited)
         return;
     try {
         entry::writeCodeIni(QDir(folder).filePath(QStringLiteral("code.ini")), *edited);
-        m_testWordRules = *edited;
+        m_pane->setTestWordRules(*edited);
         if (m_services.messages.ask(QStringLiteral(
                 "Přegenerovat slovník podle nastavení. Pokud dáš \"ne\" změny se projeví jen u "
                 "nově přidaných slovíček.")))
@@ -49,7 +46,7 @@ void MainWindow::editEvaluationSettings() {
 }
 
 void MainWindow::regenerate() {
-    if (!dictionaryOpen())
+    if (!m_pane->dictionaryOpen())
         return;
     try {
         regenerateTestWords();
@@ -59,23 +56,24 @@ void MainWindow::regenerate() {
 }
 
 void MainWindow::regenerateTestWords() {
-    LongWalk walk(*m_grid, *m_progress);
-    m_lessonCombo->setCurrentIndex(0);
-    statusBar()->showMessage(entry::regenerationDone(entry::regenerate(m_table1, walk.progress())));
+    LongWalk walk(m_pane->grid(), *m_progress);
+    m_pane->markAllLessonsShown();
+    statusBar()->showMessage(
+        entry::regenerationDone(entry::regenerate(m_pane->table1(), walk.progress())));
 }
 
 void MainWindow::reevaluateCommas() {
-    if (!dictionaryOpen())
+    if (!m_pane->dictionaryOpen())
         return;
-    m_lessonCombo->setCurrentIndex(0);
-    m_splitQuestion->setForeignFont(m_otherFont);
+    m_pane->markAllLessonsShown();
+    m_dialogs->splitQuestion->setForeignFont(m_pane->fonts().other);
     std::optional<QString> failure;
     try {
-        LongWalk walk(*m_grid, *m_progress);
+        LongWalk walk(m_pane->grid(), *m_progress);
         entry::reevaluateCommas(
-            m_table1,
+            m_pane->table1(),
             [this](const QString& czech, const QString& other, entry::SplitProposal& proposal) {
-                return m_splitQuestion->ask(czech, other, proposal);
+                return m_dialogs->splitQuestion->ask(czech, other, proposal);
             },
             walk.progress());
     } catch (const store::Error& error) {

@@ -12,15 +12,15 @@ namespace {
 
 const QString kGeometry = QStringLiteral("geometry");
 
-} // namespace
-
-QString MainWindow::windowStatesPath() const {
-    return QDir(m_state.userFolder()).filePath(QStringLiteral("window.ini"));
+QString windowStatesPath(const app::RunState& state) {
+    return QDir(state.userFolder()).filePath(QStringLiteral("window.ini"));
 }
+
+} // namespace
 
 void MainWindow::restoreWindowPlacement() {
     // What cannot be restored keeps the designed size and splits.
-    const WindowStates states = readWindowStates(windowStatesPath());
+    const WindowStates states = readWindowStates(windowStatesPath(m_state));
     if (const auto geometry = states.find(kGeometry); geometry != states.end())
         restoreGeometry(geometry->second);
     for (QSplitter* splitter : centralWidget()->findChildren<QSplitter*>()) {
@@ -36,7 +36,7 @@ void MainWindow::saveWindowPlacement() {
     for (const QSplitter* splitter : centralWidget()->findChildren<QSplitter*>())
         states[splitter->objectName()] = splitter->saveState();
     try {
-        writeWindowStates(windowStatesPath(), states);
+        writeWindowStates(windowStatesPath(m_state), states);
     } catch (const core::FileError&) {
         // The placement is a convenience: a user folder that cannot be written does not
         // hold up the exit, and the next start has the designed placement.

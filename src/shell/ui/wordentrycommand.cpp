@@ -1,34 +1,22 @@
-// The main window's side of the word entry dialog: it is made at start, learns each
-// opened dictionary's hot keys, menus and fonts, and is shown beside the main window.
+// The word entry dialog shown beside the main window, in the open dictionary's fonts.
 #include "shell/ui/mainwindow.h"
 
 #include "entry/ui/wordentrydialog.h"
-
-#include <QPlainTextEdit>
+#include "shell/ui/dictionarypane.h"
+#include "shell/ui/maindialogs.h"
 
 namespace shell {
 
-void MainWindow::connectWordEntry() {
-    // Outside the dialog the description menu types into the word's description, which
-    // takes typing in edit mode.
-    m_wordEntryDialog->descriptionMenu().attach(m_description);
-    connect(m_wordEntryDialog, &entry::WordEntryDialog::closed, this,
-            &MainWindow::refreshWordState);
-    enableCommand("WordEntry", &MainWindow::showWordEntry);
-}
-
-void MainWindow::giveWordEntryTheDictionary() {
-    m_wordEntryDialog->setDictionary(m_table1, m_dictionarySettings);
-}
-
 void MainWindow::showWordEntry() {
-    if (!dictionaryOpen())
+    if (!m_pane->dictionaryOpen())
         return;
-    m_wordEntryDialog->setFonts(m_czechFont, m_otherFont, m_descriptionFont);
-    m_wordEntryDialog->show();
-    m_wordEntryDialog->raise();
-    m_wordEntryDialog->activateWindow();
-    refreshWordState();
+    const DictionaryFonts& fonts = m_pane->fonts();
+    entry::WordEntryDialog& wordEntry = *m_dialogs->wordEntry;
+    wordEntry.setFonts(fonts.czech, fonts.other, fonts.description);
+    wordEntry.show();
+    wordEntry.raise();
+    wordEntry.activateWindow();
+    m_pane->refreshWordState();
 }
 
 } // namespace shell
