@@ -19,9 +19,8 @@ public:
                                                   QWidget* parent) = 0;
     // A name typed without an extension gets defaultSuffix; choosing an existing file is
     // confirmed in the dialog, which does not make overwriting it right for the caller.
-    virtual std::optional<QString> pickFileToSave(const QString& filter,
-                                                  const QString& defaultSuffix,
-                                                  QWidget* parent) = 0;
+    virtual std::optional<QString>
+    pickFileToSave(const QString& filter, const QString& defaultSuffix, QWidget* parent) = 0;
 };
 
 } // namespace widgets

@@ -28,7 +28,9 @@ public:
     qint64 capturedBytes() const override { return m_capturing ? heard.size() : 0; }
 
     // The running play has been heard up to this time of the sound.
-    void playTo(qint64 ms) { m_played = std::clamp(m_format.bytesForMs(ms) - m_from, 0LL, m_to - m_from); }
+    void playTo(qint64 ms) {
+        m_played = std::clamp(m_format.bytesForMs(ms) - m_from, 0LL, m_to - m_from);
+    }
     void finishPlayback() {
         m_played = m_to - m_from;
         emit playbackFinished();

@@ -24,23 +24,23 @@ sound::SoundWindow* MainWindow::createSoundWindow() {
     m_soundWordModel = new dictionary::WordTableModel(m_pane->pomTable(), this);
     // The file name follows the foreign word; the grid does not take it typed.
     m_soundWordModel->setEditable(true, {u"Otherzk"_s});
-    sound::SoundWindowLinks links{
-        m_pane->pomTable(),
-        *m_soundWordModel,
-        m_player,
-        [this](const QString& text) { statusBar()->showMessage(text); },
-        [this] {
-            app::openHelpPage(m_services.system, m_services.messages, m_state,
-                              app::helppage::kSoundWindow);
-        },
-        [this]() -> QWidget* {
-            if (!m_pane->dictionaryOpen())
-                return nullptr;
-            m_pane->table1().refresh();
-            const DictionaryFonts& fonts = m_pane->fonts();
-            m_dialogs->wordEntry->setFonts(fonts.czech, fonts.other, fonts.description);
-            return m_dialogs->wordEntry;
-        }};
+    const auto status = [this](const QString& text) {
+        statusBar()->showMessage(text);
+    };
+    const auto help = [this] {
+        app::openHelpPage(m_services.system, m_services.messages, m_state,
+                          app::helppage::kSoundWindow);
+    };
+    const auto wordEntry = [this]() -> QWidget* {
+        if (!m_pane->dictionaryOpen())
+            return nullptr;
+        m_pane->table1().refresh();
+        const DictionaryFonts& fonts = m_pane->fonts();
+        m_dialogs->wordEntry->setFonts(fonts.czech, fonts.other, fonts.description);
+        return m_dialogs->wordEntry;
+    };
+    sound::SoundWindowLinks links{m_pane->pomTable(), *m_soundWordModel, m_player, status, help,
+                                  wordEntry};
     return new sound::SoundWindow(m_services, std::move(links), this);
 }
 

@@ -118,7 +118,9 @@ void MainWindow::applyFontSize(int size) {
     setFont(resized);
     if (size >= kSmallestKeptNotesSize)
         m_pane->setNotesFont(notesFont);
-    for (QWidget* dialog : m_dialogs->sizedBySettings() << m_soundWindow) {
+    QList<QWidget*> dialogs = m_dialogs->sizedBySettings();
+    dialogs.append(m_soundWindow);
+    for (QWidget* dialog : std::as_const(dialogs)) {
         QFont dialogFont = dialog->font();
         dialogFont.setPointSize(size);
         dialog->setFont(dialogFont);

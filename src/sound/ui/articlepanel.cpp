@@ -38,11 +38,11 @@ ArticlePanel::ArticlePanel(QWidget* parent)
     m_intervals->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(widgets::label(QStringLiteral("Label10"),
-                                      QStringLiteral("Název článku (lekce)"), this));
+    nameRow->addWidget(
+        widgets::label(QStringLiteral("Label10"), QStringLiteral("Název článku (lekce)"), this));
     nameRow->addWidget(m_name, 1);
-    nameRow->addWidget(widgets::label(QStringLiteral("Label11"),
-                                      QStringLiteral("(bez diakritiky)"), this));
+    nameRow->addWidget(
+        widgets::label(QStringLiteral("Label11"), QStringLiteral("(bez diakritiky)"), this));
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(insert);
     buttons->addWidget(remove);

@@ -59,8 +59,7 @@ void SoundWindow::recordTake() {
         m_scale = {};
         m_recorder->record();
         if (m_copyWord->isChecked() && m_links.pomTable.active() && !m_links.pomTable.isEmpty())
-            QGuiApplication::clipboard()->setText(
-                m_links.pomTable.field(u"Otherzk"_s).asString());
+            QGuiApplication::clipboard()->setText(m_links.pomTable.field(u"Otherzk"_s).asString());
         m_stopWindow->setStopsOnF11Release(m_pushToTalk->isChecked());
         m_services.modals.exec(*m_stopWindow);
         m_recorder->stop();
@@ -93,8 +92,7 @@ void SoundWindow::loadTake() {
         m_selectionPanel->show();
         showSelection();
     } catch (const core::UserError& error) {
-        m_services.messages.error(u"Chyba otevření souboru, hlášení zní: \r\n"_s +
-                                  error.message());
+        m_services.messages.error(u"Chyba otevření souboru, hlášení zní: \r\n"_s + error.message());
     }
 }
 
@@ -134,7 +132,7 @@ void SoundWindow::playNext() {
 }
 
 // Plays the selection with the stop window shown until the play reaches its end or the user
-// stops it.
+// stops it; a play stopped by letting a key go stops where it was at that moment.
 void SoundWindow::playAndFollow() {
     try {
         m_recorder->setPosition(m_selection.startMs);
@@ -144,6 +142,8 @@ void SoundWindow::playAndFollow() {
         m_stopWindow->setStopsOnF11Release(false);
         m_services.modals.exec(*m_stopWindow);
         m_recorder->stop();
+        if (m_stopWindow->closedByKey())
+            m_recorder->setPosition(m_letGoMs);
     } catch (const core::UserError& error) {
         m_services.messages.error(error.message());
     }

@@ -12,6 +12,7 @@
 #include "widgets/widgetcolors.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,10 +45,12 @@ SoundWindow::SoundWindow(widgets::Services& services, SoundWindowLinks links, QW
     m_timer.setObjectName(u"Timer1"_s);
     m_timer.setInterval(kTimerMs);
     connect(&m_timer, &QTimer::timeout, this, &SoundWindow::tick);
+    connect(m_stopWindow, &StopWindow::keyLetGo, this,
+            [this] { m_letGoMs = hasTake() ? m_recorder->position() : 0; });
     buildLayout();
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             m_grid, m_trackBar, m_search, m_articlePanel->nameBox(),
-             m_articlePanel->intervalList()})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_grid, m_trackBar, m_search, m_articlePanel->nameBox(),
+                                         m_articlePanel->intervalList()})
         control->installEventFilter(this);
     connect(&m_links.pomTable, &store::Cursor::currentChanged, this, [this] {
         if (isVisible() && m_mode == Mode::Words)
@@ -106,6 +109,11 @@ void SoundWindow::openWordList() {
         m_services.messages.error(error.message());
     }
     m_search->clear();
+    // The words as wide as most words are, the lesson as its title; the file name takes the rest.
+    const int wordWidth = 24 * m_grid->fontMetrics().averageCharWidth();
+    for (int column : {0, 1})
+        m_grid->setColumnWidth(column, wordWidth);
+    m_grid->setColumnWidth(2, m_grid->horizontalHeader()->sectionSizeHint(2));
     if (m_gridEditing->isChecked())
         m_gridEditing->setChecked(false);
     followWordList();

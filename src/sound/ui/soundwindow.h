@@ -40,9 +40,9 @@ class WaveformView;
 
 // What the sound window uses of the program around it; the main window gives it.
 struct SoundWindowLinks {
-    store::Cursor& pomTable;       // the second cursor on the open dictionary
-    QAbstractItemModel& wordRows;  // PomTable's rows as the word grid shows them
-    MediaPlayer& mainPlayer;       // holds the sound of the word, as everywhere
+    store::Cursor& pomTable;                    // the second cursor on the open dictionary
+    QAbstractItemModel& wordRows;               // PomTable's rows as the word grid shows them
+    MediaPlayer& mainPlayer;                    // holds the sound of the word, as everywhere
     std::function<void(const QString&)> status; // the main window's status bar
     std::function<void()> help;                 // opens the window's help page
     // The word entry dialog, ready for the open dictionary; nullptr (the user told why) when
@@ -148,6 +148,7 @@ private:
     bool m_fresh = true;
     bool m_showingPosition = false; // the track bar is moved by the window, not by hand
     QTimer m_timer;
+    qint64 m_letGoMs = 0; // where a play was when its key was let go
 
     QPointer<QWidget> m_wordEntry; // while shown from here
     QPointer<QWidget> m_wordEntryParent;

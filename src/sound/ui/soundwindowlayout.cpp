@@ -30,7 +30,8 @@ namespace {
 
 constexpr int kSearchLength = 80;
 
-// The selection buttons of one edge: "<" and ">" for each step, with the step above them.
+// The selection buttons of one edge: "<" and ">" for each step, the steps growing outwards
+// from the edge's time between them.
 struct EdgeStep {
     qint64 ms;
     const char* back;
@@ -45,6 +46,8 @@ constexpr EdgeStep kEndSteps[] = {{50, "SpeedButton10", "SpeedButton11", "0,05 s
                                   {100, "SpeedButton12", "SpeedButton13", "0,1 s"},
                                   {500, "SpeedButton14", "SpeedButton15", "0,5 s"},
                                   {5000, "SpeedButton22", "SpeedButton23", "5 s"}};
+constexpr int kStepCount = 4;
+constexpr int kTimeColumn = 1 + kStepCount;
 
 } // namespace
 
@@ -125,9 +128,8 @@ QWidget* SoundWindow::buildTrack() {
     m_positionDisplay = widgets::named(new QPushButton(u"0.000"_s, track), "Panel4");
     m_positionDisplay->setFlat(true);
     m_positionDisplay->setFocusPolicy(Qt::NoFocus);
-    m_positionDisplay->setMinimumWidth(m_positionDisplay->fontMetrics().horizontalAdvance(
-                                           u"0000.000"_s) +
-                                       16);
+    m_positionDisplay->setMinimumWidth(
+        m_positionDisplay->fontMetrics().horizontalAdvance(u"0000.000"_s) + 16);
     connect(m_positionDisplay, &QPushButton::clicked, this, &SoundWindow::goToTypedTime);
 
     auto* layout = new QGridLayout(track);
@@ -144,29 +146,33 @@ QWidget* SoundWindow::buildSelectionPanel() {
     m_endLabel = label(u"dol"_s, u"0.00"_s, m_selectionPanel);
     auto* layout = new QGridLayout(m_selectionPanel);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setVerticalSpacing(2);
     const auto addEdge = [&](int row, const QString& caption, QLabel* shown, SelectionEdge edge,
-                             const auto& steps) {
+                             const EdgeStep(&steps)[kStepCount]) {
         layout->addWidget(new QLabel(caption, m_selectionPanel), row, 0);
-        layout->addWidget(shown, row, 1);
-        int column = 2;
-        for (const EdgeStep& step : steps) {
+        shown->setAlignment(Qt::AlignCenter);
+        shown->setMinimumWidth(shown->fontMetrics().horizontalAdvance(u"0000.00"_s));
+        layout->addWidget(shown, row, kTimeColumn);
+        for (int i = 0; i < kStepCount; ++i) {
+            const EdgeStep& step = steps[i];
             const qint64 ms = step.ms;
+            const QString shownStep = QString::fromLatin1(step.shown);
             auto* back = button(step.back, u"<"_s, [this, edge, ms] { stepEdge(edge, -ms); });
             auto* on = button(step.on, u">"_s, [this, edge, ms] { stepEdge(edge, ms); });
-            const QString shownStep = QString::fromLatin1(step.shown);
-            back->setToolTip(u"o "_s + shownStep + u" zpět"_s);
-            on->setToolTip(u"o "_s + shownStep + u" dál"_s);
-            if (row == 0)
-                layout->addWidget(new QLabel(shownStep, m_selectionPanel), 0, column, 1, 2,
-                                  Qt::AlignCenter);
-            layout->addWidget(back, row + 1, column);
-            layout->addWidget(on, row + 1, column + 1);
-            column += 2;
+            back->setToolTip(shownStep + u" zpět"_s);
+            on->setToolTip(shownStep + u" dál"_s);
+            layout->addWidget(back, row, kTimeColumn - 1 - i);
+            layout->addWidget(on, row, kTimeColumn + 1 + i);
+            if (row == 1) {
+                for (int column : {kTimeColumn - 1 - i, kTimeColumn + 1 + i})
+                    layout->addWidget(new QLabel(shownStep, m_selectionPanel), 0, column,
+                                      Qt::AlignCenter);
+            }
         }
     };
-    addEdge(0, u"Začátek:"_s, m_startLabel, SelectionEdge::Start, kStartSteps);
-    addEdge(1, u"Konec:"_s, m_endLabel, SelectionEdge::End, kEndSteps);
-    layout->setColumnStretch(10, 1);
+    addEdge(1, u"Začátek:"_s, m_startLabel, SelectionEdge::Start, kStartSteps);
+    addEdge(2, u"Konec:"_s, m_endLabel, SelectionEdge::End, kEndSteps);
+    layout->setColumnStretch(kTimeColumn + kStepCount + 1, 1);
     m_selectionPanel->hide();
     return m_selectionPanel;
 }
@@ -213,6 +219,7 @@ QWidget* SoundWindow::buildWordList() {
     m_grid->setModel(&m_links.wordRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_gridEditing = widgets::named(new QAction(u"Edit"_s, m_grid), "GridEdit");
     m_gridEditing->setCheckable(true);
@@ -223,8 +230,7 @@ QWidget* SoundWindow::buildWordList() {
     // may reorder the rows under the grid's own handling of the move.
     connect(
         m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-        [this](const QModelIndex& current) { followGridRow(current.row()); },
-        Qt::QueuedConnection);
+        [this](const QModelIndex& current) { followGridRow(current.row()); }, Qt::QueuedConnection);
     connect(m_grid, &QTableView::doubleClicked, this, [this] {
         if (!m_gridEditing->isChecked())
             playWordSound();

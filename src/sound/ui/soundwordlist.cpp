@@ -40,7 +40,8 @@ void SoundWindow::followWordList() {
     if (standsOnWord(words)) {
         const int row = words.recNo() - 1;
         if (m_grid->currentIndex().row() != row)
-            m_grid->setCurrentIndex(m_links.wordRows.index(row, std::max(0, m_grid->currentIndex().column())));
+            m_grid->setCurrentIndex(
+                m_links.wordRows.index(row, std::max(0, m_grid->currentIndex().column())));
     }
     reloadWordSound();
 }
@@ -52,8 +53,8 @@ void SoundWindow::reloadWordSound() {
         m_deleteButton->setEnabled(false);
         return;
     }
-    const WordSound::State state = m_wordSound.loadForSoundWindow(
-        m_setup.soundFolder, words.field(u"Otherzk"_s).asString());
+    const WordSound::State state =
+        m_wordSound.loadForSoundWindow(m_setup.soundFolder, words.field(u"Otherzk"_s).asString());
     m_soundButton->setEnabled(state.buttonEnabled);
     m_deleteButton->setEnabled(state.buttonEnabled);
     if (m_links.status)
@@ -87,11 +88,10 @@ void SoundWindow::playWordSound() {
 
 // Checked, the grid is edited cell by cell; unchecked, it selects whole rows to read.
 void SoundWindow::setGridEditing(bool editing) {
-    m_grid->setEditTriggers(editing ? QAbstractItemView::DoubleClicked |
-                                          QAbstractItemView::SelectedClicked |
-                                          QAbstractItemView::EditKeyPressed |
-                                          QAbstractItemView::AnyKeyPressed
-                                    : QAbstractItemView::NoEditTriggers);
+    m_grid->setEditTriggers(
+        editing ? QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                      QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
+                : QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(editing ? QAbstractItemView::SelectItems
                                          : QAbstractItemView::SelectRows);
 }

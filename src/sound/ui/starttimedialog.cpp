@@ -17,8 +17,8 @@ StartTimeDialog::StartTimeDialog(widgets::ModalRunner& modals, QWidget* parent)
     setObjectName(QStringLiteral("TSetStartDlg"));
     setWindowTitle(QStringLiteral("Nastav start"));
     auto* fields = new QFormLayout;
-    fields->addRow(widgets::label(QStringLiteral("Label1"), QStringLiteral("Startovací čas:"), this),
-                   m_time);
+    fields->addRow(
+        widgets::label(QStringLiteral("Label1"), QStringLiteral("Startovací čas:"), this), m_time);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(widgets::okCancelButtonRow(*this));

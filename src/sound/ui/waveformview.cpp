@@ -42,8 +42,7 @@ void WaveformView::showSound(const PcmSound& sound) {
         emit peaksReady();
     });
     // The worker gets its own copy of the sound: the samples are shared, not copied.
-    watcher->setFuture(
-        QtConcurrent::run([copy = sound] { return wavePeaks(copy, kPeakColumns); }));
+    watcher->setFuture(QtConcurrent::run([copy = sound] { return wavePeaks(copy, kPeakColumns); }));
 }
 
 void WaveformView::setSelection(Selection selection) {
