@@ -25,6 +25,10 @@ std::optional<BenchOptions> parseOptions(const QStringList& arguments, QString& 
                                     QStringLiteral("Runs of each whole-table measurement "
                                                    "(default 3); quicker ones run 5x as often."),
                                     QStringLiteral("R"), QStringLiteral("3"));
+    const QCommandLineOption takeMinutes(
+        QStringLiteral("take-minutes"),
+        QStringLiteral("Length of the recorded take in minutes (default 10)."), QStringLiteral("M"),
+        QStringLiteral("10"));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("Print one JSON array instead of a table."));
     const QCommandLineOption folder(QStringLiteral("folder"),
@@ -36,7 +40,7 @@ std::optional<BenchOptions> parseOptions(const QStringList& arguments, QString& 
                                                  "rows or their start, comma-separated "
                                                  "(exam_preparation,export,import_tsv)."),
                                   QStringLiteral("NAMES"));
-    parser.addOptions({entries, repeat, json, folder, only});
+    parser.addOptions({entries, repeat, takeMinutes, json, folder, only});
     if (!parser.parse(arguments)) {
         message = parser.errorText();
         return std::nullopt;
@@ -48,13 +52,15 @@ std::optional<BenchOptions> parseOptions(const QStringList& arguments, QString& 
     BenchOptions options;
     const std::optional<int> entryCount = positive(parser.value(entries));
     const std::optional<int> repeatCount = positive(parser.value(repeat));
-    if (!entryCount || *entryCount < 100 || !repeatCount) {
-        message = QStringLiteral("--entries needs a number of at least 100, --repeat a positive "
-                                 "number.");
+    const std::optional<int> minutes = positive(parser.value(takeMinutes));
+    if (!entryCount || *entryCount < 100 || !repeatCount || !minutes) {
+        message = QStringLiteral("--entries needs a number of at least 100, --repeat and "
+                                 "--take-minutes a positive number.");
         return std::nullopt;
     }
     options.entries = *entryCount;
     options.repeat = *repeatCount;
+    options.takeMinutes = *minutes;
     options.json = parser.isSet(json);
     options.folder = parser.value(folder);
     options.only = parser.value(only).split(u',', Qt::SkipEmptyParts);

@@ -11,6 +11,7 @@ struct BenchOptions {
     int entries = 100000;
     // Runs of each whole-table measurement; the quicker ones run several times as often.
     int repeat = 3;
+    int takeMinutes = 10; // the length of the take the sound figures cut and draw
     bool json = false;
     QString folder; // empty: a temporary folder, removed afterwards
     // The figures to measure (names of the report's rows, or the start of them); empty: all.

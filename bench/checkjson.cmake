@@ -1,5 +1,5 @@
 # Runs a small benchmark and fails unless its output is one JSON array of measurements.
-execute_process(COMMAND ${BENCH} --entries 2000 --repeat 1 --json
+execute_process(COMMAND ${BENCH} --entries 2000 --repeat 1 --take-minutes 1 --json
     OUTPUT_VARIABLE output RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "lexiton_bench ended with ${result}")

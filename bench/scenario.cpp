@@ -5,6 +5,7 @@
 #include "gridbench.h"
 #include "rawbench.h"
 #include "residentmemory.h"
+#include "soundbench.h"
 #include "soundwindowbench.h"
 #include "stopwatch.h"
 #include "storebench.h"
@@ -138,6 +139,8 @@ Report Benchmark::run() {
     }
     progress(QStringLiteral("importing and exporting"));
     runExchangeBench(m_entries, m_folder, m_options, m_report);
+    progress(QStringLiteral("cutting and drawing a take"));
+    runSoundBench(m_folder, m_options, m_report);
     m_store.closeView();
     m_raw.closeView();
     return m_report;

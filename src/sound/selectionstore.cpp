@@ -8,10 +8,13 @@ namespace sound {
 using namespace Qt::StringLiterals;
 
 void requireSelectionInside(const PcmSound& take, Selection selection) {
+    if (selection.startMs > selection.endMs)
+        throw AudioError(u"Úsek končí (%1 ms) dřív, než začíná (%2 ms)."_s.arg(selection.endMs)
+                             .arg(selection.startMs));
     const qint64 length = take.durationMs();
-    if (selection.startMs < 0 || selection.startMs > selection.endMs || selection.endMs > length)
+    if (selection.startMs < 0 || selection.endMs > length)
         throw AudioError(
-            u"Úsek od %1 ms do %2 ms neleží v záznamu dlouhém %3 ms."_s.arg(selection.startMs)
+            u"Úsek od %1 ms do %2 ms přesahuje záznam dlouhý %3 ms."_s.arg(selection.startMs)
                 .arg(selection.endMs)
                 .arg(length));
 }

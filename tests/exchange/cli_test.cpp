@@ -1,6 +1,8 @@
 #include "programrun.h"
 #include "scratchfolder.h"
 
+#include "sound/waveencoding.h"
+
 namespace {
 
 // Runs the built lexiton-cli on a temporary application folder with the user "demo" and
@@ -64,6 +66,34 @@ TEST_F(Cli, FailuresGiveAMessageAndANonZeroStatus) {
     EXPECT_EQ(run({u"unknown"_s}), 2);
     EXPECT_EQ(run({u"export-html"_s, u"--help"_s}), 0);
     EXPECT_TRUE(out.contains(u"--lesson"_s));
+}
+
+TEST_F(Cli, CutsAPieceAndAnArticleOutOfATake) {
+    sound::PcmSound take{sound::pcmFormat(1, 8000, 8), {}};
+    for (int frame = 0; frame < 8000; ++frame)
+        take.samples.append(char(frame % 251));
+    sound::saveWave(app.path(u"take.wav"_s), take);
+    const QByteArray piece = sound::encodeWave({take.format, take.samples.sliced(2000, 2000)});
+    const QStringList cut = {u"cut"_s, u"take.wav"_s, u"0,25"_s, u"0.5"_s, u"piece.wav"_s};
+    EXPECT_EQ(run(cut), 0) << err.toStdString();
+    EXPECT_EQ(app.read(u"piece.wav"_s), piece);
+    EXPECT_EQ(run(cut + QStringList{u"--force"_s}), 0);
+    EXPECT_EQ(run({u"cut"_s, u"take.wav"_s, u"0"_s, u"0.5"_s, u"piece.wav"_s}), 1);
+    EXPECT_EQ(app.read(u"piece.wav"_s), piece);
+
+    app.write(u"intervals.txt"_s, "      0.000       0.250\r\n      0.250       1.000\n");
+    const auto article = [&](const QString& name) {
+        return run({u"article"_s, u"--user"_s, u"demo"_s, name, u"take.wav"_s, u"intervals.txt"_s});
+    };
+    EXPECT_EQ(article(u"lekce1"_s), 0) << err.toStdString();
+    EXPECT_EQ(QDir(app.path(u"demo/practice/lekce1"_s)).entryList(QDir::Files),
+              (QStringList{u"000000.wav"_s, u"000001.wav"_s}));
+    EXPECT_EQ(app.read(u"demo/practice/lekce1/000000.wav"_s),
+              sound::encodeWave({take.format, take.samples.first(2000)}));
+    EXPECT_EQ(article(u"lekce1"_s), 1);
+    EXPECT_EQ(err, u"Takové cvičení již existuje, zadej jiný název.\n"_s);
+    EXPECT_EQ(article(u"../lekce2"_s), 1);
+    EXPECT_FALSE(QFileInfo::exists(app.path(u"demo/lekce2"_s)));
 }
 
 } // namespace

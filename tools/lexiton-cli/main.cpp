@@ -1,5 +1,6 @@
 // lexiton-cli <command> [options] [--] [arguments]
-// The program's import, export and word commands without windows, on an application folder.
+// The program's import, export, word and sound-cutting commands without windows, on an
+// application folder.
 #include "clicontext.h"
 #include "commands.h"
 

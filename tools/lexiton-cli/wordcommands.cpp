@@ -17,6 +17,7 @@
 namespace cli {
 
 std::vector<Command> exchangeCommands();
+std::vector<Command> soundCommands();
 
 namespace {
 
@@ -102,8 +103,10 @@ const std::vector<Command>& commands() {
              normalize},
             {u"soundname"_s, u"Jméno zvukového souboru každého argumentu."_s, {}, soundName},
         };
-        for (Command& command : exchangeCommands())
-            list.push_back(std::move(command));
+        for (const auto group : {exchangeCommands, soundCommands}) {
+            for (Command& command : group())
+                list.push_back(std::move(command));
+        }
         return list;
     }();
     return all;
