@@ -64,6 +64,7 @@ double openSoundWindow(const QString& path) {
     sound::MediaPlayer player;
     sound::SoundWindow window(services, {pomTable, rows, player, {}, {}, {}});
     sound::SoundWindowSetup setup;
+    setup.soundFolder = file.absolutePath() + u'/';
     setup.indexName = dictionary::sortIndexName(1, true);
     clock.restart();
     window.run(setup, sound::SoundWindow::Mode::Words);

@@ -38,6 +38,8 @@ void SoundWindow::assignToWord() {
 }
 
 void SoundWindow::storeUnderName() {
+    if (m_setup.soundFolder.isEmpty())
+        return; // a dictionary without sounds of its own
     const std::optional<QString> name = m_nameDialog->run();
     if (!name || name->isEmpty())
         return;

@@ -48,7 +48,7 @@ void SoundWindow::followWordList() {
 
 void SoundWindow::reloadWordSound() {
     store::Cursor& words = m_links.pomTable;
-    if (!standsOnWord(words)) {
+    if (!standsOnWord(words) || m_setup.soundFolder.isEmpty()) {
         m_soundButton->setEnabled(false);
         m_deleteButton->setEnabled(false);
         return;
@@ -64,7 +64,7 @@ void SoundWindow::reloadWordSound() {
 // The wave file of the selected word, whether it exists or not; empty without a word.
 QString SoundWindow::wordSoundFile() const {
     store::Cursor& words = m_links.pomTable;
-    if (!standsOnWord(words))
+    if (!standsOnWord(words) || m_setup.soundFolder.isEmpty())
         return QString();
     return m_setup.soundFolder + soundFileName(words.field(u"Otherzk"_s).asString()) + u".wav"_s;
 }
