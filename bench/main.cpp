@@ -2,7 +2,7 @@
 #include "benchoptions.h"
 #include "scenario.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -11,7 +11,10 @@
 #include <exception>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // The windows measured are never seen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QTextStream err(stderr);
     QString message;
     const std::optional<bench::BenchOptions> options =

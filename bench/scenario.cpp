@@ -6,6 +6,7 @@
 #include "rawbench.h"
 #include "residentmemory.h"
 #include "soundbench.h"
+#include "soundwindowbench.h"
 #include "stopwatch.h"
 #include "storebench.h"
 #include "testwordbench.h"
@@ -84,6 +85,7 @@ private:
     void regenerateTestWords();
     void prepareExams();
     void gridSwitches();
+    void openSoundWindows();
 
     BenchOptions m_options;
     QString m_folder;
@@ -128,7 +130,8 @@ Report Benchmark::run() {
         {u"posting_walk", &Benchmark::postWalking},
         {u"exam_preparation", &Benchmark::prepareExams},
         {u"regenerate", &Benchmark::regenerateTestWords},
-        {u"grid_", &Benchmark::gridSwitches}};
+        {u"grid_", &Benchmark::gridSwitches},
+        {u"sound_window_open", &Benchmark::openSoundWindows}};
     for (const auto& [figure, step] : steps) {
         const QString name = QString::fromUtf16(figure);
         if (name.isEmpty() || m_options.wants(name))
@@ -353,6 +356,15 @@ void Benchmark::gridSwitches() {
         raw.push_back(m_raw.findNearest(prefix, recNo));
     }
     report(QStringLiteral("grid_search_keystroke"), store, raw);
+}
+
+// As the menu command opens the window, until it is painted; SQLite alone opens no window.
+void Benchmark::openSoundWindows() {
+    progress(QStringLiteral("opening the sound window"));
+    const std::vector<double> samples = repeated(kQuickFactor * m_options.repeat,
+                                                 [&](int) { return openSoundWindow(m_storeFile); });
+    m_report.add(QStringLiteral("sound_window_open"), median(samples) * toMilliseconds(1),
+                 QStringLiteral("ms"));
 }
 
 } // namespace

@@ -15,4 +15,15 @@ std::optional<QString> FileDialogPicker::pickFileToOpen(const QString& filter,
     return chosen;
 }
 
+std::optional<QString> FileDialogPicker::pickFileToSave(const QString& filter,
+                                                        const QString& defaultSuffix,
+                                                        QWidget* parent) {
+    QFileDialog dialog(parent, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
 } // namespace widgets

@@ -118,12 +118,13 @@ protected:
     ScriptedFiles files;
     ScriptedRandom random;
     ScriptedKeyboardLayouts keyboardLayouts;
-    // The machine's sound device stands in for the silent one in tests of the real device.
-    std::function<std::unique_ptr<sound::AudioDevice>()> audioDevice = [] {
+    // The devices of the windows' players; tests of sound windows and of the real device put
+    // other ones in.
+    std::function<std::unique_ptr<sound::AudioDevice>()> audioDevices = [] {
         return std::make_unique<sound::NullAudioDevice>();
     };
     widgets::Services services{
-        messages, modals, system, clock,          [this] { return audioDevice(); },
+        messages, modals, system, clock,          [this] { return audioDevices(); },
         fonts,    files,  random, keyboardLayouts};
     std::unique_ptr<shell::MainWindow> window;
 };

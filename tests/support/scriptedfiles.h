@@ -6,8 +6,8 @@
 
 #include <deque>
 
-// The file-open dialog for tests: answers each request with the next scripted file (or a
-// cancel) and records the filter and folder it was asked with.
+// The file dialogs for tests: answer each request with the next scripted file (or a cancel)
+// and record the filter and folder (or default extension) they were asked with.
 class ScriptedFiles : public widgets::FilePicker {
 public:
     void answer(std::optional<QString> file) { m_answers.push_back(std::move(file)); }
@@ -15,14 +15,11 @@ public:
 
     std::optional<QString> pickFileToOpen(const QString& filter, const QString& folder,
                                           QWidget*) override {
-        requests.push_back({filter, folder});
-        if (m_answers.empty()) {
-            ADD_FAILURE() << "unexpected file dialog";
-            return std::nullopt;
-        }
-        std::optional<QString> next = m_answers.front();
-        m_answers.pop_front();
-        return next;
+        return next({filter, folder});
+    }
+    std::optional<QString> pickFileToSave(const QString& filter, const QString& defaultSuffix,
+                                          QWidget*) override {
+        return next({filter, defaultSuffix});
     }
 
     struct Request {
@@ -32,5 +29,16 @@ public:
     std::vector<Request> requests;
 
 private:
+    std::optional<QString> next(Request request) {
+        requests.push_back(std::move(request));
+        if (m_answers.empty()) {
+            ADD_FAILURE() << "unexpected file dialog";
+            return std::nullopt;
+        }
+        std::optional<QString> chosen = m_answers.front();
+        m_answers.pop_front();
+        return chosen;
+    }
+
     std::deque<std::optional<QString>> m_answers;
 };

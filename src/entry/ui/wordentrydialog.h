@@ -86,7 +86,7 @@ public:
     CharacterMenu& descriptionMenu() { return m_descriptionMenu; }
 
 signals:
-    void entryAdded();
+    void entryAdded(const QString& other, const QString& czech);
     void closed();
 
 protected:

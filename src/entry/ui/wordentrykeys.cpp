@@ -133,7 +133,7 @@ void WordEntryDialog::addEntry() {
     try {
         entry::addEntry(*dictionary, entry);
         clearAfterAdding();
-        emit entryAdded();
+        emit entryAdded(entry.other, entry.czech);
     } catch (const store::Error&) {
         m_services.messages.error(QStringLiteral("Takový záznam již existuje."));
     }

@@ -42,8 +42,10 @@ MainWindow::MainWindow(widgets::Services& services, app::RunState& state,
     buildMenu();
     buildLayout();
     m_dialogs = std::make_unique<MainDialogs>(services, state, m_users, m_player, *this);
+    m_soundWindow = createSoundWindow();
     connectCommands();
     connectDictionaryPane();
+    connectSoundCommands();
 }
 
 MainWindow::~MainWindow() {

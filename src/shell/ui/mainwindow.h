@@ -15,8 +15,14 @@
 class QComboBox;
 class QProgressBar;
 
+namespace dictionary {
+class WordTableModel;
+}
 namespace exchange {
 enum class TextLayout;
+}
+namespace sound {
+class SoundWindow;
 }
 
 namespace shell {
@@ -89,6 +95,10 @@ private:
     void startExam(exam::ExamType type);
     void practiseArticle();
     void playArticles();
+    // The sound window, for the words' sounds and for new articles.
+    sound::SoundWindow* createSoundWindow();
+    void connectSoundCommands();
+    void runSoundWindow(bool articleMode);
 
     widgets::Services& m_services;
     app::RunState& m_state;
@@ -100,6 +110,8 @@ private:
     DictionaryPane* m_pane = nullptr;
     QProgressBar* m_progress = nullptr;
     std::unique_ptr<MainDialogs> m_dialogs;
+    dictionary::WordTableModel* m_soundWordModel = nullptr; // PomTable's rows in its grid
+    sound::SoundWindow* m_soundWindow = nullptr;
     bool m_started = false;
 };
 

@@ -17,6 +17,7 @@
 #include "shell/ui/logindialog.h"
 #include "shell/ui/maindialogs.h"
 #include "sound/audioerror.h"
+#include "sound/ui/soundwindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -120,7 +121,9 @@ void MainWindow::applyFontSize(int size) {
     setFont(resized);
     if (size >= kSmallestKeptNotesSize)
         m_pane->setNotesFont(notesFont);
-    for (QWidget* dialog : m_dialogs->sizedBySettings()) {
+    QList<QWidget*> dialogs = m_dialogs->sizedBySettings();
+    dialogs.append(m_soundWindow);
+    for (QWidget* dialog : std::as_const(dialogs)) {
         QFont dialogFont = dialog->font();
         dialogFont.setPointSize(size);
         dialog->setFont(dialogFont);

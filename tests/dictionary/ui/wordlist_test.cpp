@@ -13,10 +13,10 @@ namespace {
 TEST_F(WordListTest, CommandsOnTheOpenDictionarySayWhenNoneIsOpen) {
     start();
     const QStringList commands{
-        u"ResetStatistics"_s, u"LoadSettingsSet"_s,   u"WordEntry"_s, u"EvaluationSettings"_s,
-        u"Regenerate"_s,      u"CommaReevaluation"_s, u"AutoExam"_s,  u"SelfExam"_s,
-        u"Pronunciation"_s,   u"ExportHtml"_s,        u"ExportTxt"_s, u"ImportDictionary"_s,
-        u"ImportLines"_s,     u"BulkLessonChange"_s,  u"FindLesson"_s};
+        u"ResetStatistics"_s, u"LoadSettingsSet"_s,   u"WordEntry"_s,  u"EvaluationSettings"_s,
+        u"Regenerate"_s,      u"CommaReevaluation"_s, u"AutoExam"_s,   u"SelfExam"_s,
+        u"Pronunciation"_s,   u"ExportHtml"_s,        u"ExportTxt"_s,  u"ImportDictionary"_s,
+        u"ImportLines"_s,     u"BulkLessonChange"_s,  u"FindLesson"_s, u"AddSounds"_s};
     for (const QString& command : commands)
         run(command);
     EXPECT_EQ(messages.shown, QStringList(commands.size(), u"error: Není vybrán žádný slovník"_s));

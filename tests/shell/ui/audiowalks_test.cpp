@@ -17,7 +17,7 @@ protected:
     void SetUp() override {
         if (qEnvironmentVariable("LEXITON_AUDIO_SERVER") != u"1")
             GTEST_SKIP() << "no audio server; run scripts/test.sh";
-        audioDevice = [] {
+        audioDevices = [] {
             return sound::createAudioDevice();
         };
         const sound::PcmSound tone = sound::test::sineTone(sound::WaveFormat{}, 100);
