@@ -3,10 +3,9 @@
 #include "applicationfolder.h"
 #include "recordingshell.h"
 #include "scratchfolder.h"
-#include "scriptedfiles.h"
-#include "scriptedfonts.h"
 #include "scriptedmessages.h"
 #include "scriptedmodals.h"
+#include "scriptedpickers.h"
 #include "scriptedrandom.h"
 
 #include "core/cp1250linereader.h"
@@ -36,6 +35,7 @@ protected:
         EXPECT_TRUE(modals.allScriptsUsed());
         EXPECT_TRUE(messages.allAnswersUsed());
         EXPECT_TRUE(files.allAnswersUsed());
+        EXPECT_TRUE(fonts.allAnswersUsed());
     }
 
     // Shows the window and lets its start-up sequence run to the end, including a close
