@@ -76,7 +76,7 @@ TEST_F(CreateDictionary, ManualDictionaryReadsBackItsOwnSettings) {
     EXPECT_EQ(settings.functionKeys.at(5).hint, text("Rod"));
 }
 
-TEST_F(CreateDictionary, DictionaryFromASetJoinsTheNotes) {
+TEST_F(CreateDictionary, DictionaryFromASetJoinsTheNotesAndAMissingSetIsReported) {
     dictionary::NewDictionary request;
     request.name = text("Polština");
     request.note = {text("Moje poznámka")};
@@ -87,26 +87,28 @@ TEST_F(CreateDictionary, DictionaryFromASetJoinsTheNotes) {
     EXPECT_EQ(std::tuple(settings.otherLanguage, settings.fonts.other.face, settings.note),
               std::tuple(text("Polština"), text("Tahoma"),
                          QStringList{text("Moje poznámka"), text("Ze sady.")}));
+
+    // A set that cannot be read is reported; the folder and its table stay.
+    request.name = u"Sada"_s;
+    request.settingsSetPath = path(u"_other_/setinis/chybi.ini"_s);
+    EXPECT_TRUE(create(request));
+    ASSERT_EQ(m_messages.shown.size(), 1);
+    EXPECT_TRUE(m_messages.shown[0].startsWith(text("error: Soubor nelze číst: ")));
+    EXPECT_TRUE(QFile::exists(path(u"jana/Sada/dictonary.db"_s)));
+    EXPECT_FALSE(QFile::exists(path(u"jana/Sada/set.ini"_s)));
 }
 
-TEST_F(CreateDictionary, UnacceptableNamesCreateNothing) {
+// A file of an existing name is in the way too.
+TEST_F(CreateDictionary, UnacceptableOrExistingNamesCreateNothing) {
+    m_folder.write(u"jana/Němčina/set.ini"_s, "language=Star\xfd\r\n");
+    m_folder.write(u"jana/soubor"_s, "file\r\n");
     const QStringList before = everything();
-    for (const char* name :
-         {"../x", "a/b", "a\\b", ".x", "", ".", "..", "/tmp/x", "tab\there", "řádek\n"}) {
+    for (const char* name : {"../x", "a/b", "a\\b", ".x", "", ".", "..", "/tmp/x", "tab\there",
+                             "řádek\n", "Němčina", "soubor"}) {
         m_messages.shown.clear();
         EXPECT_FALSE(create(manual(text(name)))) << name;
         EXPECT_EQ(m_messages.shown, QStringList{text(kRefused)}) << name;
     }
-    EXPECT_EQ(everything(), before);
-}
-
-TEST_F(CreateDictionary, ExistingFolderIsRefusedUntouched) {
-    m_folder.write(u"jana/Němčina/set.ini"_s, "language=Star\xfd\r\n");
-    m_folder.write(u"jana/soubor"_s, "file\r\n");
-    const QStringList before = everything();
-    EXPECT_FALSE(create(manual(text("Němčina"))));
-    EXPECT_FALSE(create(manual(text("soubor")))) << "a file of that name is in the way too";
-    EXPECT_EQ(m_messages.shown, (QStringList{text(kRefused), text(kRefused)}));
     EXPECT_EQ(everything(), before);
     EXPECT_EQ(m_folder.read(u"jana/Němčina/set.ini"_s), QByteArray("language=Star\xfd\r\n"));
 }
@@ -122,17 +124,6 @@ TEST_F(CreateDictionary, FailedCopiesAreReportedAndCreationGoesOn) {
                                 "aplikace do adresáře slovníku a to se nepodařilo. Zkontroluj "
                                 "místo na disku a přístupová práva.")}));
     EXPECT_TRUE(QFile::exists(path(text("jana/Nový/set.ini"))));
-}
-
-TEST_F(CreateDictionary, UnreadableSetIsReportedAndTheFolderStays) {
-    dictionary::NewDictionary request;
-    request.name = u"Sada"_s;
-    request.settingsSetPath = path(u"_other_/setinis/chybi.ini"_s);
-    EXPECT_TRUE(create(request));
-    ASSERT_EQ(m_messages.shown.size(), 1);
-    EXPECT_TRUE(m_messages.shown[0].startsWith(text("error: Soubor nelze číst: ")));
-    EXPECT_TRUE(QFile::exists(path(u"jana/Sada/dictonary.db"_s)));
-    EXPECT_FALSE(QFile::exists(path(u"jana/Sada/set.ini"_s)));
 }
 
 TEST_F(CreateDictionary, CharactersTheCodePageCannotHoldAreReported) {

@@ -1,7 +1,5 @@
 #include "exam/examini.h"
 
-#include "core/fileerror.h"
-
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -159,12 +157,6 @@ TEST(ExamIni, ShippedFileReads) {
                   4.5)
             << text->value << " on " << background->value;
     }
-}
-
-TEST(ExamIni, MissingFileIsReported) {
-    Applied a;
-    EXPECT_THROW(exam::readExamIni(u"/nonexistent/exam.ini"_s, a.ini, a.parameters),
-                 core::FileError);
 }
 
 } // namespace

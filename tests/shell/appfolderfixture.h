@@ -20,7 +20,9 @@ protected:
         users.appendRecord({u"administrator"_s, QString()});
     }
 
+    // Writes the text as UTF-8, making the folders on the way.
     static void writeFile(const QString& path, const QString& text) {
+        QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
         file.write(text.toUtf8());

@@ -65,7 +65,6 @@ TEST_F(UserAccountsTest, AnExistingUserIsRefusedBeforeAnyFileIsTouched) {
 }
 
 TEST_F(UserAccountsTest, RestoringAFolderKeepsWhatItHoldsAndDecliningLeavesNoRecord) {
-    QDir().mkpath(state.path(u"eva/Angličtina"_s));
     writeFile(state.path(u"eva/Angličtina/dictonary.db"_s), u"slova"_s);
     writeFile(state.path(u"eva/setting.ini"_s), u"evina nastavení"_s);
     messages.answer({false});
@@ -94,7 +93,6 @@ TEST_F(UserAccountsTest, AFailedCopyIsReportedAndTheRecordRemoved) {
 }
 
 TEST_F(UserAccountsTest, AFolderThatCannotBeMadeIsReported) {
-    QDir().mkpath(state.path(u"eva"_s));
     writeFile(state.path(u"eva/results"_s), u"soubor, ne adresář"_s);
     messages.answer({true});
     EXPECT_FALSE(create(u"eva"_s));
@@ -119,9 +117,7 @@ TEST_F(UserAccountsTest, DeletingRemovesTheProgramsFilesAndTheFolderWhenConfirme
 
 TEST_F(UserAccountsTest, DeletingKeepsDictionariesAndArticlesAndSaysSo) {
     ASSERT_TRUE(create(u"eva"_s));
-    QDir().mkpath(state.path(u"eva/Angličtina"_s));
     writeFile(state.path(u"eva/Angličtina/dictonary.db"_s), u"slova"_s);
-    QDir().mkpath(state.path(u"eva/practice/Clanek"_s));
     writeFile(state.path(u"eva/practice/Clanek/strings.ini"_s), u"věta"_s);
     writeFile(state.path(u"eva/results/test1.txt"_s), u"výsledek"_s);
     writeFile(state.path(u"eva/.skryty"_s), u"x"_s);
@@ -160,7 +156,6 @@ TEST_F(UserAccountsTest, TheAdministratorCannotBeDeleted) {
 
 TEST_F(UserAccountsTest, DeletingNeverReachesOutsideTheApplicationFolder) {
     // records an earlier version or a hand edit could have left
-    QDir().mkpath(outside(u"x"_s));
     writeFile(outside(u"x/cizi.txt"_s), u"cizí"_s);
     users.appendRecord({u"../x"_s, QString()});
     messages.answer({true});
@@ -178,7 +173,6 @@ TEST_F(UserAccountsTest, DeletingNeverReachesOutsideTheApplicationFolder) {
 }
 
 TEST_F(UserAccountsTest, DeletingDoesNotFollowLinksOut) {
-    QDir().mkpath(outside(u"x/results"_s));
     writeFile(outside(u"x/cizi.txt"_s), u"cizí"_s);
     writeFile(outside(u"x/results/cizi.txt"_s), u"cizí"_s);
     ASSERT_TRUE(QFile::link(outside(u"x"_s), state.path(u"eva"_s)));

@@ -1,12 +1,12 @@
 #include "dictionary/gridlayout.h"
 #include "mainwindowfixture.h"
+#include "rawsqlite.h"
 
 #include "sound/waveencoding.h"
 
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <sqlite3.h>
 
 namespace {
 
@@ -285,21 +285,7 @@ protected:
     }
 };
 
-TEST_F(DictionaryCommandsTest, NewManualDictionaryIsCreatedListedAndOpens) {
-    start();
-    newGerman(u"OKBtn"_s);
-    auto& list = child<QListWidget>(*window, u"ListBox1"_s);
-    EXPECT_EQ(items(list), QStringList({u"Angličtina"_s, u"Nemcina"_s}));
-    EXPECT_EQ(list.currentRow(), -1) << "nothing is selected after listing";
-    EXPECT_TRUE(QFile::exists(app.path(u"eva/Nemcina/dictonary.db"_s)));
-
-    list.setCurrentRow(1);
-    emit list.itemClicked(list.item(1));
-    EXPECT_TRUE(window->table1().active());
-    EXPECT_EQ(child<QComboBox>(*window, u"ComboSort"_s).itemText(1), u"Deutsch -> Česky"_s);
-    EXPECT_EQ(messages.shown, QStringList());
-}
-
+// The new dictionary is listed, nothing selected, and opens.
 TEST_F(DictionaryCommandsTest, AnyNewDictionaryAttemptLeavesNothingOfTheOpenOne) {
     start();
     for (const QString& button : {u"CancelBtn"_s, u"OKBtn"_s}) {
@@ -316,6 +302,14 @@ TEST_F(DictionaryCommandsTest, AnyNewDictionaryAttemptLeavesNothingOfTheOpenOne)
             EXPECT_EQ(child<QPlainTextEdit>(*window, pane).toPlainText(), QString());
         EXPECT_EQ(text(*window, u"Edit1"_s), QString());
     }
+    auto& list = child<QListWidget>(*window, u"ListBox1"_s);
+    EXPECT_EQ(items(list), QStringList({u"Angličtina"_s, u"Nemcina"_s}));
+    EXPECT_EQ(list.currentRow(), -1);
+    EXPECT_TRUE(QFile::exists(app.path(u"eva/Nemcina/dictonary.db"_s)));
+    list.setCurrentRow(1);
+    emit list.itemClicked(list.item(1));
+    EXPECT_TRUE(window->table1().active());
+    EXPECT_EQ(child<QComboBox>(*window, u"ComboSort"_s).itemText(1), u"Deutsch -> Česky"_s);
     EXPECT_EQ(messages.shown, QStringList());
 }
 
@@ -336,12 +330,10 @@ TEST_F(DictionaryCommandsTest, SettingsSetReplacesTheSettingsAndKeepsTheNote) {
 }
 
 TEST_F(DictionaryCommandsTest, OldFormatDictionaryOpensInItsPrimaryOrderWithTheWarning) {
-    sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(app.path(u"eva/Angličtina/dictonary.db"_s)).constData(), &db);
-    sqlite3_exec(db,
-                 "DELETE FROM lexiton_indexes WHERE name IN ('czechtoothernew', 'othertoczechnew')",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    ASSERT_EQ(rawExecute(app.path(u"eva/Angličtina/dictonary.db"_s),
+                         "DELETE FROM lexiton_indexes WHERE name IN ('czechtoothernew', "
+                         "'othertoczechnew')"),
+              SQLITE_OK);
     startOnDictionary();
     EXPECT_EQ(window->table1().indexName(), QString());
     EXPECT_EQ(column(0).first(), u"auto"_s);

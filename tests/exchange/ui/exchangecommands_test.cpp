@@ -50,11 +50,8 @@ TEST_F(ExchangeCommandsTest, TabSeparatedImportAddsNewWordsAndTheGridShowsThem) 
     messages.answer({true});
     run(u"ImportTabs"_s);
     EXPECT_EQ(files.requests.at(0).filter, u"Textové soubory (*.txt)"_s);
-    EXPECT_EQ(messages.shown.mid(messages.shown.size() - 2),
-              (QStringList{u"information: Úspěšně přidáno 2 slovíček. Nemohlo být přidáno 1 "
-                           u"slovíček"_s,
-                           u"warning: Nenačten 1 řádek bez druhého tabulátoru (řádek má tvar "
-                           u"česky TAB cize TAB lekce TAB popis)."_s}));
+    EXPECT_EQ(messages.shown.value(1),
+              u"information: Úspěšně přidáno 2 slovíček. Nemohlo být přidáno 1 slovíček"_s);
     EXPECT_EQ(comboText(u"ComboSort"_s), u"Česky -> Angličtina"_s);
     EXPECT_EQ(column(0).join(u'|'), u"auto|čáp|dům|kočka|pes|řeka|strom|zmrzlina"_s);
 }
