@@ -26,8 +26,9 @@ TEST_P(SetIniQuirks, ReadAsTheProgramReadsThem) {
 }
 
 const Quirk kQuirks[] = {
-    {"KeysMatchAsPrefixesAndKeepTheRestOfTheLine",
-     lines({"language=Angličtina ", "language_cz=Čeština", "fontcz=Times New Roman  "}),
+    {"KeysMatchAsPrefixesKeepTheRestOfTheLineAndTheLastWins",
+     lines(
+         {"language=A", "language=Angličtina ", "language_cz=Čeština", "fontcz=Times New Roman  "}),
      [](const DictionarySettings& s) {
          EXPECT_EQ(s.otherLanguage, text("Angličtina "));
          EXPECT_EQ(s.czechLanguage, text("Čeština"));
@@ -45,11 +46,6 @@ const Quirk kQuirks[] = {
          EXPECT_EQ(s.soundKind, SoundFolderKind::None);
          EXPECT_FALSE(s.fonts.cz.bold);
      }},
-    {"LastValueWins", lines({"language=A", "language=B", "fontczsize=10", "fontczsize=14"}),
-     [](const DictionarySettings& s) {
-         EXPECT_EQ(s.otherLanguage, text("B"));
-         EXPECT_EQ(s.fonts.cz.size, 14);
-     }},
     {"BoldAndItalicAreLinePrefixes", lines({"fontczbold=no", "fontotheritalic no", "fontintr="}),
      [](const DictionarySettings& s) {
          EXPECT_TRUE(s.fonts.cz.bold);
@@ -58,7 +54,7 @@ const Quirk kQuirks[] = {
          EXPECT_FALSE(s.fonts.other.bold);
          EXPECT_EQ(s.fonts.intr, dictionary::FontSetting{});
      }},
-    // The charset falls back to the default, the size to the main window's.
+    // The last line counts: the charset falls back to the default, the size to the main window's.
     {"NumbersThatAreNotNumbers",
      lines(
          {"fontczchar=238", "fontczchar=x", "fontczsize=12", "fontczsize=big", "fontothersize=11"}),

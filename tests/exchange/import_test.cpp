@@ -26,7 +26,7 @@ protected:
 };
 
 TEST_F(Import, TabLinesAddEntriesWithTheirLessonAndCountRefusals) {
-    addWords({{u"kočka"_s, u"cat"_s, 2}});
+    addWords(dictionary, {{"kočka", "cat", 2}});
     const QStringList shown = importText(TextLayout::TabSeparated,
                                          "pes\tdog\t3\r\n"
                                          "jen\tdva\r\n"             // no second TAB: skipped

@@ -140,9 +140,8 @@ protected:
     }
 
     // An entry with its test words, written to the table file before the window opens it.
-    void addWord(const QString& czech, const QString& other, int lesson,
-                 const QString& folder = u"eva/Angličtina"_s) {
-        app.openTable(folder + u"/dictonary.db"_s)
+    void addWord(const QString& czech, const QString& other, int lesson) {
+        app.openTable(u"eva/Angličtina/dictonary.db"_s)
             ->appendRecord({czech, other, lesson, 0, 0, QString(), 0, czech, other});
     }
     void start() {
