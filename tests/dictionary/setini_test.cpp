@@ -75,7 +75,7 @@ const Quirk kQuirks[] = {
      lines({"key=F6", "hint=Ženský rod", "deleteother=der ", "deleteother2=das ",
             "deleteother3=die ", "other=die ", "othertype=overwrite", "cztype=after",
             "introducetype=before", "deletecz3= (pl.)", "cz=x", "introduce=[y]",
-            "deleteintroduce2=z", "language=Němčina", "endkey", "fontczbold"}),
+            "deleteintroduce2=z", "endkey"}),
      [](const DictionarySettings& s) {
          ASSERT_EQ(s.functionKeys.size(), 1u);
          HotKeyRecord expected;
@@ -88,8 +88,6 @@ const Quirk kQuirks[] = {
          std::tie(expected.otherMode, expected.czMode, expected.introduceMode) =
              std::tuple(InsertMode::Replace, InsertMode::After, InsertMode::Before);
          EXPECT_EQ(s.functionKeys.at(6), expected);
-         EXPECT_FALSE(s.otherLanguage) << "only the block's keys count inside it";
-         EXPECT_TRUE(s.fonts.cz.bold);
      }},
     // What a block leaves unset has its default.
     {"FunctionKeyAgainStartsAfresh",
@@ -110,6 +108,7 @@ const Quirk kQuirks[] = {
          EXPECT_FALSE(s.fonts.cz.bold);
          EXPECT_TRUE(s.fonts.cz.italic);
      }},
+    // Only the block's keys count inside it.
     {"UnclosedFunctionKeySwallowsTheRest",
      lines({"fontcz=Arial", "key=F5", "cz=a", "fontczsize=20", "fontother=Tahoma", "{[..memo..]}",
             "poznámka", "{[..endmemo..]}", "endkey"}),

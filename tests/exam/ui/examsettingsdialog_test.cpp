@@ -88,18 +88,28 @@ TEST_F(ExamSettingsDialogTest, AllLessonsDisablesTheRangeAndSpansEveryLesson) {
     EXPECT_EQ(shown.worstCount(), std::nullopt);
 }
 
-TEST_F(ExamSettingsDialogTest, NoTimeLimitRecordsOnlyOnTheButton) {
+// An automatic exam asking Czech is written only; no time limit records only on the button;
+// self-evaluation in the foreign language records only written questions.
+TEST_F(ExamSettingsDialogTest, ChoicesKeepTheSettingsThatGoTogether) {
+    dialog.preset(ExamType::Automatic);
+    choose(u"JazykRadioGroup"_s, 1);
+    EXPECT_EQ(item(u"Ask"_s), 2);
+    EXPECT_FALSE(box(u"Auto"_s).isChecked());
+    choose(u"JazykRadioGroup"_s, 0);
+    EXPECT_EQ(item(u"Ask"_s), 0);
+    EXPECT_TRUE(box(u"Auto"_s).isChecked());
+    EXPECT_FALSE(box(u"RecordSound"_s).isChecked());
+    // Recording is switched on by the preset, and its click enables "Automaticky OK".
     dialog.preset(ExamType::SelfEvaluation);
+    EXPECT_TRUE(box(u"Automat"_s).isEnabled());
+
     box(u"alllimit"_s).click();
     chooseItem(u"LimitComboBox"_s, u"žádný"_s);
     EXPECT_TRUE(box(u"onbutton"_s).isChecked());
     EXPECT_FALSE(box(u"alllimit"_s).isEnabled());
     chooseItem(u"LimitComboBox"_s, u"35"_s);
     EXPECT_TRUE(box(u"alllimit"_s).isEnabled());
-}
 
-TEST_F(ExamSettingsDialogTest, SelfEvaluationInTheForeignLanguageRecordsOnlyWrittenQuestions) {
-    dialog.preset(ExamType::SelfEvaluation);
     choose(u"JazykRadioGroup"_s, 1);
     EXPECT_EQ(item(u"Ask"_s), 2);
     EXPECT_TRUE(child(dialog, u"Ask"_s).isEnabled());
@@ -117,20 +127,6 @@ TEST_F(ExamSettingsDialogTest, SelfEvaluationInTheForeignLanguageRecordsOnlyWrit
     EXPECT_FALSE(box(u"Auto"_s).isChecked());
     EXPECT_FALSE(box(u"Auto"_s).isEnabled());
     EXPECT_FALSE(box(u"Automat"_s).isEnabled());
-}
-
-TEST_F(ExamSettingsDialogTest, AutomaticExamAskingCzechIsWrittenOnly) {
-    dialog.preset(ExamType::Automatic);
-    choose(u"JazykRadioGroup"_s, 1);
-    EXPECT_EQ(item(u"Ask"_s), 2);
-    EXPECT_FALSE(box(u"Auto"_s).isChecked());
-    choose(u"JazykRadioGroup"_s, 0);
-    EXPECT_EQ(item(u"Ask"_s), 0);
-    EXPECT_TRUE(box(u"Auto"_s).isChecked());
-    EXPECT_FALSE(box(u"RecordSound"_s).isChecked());
-    // Recording is switched on by the preset, and its click enables "Automaticky OK".
-    dialog.preset(ExamType::SelfEvaluation);
-    EXPECT_TRUE(box(u"Automat"_s).isEnabled());
 }
 
 TEST_F(ExamSettingsDialogTest, ZkousejGivesTheShownSettingsAndCancelNothing) {
