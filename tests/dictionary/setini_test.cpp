@@ -48,10 +48,9 @@ const Quirk kQuirks[] = {
      }},
     {"BoldAndItalicAreLinePrefixes", lines({"fontczbold=no", "fontotheritalic no", "fontintr="}),
      [](const DictionarySettings& s) {
-         EXPECT_TRUE(s.fonts.cz.bold);
-         EXPECT_FALSE(s.fonts.cz.italic);
-         EXPECT_TRUE(s.fonts.other.italic);
-         EXPECT_FALSE(s.fonts.other.bold);
+         EXPECT_EQ(std::tuple(s.fonts.cz.bold, s.fonts.cz.italic, s.fonts.other.bold,
+                              s.fonts.other.italic),
+                   std::tuple(true, false, false, true));
          EXPECT_EQ(s.fonts.intr, dictionary::FontSetting{});
      }},
     // The last line counts: the charset falls back to the default, the size to the main window's.
@@ -59,9 +58,8 @@ const Quirk kQuirks[] = {
      lines(
          {"fontczchar=238", "fontczchar=x", "fontczsize=12", "fontczsize=big", "fontothersize=11"}),
      [](const DictionarySettings& s) {
-         EXPECT_EQ(s.fonts.cz.charset, 1);
-         EXPECT_EQ(s.fonts.cz.size, std::nullopt);
-         EXPECT_EQ(s.fonts.other.size, 11);
+         EXPECT_EQ(std::tuple(s.fonts.cz.charset, s.fonts.cz.size, s.fonts.other.size),
+                   std::tuple(1, std::optional<int>(), std::optional(11)));
      }},
     {"SoundFolderKinds", lines({"soundfullpath=/data/zvuky", "soundincrementpath=Sounds"}),
      [](const DictionarySettings& s) {
@@ -105,8 +103,7 @@ const Quirk kQuirks[] = {
      [](const DictionarySettings& s) {
          ASSERT_EQ(s.functionKeys.size(), 1u);
          EXPECT_EQ(s.functionKeys.at(5).cz, text("a"));
-         EXPECT_FALSE(s.fonts.cz.bold);
-         EXPECT_TRUE(s.fonts.cz.italic);
+         EXPECT_EQ(std::tuple(s.fonts.cz.bold, s.fonts.cz.italic), std::tuple(false, true));
      }},
     // Only the block's keys count inside it.
     {"UnclosedFunctionKeySwallowsTheRest",
@@ -146,8 +143,7 @@ const Quirk kQuirks[] = {
      [](const DictionarySettings& s) {
          EXPECT_EQ(s.note, lines({"  odsazená řádka ", "", "language=není jazyk", "fontczbold"}));
          EXPECT_FALSE(s.otherLanguage);
-         EXPECT_FALSE(s.fonts.cz.bold);
-         EXPECT_TRUE(s.fonts.cz.italic);
+         EXPECT_EQ(std::tuple(s.fonts.cz.bold, s.fonts.cz.italic), std::tuple(false, true));
      }},
     {"UnclosedNoteTakesTheRest", lines({"{[..memo..]}", "a", "fontczbold"}),
      [](const DictionarySettings& s) {

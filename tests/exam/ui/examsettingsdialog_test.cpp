@@ -83,9 +83,8 @@ TEST_F(ExamSettingsDialogTest, AllLessonsDisablesTheRangeAndSpansEveryLesson) {
     parameters.worstCountPosition = 500; // out of the list: no selection
     dialog.load(parameters);
     const exam::ExamParameters shown = dialog.shown();
-    EXPECT_EQ(shown.fromLesson, 7);
-    EXPECT_EQ(shown.toLesson, 2);
-    EXPECT_EQ(shown.worstCount(), std::nullopt);
+    EXPECT_EQ(std::tuple(shown.fromLesson, shown.toLesson, shown.worstCount()),
+              std::tuple(7, 2, std::optional<int>()));
 }
 
 // An automatic exam asking Czech is written only; no time limit records only on the button;
@@ -139,11 +138,10 @@ TEST_F(ExamSettingsDialogTest, ZkousejGivesTheShownSettingsAndCancelNothing) {
     });
     const auto confirmed = dialog.run(parameters, ExamType::Automatic, u"Angličtina"_s);
     ASSERT_TRUE(confirmed);
-    EXPECT_EQ(confirmed->type, ExamType::Automatic);
-    EXPECT_EQ(confirmed->wordCount(), 15);
-    EXPECT_EQ(confirmed->limitSeconds(), exam::kNoTimeLimit);
-    EXPECT_TRUE(confirmed->reAddWorst);
-    EXPECT_EQ(confirmed->ask, exam::AskMode::WrittenOnly);
+    EXPECT_EQ(
+        std::tuple(confirmed->type, confirmed->wordCount(), confirmed->limitSeconds(),
+                   confirmed->reAddWorst, confirmed->ask),
+        std::tuple(ExamType::Automatic, 15, exam::kNoTimeLimit, true, exam::AskMode::WrittenOnly));
 
     modals.script(u"TOKBottomDlg4"_s, [](QDialog& shown) {
         click(shown, u"HelpBtn"_s);
