@@ -25,22 +25,20 @@ protected:
     }
 };
 
+// How a line's lesson is read is checked with the splitting of the lines.
 TEST_F(Import, TabLinesAddEntriesWithTheirLessonAndCountRefusals) {
     addWords(dictionary, {{"kočka", "cat", 2}});
     const QStringList shown = importText(TextLayout::TabSeparated,
                                          "pes\tdog\t3\r\n"
-                                         "jen\tdva\r\n"             // no second TAB: skipped
-                                         "prázdná\tlekce\t\r\n"     // trailing TAB: lesson 0
-                                         "textem\tlesson\tsedm\r\n" // text: lesson 0
+                                         "jen\tdva\r\n" // no second TAB: skipped
                                          "záporná\tnegative\t-4\r\n"
                                          "\tno czech\t1\r\n" // empty expression: skipped
                                          "kočka\tcat\t9\r\n" // already there: refused
                                          "pes\tdog\t5\r\n"); // added above: refused
-    EXPECT_EQ(shown, (QStringList{countMessage(4, 2),
+    EXPECT_EQ(shown, (QStringList{countMessage(2, 2),
                                   u"warning: Nenačten 1 řádek bez druhého tabulátoru (řádek má "
                                   "tvar česky TAB cize TAB lekce TAB popis)."_s}));
-    EXPECT_EQ(entries(), (QStringList{u"kočka|cat|2"_s, u"pes|dog|3"_s, u"prázdná|lekce|0"_s,
-                                      u"textem|lesson|0"_s, u"záporná|negative|0"_s}));
+    EXPECT_EQ(entries(), (QStringList{u"kočka|cat|2"_s, u"pes|dog|3"_s, u"záporná|negative|0"_s}));
 }
 
 TEST_F(Import, UnreadLinesAreCountedInCzechByTheirFault) {

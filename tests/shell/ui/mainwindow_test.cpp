@@ -105,10 +105,9 @@ TEST_F(MainWindowTest, FirstRunOpensTheInstallPageOnceAndExitCleansUp) {
     startWindow();
     EXPECT_EQ(system.opened, QStringList({app.path(u"help/install.html"_s)}));
 
-    messages.answer({false});
+    messages.answer({false, true});
     run(u"Exit"_s);
     EXPECT_TRUE(window->isVisible()) << "No keeps the program running";
-    messages.answer({true});
     run(u"Exit"_s);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(messages.shown, QStringList(2, u"confirm: Ukončit aplikaci ?."_s));
