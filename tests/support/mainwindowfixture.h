@@ -157,6 +157,10 @@ protected:
         start();
         openDictionary();
     }
+    void startEditing() {
+        startOnDictionary();
+        run(u"EditMode"_s);
+    }
 
     QTableView* grid() { return &child<QTableView>(*window, u"DBGrid1"_s); }
     // What a user's key or click on the grid reaches: the open cell editor, if any. The

@@ -104,8 +104,7 @@ TEST_F(WordListTest, StatisticsCommandsLessonFilterAndSearchWorkOnTheShownWords)
 
 // Deleting a word is a dangerous confirmation.
 TEST_F(WordListTest, EditModeKeepsCountersReadOnlyStoresAnEmptyLessonAsZeroAndAsksBeforeDeleting) {
-    startOnDictionary();
-    run(u"EditMode"_s);
+    startEditing();
     EXPECT_EQ(status(), u"Editace zapnuta"_s);
     auto* model = grid()->model();
     EXPECT_FALSE(model->flags(model->index(0, 3)) & Qt::ItemIsEditable) << "Dobre";
@@ -166,8 +165,7 @@ protected:
 };
 
 TEST_P(EditedRow, IsPostedWhenLeftAndTheGridKeepsToTheWords) {
-    startOnDictionary();
-    run(u"EditMode"_s);
+    startEditing();
     clickCell(1, 0);
     ASSERT_EQ(currentCzech(), u"čáp"_s);
     retypeCell("zzz");
@@ -197,8 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<RowExit>& param) { return param.param.name; });
 
 TEST_F(WordListTest, ARowTheTableRefusesStaysWithItsEditsUntilEsc) {
-    startOnDictionary();
-    run(u"EditMode"_s);
+    startEditing();
     retypeCell("pes"); // auto, the current word
     press(Qt::Key_Tab);
     retypeCell("dog"); // the pair of another word
@@ -217,8 +214,7 @@ TEST_F(WordListTest, ARowTheTableRefusesStaysWithItsEditsUntilEsc) {
 }
 
 TEST_F(WordListTest, ANewRowIsShownReadyForTypingAndNeedsBothWords) {
-    startOnDictionary();
-    run(u"EditMode"_s);
+    startEditing();
     clickCell(2, 0);
     click(*window, u"NavInsert"_s);
     EXPECT_EQ(column(0).join(u'|'), u"auto|čáp||kočka|pes|řeka|zmrzlina"_s)
@@ -254,8 +250,7 @@ TEST_F(WordListTest, ANewRowIsShownReadyForTypingAndNeedsBothWords) {
 // saves what is typed in it.
 TEST_F(WordListTest, EditsInEditModeKeepTheDictionarysRules) {
     app.write(u"eva/Angličtina/code.ini"_s, "casesensitive=yes\r\n");
-    startOnDictionary();
-    run(u"EditMode"_s);
+    startEditing();
     auto* model = grid()->model();
     EXPECT_TRUE(model->setData(model->index(0, 1), u"The Car (auto) !"_s));
     click(*window, u"NavPost"_s);
@@ -349,8 +344,7 @@ TEST_F(DictionaryCommandsTest, OldFormatDictionaryOpensInItsPrimaryOrderWithTheW
 // Closing the program keeps the word being typed into the grid, as leaving its row does; a
 // word the table refuses keeps the window open with the reason shown.
 TEST_F(WordListTest, ClosingPostsTheRowBeingEdited) {
-    startOnDictionary();
-    run(u"EditMode"_s);
+    startEditing();
     clickCell(1, 0);
     retypeCell("zzz");
     press(Qt::Key_Return);
