@@ -11,6 +11,8 @@ struct GridColumn {
     QString field;
     QString title;
     int width = 0;
+
+    bool operator==(const GridColumn&) const = default;
 };
 
 // The word grid's columns as designed: Czech, Other, Lekce, Dobre, Spatne, Czechzk, Otherzk.

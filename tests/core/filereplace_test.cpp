@@ -38,6 +38,7 @@ TEST_F(FileReplace, FailureWhileWritingKeepsTheOldFile) {
     EXPECT_EQ(filesInFolder(), QStringList{u"slovnik.txt"_s});
 }
 
+// A folder that cannot be written fails too and keeps the file in its way.
 TEST_F(FileReplace, MissingFolderFailsWithAMessageAndCreatesNothing) {
     const QString missing = folder.path(u"chybi/slovnik.txt"_s);
     try {
@@ -47,11 +48,9 @@ TEST_F(FileReplace, MissingFolderFailsWithAMessageAndCreatesNothing) {
         EXPECT_TRUE(error.message().startsWith(u"Soubor nelze zapsat: "_s + missing + u" ("_s));
     }
     EXPECT_FALSE(QFileInfo::exists(folder.path(u"chybi"_s)));
-}
 
-// Permissions do not stop root, so an unwritable folder is made from a path that runs through
-// a regular file, which no user can create files in.
-TEST_F(FileReplace, UnwritableFolderFailsAndKeepsTheFileInTheWay) {
+    // Permissions do not stop root, so an unwritable folder is made from a path that runs
+    // through a regular file, which no user can create files in.
     EXPECT_THROW(core::replaceFile(path + u"/novy.txt"_s, "x"), core::FileError);
     EXPECT_EQ(folder.read(u"slovnik.txt"_s), "old content\r\n");
     EXPECT_EQ(filesInFolder(), QStringList{u"slovnik.txt"_s});

@@ -76,56 +76,18 @@ TEST_F(CreateDictionary, ManualDictionaryReadsBackItsOwnSettings) {
     EXPECT_EQ(settings.functionKeys.at(5).hint, text("Rod"));
 }
 
-TEST_F(CreateDictionary, DictionaryFromASetJoinsTheNotes) {
+TEST_F(CreateDictionary, DictionaryFromASetJoinsTheNotesAndAMissingSetIsReported) {
     dictionary::NewDictionary request;
     request.name = text("Polština");
     request.note = {text("Moje poznámka")};
     request.settingsSetPath = path(u"_other_/setinis/Polstina.ini"_s);
     ASSERT_TRUE(create(request));
-    EXPECT_TRUE(m_messages.shown.isEmpty());
     const auto settings = dictionary::readSetIni(path(u"jana/"_s + text("Polština/set.ini")));
     EXPECT_EQ(std::tuple(settings.otherLanguage, settings.fonts.other.face, settings.note),
               std::tuple(text("Polština"), text("Tahoma"),
                          QStringList{text("Moje poznámka"), text("Ze sady.")}));
-}
 
-TEST_F(CreateDictionary, UnacceptableNamesCreateNothing) {
-    const QStringList before = everything();
-    for (const char* name :
-         {"../x", "a/b", "a\\b", ".x", "", ".", "..", "/tmp/x", "tab\there", "řádek\n"}) {
-        m_messages.shown.clear();
-        EXPECT_FALSE(create(manual(text(name)))) << name;
-        EXPECT_EQ(m_messages.shown, QStringList{text(kRefused)}) << name;
-    }
-    EXPECT_EQ(everything(), before);
-}
-
-TEST_F(CreateDictionary, ExistingFolderIsRefusedUntouched) {
-    m_folder.write(u"jana/Němčina/set.ini"_s, "language=Star\xfd\r\n");
-    m_folder.write(u"jana/soubor"_s, "file\r\n");
-    const QStringList before = everything();
-    EXPECT_FALSE(create(manual(text("Němčina"))));
-    EXPECT_FALSE(create(manual(text("soubor")))) << "a file of that name is in the way too";
-    EXPECT_EQ(m_messages.shown, (QStringList{text(kRefused), text(kRefused)}));
-    EXPECT_EQ(everything(), before);
-    EXPECT_EQ(m_folder.read(u"jana/Němčina/set.ini"_s), QByteArray("language=Star\xfd\r\n"));
-}
-
-TEST_F(CreateDictionary, FailedCopiesAreReportedAndCreationGoesOn) {
-    QFile::remove(path(u"_EmptyTable_/dictonary.db"_s));
-    QFile::remove(path(u"jana/code.ini"_s));
-    ASSERT_TRUE(create(manual(u"Nový"_s)));
-    EXPECT_EQ(m_messages.shown,
-              (QStringList{text("error: Není možné zkopírovat \"dictonary.db\" - zkontroluj "
-                                "místo na disku a případná přístupová práva."),
-                           text("error: Není možné zkopírovat soubor \"code.ini\" z adresáře "
-                                "aplikace do adresáře slovníku a to se nepodařilo. Zkontroluj "
-                                "místo na disku a přístupová práva.")}));
-    EXPECT_TRUE(QFile::exists(path(text("jana/Nový/set.ini"))));
-}
-
-TEST_F(CreateDictionary, UnreadableSetIsReportedAndTheFolderStays) {
-    dictionary::NewDictionary request;
+    // A set that cannot be read is reported; the folder and its table stay.
     request.name = u"Sada"_s;
     request.settingsSetPath = path(u"_other_/setinis/chybi.ini"_s);
     EXPECT_TRUE(create(request));
@@ -135,13 +97,36 @@ TEST_F(CreateDictionary, UnreadableSetIsReportedAndTheFolderStays) {
     EXPECT_FALSE(QFile::exists(path(u"jana/Sada/set.ini"_s)));
 }
 
-TEST_F(CreateDictionary, CharactersTheCodePageCannotHoldAreReported) {
+// A file of an existing name is in the way too.
+TEST_F(CreateDictionary, UnacceptableOrExistingNamesCreateNothing) {
+    m_folder.write(u"jana/Němčina/set.ini"_s, "language=Star\xfd\r\n");
+    m_folder.write(u"jana/soubor"_s, "file\r\n");
+    const QStringList before = everything();
+    for (const char* name : {"../x", "a/b", "a\\b", ".x", "", ".", "..", "/tmp/x", "tab\there",
+                             "řádek\n", "Němčina", "soubor"}) {
+        m_messages.shown.clear();
+        EXPECT_FALSE(create(manual(text(name)))) << name;
+        EXPECT_EQ(m_messages.shown, QStringList{text(kRefused)}) << name;
+    }
+    EXPECT_EQ(everything(), before);
+    EXPECT_EQ(m_folder.read(u"jana/Němčina/set.ini"_s), QByteArray("language=Star\xfd\r\n"));
+}
+
+// Failed copies are reported and creation goes on; so are characters the code page cannot hold.
+TEST_F(CreateDictionary, WhatCannotBeCopiedOrWrittenIsReportedAndCreationGoesOn) {
+    QFile::remove(path(u"_EmptyTable_/dictonary.db"_s));
+    QFile::remove(path(u"jana/code.ini"_s));
     auto request = manual(u"Esperanto"_s);
     request.note = {text("ĉu ŝi?")};
     ASSERT_TRUE(create(request));
     EXPECT_EQ(m_messages.shown,
-              QStringList{text("warning: Některé znaky nelze do souboru \"set.ini\" uložit, "
-                               "byly nahrazeny otazníkem: ĉŝ")});
+              (QStringList{text("error: Není možné zkopírovat \"dictonary.db\" - zkontroluj "
+                                "místo na disku a případná přístupová práva."),
+                           text("error: Není možné zkopírovat soubor \"code.ini\" z adresáře "
+                                "aplikace do adresáře slovníku a to se nepodařilo. Zkontroluj "
+                                "místo na disku a přístupová práva."),
+                           text("warning: Některé znaky nelze do souboru \"set.ini\" uložit, "
+                                "byly nahrazeny otazníkem: ĉŝ")}));
     const auto settings = dictionary::readSetIni(path(u"jana/Esperanto/set.ini"_s));
     EXPECT_EQ(settings.note, QStringList{u"?u ?i?"_s});
 }

@@ -38,16 +38,14 @@ TEST(TestWord, SwitchedOffRulesKeepTheirPart) {
 
 using CodeIni = ScratchTest;
 
-TEST_F(CodeIni, TheStartRulesWriteTheTenLines) {
+// The start rules are the ten lines; others read back as written.
+TEST_F(CodeIni, RulesReadBackAsWritten) {
     entry::writeCodeIni(folder.path(u"code.ini"_s), TestWordRules{});
     EXPECT_EQ(folder.read(u"code.ini"_s),
               QByteArray("exclude//=yes\r\nexclude\\\\=yes\r\nexclude[]=yes\r\n"
                          "exclude<>=yes\r\nexclude{}=yes\r\nexclude()=yes\r\n"
                          "excludebegin=.,!?:;-_ \r\nexcludeend=.,!?:;-_ \r\n"
                          "casesensitive=no\r\nspace=yes\r\n"));
-}
-
-TEST_F(CodeIni, RulesReadBackAsWritten) {
     TestWordRules rules;
     rules.excludeBackslashes = false;
     rules.beginSet = u"-"_s;

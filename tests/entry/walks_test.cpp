@@ -42,9 +42,8 @@ TEST_F(DictionaryWalk, RegenerationFollowsNewRulesKeepsCountersAndTheFilter) {
               2);
 
     EXPECT_EQ(steps, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
-    EXPECT_TRUE(dictionary->filtered());
-    EXPECT_EQ(dictionary->filter(), u"Lekce = 3"_s);
-    EXPECT_EQ(dictionary->recNo(), 1);
+    EXPECT_EQ(std::tuple(dictionary->filtered(), dictionary->filter(), dictionary->recNo()),
+              std::tuple(true, u"Lekce = 3"_s, 1));
     dictionary->setFiltered(false);
     EXPECT_EQ(tableRows(*dictionary, {u"Czechzk"_s, u"Otherzk"_s, u"Dobre"_s, u"Spatne"_s}),
               (QStringList{u"Dům (m.)|House|4|1"_s, u"pes|Dog|0|0"_s}));
@@ -70,9 +69,9 @@ TEST_F(DictionaryWalk, AFailedRepostEndsTheWalkAndStillRestoresTheFilter) {
     dictionary->setFiltered(true);
     dictionary->setBeforePost([](store::Cursor&) { throw store::Error(u"disk full"_s); });
     EXPECT_THROW(entry::regenerate(*dictionary), store::Error);
-    EXPECT_EQ(dictionary->state(), store::CursorState::Browse);
-    EXPECT_TRUE(dictionary->filtered());
-    EXPECT_FALSE(dictionary->controlsDisabled());
+    EXPECT_EQ(
+        std::tuple(dictionary->state(), dictionary->filtered(), dictionary->controlsDisabled()),
+        std::tuple(store::CursorState::Browse, true, false));
 }
 
 struct SplitCase {

@@ -86,7 +86,6 @@ TEST_F(EvaluateExam, FinishedExamAddsTheCountsAndWritesTheReport) {
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(dictionaryCounts(), (QStringList{u"kůň|15|21"_s, u"pes|12|20"_s}));
     EXPECT_EQ(historyCounts(), u"2|7|1"_s);
-    EXPECT_EQ(shell.opened, QStringList{reportPath()});
     const QString expected =
         u"<HTML>\r\n"
         u"<FONT COLOR=\"#FF0000\"><H2>Zkoušení číslo: 1</H2></FONT>\r\n"
@@ -137,7 +136,6 @@ TEST_F(EvaluateExam, BreakingOffDropsEveryNeverAnsweredQuestionWithItsRows) {
     // 100 − [100 × 2 / 1]: the wrong answers against the one right answer
     EXPECT_TRUE(reportHas(u"přerušeno !!!</FONT><P>\r\n<H1>Známka: <FONT "
                           u"COLOR=\"#FF0000\">no asi tak 6-<"_s));
-    EXPECT_EQ(shell.opened, QStringList{reportPath()});
 }
 
 TEST_F(EvaluateExam, BreakingOffBeforeTheFirstAnswerLeavesNoQuestion) {
@@ -196,7 +194,6 @@ TEST_P(EvaluateExamDisplay, OpensTheReportAsTheResultSettingsSay) {
     if (GetParam().confirmed)
         messages.answer({*GetParam().confirmed});
     EXPECT_EQ(evaluate(), reportPath()) << "written, whether opened or not";
-    EXPECT_TRUE(messages.allAnswersUsed());
     EXPECT_EQ(messages.shown.size(), GetParam().confirmed ? 1 : 0);
     EXPECT_EQ(shell.opened, GetParam().opened ? QStringList{reportPath()} : QStringList{});
     EXPECT_FALSE(report().isEmpty());

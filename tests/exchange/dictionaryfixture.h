@@ -13,12 +13,6 @@ protected:
         exchange::keepEntriesOnPost(dictionary, entry::TestWordRules{});
     }
 
-    // Adds entries (Czech, Other, Lekce) through the hook.
-    void addWords(std::initializer_list<std::tuple<QString, QString, int>> words) {
-        for (const auto& [czech, other, lesson] : words)
-            dictionary.appendRecord({czech, other, lesson});
-    }
-
     // "Czech|Other|Lekce" of every entry, in the cursor's order.
     QStringList entries() { return tableRows(dictionary, {u"Czech"_s, u"Other"_s, u"Lekce"_s}); }
 

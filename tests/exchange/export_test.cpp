@@ -101,7 +101,7 @@ TEST_F(Export, TxtHasEveryFieldAndTheDescriptionOnOneLine) {
 }
 
 TEST_F(Export, HtmlFollowsTheTemplateAndPutsTheForeignColumnFirstInTheOldOrder) {
-    addWords({{u"a<b"_s, u"R&D>"_s, 2}});
+    addWords(dictionary, {{"a<b", "R&D>", 2}});
     dictionary.setIndexName(u"othertoczech"_s);
     EXPECT_EQ(run(true), u"<HTML>\r\n<B>Lekce: vše</B><P>\r\n<TABLE WIDTH=\"100%\">\r\n"
                          "<TR><TD WIDTH=\"45%\">\r\n"
@@ -115,7 +115,7 @@ TEST_F(Export, HtmlFollowsTheTemplateAndPutsTheForeignColumnFirstInTheOldOrder) 
 }
 
 TEST_F(Export, AnEmptyFilteredListStillGivesTheHeadings) {
-    addWords({{u"pes"_s, u"dog"_s, 1}});
+    addWords(dictionary, {{"pes", "dog", 1}});
     dictionary.setIndexName(u"othertoczechnew"_s);
     dictionary.setFilter(u"Lekce = 5"_s);
     dictionary.setFiltered(true);
@@ -137,7 +137,7 @@ TEST_F(Export, FailuresShowTheirMessages) {
 }
 
 TEST_F(Export, CharactersOutsideTheCodePageAreReported) {
-    addWords({{u"čaj"_s, u"茶"_s, 1}});
+    addWords(dictionary, {{"čaj", "茶", 1}});
     run(false);
     EXPECT_EQ(shown.last(), u"warning: Tyto znaky nelze zapsat v kódování Windows-1250, v "
                             "souboru je nahradil otazník: 茶"_s);

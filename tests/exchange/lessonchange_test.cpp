@@ -103,13 +103,13 @@ TEST(ChoiceConsistency, TheRangeAndTheStartFollowTheRules) {
 }
 
 TEST_F(LessonChange, ALessonZeroEntryTakesItsNeighboursLesson) {
-    addWords({{u"a"_s, u"first"_s, 0},
-              {u"b"_s, u"same"_s, 0},
-              {u"c"_s, u"same"_s, 0},
-              {u"d"_s, u"same"_s, 7},
-              {u"e"_s, u"other"_s, 0},
-              {u"f"_s, u"other"_s, 2},
-              {u"g"_s, u"Other"_s, 0}});
+    addWords(dictionary, {{"a", "first", 0},
+                          {"b", "same", 0},
+                          {"c", "same", 0},
+                          {"d", "same", 7},
+                          {"e", "other", 0},
+                          {"f", "other", 2},
+                          {"g", "Other", 0}});
     dictionary.setIndexName(u"lessonczechother"_s);
     ScriptedMessages messages;
     messages.answer({true});
@@ -127,7 +127,7 @@ TEST_F(LessonChange, ALessonZeroEntryTakesItsNeighboursLesson) {
 }
 
 TEST_F(LessonChange, TheFirstRecordIsNeverLookedAt) {
-    addWords({{u"a"_s, u"same"_s, 0}, {u"b"_s, u"same"_s, 4}});
+    addWords(dictionary, {{"a", "same", 0}, {"b", "same", 4}});
     exchange::findLessonsOfLessonZero(dictionary);
     EXPECT_EQ(entries(), (QStringList{u"a|same|0"_s, u"b|same|4"_s}));
 }

@@ -9,27 +9,23 @@
 class AppFolderFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        state.applicationFolder = m_dir.path(u"app"_s);
-        m_dir.createTable(u"app/_other_/user.db"_s, u"user"_s);
-        m_dir.createTable(u"app/_EmptyTable_/exam.db"_s, u"exam"_s);
-        for (const QString& name : {u"exam.ini"_s, u"bg.bmp"_s, u"code.ini"_s, u"setting.ini"_s})
-            writeFile(state.path(name), u"template "_s + name);
+        state.applicationFolder = dir.path(u"app"_s);
+        dir.createTable(u"app/_other_/user.db"_s, u"user"_s);
+        dir.createTable(u"app/_EmptyTable_/exam.db"_s, u"exam"_s);
+        for (const char* name : {"exam.ini", "bg.bmp", "code.ini", "setting.ini"})
+            write(QString::fromLatin1(name), QByteArray("template ") + name);
         users.setDatabaseName(state.otherFolder());
         users.setTableName(u"user.db"_s);
         users.open();
         users.appendRecord({u"administrator"_s, QString()});
     }
 
-    static void writeFile(const QString& path, const QString& text) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-        file.write(text.toUtf8());
+    // A file of the application folder, written with the folders on the way; read, empty when
+    // it cannot be.
+    void write(const QString& relative, const QByteArray& bytes) const {
+        dir.write(u"app/"_s + relative, bytes);
     }
-    static QString readFile(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
+    QByteArray read(const QString& relative) const { return dir.read(u"app/"_s + relative); }
     // The user names in key order.
     QStringList userNames() { return tableRows(users, {u"User"_s}); }
     // Entries of a folder of the application folder, sorted.
@@ -38,12 +34,10 @@ protected:
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     }
     // A folder outside the application folder, beside it.
-    QString outside(const QString& relative) const { return m_dir.path(relative); }
+    QString outside(const QString& relative) const { return dir.path(relative); }
 
     app::RunState state;
     store::Cursor users;
     ScriptedMessages messages;
-
-private:
-    ScratchFolder m_dir;
+    ScratchFolder dir; // the application folder is its "app"
 };

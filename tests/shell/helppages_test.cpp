@@ -1,8 +1,5 @@
 #include "app/helppages.h"
 
-#include "recordingshell.h"
-#include "scriptedmessages.h"
-
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
@@ -13,23 +10,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kHelpFolder = QStringLiteral(LEXITON_DATA_DIR "/help");
-
-// Whether the page exists is left to the system's viewer.
-// A page the system cannot open is named in a warning.
-TEST(OpenHelpPage, HandsThePageOfTheHelpFolderToTheSystem) {
-    RecordingShell system;
-    ScriptedMessages messages;
-    app::RunState state;
-    state.applicationFolder = u"/home/eva/Lexiton data"_s;
-    app::openHelpPage(system, messages, state, app::helppage::kExamSettings);
-    system.works = false;
-    app::openHelpPage(system, messages, state, u"missing.html"_s);
-    EXPECT_EQ(system.opened, QStringList({u"/home/eva/Lexiton data/help/exam.html"_s,
-                                          u"/home/eva/Lexiton data/help/missing.html"_s}));
-    EXPECT_TRUE(system.started.empty());
-    EXPECT_EQ(messages.shown, QStringList{u"warning: Systém nedokázal otevřít "
-                                          u"\"/home/eva/Lexiton data/help/missing.html\"."_s});
-}
 
 QString readPage(const QString& page) {
     QFile file(QDir(kHelpFolder).filePath(page));

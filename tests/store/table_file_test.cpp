@@ -93,25 +93,6 @@ TEST_F(TableFiles, CreatingNeverOverwrites) {
     EXPECT_THROW(store::createTableFile(folder.path(u"x.db"_s), u"nosuchkind"_s), Error);
 }
 
-TEST_F(TableFiles, EveryKindRecordsItsKindAndVersion) {
-    for (const store::TableKind& kind : store::tableKinds()) {
-        auto table = folder.table(kind.name);
-        EXPECT_EQ(table->schema().kind, kind.name);
-        EXPECT_EQ(table->schema().version, kind.latestVersion());
-        EXPECT_FALSE(table->schema().fields.empty());
-    }
-}
-
-TEST_F(TableFiles, OldFormatDictionaryLacksTheNewOrderName) {
-    folder.table(u"dictonary"_s)->close();
-    execute(u"dictonary.db"_s,
-            "DELETE FROM lexiton_indexes WHERE name IN ('czechtoothernew', 'othertoczechnew')");
-    auto dictionary = folder.table(u"dictonary"_s);
-    EXPECT_FALSE(dictionary->indexNames().contains(u"czechtoothernew"_s));
-    EXPECT_THROW(dictionary->setIndexName(u"czechtoothernew"_s), Error);
-    dictionary->setIndexName(u"othertoczech"_s);
-}
-
 // The migration steps of a table kind, tried on a real file.
 class TableMigration : public TableFiles {
 protected:

@@ -3,11 +3,10 @@
 #include "applicationfolder.h"
 #include "recordingshell.h"
 #include "scratchfolder.h"
-#include "scriptedfiles.h"
-#include "scriptedfonts.h"
 #include "scriptedkeyboardlayouts.h"
 #include "scriptedmessages.h"
 #include "scriptedmodals.h"
+#include "scriptedpickers.h"
 #include "scriptedrandom.h"
 
 #include "core/cp1250linereader.h"
@@ -37,6 +36,7 @@ protected:
         EXPECT_TRUE(modals.allScriptsUsed());
         EXPECT_TRUE(messages.allAnswersUsed());
         EXPECT_TRUE(files.allAnswersUsed());
+        EXPECT_TRUE(fonts.allAnswersUsed());
     }
 
     // Shows the window and lets its start-up sequence run to the end, including a close
@@ -147,9 +147,8 @@ protected:
     }
 
     // An entry with its test words, written to the table file before the window opens it.
-    void addWord(const QString& czech, const QString& other, int lesson,
-                 const QString& folder = u"eva/Angličtina"_s) {
-        app.openTable(folder + u"/dictonary.db"_s)
+    void addWord(const QString& czech, const QString& other, int lesson) {
+        app.openTable(u"eva/Angličtina/dictonary.db"_s)
             ->appendRecord({czech, other, lesson, 0, 0, QString(), 0, czech, other});
     }
     void start() {
@@ -164,6 +163,10 @@ protected:
     void startOnDictionary() {
         start();
         openDictionary();
+    }
+    void startEditing() {
+        startOnDictionary();
+        run(u"EditMode"_s);
     }
 
     QTableView* grid() { return &child<QTableView>(*window, u"DBGrid1"_s); }

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -19,11 +20,8 @@ public:
         m_scripts[dialogName].push_back(std::move(script));
     }
     bool allScriptsUsed() const {
-        for (const auto& scripts : m_scripts) {
-            if (!scripts.empty())
-                return false;
-        }
-        return true;
+        return std::all_of(m_scripts.begin(), m_scripts.end(),
+                           [](const auto& scripts) { return scripts.empty(); });
     }
 
     int exec(QDialog& dialog) override {

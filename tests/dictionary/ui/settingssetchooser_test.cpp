@@ -13,11 +13,12 @@ protected:
         app.write(u"_other_/setinis/"_s + name, "[Font]\r\n");
     }
 
-    static QListWidget& list(QDialog& shown) { return child<QListWidget>(shown, u"ListBox1"_s); }
-    static QStringList listed(QDialog& shown) { return items(list(shown)); }
+    static QStringList listed(QDialog& shown) {
+        return items(child<QListWidget>(shown, u"ListBox1"_s));
+    }
     // Clicks the set in the list, as a user does.
     static void select(QDialog& shown, const QString& name) {
-        QListWidget& sets = list(shown);
+        auto& sets = child<QListWidget>(shown, u"ListBox1"_s);
         const QList<QListWidgetItem*> found = sets.findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         QTest::mouseClick(sets.viewport(), Qt::LeftButton, {},

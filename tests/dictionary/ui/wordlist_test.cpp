@@ -1,12 +1,12 @@
 #include "dictionary/gridlayout.h"
 #include "mainwindowfixture.h"
+#include "rawsqlite.h"
 
 #include "sound/waveencoding.h"
 
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <sqlite3.h>
 
 namespace {
 
@@ -104,8 +104,7 @@ TEST_F(WordListTest, StatisticsCommandsLessonFilterAndSearchWorkOnTheShownWords)
 
 // Deleting a word is a dangerous confirmation.
 TEST_F(WordListTest, EditModeKeepsCountersReadOnlyStoresAnEmptyLessonAsZeroAndAsksBeforeDeleting) {
-    startOnDictionary();
-    run(u"EditMode"_s);
+    startEditing();
     EXPECT_EQ(status(), u"Editace zapnuta"_s);
     auto* model = grid()->model();
     EXPECT_FALSE(model->flags(model->index(0, 3)) & Qt::ItemIsEditable) << "Dobre";
@@ -166,8 +165,7 @@ protected:
 };
 
 TEST_P(EditedRow, IsPostedWhenLeftAndTheGridKeepsToTheWords) {
-    startOnDictionary();
-    run(u"EditMode"_s);
+    startEditing();
     clickCell(1, 0);
     ASSERT_EQ(currentCzech(), u"čáp"_s);
     retypeCell("zzz");
@@ -197,8 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<RowExit>& param) { return param.param.name; });
 
 TEST_F(WordListTest, ARowTheTableRefusesStaysWithItsEditsUntilEsc) {
-    startOnDictionary();
-    run(u"EditMode"_s);
+    startEditing();
     retypeCell("pes"); // auto, the current word
     press(Qt::Key_Tab);
     retypeCell("dog"); // the pair of another word
@@ -217,8 +214,7 @@ TEST_F(WordListTest, ARowTheTableRefusesStaysWithItsEditsUntilEsc) {
 }
 
 TEST_F(WordListTest, ANewRowIsShownReadyForTypingAndNeedsBothWords) {
-    startOnDictionary();
-    run(u"EditMode"_s);
+    startEditing();
     clickCell(2, 0);
     click(*window, u"NavInsert"_s);
     EXPECT_EQ(column(0).join(u'|'), u"auto|čáp||kočka|pes|řeka|zmrzlina"_s)
@@ -254,8 +250,7 @@ TEST_F(WordListTest, ANewRowIsShownReadyForTypingAndNeedsBothWords) {
 // saves what is typed in it.
 TEST_F(WordListTest, EditsInEditModeKeepTheDictionarysRules) {
     app.write(u"eva/Angličtina/code.ini"_s, "casesensitive=yes\r\n");
-    startOnDictionary();
-    run(u"EditMode"_s);
+    startEditing();
     auto* model = grid()->model();
     EXPECT_TRUE(model->setData(model->index(0, 1), u"The Car (auto) !"_s));
     click(*window, u"NavPost"_s);
@@ -285,21 +280,7 @@ protected:
     }
 };
 
-TEST_F(DictionaryCommandsTest, NewManualDictionaryIsCreatedListedAndOpens) {
-    start();
-    newGerman(u"OKBtn"_s);
-    auto& list = child<QListWidget>(*window, u"ListBox1"_s);
-    EXPECT_EQ(items(list), QStringList({u"Angličtina"_s, u"Nemcina"_s}));
-    EXPECT_EQ(list.currentRow(), -1) << "nothing is selected after listing";
-    EXPECT_TRUE(QFile::exists(app.path(u"eva/Nemcina/dictonary.db"_s)));
-
-    list.setCurrentRow(1);
-    emit list.itemClicked(list.item(1));
-    EXPECT_TRUE(window->table1().active());
-    EXPECT_EQ(child<QComboBox>(*window, u"ComboSort"_s).itemText(1), u"Deutsch -> Česky"_s);
-    EXPECT_EQ(messages.shown, QStringList());
-}
-
+// The new dictionary is listed, nothing selected, and opens.
 TEST_F(DictionaryCommandsTest, AnyNewDictionaryAttemptLeavesNothingOfTheOpenOne) {
     start();
     for (const QString& button : {u"CancelBtn"_s, u"OKBtn"_s}) {
@@ -316,6 +297,14 @@ TEST_F(DictionaryCommandsTest, AnyNewDictionaryAttemptLeavesNothingOfTheOpenOne)
             EXPECT_EQ(child<QPlainTextEdit>(*window, pane).toPlainText(), QString());
         EXPECT_EQ(text(*window, u"Edit1"_s), QString());
     }
+    auto& list = child<QListWidget>(*window, u"ListBox1"_s);
+    EXPECT_EQ(items(list), QStringList({u"Angličtina"_s, u"Nemcina"_s}));
+    EXPECT_EQ(list.currentRow(), -1);
+    EXPECT_TRUE(QFile::exists(app.path(u"eva/Nemcina/dictonary.db"_s)));
+    list.setCurrentRow(1);
+    emit list.itemClicked(list.item(1));
+    EXPECT_TRUE(window->table1().active());
+    EXPECT_EQ(child<QComboBox>(*window, u"ComboSort"_s).itemText(1), u"Deutsch -> Česky"_s);
     EXPECT_EQ(messages.shown, QStringList());
 }
 
@@ -336,12 +325,10 @@ TEST_F(DictionaryCommandsTest, SettingsSetReplacesTheSettingsAndKeepsTheNote) {
 }
 
 TEST_F(DictionaryCommandsTest, OldFormatDictionaryOpensInItsPrimaryOrderWithTheWarning) {
-    sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(app.path(u"eva/Angličtina/dictonary.db"_s)).constData(), &db);
-    sqlite3_exec(db,
-                 "DELETE FROM lexiton_indexes WHERE name IN ('czechtoothernew', 'othertoczechnew')",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    ASSERT_EQ(rawExecute(app.path(u"eva/Angličtina/dictonary.db"_s),
+                         "DELETE FROM lexiton_indexes WHERE name IN ('czechtoothernew', "
+                         "'othertoczechnew')"),
+              SQLITE_OK);
     startOnDictionary();
     EXPECT_EQ(window->table1().indexName(), QString());
     EXPECT_EQ(column(0).first(), u"auto"_s);
@@ -357,8 +344,7 @@ TEST_F(DictionaryCommandsTest, OldFormatDictionaryOpensInItsPrimaryOrderWithTheW
 // Closing the program keeps the word being typed into the grid, as leaving its row does; a
 // word the table refuses keeps the window open with the reason shown.
 TEST_F(WordListTest, ClosingPostsTheRowBeingEdited) {
-    startOnDictionary();
-    run(u"EditMode"_s);
+    startEditing();
     clickCell(1, 0);
     retypeCell("zzz");
     press(Qt::Key_Return);

@@ -83,23 +83,32 @@ TEST_F(ExamSettingsDialogTest, AllLessonsDisablesTheRangeAndSpansEveryLesson) {
     parameters.worstCountPosition = 500; // out of the list: no selection
     dialog.load(parameters);
     const exam::ExamParameters shown = dialog.shown();
-    EXPECT_EQ(shown.fromLesson, 7);
-    EXPECT_EQ(shown.toLesson, 2);
-    EXPECT_EQ(shown.worstCount(), std::nullopt);
+    EXPECT_EQ(std::tuple(shown.fromLesson, shown.toLesson, shown.worstCount()),
+              std::tuple(7, 2, std::optional<int>()));
 }
 
-TEST_F(ExamSettingsDialogTest, NoTimeLimitRecordsOnlyOnTheButton) {
+// An automatic exam asking Czech is written only; no time limit records only on the button;
+// self-evaluation in the foreign language records only written questions.
+TEST_F(ExamSettingsDialogTest, ChoicesKeepTheSettingsThatGoTogether) {
+    dialog.preset(ExamType::Automatic);
+    choose(u"JazykRadioGroup"_s, 1);
+    EXPECT_EQ(item(u"Ask"_s), 2);
+    EXPECT_FALSE(box(u"Auto"_s).isChecked());
+    choose(u"JazykRadioGroup"_s, 0);
+    EXPECT_EQ(item(u"Ask"_s), 0);
+    EXPECT_TRUE(box(u"Auto"_s).isChecked());
+    EXPECT_FALSE(box(u"RecordSound"_s).isChecked());
+    // Recording is switched on by the preset, and its click enables "Automaticky OK".
     dialog.preset(ExamType::SelfEvaluation);
+    EXPECT_TRUE(box(u"Automat"_s).isEnabled());
+
     box(u"alllimit"_s).click();
     chooseItem(u"LimitComboBox"_s, u"žádný"_s);
     EXPECT_TRUE(box(u"onbutton"_s).isChecked());
     EXPECT_FALSE(box(u"alllimit"_s).isEnabled());
     chooseItem(u"LimitComboBox"_s, u"35"_s);
     EXPECT_TRUE(box(u"alllimit"_s).isEnabled());
-}
 
-TEST_F(ExamSettingsDialogTest, SelfEvaluationInTheForeignLanguageRecordsOnlyWrittenQuestions) {
-    dialog.preset(ExamType::SelfEvaluation);
     choose(u"JazykRadioGroup"_s, 1);
     EXPECT_EQ(item(u"Ask"_s), 2);
     EXPECT_TRUE(child(dialog, u"Ask"_s).isEnabled());
@@ -119,20 +128,6 @@ TEST_F(ExamSettingsDialogTest, SelfEvaluationInTheForeignLanguageRecordsOnlyWrit
     EXPECT_FALSE(box(u"Automat"_s).isEnabled());
 }
 
-TEST_F(ExamSettingsDialogTest, AutomaticExamAskingCzechIsWrittenOnly) {
-    dialog.preset(ExamType::Automatic);
-    choose(u"JazykRadioGroup"_s, 1);
-    EXPECT_EQ(item(u"Ask"_s), 2);
-    EXPECT_FALSE(box(u"Auto"_s).isChecked());
-    choose(u"JazykRadioGroup"_s, 0);
-    EXPECT_EQ(item(u"Ask"_s), 0);
-    EXPECT_TRUE(box(u"Auto"_s).isChecked());
-    EXPECT_FALSE(box(u"RecordSound"_s).isChecked());
-    // Recording is switched on by the preset, and its click enables "Automaticky OK".
-    dialog.preset(ExamType::SelfEvaluation);
-    EXPECT_TRUE(box(u"Automat"_s).isEnabled());
-}
-
 TEST_F(ExamSettingsDialogTest, ZkousejGivesTheShownSettingsAndCancelNothing) {
     exam::ExamParameters parameters;
     parameters.limitPosition = 0;
@@ -143,11 +138,10 @@ TEST_F(ExamSettingsDialogTest, ZkousejGivesTheShownSettingsAndCancelNothing) {
     });
     const auto confirmed = dialog.run(parameters, ExamType::Automatic, u"Angličtina"_s);
     ASSERT_TRUE(confirmed);
-    EXPECT_EQ(confirmed->type, ExamType::Automatic);
-    EXPECT_EQ(confirmed->wordCount(), 15);
-    EXPECT_EQ(confirmed->limitSeconds(), exam::kNoTimeLimit);
-    EXPECT_TRUE(confirmed->reAddWorst);
-    EXPECT_EQ(confirmed->ask, exam::AskMode::WrittenOnly);
+    EXPECT_EQ(
+        std::tuple(confirmed->type, confirmed->wordCount(), confirmed->limitSeconds(),
+                   confirmed->reAddWorst, confirmed->ask),
+        std::tuple(ExamType::Automatic, 15, exam::kNoTimeLimit, true, exam::AskMode::WrittenOnly));
 
     modals.script(u"TOKBottomDlg4"_s, [](QDialog& shown) {
         click(shown, u"HelpBtn"_s);
