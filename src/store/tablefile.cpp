@@ -11,12 +11,8 @@ namespace store {
 namespace {
 
 void execOrThrow(sqlite3* db, const char* sql) {
-    char* message = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
-        const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(db));
-        sqlite3_free(message);
-        throw Error(text);
-    }
+    if (const int code = sqlite3_exec(db, sql, nullptr, nullptr, nullptr); code != SQLITE_OK)
+        throw engineError(db, code, connectionPath(db));
 }
 
 int userVersion(sqlite3* db) {
@@ -39,10 +35,11 @@ sqlite3* openConnection(const QString& path, bool mayCreate) {
     sqlite3* db = nullptr;
     const int flags =
         SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (mayCreate ? SQLITE_OPEN_CREATE : 0);
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr) != SQLITE_OK) {
-        const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+    if (const int code = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+        code != SQLITE_OK) {
+        const Error error = engineError(db, code, path);
         sqlite3_close(db);
-        throw Error(message);
+        throw error;
     }
     try {
         registerCzechCollation(db);

@@ -42,14 +42,17 @@ QStringList users(const Context& context, const QCommandLineParser& parser) {
     return names;
 }
 
-QString dictionarySize(const QString& folder) {
+// The size in words; a dictionary that cannot be read is listed as such and its reason
+// told as an error, so that the listing ends with a failure.
+QString dictionarySize(Context& context, const QString& folder) {
     try {
         store::Cursor dictionary;
         exchange::openDictionaryTable(dictionary, folder);
         return core::czechCount(dictionary.recordCount(), u"%1 slovíčko", u"%1 slovíčka",
                                 u"%1 slovíček");
     } catch (const store::Error& error) {
-        return u"nelze otevřít: "_s + error.message();
+        context.messages.error(error.message());
+        return u"nelze otevřít"_s;
     }
 }
 
@@ -57,7 +60,8 @@ int list(Context& context, const QCommandLineParser& parser) {
     for (const QString& user : users(context, parser)) {
         const QString userFolder = QDir(context.applicationFolder()).filePath(user);
         for (const QString& name : dictionary::listDictionaries(userFolder))
-            printOut(user + u'\t' + name + u'\t' + dictionarySize(QDir(userFolder).filePath(name)));
+            printOut(user + u'\t' + name + u'\t' +
+                     dictionarySize(context, QDir(userFolder).filePath(name)));
     }
     return 0;
 }
