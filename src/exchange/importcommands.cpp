@@ -40,8 +40,9 @@ QString malformedLinesWarning(const MalformedLines& malformed) {
     return lines.join(u'\n');
 }
 
+// An import is one unit: a failure leaves nothing of it behind.
 QString textImportFailure(const QString& reason) {
-    return u"Chyba importu. Hlášení zní: "_s + reason;
+    return u"Chyba importu. Slovník zůstal beze změny. Hlášení zní: "_s + reason;
 }
 
 } // namespace
@@ -76,7 +77,7 @@ std::optional<ImportCount> runDictionaryImport(store::Cursor& dictionary,
         messages.information(countMessage(count));
         return count;
     } catch (const store::Error& error) {
-        messages.error(u"Chyba importu. Chyba: "_s + error.message());
+        messages.error(u"Chyba importu. Slovník zůstal beze změny. Chyba: "_s + error.message());
     }
     return std::nullopt;
 }

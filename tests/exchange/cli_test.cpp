@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "programrun.h"
 #include "scratchfolder.h"
 
@@ -18,8 +19,9 @@ protected:
     }
 
     // Exit status; what the command printed is left in out and err.
-    int run(const QStringList& arguments) {
-        const ProgramRun result = runProgram(QStringLiteral(LEXITON_CLI), arguments, app.path());
+    int run(const QStringList& arguments, const std::function<void()>& childSetUp = {}) {
+        const ProgramRun result =
+            runProgram(QStringLiteral(LEXITON_CLI), arguments, app.path(), childSetUp);
         out = result.out;
         err = result.err;
         return result.exitCode;
@@ -66,6 +68,38 @@ TEST_F(Cli, FailuresGiveAMessageAndANonZeroStatus) {
     EXPECT_EQ(run({u"unknown"_s}), 2);
     EXPECT_EQ(run({u"export-html"_s, u"--help"_s}), 0);
     EXPECT_TRUE(out.contains(u"--lesson"_s));
+}
+
+// The disk fills during an import and an export: neither claims success, the import keeps
+// nothing, the export leaves no file, and each says so in one Czech message.
+TEST_F(Cli, AFullDiskIsReportedOnceAndKeepsNothingHalfDone) {
+    QByteArray lines;
+    for (int i = 0; i < 3000; ++i)
+        lines += "slovo" + QByteArray::number(i) + "\tword\t1\r\n";
+    app.write(u"words.tsv"_s, lines);
+    const auto fullDisk = [] {
+        FileSizeLimit::applyToThisProcess(64 * 1024);
+    };
+    EXPECT_EQ(run(inDictionary({u"import-tsv"_s, u"words.tsv"_s}), fullDisk), 1);
+    EXPECT_TRUE(err.startsWith(u"Chyba importu. Slovník zůstal beze změny. Hlášení zní: "_s))
+        << err.toStdString();
+    EXPECT_EQ(err.count(u'\n'), 1);
+    EXPECT_FALSE(out.contains(u"Úspěšně"_s));
+    EXPECT_EQ(run({u"list"_s}), 0);
+    EXPECT_EQ(out, u"demo\tAngl\t0 slovíček\n"_s);
+
+    // A small export fits the write buffer and meets the full disk only at its end. The
+    // open table keeps the engine's shared memory file, which the full disk could not hold.
+    app.write(u"words.tsv"_s, lines.first(3000));
+    EXPECT_EQ(run(inDictionary({u"import-tsv"_s, u"words.tsv"_s})), 0);
+    const auto open = app.openTable(u"demo/Angl/dictonary.db"_s);
+    const auto tinyDisk = [] {
+        FileSizeLimit::applyToThisProcess(1024);
+    };
+    EXPECT_EQ(run(inDictionary({u"export-txt"_s}), tinyDisk), 1);
+    EXPECT_TRUE(err.startsWith(u"Není možné zapsat export.txt"_s)) << err.toStdString();
+    EXPECT_FALSE(out.contains(u"export.txt"_s));
+    EXPECT_FALSE(QFileInfo::exists(app.path(u"demo/results/export.txt"_s)));
 }
 
 TEST_F(Cli, CutsAPieceAndAnArticleOutOfATake) {
