@@ -53,6 +53,30 @@ sqlite3* openConnection(const QString& path, bool mayCreate) {
     return db;
 }
 
+void writeTableSchema(sqlite3* db, const TableKind& kind, int version) {
+    execOrThrow(db, "BEGIN");
+    try {
+        execOrThrow(db, kCatalogSql);
+        execOrThrow(db, QStringLiteral("INSERT INTO lexiton_meta VALUES ('table', '%1');"
+                                       "PRAGMA application_id = %2;")
+                            .arg(kind.name)
+                            .arg(kApplicationId)
+                            .toUtf8()
+                            .constData());
+        execOrThrow(db, kind.firstSchemaSql().constData());
+        for (const Migration& step : kind.migrations) {
+            if (step.toVersion <= version)
+                execOrThrow(db, step.sql);
+        }
+        execOrThrow(db,
+                    QStringLiteral("PRAGMA user_version = %1").arg(version).toUtf8().constData());
+        execOrThrow(db, "COMMIT");
+    } catch (...) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
 void createTableFile(const QString& path, const QString& kindName) {
     const TableKind* kind = findTableKind(kindName);
     if (!kind)
@@ -62,16 +86,7 @@ void createTableFile(const QString& path, const QString& kindName) {
 
     sqlite3* db = openConnection(path, true);
     try {
-        execOrThrow(db, "BEGIN");
-        execOrThrow(db, kCatalogSql);
-        execOrThrow(db, QStringLiteral("INSERT INTO lexiton_meta VALUES ('table', '%1');"
-                                       "PRAGMA application_id = %2; PRAGMA user_version = 1;")
-                            .arg(kind->name)
-                            .arg(kApplicationId)
-                            .toUtf8()
-                            .constData());
-        execOrThrow(db, kind->firstSchemaSql().constData());
-        execOrThrow(db, "COMMIT");
+        writeTableSchema(db, *kind, 1);
         migrateTableFile(db, QFileInfo(path).fileName(), kind->migrations);
     } catch (...) {
         sqlite3_close(db);
