@@ -49,11 +49,14 @@ QString textImportFailure(const QString& reason) {
 
 std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dictionary,
                                          const QString& path, core::Messages& messages,
-                                         const Progress& progress) {
+                                         const Progress& progress,
+                                         const BeforeChange& beforeChange) {
     if (!requireOpenDictionary(dictionary, messages) || !messages.confirm(question(layout)))
         return std::nullopt;
     try {
         const QStringList lines = readImportLines(path);
+        if (!prepareChange(beforeChange, messages))
+            return std::nullopt;
         ImportCount count = layout == TextLayout::LinePairs
                                 ? importLinePairs(dictionary, lines, progress)
                                 : importTabSeparated(dictionary, lines, progress);
@@ -69,8 +72,9 @@ std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dicti
 
 std::optional<ImportCount> runDictionaryImport(store::Cursor& dictionary,
                                                const DictionaryImportChoice& choice,
-                                               core::Messages& messages, const Progress& progress) {
-    if (!requireOpenDictionary(dictionary, messages))
+                                               core::Messages& messages, const Progress& progress,
+                                               const BeforeChange& beforeChange) {
+    if (!requireOpenDictionary(dictionary, messages) || !prepareChange(beforeChange, messages))
         return std::nullopt;
     try {
         ImportCount count = importDictionary(dictionary, choice, progress);

@@ -14,10 +14,7 @@ Error engineError(sqlite3* db, int code, const QString& path) {
     switch (code & 0xff) {
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        return Error(u"Tabulka %1 je poškozená (%2). Co přesně je špatně, ukáže kontrola dat: v "
-                     "programu Soubor → Kontrola dat, na příkazovém řádku lexiton-cli check."_s.arg(
-                         file, engine),
-                     Error::Kind::Damaged);
+        return Error(damagedTableMessage(path, engine), Error::Kind::Damaged);
     case SQLITE_FULL:
         return Error(u"Tabulku %1 nelze zapsat, na disku není místo (%2)."_s.arg(file, engine),
                      Error::Kind::Failed);
@@ -47,6 +44,12 @@ Error engineError(sqlite3* db, int code, const QString& path) {
     default:
         return Error(engine, Error::Kind::Failed);
     }
+}
+
+QString damagedTableMessage(const QString& path, const QString& detail) {
+    return u"Tabulka %1 je poškozená (%2). Co přesně je špatně, ukáže kontrola dat: v programu "
+           "Soubor → Kontrola dat, na příkazovém řádku lexiton-cli check."_s.arg(
+               QDir::toNativeSeparators(path), detail);
 }
 
 QString connectionPath(sqlite3* db) {

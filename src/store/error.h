@@ -29,6 +29,9 @@ private:
 // The error for an engine result code of the connection on the table file at path.
 Error engineError(sqlite3* db, int code, const QString& path);
 
+// "Tabulka <path> je poškozená (<detail>)." with the way to the data check.
+QString damagedTableMessage(const QString& path, const QString& detail);
+
 // The file a connection works on, for an error message.
 QString connectionPath(sqlite3* db);
 

@@ -69,10 +69,13 @@ QString firstValue(sqlite3* db, const char* sql) {
     return found.isEmpty() ? QString() : found.first();
 }
 
-void checkIntegrity(sqlite3* db, QStringList& findings) {
-    QStringList reported = rows(db, "PRAGMA integrity_check(100)");
+void checkIntegrity(sqlite3* db, CheckDepth depth, QStringList& findings) {
+    QStringList reported = rows(db, depth == CheckDepth::Full ? "PRAGMA integrity_check(100)"
+                                                              : "PRAGMA quick_check(100)");
     if (reported == QStringList{u"ok"_s})
         return;
+    for (QString& line : reported)
+        line = line.remove(u"*** in database main ***"_s).simplified();
     QString finding =
         u"SQLite hlásí poškození: "_s + reported.mid(0, kEngineFindingsShown).join(u"; "_s);
     if (reported.size() > kEngineFindingsShown)
@@ -151,7 +154,7 @@ void checkSchema(sqlite3* db, const TableKind& kind, int version, QStringList& f
 
 } // namespace
 
-TableCheck checkTableFile(const QString& path, const QString& expectedKind) {
+TableCheck checkTableFile(const QString& path, const QString& expectedKind, CheckDepth depth) {
     TableCheck check;
     // Each part reports on its own: a page the integrity check cannot read may still leave
     // the kind and the schema readable.
@@ -167,7 +170,7 @@ TableCheck checkTableFile(const QString& path, const QString& expectedKind) {
     Connection db(nullptr, &sqlite3_close);
     if (!part([&] { db = openConnection(path, SQLITE_OPEN_READONLY); }))
         return check;
-    part([&] { checkIntegrity(db.get(), check.findings); });
+    part([&] { checkIntegrity(db.get(), depth, check.findings); });
     part([&] {
         int version = 0;
         if (const TableKind* kind = checkIdentity(db.get(), expectedKind, version, check.findings))
