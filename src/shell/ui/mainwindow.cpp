@@ -8,6 +8,7 @@
 #include "shell/ui/dictionarypane.h"
 #include "shell/ui/maindialogs.h"
 #include "shell/ui/passworddialog.h"
+#include "shell/userlock.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -59,6 +60,8 @@ void MainWindow::connectCommands() {
     enableCommand("ChangePassword",
                   [this] { changeOwnPassword(m_services, m_users, *m_dialogs->password); });
     enableCommand("Backup", &MainWindow::backUp);
+    enableCommand("DataCheck", &MainWindow::checkData);
+    enableCommand("SafetyCopies", &MainWindow::restoreSafetyCopy);
     enableCommand("About", [this] { m_services.modals.exec(*m_dialogs->about); });
     enableCommand("HelpContents", [this] {
         app::openHelpPage(m_services.system, m_services.messages, m_state,
