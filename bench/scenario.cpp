@@ -5,6 +5,7 @@
 #include "gridbench.h"
 #include "rawbench.h"
 #include "residentmemory.h"
+#include "safetycopybench.h"
 #include "soundbench.h"
 #include "stopwatch.h"
 #include "storebench.h"
@@ -134,6 +135,8 @@ Report Benchmark::run() {
         if (name.isEmpty() || m_options.wants(name))
             (this->*step)();
     }
+    progress(QStringLiteral("taking safety copies"));
+    runSafetyCopyBench(m_storeFile, m_options, m_report);
     progress(QStringLiteral("importing and exporting"));
     runExchangeBench(m_entries, m_folder, m_options, m_report);
     progress(QStringLiteral("cutting and drawing a take"));

@@ -115,12 +115,14 @@ void SafetyCopies::copyInto(BulkWork work, const QDateTime& now) {
 std::vector<SafetyCopy> SafetyCopies::list() const {
     std::vector<SafetyCopy> found;
     const QDir copies(m_copiesFolder);
-    for (const QString& name : copies.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+    // Names sort by time: the newest comes first in reversed order.
+    for (const QString& name :
+         copies.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed)) {
         const QDateTime time = QDateTime::fromString(name.left(kTimeFormat.size()), kTimeFormat);
         const QStringView key = QStringView(name).mid(kTimeFormat.size() + 1);
         for (const WorkName& work : kWorkNames) {
             if (time.isValid() && key == work.key && copies.exists(name + u'/' + kTable))
-                found.insert(found.begin(), {copies.filePath(name), time, work.reason.toString()});
+                found.push_back({copies.filePath(name), time, work.reason.toString()});
         }
     }
     return found;
