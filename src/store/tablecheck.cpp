@@ -70,12 +70,24 @@ QString firstValue(sqlite3* db, const char* sql) {
 }
 
 void checkIntegrity(sqlite3* db, CheckDepth depth, QStringList& findings) {
-    QStringList reported = rows(db, depth == CheckDepth::Full ? "PRAGMA integrity_check(100)"
-                                                              : "PRAGMA quick_check(100)");
+    QStringList reported;
+    try {
+        reported = rows(db, depth == CheckDepth::Full ? "PRAGMA integrity_check(100)"
+                                                      : "PRAGMA quick_check(100)");
+    } catch (const Error&) {
+        // The full check stops at the first page it cannot read; the pages' check goes on
+        // and says which pages are wrong.
+        if (depth == CheckDepth::Pages)
+            throw;
+        reported = rows(db, "PRAGMA quick_check(100)");
+    }
     if (reported == QStringList{u"ok"_s})
         return;
+    // A row may hold several findings, a line each.
+    reported = reported.join(u'\n').remove(u"*** in database main ***"_s).split(u'\n');
     for (QString& line : reported)
-        line = line.remove(u"*** in database main ***"_s).simplified();
+        line = line.simplified();
+    reported.removeAll(QString());
     QString finding =
         u"SQLite hlásí poškození: "_s + reported.mid(0, kEngineFindingsShown).join(u"; "_s);
     if (reported.size() > kEngineFindingsShown)
