@@ -5,6 +5,7 @@
 #include "gridbench.h"
 #include "rawbench.h"
 #include "residentmemory.h"
+#include "safetycopybench.h"
 #include "soundbench.h"
 #include "soundwindowbench.h"
 #include "stopwatch.h"
@@ -137,6 +138,8 @@ Report Benchmark::run() {
         if (name.isEmpty() || m_options.wants(name))
             (this->*step)();
     }
+    progress(QStringLiteral("taking safety copies"));
+    runSafetyCopyBench(m_storeFile, m_options, m_report);
     progress(QStringLiteral("importing and exporting"));
     runExchangeBench(m_entries, m_folder, m_options, m_report);
     progress(QStringLiteral("cutting and drawing a take"));

@@ -14,7 +14,9 @@ void replaceFile(const QString& path, const std::function<void(QIODevice& file)>
     if (!file.open(QIODevice::WriteOnly))
         throw FileError::cannotWrite(path, file.errorString());
     writeContent(file);
-    if (!file.commit())
+    // What is still buffered is written here: a full disk found only by commit() would go
+    // unreported, and the unfinished file would take the old one's place.
+    if (!file.flush() || !file.commit())
         throw FileError::cannotWrite(path, file.errorString());
 }
 

@@ -14,11 +14,15 @@ QStringList listDictionaries(const QString& userFolder) {
     QStringList names;
     for (const QString& name :
          folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-        const QString lowered = name.toLower();
-        if (lowered != u"results" && lowered != u"practice")
+        if (!isProgramFolderName(name))
             names << name;
     }
     return names;
+}
+
+bool isProgramFolderName(const QString& name) {
+    const QString lowered = name.toLower();
+    return lowered == u"results" || lowered == u"practice" || lowered == u"backup";
 }
 
 } // namespace dictionary

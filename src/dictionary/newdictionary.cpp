@@ -1,6 +1,7 @@
 #include "dictionary/newdictionary.h"
 
 #include "core/fileerror.h"
+#include "dictionary/dictionaryfolders.h"
 #include "dictionary/setiniwriter.h"
 
 #include <QDir>
@@ -56,7 +57,7 @@ void writeSetIni(core::Messages& messages, const QString& applicationFolder, con
 } // namespace
 
 bool isAcceptableDictionaryName(const QString& name) {
-    if (name.isEmpty() || name.startsWith(u'.'))
+    if (name.isEmpty() || name.startsWith(u'.') || isProgramFolderName(name))
         return false;
     return std::none_of(name.begin(), name.end(), [](QChar c) {
         return c == u'/' || c == u'\\' || c.category() == QChar::Other_Control;

@@ -20,7 +20,8 @@ struct NewDictionary {
 };
 
 // A name that makes exactly one new folder right inside the user folder: not empty, no path
-// separator, not "." or ".." nor any other name starting with a dot, no control characters.
+// separator, not "." or ".." nor any other name starting with a dot, no control characters,
+// none of the program's own folders.
 bool isAcceptableDictionaryName(const QString& name);
 
 // Makes the dictionary folder in the user folder with an empty word table, the user's

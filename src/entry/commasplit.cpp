@@ -27,8 +27,10 @@ template <typename Fill> void postQuietly(store::Cursor& dictionary, Fill&& fill
     try {
         fill();
         dictionary.post();
-    } catch (const store::Error&) {
+    } catch (const store::Error& error) {
         dictionary.cancel();
+        if (error.kind() != store::Error::Kind::Refused)
+            throw; // the table failed, not the half: the walk cannot go on
     }
 }
 

@@ -1,6 +1,7 @@
 #include "exchange/dictionarycursor.h"
 
 #include "core/messages.h"
+#include "core/usererror.h"
 #include "entry/normalizetestword.h"
 #include "store/cursor.h"
 
@@ -13,6 +14,17 @@ bool requireOpenDictionary(const store::Cursor& dictionary, core::Messages& mess
         return true;
     messages.error(u"Není vybrán žádný slovník"_s);
     return false;
+}
+
+bool prepareChange(const BeforeChange& beforeChange, core::Messages& messages) {
+    try {
+        if (beforeChange)
+            beforeChange();
+        return true;
+    } catch (const core::UserError& error) {
+        messages.error(error.message());
+        return false;
+    }
 }
 
 void keepEntriesOnPost(store::Cursor& dictionary, const entry::TestWordRules& rules) {

@@ -51,7 +51,7 @@ ImportCount importDictionary(store::Cursor& dictionary, const DictionaryImportCh
     const int wrong = schema.fieldIndex(u"Spatne");
 
     EntryImporter importer(dictionary);
-    store::PostBatch batch(dictionary);
+    store::PostBatch batch(dictionary, store::PostBatch::Extent::AllOrNothing);
     const int total = source.recordCount();
     for (int first = 1; first <= total; first += kReadChunk) {
         int recNo = first;

@@ -88,6 +88,8 @@ void EntryImporter::add(const NewEntry& entry, const EntryOrigin& origin) {
         m_dictionary.post();
     } catch (const store::Error& error) {
         m_dictionary.cancel();
+        if (error.kind() != store::Error::Kind::Refused)
+            throw; // the table failed, not the entry: the import cannot go on
         refuse(origin, entry, error.message());
         return;
     }

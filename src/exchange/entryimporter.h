@@ -60,7 +60,9 @@ QString countMessage(const ImportCount& count);
 // derives the test words. An entry whose Czech and foreign expressions are both already in
 // the dictionary is refused. So is one whose expression does not fit its field: it is
 // never cut, since a cut expression would be a different word. A post the table refuses
-// is cancelled and counted; the import goes on and the entries added stay.
+// is cancelled and counted, and the import goes on; a failure of the table itself (a full
+// disk, a damaged file) is raised. The imports hold an all-or-nothing batch, so that such a
+// failure, or a killed program, leaves the dictionary as it was.
 class EntryImporter {
 public:
     // Learns the keys already stored from the whole table, whatever the cursor's filter.

@@ -40,19 +40,23 @@ QString malformedLinesWarning(const MalformedLines& malformed) {
     return lines.join(u'\n');
 }
 
+// An import is one unit: a failure leaves nothing of it behind.
 QString textImportFailure(const QString& reason) {
-    return u"Chyba importu. Hlášení zní: "_s + reason;
+    return u"Chyba importu. Slovník zůstal beze změny. Hlášení zní: "_s + reason;
 }
 
 } // namespace
 
 std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dictionary,
                                          const QString& path, core::Messages& messages,
-                                         const Progress& progress) {
+                                         const Progress& progress,
+                                         const BeforeChange& beforeChange) {
     if (!requireOpenDictionary(dictionary, messages) || !messages.confirm(question(layout)))
         return std::nullopt;
     try {
         const QStringList lines = readImportLines(path);
+        if (!prepareChange(beforeChange, messages))
+            return std::nullopt;
         ImportCount count = layout == TextLayout::LinePairs
                                 ? importLinePairs(dictionary, lines, progress)
                                 : importTabSeparated(dictionary, lines, progress);
@@ -68,15 +72,16 @@ std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dicti
 
 std::optional<ImportCount> runDictionaryImport(store::Cursor& dictionary,
                                                const DictionaryImportChoice& choice,
-                                               core::Messages& messages, const Progress& progress) {
-    if (!requireOpenDictionary(dictionary, messages))
+                                               core::Messages& messages, const Progress& progress,
+                                               const BeforeChange& beforeChange) {
+    if (!requireOpenDictionary(dictionary, messages) || !prepareChange(beforeChange, messages))
         return std::nullopt;
     try {
         ImportCount count = importDictionary(dictionary, choice, progress);
         messages.information(countMessage(count));
         return count;
     } catch (const store::Error& error) {
-        messages.error(u"Chyba importu. Chyba: "_s + error.message());
+        messages.error(u"Chyba importu. Slovník zůstal beze změny. Chyba: "_s + error.message());
     }
     return std::nullopt;
 }

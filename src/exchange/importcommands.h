@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/dictionarycursor.h"
 #include "exchange/dictionaryimport.h"
 #include "exchange/entryimporter.h"
 
@@ -23,14 +24,17 @@ enum class TextLayout {
 };
 
 // The import commands as the user runs them, after the file (and lesson) choice: the
-// confirmation, the import on the dictionary cursor, and the closing count message or the
-// failure message. Give nothing back when the user stopped or the import failed.
+// confirmation, the step before the change, the import on the dictionary cursor, and the
+// closing count message or the failure message. Give nothing back when the user stopped or
+// the import failed.
 std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dictionary,
                                          const QString& path, core::Messages& messages,
-                                         const Progress& progress = {});
+                                         const Progress& progress = {},
+                                         const BeforeChange& beforeChange = {});
 std::optional<ImportCount> runDictionaryImport(store::Cursor& dictionary,
                                                const DictionaryImportChoice& choice,
                                                core::Messages& messages,
-                                               const Progress& progress = {});
+                                               const Progress& progress = {},
+                                               const BeforeChange& beforeChange = {});
 
 } // namespace exchange

@@ -95,10 +95,12 @@ BulkChangeOutcome changeLessons(store::Cursor& dictionary, const BulkLessonChoic
 }
 
 bool runBulkLessonChange(store::Cursor& dictionary, const BulkLessonChoice& choice, int lessonCount,
-                         core::Messages& messages, const Progress& progress) {
+                         core::Messages& messages, const Progress& progress,
+                         const BeforeChange& beforeChange) {
     if (!requireOpenDictionary(dictionary, messages) ||
         !messages.confirmDangerous(
-            u"Opravdu provést hromadnou změnu lekce BEZ možnosti návratu ?"_s))
+            u"Opravdu provést hromadnou změnu lekce BEZ možnosti návratu ?"_s) ||
+        !prepareChange(beforeChange, messages))
         return false;
     try {
         if (changeLessons(dictionary, choice, lessonCount, progress).reachedLessonCount)

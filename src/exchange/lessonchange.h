@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/dictionarycursor.h"
 #include "exchange/entryimporter.h"
 
 #include <QString>
@@ -55,9 +56,10 @@ struct BulkChangeOutcome {
 BulkChangeOutcome changeLessons(store::Cursor& dictionary, const BulkLessonChoice& choice,
                                 int lessonCount, const Progress& progress = {});
 
-// The command after the dialog's OK: confirmation, the change and its messages. Answers
-// whether it ran to its end.
+// The command after the dialog's OK: confirmation, the step before the change, the change and
+// its messages. Answers whether it ran to its end.
 bool runBulkLessonChange(store::Cursor& dictionary, const BulkLessonChoice& choice, int lessonCount,
-                         core::Messages& messages, const Progress& progress = {});
+                         core::Messages& messages, const Progress& progress = {},
+                         const BeforeChange& beforeChange = {});
 
 } // namespace exchange

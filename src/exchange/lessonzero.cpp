@@ -74,7 +74,7 @@ int findLessonsOfLessonZero(store::Cursor& dictionary, const Progress& progress)
 }
 
 bool runFindLessonsOfLessonZero(store::Cursor& dictionary, core::Messages& messages,
-                                const Progress& progress) {
+                                const Progress& progress, const BeforeChange& beforeChange) {
     if (!requireOpenDictionary(dictionary, messages))
         return false;
     useForeignOrder(dictionary);
@@ -83,7 +83,8 @@ bool runFindLessonsOfLessonZero(store::Cursor& dictionary, core::Messages& messa
             "Pokud nalezne slovíčko v lekci 0, tak hledá totožné slovíčko \"cizojazyčně\".\n"
             "Pokud nalezne přiřadí původnímu slovíčku jeho lekci (pokud není také 0).\n"
             "Vhodné spustit opakovaně.\n"
-            "Spustit ?"_s))
+            "Spustit ?"_s) ||
+        !prepareChange(beforeChange, messages))
         return false;
     try {
         findLessonsOfLessonZero(dictionary, progress);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/dictionarycursor.h"
 #include "exchange/entryimporter.h"
 
 namespace core {
@@ -20,8 +21,10 @@ namespace exchange {
 int findLessonsOfLessonZero(store::Cursor& dictionary, const Progress& progress = {});
 
 // The command "Nalézt lekci slovíčka pokud je v lekci 0": the check for an open dictionary,
-// the confirmation, the walk and its message. Answers whether it ran to its end.
+// the confirmation, the step before the change, the walk and its message. Answers whether it
+// ran to its end.
 bool runFindLessonsOfLessonZero(store::Cursor& dictionary, core::Messages& messages,
-                                const Progress& progress = {});
+                                const Progress& progress = {},
+                                const BeforeChange& beforeChange = {});
 
 } // namespace exchange

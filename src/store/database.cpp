@@ -65,18 +65,16 @@ Database::~Database() {
             sqlite3_finalize(stmt);
     }
     if (m_batchDepth > 0)
-        sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_exec(m_db, m_wholeBatch ? "ROLLBACK" : "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(m_db);
     openDatabases().remove(m_path);
 }
 
 void Database::execute(const char* sql) {
-    char* message = nullptr;
-    if (sqlite3_exec(m_db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
-        const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(m_db));
-        sqlite3_free(message);
+    if (const int code = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr); code != SQLITE_OK) {
+        Error error = engineError(m_db, code, m_path);
         checkTransactionSurvived();
-        throw Error(text);
+        throw error;
     }
 }
 
@@ -89,12 +87,10 @@ sqlite3_stmt* Database::takeStatement(const QString& sql) {
     }
     sqlite3_stmt* stmt = nullptr;
     const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v3(m_db, utf8.constData(), static_cast<int>(utf8.size()),
-                           SQLITE_PREPARE_PERSISTENT, &stmt, nullptr) != SQLITE_OK) {
-        const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
-        qWarning().noquote() << "SQL could not be prepared:" << message << "statement:" << sql;
-        throw Error(message);
-    }
+    if (const int code = sqlite3_prepare_v3(m_db, utf8.constData(), static_cast<int>(utf8.size()),
+                                            SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+        code != SQLITE_OK)
+        throw engineError(m_db, code, m_path);
     return stmt;
 }
 
@@ -124,14 +120,17 @@ void Database::noteChange(int writerListenerId) {
     }
 }
 
-void Database::beginBatch() {
+void Database::beginBatch(bool whole) {
     if (m_batchDepth++ == 0) {
-        // Within a batch a commit is not forced to disk and the log is not copied back into
-        // the file: a killed process still keeps every commit, and the batch's end makes all
-        // of it durable at once.
-        execute("PRAGMA cache_size = -65536; PRAGMA synchronous = NORMAL;"
-                "PRAGMA wal_autocheckpoint = 0");
+        // Within a batch the log is not copied back into the file, and a batch in chunks
+        // does not force its commits to disk: a killed process still keeps every commit,
+        // and the batch's end makes all of it durable at once. A whole batch has one
+        // commit, forced to disk, so that what it reports kept is kept.
+        execute(whole ? "PRAGMA cache_size = -65536; PRAGMA wal_autocheckpoint = 0"
+                      : "PRAGMA cache_size = -65536; PRAGMA synchronous = NORMAL;"
+                        "PRAGMA wal_autocheckpoint = 0");
         execute("BEGIN IMMEDIATE");
+        m_wholeBatch = whole;
         m_writesInChunk = 0;
     }
 }
@@ -139,10 +138,38 @@ void Database::beginBatch() {
 void Database::endBatch() {
     if (m_batchDepth == 0 || --m_batchDepth > 0)
         return;
+    try {
+        if (inTransaction())
+            execute("COMMIT");
+    } catch (const Error&) {
+        if (inTransaction())
+            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        leaveBatchSettings();
+        noteChange(0);
+        throw;
+    }
+    leaveBatchSettings();
+}
+
+void Database::abandonBatch() {
+    if (!m_wholeBatch) {
+        endBatch();
+        return;
+    }
+    if (m_batchDepth == 0 || --m_batchDepth > 0)
+        return;
     if (inTransaction())
-        execute("COMMIT");
-    execute("PRAGMA synchronous = FULL; PRAGMA wal_autocheckpoint = 1000;"
-            "PRAGMA cache_size = -8192");
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    leaveBatchSettings();
+    noteChange(0); // every cursor reads the table as it was before the batch
+}
+
+void Database::leaveBatchSettings() {
+    // Settings that cannot be put back cost speed, never data: the failure is not raised.
+    sqlite3_exec(m_db,
+                 "PRAGMA synchronous = FULL; PRAGMA wal_autocheckpoint = 1000;"
+                 "PRAGMA cache_size = -8192",
+                 nullptr, nullptr, nullptr);
     checkpointInBackground();
 }
 
@@ -164,7 +191,7 @@ void Database::checkpointInBackground() {
 }
 
 void Database::noteWrite() {
-    if (m_batchDepth > 0 && ++m_writesInChunk >= kWritesPerCommit)
+    if (m_batchDepth > 0 && !m_wholeBatch && ++m_writesInChunk >= kWritesPerCommit)
         commitAndContinue();
 }
 
@@ -183,8 +210,7 @@ void Database::checkTransactionSurvived() {
     // records written since the last commit are gone, so every cursor must re-read.
     if (m_batchDepth > 0 && !inTransaction()) {
         m_batchDepth = 0;
-        sqlite3_exec(m_db, "PRAGMA synchronous = FULL; PRAGMA wal_autocheckpoint = 1000", nullptr,
-                     nullptr, nullptr);
+        leaveBatchSettings();
         noteChange(0);
     }
 }

@@ -44,10 +44,13 @@ public:
     // Called after each write; notifies every listener but the writer's.
     void noteChange(int writerListenerId);
 
-    // Write batches: nested begin/end; commits every few thousand writes so that a walk
-    // over a large table is fast and a crash in its middle leaves whole records.
-    void beginBatch();
+    // Write batches: nested begin/end. A batch in chunks commits every few thousand writes,
+    // so that a walk over a large table is fast and a crash in its middle leaves whole
+    // records; a whole batch commits at its end only. A batch abandoned (its walk failed)
+    // keeps what it wrote in chunks and drops everything of a whole one.
+    void beginBatch(bool whole);
     void endBatch();
+    void abandonBatch();
     void noteWrite();
     bool inTransaction() const;
 
@@ -60,6 +63,7 @@ private:
     void returnStatement(const QString& sql, sqlite3_stmt* stmt);
     void commitAndContinue();
     void checkTransactionSurvived();
+    void leaveBatchSettings();
     void checkpointInBackground();
 
     QString m_path;
@@ -71,6 +75,7 @@ private:
     int m_nextListenerId = 1;
     std::vector<std::pair<int, ChangeListener>> m_listeners;
     int m_batchDepth = 0;
+    bool m_wholeBatch = false;
     int m_writesInChunk = 0;
     std::future<void> m_checkpoint;
 };

@@ -5,17 +5,17 @@
 
 namespace store {
 
-PostBatch::PostBatch(Cursor& cursor)
+PostBatch::PostBatch(Cursor& cursor, Extent extent)
     : m_db(cursor.m_db) {
     cursor.requireActive();
-    m_db->beginBatch();
+    m_db->beginBatch(extent == Extent::AllOrNothing);
 }
 
 PostBatch::~PostBatch() {
     if (!m_db)
         return;
     try {
-        m_db->endBatch();
+        m_db->abandonBatch();
     } catch (...) {
         // The failure was reported by the post that met it; what was committed stays.
     }

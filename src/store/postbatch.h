@@ -8,11 +8,17 @@ class Cursor;
 class Database;
 
 // Groups the posts of a long walk over a table (regeneration, imports, bulk changes)
-// into few commits: the walk runs many times faster, and a crash in its middle leaves
-// every record whole, old or new. Every post made is kept, even when the walk fails.
+// into few commits, so that the walk runs many times faster.
+//
+// InChunks commits every few thousand posts: a crash in the walk's middle leaves every
+// record whole, old or new, and every post made is kept even when the walk fails.
+// AllOrNothing makes the walk one unit: it is kept whole by finish(), and a walk that
+// fails before (the batch destroyed unfinished) or a killed process leaves none of it.
 class PostBatch {
 public:
-    explicit PostBatch(Cursor& cursor);
+    enum class Extent { InChunks, AllOrNothing };
+
+    explicit PostBatch(Cursor& cursor, Extent extent = Extent::InChunks);
     ~PostBatch();
     PostBatch(const PostBatch&) = delete;
     PostBatch& operator=(const PostBatch&) = delete;

@@ -3,10 +3,12 @@
 #include "store/database.h"
 #include "store/error.h"
 
-#include <QDebug>
+#include <QLoggingCategory>
 #include <sqlite3.h>
 
 namespace store {
+
+Q_LOGGING_CATEGORY(lcStatements, "lexiton.store.statements", QtWarningMsg)
 
 Query::Query(Database& db, const QString& sql)
     : m_db(db)
@@ -81,16 +83,12 @@ std::string_view Query::utf8(int column) const {
 }
 
 void Query::fail(int code) const {
-    const QString message = QString::fromUtf8(sqlite3_errmsg(m_db.handle()));
-    qWarning().noquote() << "SQL failed (" << code << "):" << message << "in" << m_db.path()
-                         << "statement:" << m_sql;
+    // The user hears of the failure once, from whoever catches it; the statement is for the
+    // developer who switches the category on.
+    Error error = engineError(m_db.handle(), code, m_db.path());
+    qCDebug(lcStatements).noquote() << error.message() << "statement:" << m_sql;
     m_db.checkTransactionSurvived();
-    // A step reports the primary code only; which constraint failed is in the extended one.
-    const int extended = sqlite3_extended_errcode(m_db.handle());
-    if ((code & 0xff) == SQLITE_CONSTRAINT &&
-        (extended == SQLITE_CONSTRAINT_UNIQUE || extended == SQLITE_CONSTRAINT_PRIMARYKEY))
-        throw Error(QStringLiteral("Záznam se stejným klíčem již v tabulce je (%1).").arg(message));
-    throw Error(message);
+    throw error;
 }
 
 } // namespace store

@@ -11,12 +11,8 @@ namespace store {
 namespace {
 
 void execOrThrow(sqlite3* db, const char* sql) {
-    char* message = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
-        const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(db));
-        sqlite3_free(message);
-        throw Error(text);
-    }
+    if (const int code = sqlite3_exec(db, sql, nullptr, nullptr, nullptr); code != SQLITE_OK)
+        throw engineError(db, code, connectionPath(db));
 }
 
 int userVersion(sqlite3* db) {
@@ -39,10 +35,11 @@ sqlite3* openConnection(const QString& path, bool mayCreate) {
     sqlite3* db = nullptr;
     const int flags =
         SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (mayCreate ? SQLITE_OPEN_CREATE : 0);
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr) != SQLITE_OK) {
-        const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+    if (const int code = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+        code != SQLITE_OK) {
+        const Error error = engineError(db, code, path);
         sqlite3_close(db);
-        throw Error(message);
+        throw error;
     }
     try {
         registerCzechCollation(db);
@@ -56,6 +53,30 @@ sqlite3* openConnection(const QString& path, bool mayCreate) {
     return db;
 }
 
+void writeTableSchema(sqlite3* db, const TableKind& kind, int version) {
+    execOrThrow(db, "BEGIN");
+    try {
+        execOrThrow(db, kCatalogSql);
+        execOrThrow(db, QStringLiteral("INSERT INTO lexiton_meta VALUES ('table', '%1');"
+                                       "PRAGMA application_id = %2;")
+                            .arg(kind.name)
+                            .arg(kApplicationId)
+                            .toUtf8()
+                            .constData());
+        execOrThrow(db, kind.firstSchemaSql().constData());
+        for (const Migration& step : kind.migrations) {
+            if (step.toVersion <= version)
+                execOrThrow(db, step.sql);
+        }
+        execOrThrow(db,
+                    QStringLiteral("PRAGMA user_version = %1").arg(version).toUtf8().constData());
+        execOrThrow(db, "COMMIT");
+    } catch (...) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
 void createTableFile(const QString& path, const QString& kindName) {
     const TableKind* kind = findTableKind(kindName);
     if (!kind)
@@ -65,16 +86,7 @@ void createTableFile(const QString& path, const QString& kindName) {
 
     sqlite3* db = openConnection(path, true);
     try {
-        execOrThrow(db, "BEGIN");
-        execOrThrow(db, kCatalogSql);
-        execOrThrow(db, QStringLiteral("INSERT INTO lexiton_meta VALUES ('table', '%1');"
-                                       "PRAGMA application_id = %2; PRAGMA user_version = 1;")
-                            .arg(kind->name)
-                            .arg(kApplicationId)
-                            .toUtf8()
-                            .constData());
-        execOrThrow(db, kind->firstSchemaSql().constData());
-        execOrThrow(db, "COMMIT");
+        writeTableSchema(db, *kind, 1);
         migrateTableFile(db, QFileInfo(path).fileName(), kind->migrations);
     } catch (...) {
         sqlite3_close(db);

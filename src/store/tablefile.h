@@ -14,6 +14,10 @@ namespace store {
 // Refuses to overwrite an existing file.
 void createTableFile(const QString& path, const QString& kind);
 
+// Writes the schema of a table of the kind at the given version (its first schema and the
+// steps up to that version) into an empty database, in one transaction.
+void writeTableSchema(sqlite3* db, const TableKind& kind, int version);
+
 // Brings an open file from its version up through the given steps, all in one
 // transaction: either every step applies or the file stays as it was. Returns the
 // file's version afterwards.

@@ -13,14 +13,17 @@ namespace {
 // Runs a query of the schema tables and hands each row to the reader.
 template <typename RowReader> void readRows(sqlite3* db, const char* sql, RowReader&& reader) {
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK)
-        throw Error(QString::fromUtf8(sqlite3_errmsg(db)));
+    if (const int code = sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr); code != SQLITE_OK)
+        throw engineError(db, code, connectionPath(db));
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
         reader(stmt);
+    if (rc != SQLITE_DONE) {
+        const Error error = engineError(db, rc, connectionPath(db));
+        sqlite3_finalize(stmt);
+        throw error;
+    }
     sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE)
-        throw Error(QString::fromUtf8(sqlite3_errmsg(db)));
 }
 
 QString columnText(sqlite3_stmt* stmt, int column) {

@@ -1,6 +1,7 @@
 #include "core/fileerror.h"
 #include "core/filereplace.h"
 
+#include "filesizelimit.h"
 #include "scratchfolder.h"
 
 #include <stdexcept>
@@ -34,6 +35,18 @@ TEST_F(FileReplace, FailureWhileWritingKeepsTheOldFile) {
         throw std::runtime_error("interrupted");
     };
     EXPECT_THROW(core::replaceFile(path, failHalfway), std::runtime_error);
+    EXPECT_EQ(folder.read(u"slovnik.txt"_s), "old content\r\n");
+    EXPECT_EQ(filesInFolder(), QStringList{u"slovnik.txt"_s});
+}
+
+// The whole content fits the write buffer, so that the disk says no only when the file is
+// completed.
+TEST_F(FileReplace, FullDiskFailsAndKeepsTheOldFile) {
+    const QByteArray content(4000, 'x');
+    {
+        const FileSizeLimit fullDisk(100);
+        EXPECT_THROW(core::replaceFile(path, content), core::FileError);
+    }
     EXPECT_EQ(folder.read(u"slovnik.txt"_s), "old content\r\n");
     EXPECT_EQ(filesInFolder(), QStringList{u"slovnik.txt"_s});
 }

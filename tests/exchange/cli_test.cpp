@@ -1,7 +1,13 @@
+#include "filesizelimit.h"
 #include "programrun.h"
+#include "rawsqlite.h"
 #include "scratchfolder.h"
 
+#include "shell/userlock.h"
 #include "sound/waveencoding.h"
+
+#include <QCoreApplication>
+#include <QSysInfo>
 
 namespace {
 
@@ -18,8 +24,9 @@ protected:
     }
 
     // Exit status; what the command printed is left in out and err.
-    int run(const QStringList& arguments) {
-        const ProgramRun result = runProgram(QStringLiteral(LEXITON_CLI), arguments, app.path());
+    int run(const QStringList& arguments, const std::function<void()>& childSetUp = {}) {
+        const ProgramRun result =
+            runProgram(QStringLiteral(LEXITON_CLI), arguments, app.path(), childSetUp);
         out = result.out;
         err = result.err;
         return result.exitCode;
@@ -66,6 +73,97 @@ TEST_F(Cli, FailuresGiveAMessageAndANonZeroStatus) {
     EXPECT_EQ(run({u"unknown"_s}), 2);
     EXPECT_EQ(run({u"export-html"_s, u"--help"_s}), 0);
     EXPECT_TRUE(out.contains(u"--lesson"_s));
+}
+
+// The disk fills during an import and an export: neither claims success, the import keeps
+// nothing, the export leaves no file, and each says so in one Czech message.
+TEST_F(Cli, AFullDiskIsReportedOnceAndKeepsNothingHalfDone) {
+    QByteArray lines;
+    for (int i = 0; i < 3000; ++i)
+        lines += "slovo" + QByteArray::number(i) + "\tword\t1\r\n";
+    app.write(u"words.tsv"_s, lines);
+    const auto fullDisk = [] {
+        FileSizeLimit::applyToThisProcess(64 * 1024);
+    };
+    EXPECT_EQ(run(inDictionary({u"import-tsv"_s, u"words.tsv"_s}), fullDisk), 1);
+    EXPECT_TRUE(err.startsWith(u"Chyba importu. Slovník zůstal beze změny. Hlášení zní: "_s))
+        << err.toStdString();
+    EXPECT_EQ(err.count(u'\n'), 1);
+    EXPECT_FALSE(out.contains(u"Úspěšně"_s));
+    EXPECT_EQ(run({u"list"_s}), 0);
+    EXPECT_EQ(out, u"demo\tAngl\t0 slovíček\n"_s);
+
+    // A small export fits the write buffer and meets the full disk only at its end. The
+    // open table keeps the engine's shared memory file, which the full disk could not hold.
+    app.write(u"words.tsv"_s, lines.first(3000));
+    EXPECT_EQ(run(inDictionary({u"import-tsv"_s, u"words.tsv"_s})), 0);
+    const auto open = app.openTable(u"demo/Angl/dictonary.db"_s);
+    const auto tinyDisk = [] {
+        FileSizeLimit::applyToThisProcess(1024);
+    };
+    EXPECT_EQ(run(inDictionary({u"export-txt"_s}), tinyDisk), 1);
+    EXPECT_TRUE(err.startsWith(u"Není možné zapsat export.txt"_s)) << err.toStdString();
+    EXPECT_FALSE(out.contains(u"export.txt"_s));
+    EXPECT_FALSE(QFileInfo::exists(app.path(u"demo/results/export.txt"_s)));
+}
+
+// Each command that meets the damaged dictionary names it and the data check; the check
+// reports it and fails.
+TEST_F(Cli, ADamagedDictionaryIsNamedWithTheWayToTheDataCheck) {
+    app.openTable(u"demo/Angl/dictonary.db"_s)->appendRecord({u"pes"_s, u"dog"_s});
+    damageRecords(app.path(u"demo/Angl/dictonary.db"_s));
+    EXPECT_EQ(run({u"check"_s}), 1);
+    EXPECT_TRUE(out.contains(u"\ndemo/Angl/dictonary.db: soubor je poškozený"_s))
+        << out.toStdString();
+    for (const QStringList& command : {QStringList{u"list"_s}, inDictionary({u"export-txt"_s}),
+                                       inDictionary({u"regenerate"_s})}) {
+        EXPECT_EQ(run(command), 1) << command.first().toStdString();
+        EXPECT_TRUE(err.contains(QDir::toNativeSeparators(app.path(u"demo/Angl/dictonary.db"_s)) +
+                                 u" je poškozená"_s))
+            << err.toStdString();
+        EXPECT_TRUE(err.contains(u"lexiton-cli check"_s));
+    }
+}
+
+// While another program holds the user (here this test), a command that would change the
+// user's data is refused at once naming that program, and one that reads says what it sees.
+TEST_F(Cli, AUserHeldByAnotherProgramRefusesWritersAndTellsReaders) {
+    app.write(u"words.tsv"_s, "pes\tdog\t1\r\n");
+    auto lock = std::make_unique<shell::UserLock>(app.path(u"demo"_s));
+    lock->acquire(u"demo"_s);
+    const QString holder = u"(%1 na počítači „%2“, proces %3)"_s.arg(
+        QCoreApplication::applicationName(), QSysInfo::machineHostName(),
+        QString::number(QCoreApplication::applicationPid()));
+    for (const QString& command : {u"import-tsv"_s, u"regenerate"_s, u"restore"_s}) {
+        EXPECT_EQ(run(inDictionary({command, u"words.tsv"_s})), 1);
+        EXPECT_EQ(err,
+                  u"Uživatele „demo“ právě používá jiný program "_s + holder +
+                      u". Dokud tento program neskončí, není možné s uživatelem pracovat.\n"_s);
+    }
+    EXPECT_EQ(run({u"list"_s, u"--user"_s, u"demo"_s}), 0);
+    EXPECT_EQ(out, u"demo\tAngl\t0 slovíček\n"_s);
+    EXPECT_TRUE(err.startsWith(u"Uživatele „demo“ právě používá jiný program "_s + holder +
+                               u"; zde je stav jeho dat uložený před"_s));
+    lock.reset();
+    EXPECT_EQ(run(inDictionary({u"import-tsv"_s, u"words.tsv"_s})), 0);
+}
+
+// An import takes a safety copy first; restore lists the copies and puts one back, after a copy
+// of the state it replaces.
+TEST_F(Cli, RestorePutsBackTheStateBeforeAnImport) {
+    app.write(u"words.tsv"_s, "pes\tdog\t1\r\nkočka\tcat\t1\r\n");
+    ASSERT_EQ(run(inDictionary({u"import-tsv"_s, u"words.tsv"_s})), 0);
+    EXPECT_EQ(run(inDictionary({u"restore"_s})), 0);
+    EXPECT_TRUE(out.startsWith(u"1\t"_s) && out.endsWith(u" – před importem\n"_s))
+        << out.toStdString();
+    EXPECT_EQ(run(inDictionary({u"restore"_s, u"1"_s})), 0) << err.toStdString();
+    EXPECT_EQ(run({u"list"_s}), 0);
+    EXPECT_EQ(out, u"demo\tAngl\t0 slovíček\n"_s);
+    EXPECT_EQ(run(inDictionary({u"restore"_s})), 0);
+    EXPECT_EQ(out.count(u'\n'), 2);
+    EXPECT_TRUE(out.startsWith(u"1\t"_s) &&
+                out.contains(u" – před obnovením z bezpečnostní kopie\n2\t"_s));
+    EXPECT_EQ(run(inDictionary({u"restore"_s, u"3"_s})), 1);
 }
 
 TEST_F(Cli, CutsAPieceAndAnArticleOutOfATake) {

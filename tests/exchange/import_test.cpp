@@ -158,7 +158,7 @@ TEST_F(DictionaryImport, AllLessonsWithStatisticsAndNothingTwice) {
 TEST_F(DictionaryImport, ASourceThatIsNotADictionaryIsAFailure) {
     folder.write(u"source/fake.db"_s, "just text");
     EXPECT_FALSE(run(u"source/fake.db"_s, std::nullopt, false));
-    EXPECT_TRUE(last.startsWith(u"error: Chyba importu. Chyba: "_s));
+    EXPECT_TRUE(last.startsWith(u"error: Chyba importu. Slovník zůstal beze změny. Chyba: "_s));
     folder.createTable(u"source/user.db"_s, u"user"_s);
     EXPECT_FALSE(run(u"source/user.db"_s, std::nullopt, false));
     EXPECT_FALSE(run(u"missing"_s, std::nullopt, false));

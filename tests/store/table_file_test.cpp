@@ -1,6 +1,8 @@
 #include "scratchfolder.h"
 
 #include "store/error.h"
+#include "store/postbatch.h"
+#include "store/tablecheck.h"
 #include "store/tablekinds.h"
 
 #include "rawsqlite.h"
@@ -32,8 +34,10 @@ protected:
 
     QByteArray filledDictionary(int words) {
         auto dictionary = folder.table(u"dictonary"_s);
+        store::PostBatch batch(*dictionary);
         for (int i = 0; i < words; ++i)
             dictionary->appendRecord({u"slovo %1"_s.arg(i), u"word %1"_s.arg(i), i % 10});
+        batch.finish();
         dictionary->close();
         return folder.read(u"dictonary.db"_s);
     }
@@ -142,6 +146,59 @@ TEST_F(TableMigration, FailingStepOrAGapLeavesTheFileAsItWas) {
                  Error)
         << "a gap in the steps";
     EXPECT_EQ(version(), 1);
+}
+
+// The data check of one file: what each kind of damage is reported as.
+struct CheckCase {
+    const char* name;
+    const char* damage;  // SQL run on the filled dictionary; "" for none
+    const char* kind;    // the kind the file should hold
+    const char* finding; // a part of the findings; "" when the file is in order
+};
+
+class TableFileCheck : public TableFiles, public ::testing::WithParamInterface<CheckCase> {};
+
+TEST_P(TableFileCheck, ReportsWhatIsWrongAndChangesNothing) {
+    const CheckCase& c = GetParam();
+    filledDictionary(100);
+    if (*c.damage)
+        execute(u"dictonary.db"_s, c.damage);
+    if (c.name == std::string_view("CorruptPage"))
+        damageRecords(folder.path(u"dictonary.db"_s));
+    const QByteArray before = folder.read(u"dictonary.db"_s);
+    const QStringList findings =
+        store::checkTableFile(folder.path(u"dictonary.db"_s), QString::fromLatin1(c.kind)).findings;
+    EXPECT_EQ(findings.join(u'|').contains(QString::fromUtf8(c.finding)), true)
+        << findings.join(u'|').toStdString();
+    EXPECT_EQ(findings.isEmpty(), !*c.finding) << findings.join(u'|').toStdString();
+    EXPECT_EQ(folder.read(u"dictonary.db"_s), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TableFileCheck,
+    ::testing::Values(
+        CheckCase{"Healthy", "", "dictonary", ""},
+        CheckCase{"OldFormatWithoutTheNewOrderNames",
+                  "DELETE FROM lexiton_indexes WHERE name = 'czechtoothernew'", "dictonary", ""},
+        CheckCase{"CorruptPage", "", "dictonary", "soubor je poškozený"},
+        CheckCase{"WrongKind", "", "exam",
+                  "je tabulkou druhu „dictonary“, na tomto místě má "
+                  "být „exam“"},
+        CheckCase{"NewerVersion", "PRAGMA user_version = 7", "dictonary", "novější verze"},
+        CheckCase{"MissingIndex", "DROP INDEX by_pom", "dictonary", "chybí index by_pom"},
+        CheckCase{"UnknownOrder", "INSERT INTO lexiton_indexes VALUES ('x', 'Pom')", "dictonary",
+                  "řazení „x“ (Pom) tento druh tabulky nezná"},
+        CheckCase{"ForeignFile", "PRAGMA application_id = 1", "dictonary", "není tabulkou"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(TableFiles, CheckOfAMissingOrTextFileSaysItCannotBeRead) {
+    EXPECT_TRUE(store::checkTableFile(folder.path(u"none.db"_s), u"user"_s)
+                    .findings.join(QString())
+                    .startsWith(u"soubor nelze otevřít"_s));
+    folder.write(u"text.db"_s, "Czech\tOther\r\npes\tdog\r\n");
+    EXPECT_TRUE(store::checkTableFile(folder.path(u"text.db"_s), u"user"_s)
+                    .findings.join(QString())
+                    .startsWith(u"soubor je poškozený"_s));
 }
 
 } // namespace

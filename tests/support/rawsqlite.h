@@ -33,3 +33,14 @@ inline int rawExecute(const QString& path, const char* sql) {
     sqlite3_close(db);
     return result;
 }
+
+// Overwrites the page header of the records' root page, as a failing disk would: every
+// reading of the records, and SQLite's integrity check, then find the file malformed.
+inline void damageRecords(const QString& path) {
+    const qint64 page =
+        rawQuery(path, "SELECT rootpage FROM sqlite_master WHERE name = 'records'").toLongLong();
+    const qint64 pageSize = rawQuery(path, "PRAGMA page_size").toLongLong();
+    QFile file(path);
+    if (file.open(QIODevice::ReadWrite) && file.seek((page - 1) * pageSize))
+        file.write(QByteArray(16, '\xff'));
+}

@@ -6,6 +6,7 @@
 #include "exchange/dictionarycursor.h"
 #include "store/cursor.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -36,6 +37,24 @@ QString Context::userFolder() const {
     return folder;
 }
 
+QStringList Context::users() const {
+    if (!m_user.isEmpty()) {
+        userFolder(); // refuses a user without a folder
+        return {m_user};
+    }
+    store::Cursor table;
+    table.setDatabaseName(QDir(m_applicationFolder).filePath(u"_other_"_s));
+    table.setTableName(u"user.db"_s);
+    table.open();
+    QStringList names;
+    for (table.first(); !table.eof(); table.next()) {
+        const QString name = table.field(u"User"_s).asString();
+        if (QFileInfo(QDir(m_applicationFolder).filePath(name)).isDir())
+            names << name;
+    }
+    return names;
+}
+
 QString Context::dictionaryFolder() const {
     if (m_dictionary.isEmpty())
         throw CommandError(u"Chybí název slovníku (--dictionary)."_s);
@@ -60,6 +79,24 @@ entry::TestWordRules Context::rules() {
 void Context::openDictionary(store::Cursor& dictionary) {
     exchange::keepEntriesOnPost(dictionary, rules());
     exchange::openDictionaryTable(dictionary, dictionaryFolder());
+}
+
+void Context::claimUser(bool changes) {
+    if (m_user.isEmpty())
+        return;
+    const QString folder = userFolder();
+    if (changes) {
+        m_lock = std::make_unique<shell::UserLock>(folder);
+        m_lock->acquire(m_user);
+    } else if (const std::optional<shell::LockHolder> holder = shell::UserLock::holder(folder)) {
+        messages.warning(shell::readWhileHeldNote(m_user, *holder));
+    }
+}
+
+exchange::BeforeChange Context::safetyCopyBefore(shell::BulkWork work) const {
+    return [folder = dictionaryFolder(), work] {
+        shell::SafetyCopies(folder).take(work, QDateTime::currentDateTime());
+    };
 }
 
 } // namespace cli

@@ -50,7 +50,8 @@ int importText(Context& context, const QCommandLineParser& parser, exchange::Tex
     const QString file = singleArgument(parser, u"soubor"_s);
     store::Cursor dictionary;
     context.openDictionary(dictionary);
-    return finishImport(exchange::runTextImport(layout, dictionary, file, context.messages));
+    return finishImport(exchange::runTextImport(layout, dictionary, file, context.messages, {},
+                                                context.safetyCopyBefore(shell::BulkWork::Import)));
 }
 
 int importDictionary(Context& context, const QCommandLineParser& parser) {
@@ -60,7 +61,9 @@ int importDictionary(Context& context, const QCommandLineParser& parser) {
         choice.lesson = lessonOption(parser);
     store::Cursor dictionary;
     context.openDictionary(dictionary);
-    return finishImport(exchange::runDictionaryImport(dictionary, choice, context.messages));
+    return finishImport(
+        exchange::runDictionaryImport(dictionary, choice, context.messages, {},
+                                      context.safetyCopyBefore(shell::BulkWork::Import)));
 }
 
 void addViewOptions(QCommandLineParser& parser) {
@@ -116,19 +119,21 @@ std::vector<Command> exchangeCommands() {
          {},
          [](Context& c, const QCommandLineParser& p) {
              return importText(c, p, exchange::TextLayout::LinePairs);
-         }},
+         },
+         true},
         {u"import-tsv"_s,
          u"Import řádků odděl. tabulátory (cz, jinak, lekce, popis). Argument: soubor."_s,
          {},
          [](Context& c, const QCommandLineParser& p) {
              return importText(c, p, exchange::TextLayout::TabSeparated);
-         }},
+         },
+         true},
         {u"import-dict"_s, u"Import z jiného slovníku. Argument: dictonary.db nebo jeho složka."_s,
          [](QCommandLineParser& p) {
              p.addOption({u"stats"_s, u"Včetně statistiky."_s});
              p.addOption({u"lesson"_s, u"Jen slovíčka této lekce."_s, u"N"_s});
          },
-         importDictionary},
+         importDictionary, true},
         {u"export-txt"_s, u"Export do results/export.txt uživatele."_s, addViewOptions,
          [](Context& c, const QCommandLineParser& p) {
              return exportFile(c, p, false);

@@ -43,6 +43,7 @@ int runCommand(const cli::Command& command, const QStringList& arguments) {
     }
     try {
         cli::Context context(parser);
+        context.claimUser(command.changesUser);
         const int status = command.run(context, parser);
         return context.messages.errorShown() ? std::max(status, 1) : status;
     } catch (const store::Error& error) {

@@ -73,7 +73,8 @@ std::vector<Command> soundCommands() {
         {u"article"_s,
          u"Nový článek uživatele z úseků záznamu. Argumenty: název záznam.wav intervaly.txt."_s,
          {},
-         article},
+         article,
+         true},
     };
 }
 

@@ -10,6 +10,7 @@
 #include "sound/soundfilename.h"
 #include "store/cursor.h"
 #include "store/error.h"
+#include "store/tablecheck.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,47 +18,39 @@
 namespace cli {
 
 std::vector<Command> exchangeCommands();
+std::vector<Command> safetyCommands();
 std::vector<Command> soundCommands();
 
 namespace {
 
 using namespace Qt::StringLiterals;
 
-// The users of the application folder, or the one named.
-QStringList users(const Context& context, const QCommandLineParser& parser) {
-    if (parser.isSet(u"user"_s)) {
-        context.userFolder(); // refuses a user without a folder
-        return {parser.value(u"user"_s)};
-    }
-    store::Cursor table;
-    table.setDatabaseName(QDir(context.applicationFolder()).filePath(u"_other_"_s));
-    table.setTableName(u"user.db"_s);
-    table.open();
-    QStringList names;
-    for (table.first(); !table.eof(); table.next()) {
-        const QString name = table.field(u"User"_s).asString();
-        if (QFileInfo(QDir(context.applicationFolder()).filePath(name)).isDir())
-            names << name;
-    }
-    return names;
-}
-
-QString dictionarySize(const QString& folder) {
+// The size in words; a dictionary that cannot be read is listed as such and its reason
+// told as an error, so that the listing ends with a failure. Damage the count would not
+// read through is looked for in every page.
+QString dictionarySize(Context& context, const QString& folder) {
     try {
+        const QString path = QDir(folder).filePath(u"dictonary.db"_s);
+        const store::TableCheck check =
+            store::checkTableFile(path, u"dictonary"_s, store::CheckDepth::Pages);
+        if (!check.ok())
+            throw store::Error(store::damagedTableMessage(path, check.findings.join(u"; "_s)));
         store::Cursor dictionary;
         exchange::openDictionaryTable(dictionary, folder);
         return core::czechCount(dictionary.recordCount(), u"%1 slovíčko", u"%1 slovíčka",
                                 u"%1 slovíček");
     } catch (const store::Error& error) {
-        return u"nelze otevřít: "_s + error.message();
+        context.messages.error(error.message());
+        return u"nelze otevřít"_s;
     }
 }
 
-int list(Context& context, const QCommandLineParser& parser) {
-    for (const QString& user : users(context, parser)) {
+int list(Context& context, const QCommandLineParser&) {
+    for (const QString& user : context.users()) {
         const QString userFolder = QDir(context.applicationFolder()).filePath(user);
         for (const QString& name : dictionary::listDictionaries(userFolder))
-            printOut(user + u'\t' + name + u'\t' + dictionarySize(QDir(userFolder).filePath(name)));
+            printOut(user + u'\t' + name + u'\t' +
+                     dictionarySize(context, QDir(userFolder).filePath(name)));
     }
     return 0;
 }
@@ -65,6 +58,7 @@ int list(Context& context, const QCommandLineParser& parser) {
 int regenerate(Context& context, const QCommandLineParser&) {
     store::Cursor dictionary;
     context.openDictionary(dictionary);
+    context.safetyCopyBefore(shell::BulkWork::Regeneration)();
     printOut(entry::regenerationDone(entry::regenerate(dictionary)));
     return 0;
 }
@@ -95,7 +89,8 @@ const std::vector<Command>& commands() {
             {u"regenerate"_s,
              u"Přegeneruje zkoušecí slova slovníku podle jeho code.ini."_s,
              {},
-             regenerate},
+             regenerate,
+             true},
             {u"normalize"_s,
              u"Zkoušecí slovo každého argumentu podle code.ini slovníku (bez slovníku podle "
              "výchozích pravidel)."_s,
@@ -103,7 +98,7 @@ const std::vector<Command>& commands() {
              normalize},
             {u"soundname"_s, u"Jméno zvukového souboru každého argumentu."_s, {}, soundName},
         };
-        for (const auto group : {exchangeCommands, soundCommands}) {
+        for (const auto group : {exchangeCommands, safetyCommands, soundCommands}) {
             for (Command& command : group())
                 list.push_back(std::move(command));
         }

@@ -42,7 +42,8 @@ void MainWindow::loadSettingsSet() {
         return;
     const QString folder = m_pane->table1().databaseName();
     dictionary::ensureDictionaryCodeIni(m_services.messages, m_state.userFolder(), folder);
-    if (const std::optional<QString> chosen = m_dialogs->settingsSetChooser->run()) {
+    if (const std::optional<QString> chosen = m_dialogs->settingsSetChooser->run();
+        chosen && takeSafetyCopy(BulkWork::SettingsSet)) {
         try {
             dictionary::replaceSettingsBySet(folder, *chosen);
             m_services.messages.information(QStringLiteral("Nastavení bylo změněno."));

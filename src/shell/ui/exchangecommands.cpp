@@ -87,7 +87,8 @@ void MainWindow::importDictionary(bool withStatistics) {
     {
         WalkIndicator walk(m_pane->grid(), *m_progress);
         exchange::runDictionaryImport(m_pane->table1(), {*source, lesson->lesson, withStatistics},
-                                      m_services.messages, walk.progress());
+                                      m_services.messages, walk.progress(),
+                                      safetyCopyBefore(BulkWork::Import));
     }
     m_pane->chooseSortItem(0);
 }
@@ -101,7 +102,8 @@ void MainWindow::importText(exchange::TextLayout layout) {
         return;
     m_pane->chooseSortItem(0);
     WalkIndicator walk(m_pane->grid(), *m_progress);
-    exchange::runTextImport(layout, m_pane->table1(), *file, m_services.messages, walk.progress());
+    exchange::runTextImport(layout, m_pane->table1(), *file, m_services.messages, walk.progress(),
+                            safetyCopyBefore(BulkWork::Import));
 }
 
 void MainWindow::changeLessonsInBulk() {
@@ -113,7 +115,8 @@ void MainWindow::changeLessonsInBulk() {
         return;
     WalkIndicator walk(m_pane->grid(), *m_progress);
     exchange::runBulkLessonChange(m_pane->table1(), *choice, m_state.lessonCount,
-                                  m_services.messages, walk.progress());
+                                  m_services.messages, walk.progress(),
+                                  safetyCopyBefore(BulkWork::LessonChange));
     if (!walk.started())
         return;
     // The walk leaves an order by lesson for its counterpart without the lesson, so that no
@@ -131,7 +134,8 @@ void MainWindow::findLessonsOfLessonZero() {
     m_pane->chooseSortItem(1);
     m_pane->showAllLessons();
     WalkIndicator walk(m_pane->grid(), *m_progress);
-    exchange::runFindLessonsOfLessonZero(m_pane->table1(), m_services.messages, walk.progress());
+    exchange::runFindLessonsOfLessonZero(m_pane->table1(), m_services.messages, walk.progress(),
+                                         safetyCopyBefore(BulkWork::LessonZero));
 }
 
 } // namespace shell

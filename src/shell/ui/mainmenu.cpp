@@ -32,6 +32,8 @@ void MainWindow::buildMenu() {
     addCommand(file, u"ChangePassword"_s, QStringLiteral("&Změna hesla uživatele"));
     addCommand(file, u"Backup"_s, QStringLiteral("Zálohuj slovník&y"),
                QKeySequence(Qt::CTRL | Qt::Key_F12));
+    addCommand(file, u"DataCheck"_s, QStringLiteral("Kontrola dat"));
+    addCommand(file, u"SafetyCopies"_s, QStringLiteral("Obnovení slovníku z bezpečnostní kopie"));
     file->addSeparator();
     addCommand(file, u"EvaluationSettings"_s, QStringLiteral("Nastavení vyhodnocovani &slovíčka"));
     addCommand(file, u"Regenerate"_s, QStringLiteral("&Přegeneruj slovnik"));

@@ -10,6 +10,7 @@
 #include "shell/ui/dictionarypane.h"
 #include "shell/ui/maindialogs.h"
 #include "shell/ui/passworddialog.h"
+#include "shell/userlock.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -63,6 +64,8 @@ void MainWindow::connectCommands() {
     enableCommand("ChangePassword",
                   [this] { changeOwnPassword(m_services, m_users, *m_dialogs->password); });
     enableCommand("Backup", &MainWindow::backUp);
+    enableCommand("DataCheck", &MainWindow::checkData);
+    enableCommand("SafetyCopies", &MainWindow::restoreSafetyCopy);
     enableCommand("About", [this] { m_services.modals.exec(*m_dialogs->about); });
     enableCommand("KeyboardSwitching", [this] { m_dialogs->keyboardLayouts->run(); });
     enableCommand("HelpContents", [this] {

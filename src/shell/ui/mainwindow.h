@@ -2,6 +2,8 @@
 
 #include "app/runstate.h"
 #include "exam/examworkspace.h"
+#include "exchange/dictionarycursor.h"
+#include "shell/safetycopies.h"
 #include "sound/mediaplayer.h"
 #include "store/cursor.h"
 #include "widgets/services.h"
@@ -29,6 +31,7 @@ namespace shell {
 
 class DictionaryPane;
 struct MainDialogs;
+class UserLock;
 
 // The main window (TForm1): the menu and toolbar over the dictionary pane, the progress bar
 // and the status bar. It owns the run state's tables, runs the start-up sequence when first
@@ -99,6 +102,13 @@ private:
     sound::SoundWindow* createSoundWindow();
     void connectSoundCommands();
     void runSoundWindow(bool articleMode);
+    bool holdUser(const QString& user);
+    void checkData();
+    void restoreSafetyCopy();
+    // The safety copy of the open dictionary before bulk work; the work starts only when it
+    // was taken (else the reason is shown).
+    exchange::BeforeChange safetyCopyBefore(BulkWork work);
+    bool takeSafetyCopy(BulkWork work);
 
     widgets::Services& m_services;
     app::RunState& m_state;
@@ -112,6 +122,7 @@ private:
     std::unique_ptr<MainDialogs> m_dialogs;
     dictionary::WordTableModel* m_soundWordModel = nullptr; // PomTable's rows in its grid
     sound::SoundWindow* m_soundWindow = nullptr;
+    std::unique_ptr<UserLock> m_userLock; // the logged-in user, held for the whole run
     bool m_started = false;
 };
 

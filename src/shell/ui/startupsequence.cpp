@@ -78,6 +78,8 @@ bool MainWindow::runLoginLoop() {
         // The administrator administers the users and never reaches the dictionaries.
         const QString user = m_users.field(QStringLiteral("User")).asString();
         if (user != u"administrator") {
+            if (!holdUser(user))
+                continue; // another program works with the user: the login again
             m_state.userName = user;
             return true;
         }

@@ -56,6 +56,8 @@ void MainWindow::regenerate() {
 }
 
 void MainWindow::regenerateTestWords() {
+    if (!takeSafetyCopy(BulkWork::Regeneration))
+        return;
     LongWalk walk(m_pane->grid(), *m_progress);
     m_pane->markAllLessonsShown();
     statusBar()->showMessage(
@@ -63,7 +65,7 @@ void MainWindow::regenerateTestWords() {
 }
 
 void MainWindow::reevaluateCommas() {
-    if (!m_pane->dictionaryOpen())
+    if (!m_pane->dictionaryOpen() || !takeSafetyCopy(BulkWork::CommaWalk))
         return;
     m_pane->markAllLessonsShown();
     m_dialogs->splitQuestion->setForeignFont(m_pane->fonts().other);

@@ -1,5 +1,8 @@
 #include "mainwindowfixture.h"
 
+#include "shell/userlock.h"
+
+#include <QPlainTextEdit>
 #include <QSplitter>
 
 namespace {
@@ -148,6 +151,59 @@ TEST_F(MainWindowTest, TheUsersWindowPlacementIsKeptBetweenRuns) {
         EXPECT_EQ(window->size(), QSize(644, 483)) << damaged;
         EXPECT_EQ(window->findChild<QSplitter*>(u"Splitter1"_s)->sizes().first(), 158) << damaged;
     }
+}
+
+// Another program (here the test) works with eva: she is told who and not let in; once it has
+// ended, the window logs her in and holds her.
+TEST_F(MainWindowTest, AUserWorkingInAnotherProgramIsNotLetIn) {
+    auto other = std::make_unique<shell::UserLock>(app.path(u"eva"_s));
+    other->acquire(u"eva"_s);
+    login(u"eva"_s, QString());
+    login(u"eva"_s, QString(), u"CloseBtn"_s);
+    startWindow();
+    EXPECT_EQ(modals.shownDialogs, QStringList({u"LogDlg"_s, u"LogDlg"_s}));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(
+        messages.shown[0].startsWith(u"error: Uživatele „eva“ právě používá jiný program ("_s));
+    EXPECT_FALSE(window->isVisible());
+
+    other.reset();
+    login(u"eva"_s, QString());
+    startWindow();
+    EXPECT_EQ(state.userName, u"eva"_s);
+    EXPECT_EQ(shell::UserLock::holder(app.path(u"eva"_s))->process,
+              QCoreApplication::applicationPid());
+}
+
+class SafetyCommandsTest : public WordListTest {};
+
+// An import takes a safety copy first, which the menu command puts back; the data check shows
+// its report.
+TEST_F(SafetyCommandsTest, AnImportIsUndoneFromItsCopyAndTheDataCheckReports) {
+    app.write(u"slova.txt"_s, "d\xf9m\thouse\t4\r\n");
+    startOnDictionary();
+    files.answer(app.path(u"slova.txt"_s));
+    messages.answer({true});
+    run(u"ImportTabs"_s);
+    EXPECT_EQ(column(0).size(), 7);
+    modals.script(u"SafetyCopyDlg"_s, [](QDialog& dialog) {
+        EXPECT_EQ(items(child<QListWidget>(dialog, u"CopyList"_s)),
+                  QStringList{u"5.12.2026 14:03:09 – před importem"_s});
+        click(dialog, u"OKBtn"_s);
+    });
+    run(u"SafetyCopies"_s);
+    EXPECT_EQ(messages.shown.last(),
+              u"information: Slovník „Angličtina“ je vrácen do stavu z 5.12.2026 14:03:09 – před "
+              "importem. Stav před obnovením je uložen jako nejnovější bezpečnostní kopie."_s);
+    EXPECT_EQ(column(0).size(), 6) << "the grid shows the dictionary as before the import";
+
+    modals.script(u"DataCheckDlg"_s, [](QDialog& dialog) {
+        const QString report = child<QPlainTextEdit>(dialog, u"ReportMemo"_s).toPlainText();
+        EXPECT_TRUE(report.contains(u"\neva/Angličtina/dictonary.db: v pořádku\n"_s));
+        EXPECT_TRUE(report.endsWith(u"Všech 8 souborů je v pořádku."_s)) << report.toStdString();
+        click(dialog, u"CloseBtn"_s);
+    });
+    run(u"DataCheck"_s);
 }
 
 } // namespace
