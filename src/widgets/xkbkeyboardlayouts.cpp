@@ -84,7 +84,9 @@ std::vector<core::KeyboardLayout> XkbKeyboardLayouts::installed() {
 void XkbKeyboardLayouts::activate(int position) {
     if (Display* display = x11Display()) {
         XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned int>(position));
-        XFlush(display);
+        // Until the server has done it: the next key, or another program asking, finds the
+        // new group.
+        XSync(display, False);
     }
 }
 
