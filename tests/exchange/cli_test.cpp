@@ -7,7 +7,11 @@
 #include "sound/waveencoding.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
+#include <QElapsedTimer>
 #include <QSysInfo>
+
+#include <random>
 
 namespace {
 
@@ -164,6 +168,99 @@ TEST_F(Cli, RestorePutsBackTheStateBeforeAnImport) {
     EXPECT_TRUE(out.startsWith(u"1\t"_s) &&
                 out.contains(u" – před obnovením z bezpečnostní kopie\n2\t"_s));
     EXPECT_EQ(run(inDictionary({u"restore"_s, u"3"_s})), 1);
+}
+
+// lexiton-cli killed at random moments of an import and a regeneration (LEXITON_KILLS times
+// each, of LEXITON_KILL_ENTRIES entries; scripts/fault-sweep.sh runs the long variant). After
+// each kill the data check finds every file in order, every safety copy is a whole table, the
+// import is there whole or not at all, each entry's test words follow one rule or the other,
+// and the next command takes over the user the killed one held.
+TEST_F(Cli, KilledInTheMiddleLeavesWholeFiles) {
+    const auto setting = [](const char* name, int fallback) {
+        const int value = qEnvironmentVariableIntValue(name);
+        return value > 0 ? value : fallback;
+    };
+    const int entries = setting("LEXITON_KILL_ENTRIES", 2000);
+    const int kills = setting("LEXITON_KILLS", 3);
+    for (const char* kind : {"runtime", "deprun", "runzn"})
+        app.createTable(u"_other_/%1.db"_s.arg(QLatin1String(kind)), QString::fromLatin1(kind));
+    app.createTable(u"_EmptyTable_/dictonary.db"_s, u"dictonary"_s);
+    app.createTable(u"_EmptyTable_/exam.db"_s, u"exam"_s);
+    app.createTable(u"demo/exam.db"_s, u"exam"_s);
+    QByteArray lines;
+    for (int i = 0; i < entries; ++i)
+        lines +=
+            "Slovo " + QByteArray::number(i) + "\t(a) Word " + QByteArray::number(i) + "\t1\r\n";
+    app.write(u"words.tsv"_s, lines);
+    const QStringList import = inDictionary({u"import-tsv"_s, u"words.tsv"_s});
+    const QStringList regenerate = inDictionary({u"regenerate"_s});
+    const auto timed = [&](const QStringList& command) {
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(run(command), 0) << err.toStdString();
+        return timer.elapsed();
+    };
+    // Test words kept as typed, or in small letters; each record whole by one rule or the other.
+    const auto setCase = [&](bool kept) {
+        app.write(u"demo/Angl/code.ini"_s, kept ? "casesensitive=yes\r\n" : "casesensitive=no\r\n");
+    };
+    const auto count = [&](const char* where) {
+        const QByteArray sql = QByteArray("SELECT count(*) FROM records WHERE ") + where;
+        return rawQuery(app.path(u"demo/Angl/dictonary.db"_s), sql.constData()).toInt();
+    };
+    const auto expectWhole = [&](const QString& after) {
+        EXPECT_EQ(run({u"check"_s, u"--user"_s, u"demo"_s}), 0) << after.toStdString() << '\n'
+                                                                << out.toStdString();
+        EXPECT_EQ(err, QString()) << "the killed command's hold ended with it";
+        QDirIterator copies(app.path(u"demo/backup"_s), {u"dictonary.db*"_s}, QDir::Files,
+                            QDirIterator::Subdirectories);
+        while (copies.hasNext())
+            EXPECT_EQ(rawQuery(copies.next(), "PRAGMA integrity_check"), u"ok"_s)
+                << after.toStdString();
+        const int all = count("1");
+        EXPECT_TRUE(all == 0 || all == entries) << after.toStdString() << ": " << all;
+        EXPECT_EQ(count("(Czechzk = Czech AND Otherzk = substr(Other, 5)) OR "
+                        "(Czechzk = lower(Czech) AND Otherzk = lower(substr(Other, 5)))"),
+                  all)
+            << after.toStdString();
+    };
+    std::mt19937 random(20260312);
+    int killed = 0; // before the command's end
+    const auto killAt = [&](const QStringList& command, qint64 within, const QString& what) {
+        const auto moment = std::uniform_int_distribution<qint64>(0, within)(random);
+        QProcess process;
+        process.setWorkingDirectory(app.path());
+        process.start(QStringLiteral(LEXITON_CLI), command);
+        if (!process.waitForFinished(int(moment))) {
+            process.kill();
+            ++killed;
+        }
+        process.waitForFinished(60000);
+        expectWhole(u"%1 killed after %2 ms"_s.arg(what).arg(moment));
+    };
+
+    setCase(true);
+    const qint64 importing = timed(import);
+    setCase(false);
+    const qint64 regenerating = timed(regenerate);
+    for (int i = 0; i < kills; ++i) {
+        setCase(i % 2 == 1);
+        killAt(regenerate, regenerating, u"regeneration"_s);
+    }
+    for (int i = 0; i < kills; ++i) {
+        if (count("1") > 0) {
+            for (const QString& file :
+                 QDir(app.path(u"demo/Angl"_s)).entryList({u"dictonary.db*"_s}))
+                QFile::remove(app.path(u"demo/Angl/"_s + file));
+            app.createTable(u"demo/Angl/dictonary.db"_s, u"dictonary"_s);
+        }
+        killAt(import, importing, u"import"_s);
+    }
+    std::printf("%d kills in %d runs of %d entries\n", killed, 2 * kills, entries);
+    // The work goes through once it is let be.
+    setCase(false);
+    EXPECT_EQ(run(regenerate), 0);
+    EXPECT_EQ(count("Czechzk = lower(Czech)"), count("1"));
 }
 
 TEST_F(Cli, CutsAPieceAndAnArticleOutOfATake) {
