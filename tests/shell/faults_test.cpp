@@ -1,7 +1,8 @@
-// The bulk commands with a fault at each write point in turn: an I/O error once, or a disk
-// that is full from that write on. Afterwards every table file is healthy, every record and
-// every other file is as before or as after the command, a command that kept less than all
-// of its work said so in Czech, and one that said nothing did all of it.
+// The bulk commands and the text export with a fault at each write point in turn: an I/O
+// error once, or a disk that is full from that write on. Afterwards every table file is
+// healthy, every record and every other file is as before or as after the command, a command
+// that kept less than all of its work said so in Czech, and one that said nothing did all of
+// it.
 // The test command tries some of the write points; scripts/fault-sweep.sh tries every one.
 #include "applicationfolder.h"
 #include "faultinjection.h"
@@ -14,6 +15,7 @@
 #include "entry/regeneration.h"
 #include "exam/evaluateexam.h"
 #include "exam/prepareexam.h"
+#include "exchange/exportcommands.h"
 #include "exchange/importcommands.h"
 #include "exchange/lessonchange.h"
 #include "shell/safetycopies.h"
@@ -236,6 +238,13 @@ void createDictionary(const QString& folder, ScriptedMessages& messages) {
                                  request);
 }
 
+void exportText(const QString& folder, ScriptedMessages& messages) {
+    store::Cursor dictionary;
+    openDictionary(dictionary, folder);
+    messages.answer({true});
+    exchange::runTxtExport(dictionary, {folder, folder + u"/eva"_s}, messages, nullptr);
+}
+
 const FaultyCommand kCommands[] = {
     {"ImportOf1000Lines",
      [](ApplicationFolder& app) {
@@ -265,6 +274,13 @@ const FaultyCommand kCommands[] = {
      [](ApplicationFolder& app) { app.write(u"eva/code.ini"_s, "\r\n"); },
      createDictionary,
      {u"error: Není možné zkopírovat "_s, u"error: Soubor nelze zapsat: "_s}},
+    {"ExportAsText",
+     [](ApplicationFolder& app) {
+         addDictionary(app, 1000);
+         app.write(u"eva/results/export.txt"_s, "an older export\r\n");
+     },
+     exportText,
+     {u"error: Není možné zapsat export.txt"_s}},
 };
 
 void copyFolder(const QString& from, const QString& to) {
