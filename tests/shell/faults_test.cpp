@@ -11,6 +11,7 @@
 #include "scriptedmessages.h"
 
 #include "dictionary/newdictionary.h"
+#include "dictionary/setiniwriter.h"
 #include "entry/codeini.h"
 #include "entry/regeneration.h"
 #include "exam/evaluateexam.h"
@@ -238,6 +239,14 @@ void createDictionary(const QString& folder, ScriptedMessages& messages) {
                                  request);
 }
 
+void replaceSettings(const QString& folder, ScriptedMessages& messages) {
+    shownFailure(messages, [&] {
+        safetyCopy(folder, shell::BulkWork::SettingsSet)();
+        dictionary::replaceSettingsBySet(folder + u'/' + kDictionary,
+                                         folder + u"/_other_/setinis/Němčina.ini"_s);
+    });
+}
+
 void exportText(const QString& folder, ScriptedMessages& messages) {
     store::Cursor dictionary;
     openDictionary(dictionary, folder);
@@ -274,6 +283,13 @@ const FaultyCommand kCommands[] = {
      [](ApplicationFolder& app) { app.write(u"eva/code.ini"_s, "\r\n"); },
      createDictionary,
      {u"error: Není možné zkopírovat "_s, u"error: Soubor nelze zapsat: "_s}},
+    {"ReplacingTheSettings",
+     [](ApplicationFolder& app) {
+         addDictionary(app, 20);
+         app.write(u"_other_/setinis/Němčina.ini"_s, "language=N\xecm\xe8ina\r\nfontcz=Arial\r\n");
+     },
+     replaceSettings,
+     {kCopyFailure, u"error: Soubor nelze zapsat: "_s}},
     {"ExportAsText",
      [](ApplicationFolder& app) {
          addDictionary(app, 1000);
