@@ -160,6 +160,10 @@ void arm(long n, Kind kind) {
     g_armed = true;
 }
 
+void repair() {
+    g_target = 0;
+}
+
 long disarm() {
     g_armed = false;
     return g_passed;
