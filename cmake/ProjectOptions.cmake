@@ -19,3 +19,10 @@ if(LEXITON_SANITIZE)
                         -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
 endif()
+
+# The fuzz build instruments every library for libFuzzer; the targets link its driver.
+if(LEXITON_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace exchange {
 namespace {
 
@@ -49,6 +51,9 @@ ImportCount importDictionary(store::Cursor& dictionary, const DictionaryImportCh
     const int description = schema.fieldIndex(u"Popis");
     const int right = schema.fieldIndex(u"Dobre");
     const int wrong = schema.fieldIndex(u"Spatne");
+    // A file that calls itself a dictionary may still lack a dictionary's fields.
+    if (std::min({czech, other, lesson, description, right, wrong}) < 0)
+        throw store::Error(u"Tabulka %1 není slovník."_s.arg(source.tableName()));
 
     EntryImporter importer(dictionary);
     store::PostBatch batch(dictionary, store::PostBatch::Extent::AllOrNothing);

@@ -80,9 +80,8 @@ ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLi
                                  &settings.special);
         return otherFirst ? std::pair{other, czech} : std::pair{czech, other};
     };
-    const auto [firstHeading, secondHeading] =
-        otherFirst ? std::pair{headings.otherLanguage, headings.czechLanguage}
-                   : std::pair{headings.czechLanguage, headings.otherLanguage};
+    const QString& firstHeading = otherFirst ? headings.otherLanguage : headings.czechLanguage;
+    const QString& secondHeading = otherFirst ? headings.czechLanguage : headings.otherLanguage;
 
     return writeExport(outputPath, [&](const auto& write) {
         for (const QString& line : parsed.head)

@@ -35,6 +35,8 @@ constexpr WorkName kWorkNames[] = {
 const QString kTimeFormat = u"yyyyMMdd-HHmmsszzz"_s;
 const QString kTable = u"dictonary.db"_s;
 const QString kSettingsFiles[] = {u"set.ini"_s, u"code.ini"_s};
+// The end of the name of a copy that is still being made.
+const QString kUnfinished = u".part"_s;
 
 QStringView keyOf(BulkWork work) {
     for (const WorkName& name : kWorkNames) {
@@ -92,20 +94,29 @@ void SafetyCopies::copyInto(BulkWork work, const QDateTime& now) {
     if (!copies.mkpath(u"."_s))
         throw core::FileError(
             u"Složku %1 nelze vytvořit."_s.arg(QDir::toNativeSeparators(m_copiesFolder)));
+    // A copy is made under a name the list passes over and takes its own name once whole, so
+    // that a program killed in the middle of one leaves no copy that lacks a file; what such a
+    // program left goes now.
+    for (const QString& left : copies.entryList({u"*"_s + kUnfinished}, QDir::Dirs))
+        QDir(copies.filePath(left)).removeRecursively();
     // Two copies within one millisecond are told apart by the next free millisecond.
     QDateTime time = now;
     while (copies.exists(time.toString(kTimeFormat) + u'-' + keyOf(work)))
         time = time.addMSecs(1);
     const QString name = time.toString(kTimeFormat) + u'-' + keyOf(work);
-    if (!copies.mkdir(name))
-        throw core::FileError(
-            u"Složku %1 nelze vytvořit."_s.arg(QDir::toNativeSeparators(copies.filePath(name))));
-    const QDir copy(copies.filePath(name));
+    const QString unfinished = name + kUnfinished;
+    if (!copies.mkdir(unfinished))
+        throw core::FileError(u"Složku %1 nelze vytvořit."_s.arg(
+            QDir::toNativeSeparators(copies.filePath(unfinished))));
+    const QDir copy(copies.filePath(unfinished));
     try {
         const QDir dictionary(m_dictionaryFolder);
         store::copyTableFile(dictionary.filePath(kTable), copy.filePath(kTable));
         for (const QString& file : kSettingsFiles)
             copyFile(dictionary.filePath(file), copy.filePath(file));
+        if (!QDir(m_copiesFolder).rename(unfinished, name))
+            throw core::FileError(u"Složku %1 nelze přejmenovat na %2."_s.arg(
+                QDir::toNativeSeparators(copy.path()), name));
     } catch (...) {
         QDir(copy.path()).removeRecursively();
         throw;

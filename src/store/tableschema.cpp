@@ -7,23 +7,25 @@
 #include <QRegularExpression>
 #include <sqlite3.h>
 
+#include <memory>
+
 namespace store {
 namespace {
 
 // Runs a query of the schema tables and hands each row to the reader.
+// The statement is finalized however the reading ends (a reader may refuse a row), since a
+// connection with a statement left cannot be closed and would keep the file open.
 template <typename RowReader> void readRows(sqlite3* db, const char* sql, RowReader&& reader) {
     sqlite3_stmt* stmt = nullptr;
     if (const int code = sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr); code != SQLITE_OK)
         throw engineError(db, code, connectionPath(db));
+    const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> finalized(stmt,
+                                                                               &sqlite3_finalize);
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
         reader(stmt);
-    if (rc != SQLITE_DONE) {
-        const Error error = engineError(db, rc, connectionPath(db));
-        sqlite3_finalize(stmt);
-        throw error;
-    }
-    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE)
+        throw engineError(db, rc, connectionPath(db));
 }
 
 QString columnText(sqlite3_stmt* stmt, int column) {
@@ -91,9 +93,9 @@ TableSchema TableSchema::read(sqlite3* db, const QString& path) {
         throw notOurs();
 
     readRows(db, "SELECT name, fields FROM lexiton_indexes ORDER BY name", [&](sqlite3_stmt* stmt) {
-        const QString fields = columnText(stmt, 1);
+        const QString fieldList = columnText(stmt, 1);
         schema.indexes.push_back(
-            {columnText(stmt, 0), fields.isEmpty() ? QStringList() : fields.split(u';')});
+            {columnText(stmt, 0), fieldList.isEmpty() ? QStringList() : fieldList.split(u';')});
     });
     for (const IndexDef& index : schema.indexes) {
         for (const QString& field : index.fields) {

@@ -172,7 +172,7 @@ TEST_F(Cli, RestorePutsBackTheStateBeforeAnImport) {
 
 // lexiton-cli killed at random moments of an import and a regeneration (LEXITON_KILLS times
 // each, of LEXITON_KILL_ENTRIES entries; scripts/fault-sweep.sh runs the long variant). After
-// each kill the data check finds every file in order, every safety copy is a whole table, the
+// each kill the data check finds every file in order, every safety copy is whole, the
 // import is there whole or not at all, each entry's test words follow one rule or the other,
 // and the next command takes over the user the killed one held.
 TEST_F(Cli, KilledInTheMiddleLeavesWholeFiles) {
@@ -217,6 +217,13 @@ TEST_F(Cli, KilledInTheMiddleLeavesWholeFiles) {
         while (copies.hasNext())
             EXPECT_EQ(rawQuery(copies.next(), "PRAGMA integrity_check"), u"ok"_s)
                 << after.toStdString();
+        // A copy still being made when the command was killed is not a copy yet.
+        const QDir copyFolder(app.path(u"demo/backup/auto/Angl"_s));
+        for (const QString& copy : copyFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const qsizetype files = QDir(copyFolder.filePath(copy)).entryList(QDir::Files).size();
+            EXPECT_TRUE(copy.endsWith(u".part") || files == 3)
+                << after.toStdString() << ": " << copy.toStdString() << " is not whole";
+        }
         const int all = count("1");
         EXPECT_TRUE(all == 0 || all == entries) << after.toStdString() << ": " << all;
         EXPECT_EQ(count("(Czechzk = Czech AND Otherzk = substr(Other, 5)) OR "

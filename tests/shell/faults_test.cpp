@@ -1,7 +1,8 @@
-// The bulk commands with a fault at each write point in turn: an I/O error once, or a disk
-// that is full from that write on. Afterwards every table file is healthy, every record and
-// every other file is as before or as after the command, a command that kept less than all
-// of its work said so in Czech, and one that said nothing did all of it.
+// The bulk commands and the text export with a fault at each write point in turn: an I/O
+// error once, or a disk that is full from that write on. Afterwards every table file is
+// healthy, every record and every other file is as before or as after the command, a command
+// that kept less than all of its work said so in Czech, and one that said nothing did all of
+// it.
 // The test command tries some of the write points; scripts/fault-sweep.sh tries every one.
 #include "applicationfolder.h"
 #include "faultinjection.h"
@@ -10,10 +11,12 @@
 #include "scriptedmessages.h"
 
 #include "dictionary/newdictionary.h"
+#include "dictionary/setiniwriter.h"
 #include "entry/codeini.h"
 #include "entry/regeneration.h"
 #include "exam/evaluateexam.h"
 #include "exam/prepareexam.h"
+#include "exchange/exportcommands.h"
 #include "exchange/importcommands.h"
 #include "exchange/lessonchange.h"
 #include "shell/safetycopies.h"
@@ -147,6 +150,18 @@ void openDictionary(store::Cursor& dictionary, const QString& folder) {
     exchange::openDictionaryTable(dictionary, folder + u'/' + kDictionary);
 }
 
+// After a failed command the program goes on, on the same cursor, once the disk works again:
+// the entry it adds then is kept.
+const QString kAddedAfterwards = u"|potom|afterwards|"_s;
+bool g_addedAfterwards = false;
+void addAfterwards(store::Cursor& dictionary) {
+    if (!faults::struck())
+        return;
+    faults::repair();
+    dictionary.appendRecord({u"potom"_s, u"afterwards"_s, 1});
+    g_addedAfterwards = true;
+}
+
 // A window command: its failure shown as the program shows it.
 void shownFailure(ScriptedMessages& messages, const std::function<void()>& work) {
     try {
@@ -163,6 +178,7 @@ void importLines(const QString& folder, ScriptedMessages& messages) {
     exchange::runTextImport(exchange::TextLayout::TabSeparated, dictionary,
                             folder + u"/words.tsv"_s, messages, {},
                             safetyCopy(folder, shell::BulkWork::Import));
+    addAfterwards(dictionary);
 }
 
 void regenerate(const QString& folder, ScriptedMessages& messages) {
@@ -172,6 +188,7 @@ void regenerate(const QString& folder, ScriptedMessages& messages) {
         safetyCopy(folder, shell::BulkWork::Regeneration)();
         entry::regenerate(dictionary);
     });
+    addAfterwards(dictionary);
 }
 
 void changeLessons(const QString& folder, ScriptedMessages& messages) {
@@ -181,6 +198,7 @@ void changeLessons(const QString& folder, ScriptedMessages& messages) {
     exchange::runBulkLessonChange(dictionary, {1, 2, exchange::BulkLessonChoice::Mode::MoveTo, 9},
                                   100, messages, {},
                                   safetyCopy(folder, shell::BulkWork::LessonChange));
+    addAfterwards(dictionary);
 }
 
 // An exam of 200 questions, each answered, with a grade for each answer.
@@ -224,6 +242,7 @@ void closeExam(const QString& folder, ScriptedMessages& messages) {
     cursors[1]->last();
     exam::evaluateExam({*cursors[0], *cursors[1], *cursors[2], *cursors[3], *cursors[4]},
                        evaluation, messages, system);
+    addAfterwards(*cursors[0]);
 }
 
 void createDictionary(const QString& folder, ScriptedMessages& messages) {
@@ -234,6 +253,21 @@ void createDictionary(const QString& folder, ScriptedMessages& messages) {
     request.note = {u"Slovíčka z učebnice"_s};
     dictionary::createDictionary(messages, folder + u"/eva"_s, folder + u"/_EmptyTable_"_s, folder,
                                  request);
+}
+
+void replaceSettings(const QString& folder, ScriptedMessages& messages) {
+    shownFailure(messages, [&] {
+        safetyCopy(folder, shell::BulkWork::SettingsSet)();
+        dictionary::replaceSettingsBySet(folder + u'/' + kDictionary,
+                                         folder + u"/_other_/setinis/Němčina.ini"_s);
+    });
+}
+
+void exportText(const QString& folder, ScriptedMessages& messages) {
+    store::Cursor dictionary;
+    openDictionary(dictionary, folder);
+    messages.answer({true});
+    exchange::runTxtExport(dictionary, {folder, folder + u"/eva"_s}, messages, nullptr);
 }
 
 const FaultyCommand kCommands[] = {
@@ -265,6 +299,20 @@ const FaultyCommand kCommands[] = {
      [](ApplicationFolder& app) { app.write(u"eva/code.ini"_s, "\r\n"); },
      createDictionary,
      {u"error: Není možné zkopírovat "_s, u"error: Soubor nelze zapsat: "_s}},
+    {"ReplacingTheSettings",
+     [](ApplicationFolder& app) {
+         addDictionary(app, 20);
+         app.write(u"_other_/setinis/Němčina.ini"_s, "language=N\xecm\xe8ina\r\nfontcz=Arial\r\n");
+     },
+     replaceSettings,
+     {kCopyFailure, u"error: Soubor nelze zapsat: "_s}},
+    {"ExportAsText",
+     [](ApplicationFolder& app) {
+         addDictionary(app, 1000);
+         app.write(u"eva/results/export.txt"_s, "an older export\r\n");
+     },
+     exportText,
+     {u"error: Není možné zapsat export.txt"_s}},
 };
 
 void copyFolder(const QString& from, const QString& to) {
@@ -280,7 +328,9 @@ struct Outcome {
     long writePoints = 0;
     bool struck = false;
     QStringList shown;
-    FolderState state;
+    FolderState state; // without the entry added afterwards
+    bool addedAfterwards = false;
+    bool keptAfterwards = false;
 
     QStringList errors() const { return shown.filter(QRegularExpression(u"^error: "_s)); }
 };
@@ -289,6 +339,7 @@ Outcome runWithFault(const FaultyCommand& command, const QString& start, long n,
     ScratchFolder folder;
     copyFolder(start, folder.path());
     ScriptedMessages messages;
+    g_addedAfterwards = false;
     faults::arm(n, kind);
     command.run(folder.path(), messages);
     Outcome outcome;
@@ -296,6 +347,10 @@ Outcome runWithFault(const FaultyCommand& command, const QString& start, long n,
     outcome.struck = faults::struck();
     outcome.shown = messages.shown;
     outcome.state = readState(folder.path());
+    outcome.addedAfterwards = g_addedAfterwards;
+    outcome.keptAfterwards = std::erase_if(outcome.state.records, [](const auto& record) {
+                                 return record.second.contains(kAddedAfterwards);
+                             }) == 1;
     return outcome;
 }
 
@@ -314,6 +369,8 @@ QStringList findings(const FaultyCommand& command, const Outcome& outcome,
                      const FolderState& before, const Outcome& clean) {
     const FolderState& now = outcome.state;
     QStringList found = now.damaged;
+    if (outcome.addedAfterwards && !outcome.keptAfterwards)
+        found << u"the entry added after the failure is lost"_s;
     if (outcome.errors().isEmpty()) {
         if (now != clean.state)
             found << u"nothing said, yet the work is not all done"_s;

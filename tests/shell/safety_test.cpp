@@ -64,6 +64,16 @@ TEST_F(Safety, CopiesKeepTheLastFiveAndOneIsPutBackAfterTheStateItReplaces) {
         QStringList());
 }
 
+TEST_F(Safety, ACopyLeftUnfinishedByAKilledProgramIsNeitherListedNorKept) {
+    app.write(u"eva/backup/auto/Angličtina/20260312-141500000-import.part/dictonary.db.part"_s,
+              "half a table");
+    EXPECT_TRUE(copies.list().empty());
+    copies.take(shell::BulkWork::Import, at(1));
+    EXPECT_EQ(QDir(app.path(u"eva/backup/auto/Angličtina"_s))
+                  .entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList{u"20260312-141501000-import"_s});
+}
+
 TEST_F(Safety, ADamagedCopyIsNotPutBack) {
     copies.take(shell::BulkWork::Import, at(1));
     const shell::SafetyCopy copy = copies.list().front();

@@ -65,9 +65,6 @@ template <auto Member, typename... Args> int forward(sqlite3_file* file, Args...
     return (target->pMethods->*Member)(target, args...);
 }
 
-int faultyClose(sqlite3_file* file) {
-    return forward<&sqlite3_io_methods::xClose>(file);
-}
 int faultyWrite(sqlite3_file* file, const void* data, int amount, sqlite3_int64 offset) {
     if (failsHere())
         return engineFailure(SQLITE_IOERR_WRITE);
@@ -86,7 +83,7 @@ int faultySync(sqlite3_file* file, int flags) {
 
 const sqlite3_io_methods kFaultyMethods = {
     3,
-    faultyClose,
+    forward<&sqlite3_io_methods::xClose>,
     forward<&sqlite3_io_methods::xRead, void*, int, sqlite3_int64>,
     faultyWrite,
     faultyTruncate,
@@ -158,6 +155,10 @@ void arm(long n, Kind kind) {
     g_kind = kind;
     g_struck = false;
     g_armed = true;
+}
+
+void repair() {
+    g_target = 0;
 }
 
 long disarm() {

@@ -14,6 +14,8 @@ void install();
 
 // Counts the write points from here on; the n-th (from 1) fails. n = 0 fails none.
 void arm(long n, Kind kind);
+// The disk works again: no later write point fails; they are still counted.
+void repair();
 // Stops counting and failing; returns the write points passed since arm().
 long disarm();
 // Whether a write point failed since arm().
