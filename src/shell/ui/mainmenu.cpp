@@ -95,6 +95,8 @@ void MainWindow::buildMenu() {
     addCommand(statistics, u"ResetStatistics"_s,
                QStringLiteral("&Vynuluj zkoušení tohoto slovíčka"));
     addCommand(statistics, u"MarkKnown"_s, QStringLiteral("&Nastav toto slovíčko jako známé"));
+    statistics->addSeparator();
+    addCommand(statistics, u"Progress"_s, QStringLiteral("&Pokroky"));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Nápověda"));
     addCommand(help, u"HelpContents"_s, QStringLiteral("&Obsah"));

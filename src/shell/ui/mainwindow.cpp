@@ -106,6 +106,7 @@ void MainWindow::connectCommands() {
     enableCommand("AutoExam", [this] { startExam(exam::ExamType::Automatic); });
     enableCommand("SelfExam", [this] { startExam(exam::ExamType::SelfEvaluation); });
     enableCommand("Pronunciation", [this] { startExam(exam::ExamType::Training); });
+    enableCommand("Progress", &MainWindow::showProgress);
     enableCommand("ArticlePractice", &MainWindow::practiseArticle);
     enableCommand("ArticlePlayback", &MainWindow::playArticles);
 }

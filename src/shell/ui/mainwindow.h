@@ -99,6 +99,7 @@ private:
     void changeLessonsInBulk();
     void findLessonsOfLessonZero();
     void startExam(exam::ExamType type);
+    void showProgress();
     void practiseArticle();
     void playArticles();
     // The sound window, for the words' sounds and for new articles.
