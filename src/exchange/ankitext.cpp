@@ -3,11 +3,11 @@
 #include "core/fileerror.h"
 #include "core/filereplace.h"
 #include "exchange/htmltext.h"
+#include "exchange/utf8check.h"
 #include "exchange/viewrows.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 namespace exchange {
 namespace {
@@ -72,20 +72,11 @@ qsizetype readHeader(const QString& text, Header& header, qsizetype& line) {
 }
 
 QString decodeUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (!decoder.hasError())
-        return text;
-    const QList<QByteArray> lines = bytes.split('\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QStringDecoder lineDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        (void)lineDecoder.decode(lines[i]);
-        if (lineDecoder.hasError())
-            failAt(u"Soubor není v kódování UTF-8, jak ho Anki a Mnemosyne píší: chybný znak na "
-                   u"řádku %1."_s,
-                   i + 1);
-    }
-    return text;
+    if (const std::optional<qsizetype> line = firstLineNotUtf8(bytes))
+        failAt(u"Soubor není v kódování UTF-8, jak ho Anki a Mnemosyne píší: chybný znak na "
+               u"řádku %1."_s,
+               *line);
+    return QString::fromUtf8(bytes);
 }
 
 // The records of the text from at: fields split at the separator, a field opening with a

@@ -1,9 +1,11 @@
 #include "exchange/kvtmlreader.h"
 
 #include "core/fileerror.h"
+#include "exchange/utf8check.h"
 
 #include <QFile>
 #include <QHash>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 namespace exchange {
@@ -26,9 +28,10 @@ public:
             fail(u"Soubor není ve formátu kvtml (řádek %1)."_s.arg(m_reader.lineNumber()));
         const QString version =
             m_reader.attributes().value(QLatin1StringView("version")).toString();
+        // The first version had no version attribute.
         if (!version.startsWith(u"2."))
-            fail(u"Soubor má verzi kvtml „%1“ (řádek %2), Lexiton čte jen verzi 2."_s.arg(
-                version, QString::number(m_reader.lineNumber())));
+            fail(u"Soubor je ve formátu kvtml verze %1 (řádek %2), Lexiton čte jen verzi 2."_s.arg(
+                version.isEmpty() ? u"1"_s : version, QString::number(m_reader.lineNumber())));
         while (m_reader.readNextStartElement()) {
             if (m_reader.name() == u"identifiers")
                 readIdentifiers();
@@ -87,8 +90,7 @@ private:
             }
             KvtmlEntry entry;
             entry.line = m_reader.lineNumber();
-            m_entryIndex.insert(m_reader.attributes().value(QLatin1StringView("id")).toString(),
-                                qsizetype(m_content.entries.size()));
+            const QString id = m_reader.attributes().value(QLatin1StringView("id")).toString();
             QStringList notes;
             while (m_reader.readNextStartElement()) {
                 if (m_reader.name() == u"translation")
@@ -96,7 +98,15 @@ private:
                 else
                     m_reader.skipCurrentElement();
             }
-            entry.description = notes.join(u"\r\n"_s);
+            // Both programs save the empty rows of their grids; a file may hold many.
+            if (entry.texts[0].isEmpty() && entry.texts[1].isEmpty()) {
+                ++m_content.withoutText;
+                continue;
+            }
+            // XML reads every line end as LF; descriptions end their lines with CR LF.
+            entry.description =
+                notes.join(u'\n').replace(u"\r\n"_s, u"\n"_s).replace(u'\n', u"\r\n"_s);
+            m_entryIndex.insert(id, qsizetype(m_content.entries.size()));
             m_content.entries.push_back(std::move(entry));
         }
     }
@@ -198,6 +208,17 @@ private:
 } // namespace
 
 KvtmlContent readKvtml(const QByteArray& bytes) {
+    // The XML reader finds a wrong byte only where its decoding has run ahead to; the line
+    // is found here. Both programs write UTF-8, the encoding XML assumes when none is named.
+    static const QRegularExpression kOtherEncoding(u"^<\\?xml[^>]*encoding=[\"'](?!utf-8)"_s,
+                                                   QRegularExpression::CaseInsensitiveOption);
+    if (!kOtherEncoding
+             .match(QString::fromLatin1(bytes.first(std::min(bytes.size(), qsizetype(200)))))
+             .hasMatch()) {
+        if (const std::optional<qsizetype> line = firstLineNotUtf8(bytes))
+            throw core::FileError(
+                u"Soubor kvtml není v kódování UTF-8: chybný znak na řádku %1."_s.arg(*line));
+    }
     return KvtmlParser(bytes).parse();
 }
 
@@ -221,6 +242,7 @@ std::optional<CzechColumn> czechColumnByLocale(const KvtmlContent& content) {
 PeerEntries kvtmlEntries(KvtmlContent content, CzechColumn czech) {
     const size_t czechIndex = czech == CzechColumn::First ? 0 : 1;
     PeerEntries read;
+    read.withoutExpression = content.withoutText;
     read.entries.reserve(content.entries.size());
     for (KvtmlEntry& kvtml : content.entries) {
         PeerEntry peer;

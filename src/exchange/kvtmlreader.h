@@ -29,7 +29,8 @@ struct KvtmlEntry {
 // What a kvtml file holds for a dictionary.
 struct KvtmlContent {
     std::array<KvtmlIdentifier, 2> identifiers;
-    std::vector<KvtmlEntry> entries;
+    std::vector<KvtmlEntry> entries; // those with a text in either language
+    int withoutText = 0;
 };
 
 // Reads a kvtml file of version 2 (KWordQuiz, Parley) as it streams by, without a tree of the
