@@ -36,6 +36,14 @@ QValueAxis* percentAxis(int low) {
     return axis;
 }
 
+// The grades from the best to the worst, coloured from green to red.
+QColor gradeColor(const QString& grade) {
+    static const QStringList kGrades = {u"1*"_s, u"1"_s, u"1-"_s, u"2"_s, u"2-"_s, u"3"_s,
+                                        u"3-"_s, u"4"_s, u"4-"_s, u"5"_s, u"5-"_s};
+    const qsizetype rank = kGrades.contains(grade) ? kGrades.indexOf(grade) : kGrades.size();
+    return QColor::fromHsv(int(120 - 120 * rank / kGrades.size()), 200, 200);
+}
+
 QChart* successChart(const ProgressData& data) {
     auto* chart = new QChart;
     chart->setTitle(u"Úspěšnost zkoušení (barva bodu = známka)"_s);
@@ -61,7 +69,9 @@ QChart* successChart(const ProgressData& data) {
         QScatterSeries*& grade = grades[exam.grade];
         if (!grade) {
             grade = new QScatterSeries;
-            grade->setName(u"Známka "_s + exam.grade);
+            grade->setName(exam.grade);
+            grade->setColor(gradeColor(exam.grade));
+            grade->setBorderColor(gradeColor(exam.grade));
             grade->setMarkerSize(8);
         }
         grade->append(x, exam.percent);
@@ -107,6 +117,7 @@ QChart* weekChart(const ProgressData& data) {
     }
     auto* axis = new QValueAxis;
     axis->setRange(0, most);
+    axis->applyNiceNumbers(); // whole numbers at the ticks
     axis->setLabelFormat(u"%d"_s);
     return barChart(u"Počet zkoušení za týden (od pondělí)"_s, u"Zkoušení"_s, weeks, counts, axis);
 }
