@@ -2,6 +2,8 @@
 
 #include "exam/examgrade.h"
 #include "store/cursor.h"
+#include "store/database.h"
+#include "store/query.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,51 +15,38 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr int kChunk = 4096;
 // A week axis longer than ten years says nothing more; the weeks then start later.
 constexpr qint64 kMostWeeks = 520;
 
-// Calls visit(schema, row) for every record of the table.
-template <typename Visit>
-void forEachRecord(const QString& folder, const QString& table, Visit visit) {
-    store::Cursor whole;
-    whole.setDatabaseName(folder);
-    whole.setTableName(table);
-    whole.open();
-    const int total = whole.recordCount();
-    for (int first = 1; first <= total; first += kChunk) {
-        for (const store::StoredRow& row : whole.readStoredRows(first, kChunk))
-            visit(whole.schema(), row);
+// The charts only read, whole tables at a time: one query each is quicker than a walk of
+// the records.
+std::shared_ptr<store::Database> tableFile(const QString& folder, const QString& table) {
+    return store::Database::open(QDir(folder).filePath(table));
+}
+
+std::vector<ExamPoint> finishedExams(const QString& userFolder,
+                                     const std::array<quint8, 5>& thresholds) {
+    std::vector<ExamPoint> exams;
+    const std::shared_ptr<store::Database> history = tableFile(userFolder, u"exam.db"_s);
+    store::Query rows(*history,
+                      u"SELECT Datum, Time, TazaciJazyk, Dobre, Spatne, Pocet * Dotazovano + "
+                      u"IFNULL(PoceSpatneZ * DotazovanoSpatneZ, 0) FROM records "
+                      u"WHERE TypZkouseni IN (1, 2) AND Dobre IS NOT NULL AND Spatne IS NOT NULL "
+                      u"AND Datum IS NOT NULL ORDER BY Datum, Time, Auto"_s);
+    while (rows.next()) {
+        const auto clamped = [&](int column) {
+            return int(std::clamp<qint64>(rows.int64(column), INT32_MIN, INT32_MAX));
+        };
+        ExamPoint point;
+        point.when = QDateTime(QDate::fromString(rows.text(0), Qt::ISODate),
+                               QTime::fromString(rows.text(1), Qt::ISODate));
+        point.language = rows.text(2);
+        point.percent =
+            successPercent(false, std::max(clamped(5), 0), clamped(3), std::max(clamped(4), 0));
+        point.grade = gradeText(point.percent, thresholds);
+        exams.push_back(std::move(point));
     }
-}
-
-size_t position(const store::TableSchema& schema, QStringView name) {
-    return size_t(schema.fieldIndex(name));
-}
-
-std::optional<ExamPoint> examPoint(const store::TableSchema& schema, const store::StoredRow& row,
-                                   const std::array<quint8, 5>& thresholds) {
-    const auto number = [&](QStringView name) {
-        return row.number(position(schema, name));
-    };
-    const qint64 type = number(u"TypZkouseni").value_or(0);
-    const std::optional<qint64> right = number(u"Dobre");
-    const std::optional<qint64> wrong = number(u"Spatne");
-    const QDate date =
-        row.value(position(schema, u"Datum"), schema.fields[position(schema, u"Datum")]).toDate();
-    if ((type != 1 && type != 2) || !right || !wrong || !date.isValid())
-        return std::nullopt;
-    const qint64 planned =
-        number(u"Pocet").value_or(0) * number(u"Dotazovano").value_or(0) +
-        number(u"PoceSpatneZ").value_or(0) * number(u"DotazovanoSpatneZ").value_or(0);
-    const size_t time = position(schema, u"Time");
-    ExamPoint point;
-    point.when = QDateTime(date, row.value(time, schema.fields[time]).toTime());
-    point.language = row.text(position(schema, u"TazaciJazyk"));
-    point.percent = successPercent(false, int(std::clamp<qint64>(planned, 0, INT32_MAX)),
-                                   int(*right), int(std::clamp<qint64>(*wrong, 0, INT32_MAX)));
-    point.grade = gradeText(point.percent, thresholds);
-    return point;
+    return exams;
 }
 
 std::vector<WeekCount> weekCounts(const std::vector<ExamPoint>& exams) {
@@ -78,40 +67,28 @@ std::vector<WeekCount> weekCounts(const std::vector<ExamPoint>& exams) {
     return weeks;
 }
 
+std::vector<LessonShare> lessonShares(const store::Cursor& dictionary) {
+    std::vector<LessonShare> lessons;
+    const std::shared_ptr<store::Database> words =
+        tableFile(dictionary.databaseName(), dictionary.tableName());
+    store::Query rows(*words, u"SELECT IFNULL(Lekce, 0), COUNT(*), "
+                              u"SUM(IFNULL(Dobre, 0) > IFNULL(Spatne, 0)) FROM records "
+                              u"GROUP BY 1 ORDER BY 1"_s);
+    while (rows.next())
+        lessons.push_back({rows.int64(0), int(rows.int64(1)), int(rows.int64(2))});
+    return lessons;
+}
+
 } // namespace
 
 ProgressData computeProgress(const QString& userFolder, const store::Cursor& dictionary,
                              const std::array<quint8, 5>& gradeThresholds) {
     ProgressData data;
-    const QString history = u"exam.db"_s;
-    if (QFileInfo::exists(QDir(userFolder).filePath(history))) {
-        forEachRecord(userFolder, history,
-                      [&](const store::TableSchema& schema, const store::StoredRow& row) {
-                          if (std::optional<ExamPoint> point =
-                                  examPoint(schema, row, gradeThresholds))
-                              data.exams.push_back(std::move(*point));
-                      });
-    }
-    std::stable_sort(data.exams.begin(), data.exams.end(),
-                     [](const ExamPoint& a, const ExamPoint& b) { return a.when < b.when; });
+    if (QFileInfo::exists(QDir(userFolder).filePath(u"exam.db"_s)))
+        data.exams = finishedExams(userFolder, gradeThresholds);
     data.weeks = weekCounts(data.exams);
-    if (dictionary.active()) {
-        std::map<qint64, LessonShare> lessons;
-        const store::TableSchema& schema = dictionary.schema();
-        const size_t lesson = position(schema, u"Lekce"), right = position(schema, u"Dobre"),
-                     wrong = position(schema, u"Spatne");
-        forEachRecord(dictionary.databaseName(), dictionary.tableName(),
-                      [&](const store::TableSchema&, const store::StoredRow& row) {
-                          const qint64 number = row.number(lesson).value_or(0);
-                          LessonShare& share = lessons[number];
-                          share.lesson = number;
-                          ++share.words;
-                          if (row.number(right).value_or(0) > row.number(wrong).value_or(0))
-                              ++share.known;
-                      });
-        for (const auto& [number, share] : lessons)
-            data.lessons.push_back(share);
-    }
+    if (dictionary.active())
+        data.lessons = lessonShares(dictionary);
     return data;
 }
 

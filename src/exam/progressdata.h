@@ -48,7 +48,7 @@ struct ProgressData {
     bool noHistory() const { return exams.empty(); }
 };
 
-// Walks the user's history (exam.db in the user folder, when there is one: exams of types 1
+// Reads the user's history (exam.db in the user folder, when there is one: exams of types 1
 // and 2 whose counts were written when they ended) and the dictionary open on the cursor, if
 // it is (every entry, whatever the cursor's filter). An exam's
 // percentage measures its wrong answers against the asks it planned (the words of the main

@@ -26,8 +26,8 @@ std::optional<CzechColumn> firstKnown(std::optional<CzechColumn> file,
 
 // Asks which language is Czech, with the default of the files seen: foreign first.
 CzechColumn askCzechColumn(const QString& first, const QString& second, core::Messages& messages) {
-    return messages.ask(u"Soubor neříká, který jazyk je čeština.\nJsou výrazy prvního jazyka (%1) "
-                        u"cizojazyčné a výrazy druhého (%2) české?"_s.arg(first, second))
+    return messages.ask(u"Soubor neříká, který jazyk je čeština.\nJsou výrazy prvního jazyka „%1“ "
+                        u"cizojazyčné a výrazy druhého „%2“ české?"_s.arg(first, second))
                ? CzechColumn::Second
                : CzechColumn::First;
 }

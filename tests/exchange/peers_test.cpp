@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         ImportCase{"KWordQuizWithEmptyRows",
                    PeerFormat::Kvtml,
                    dataFile("kwordquiz.kvtml"),
-                   {kAsk + u"(Column 1) cizojazyčné a výrazy druhého (Column 2) české?"_s,
+                   {kAsk + u"„Column 1“ cizojazyčné a výrazy druhého „Column 2“ české?"_s,
                     count(4, 0),
                     u"warning: Přeskočeno 16 záznamů bez českého nebo cizího výrazu."_s},
                    {u"dům|house|0||0|0"_s, u"kočka|cat|0||0|0"_s, u"kůň|horse|0||0|0"_s,
@@ -71,8 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
         ImportCase{"ParleyLessonsInOrder",
                    PeerFormat::Kvtml,
                    dataFile("parley.kvtml"),
-                   {kAsk + u"(English (United Kingdom)) cizojazyčné a výrazy druhého "
-                           u"(Afrikaans (Namibië)) české?"_s,
+                   {kAsk + u"„English (United Kingdom)“ cizojazyčné a výrazy druhého "
+                           u"„Afrikaans (Namibië)“ české?"_s,
                     count(4, 0),
                     u"warning: Přeskočeno 13 záznamů bez českého nebo cizího výrazu."_s},
                    {u"dům|house|2||0|0"_s, u"kočka|cat|1||0|0"_s, u"kůň|horse|1||0|0"_s,

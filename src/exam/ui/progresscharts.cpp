@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeAxis>
+#include <QHash>
 #include <QLineSeries>
 #include <QMap>
 #include <QScatterSeries>
@@ -56,8 +57,11 @@ QChart* successChart(const ProgressData& data) {
         lowest = std::min(lowest, exam.percent);
     QValueAxis* percent = percentAxis(lowest);
     chart->addAxis(percent, Qt::AlignLeft);
+    // Thousands of markers as items of their own would take seconds to draw; the points of a
+    // line are drawn with it. So each grade's points are a line drawn without its line, over
+    // the lines of the question languages.
     QMap<QString, QLineSeries*> lines;
-    QMap<QString, QScatterSeries*> grades;
+    QMap<QString, QLineSeries*> grades;
     for (const ExamPoint& exam : data.exams) {
         const qreal x = qreal(exam.when.toMSecsSinceEpoch());
         QLineSeries*& line = lines[exam.language];
@@ -66,19 +70,20 @@ QChart* successChart(const ProgressData& data) {
             line->setName(exam.language);
         }
         line->append(x, exam.percent);
-        QScatterSeries*& grade = grades[exam.grade];
+        QLineSeries*& grade = grades[exam.grade];
         if (!grade) {
-            grade = new QScatterSeries;
+            grade = new QLineSeries;
             grade->setName(exam.grade);
+            grade->setPen(Qt::NoPen);
             grade->setColor(gradeColor(exam.grade));
-            grade->setBorderColor(gradeColor(exam.grade));
-            grade->setMarkerSize(8);
+            grade->setPointsVisible(true);
+            grade->setMarkerSize(7);
         }
         grade->append(x, exam.percent);
     }
-    QList<QXYSeries*> all(lines.begin(), lines.end());
-    all.append(QList<QXYSeries*>(grades.begin(), grades.end()));
-    for (QXYSeries* series : all) {
+    QList<QLineSeries*> all = lines.values();
+    all.append(grades.values());
+    for (QLineSeries* series : all) {
         chart->addSeries(series);
         series->attachAxis(time);
         series->attachAxis(percent);
