@@ -1,6 +1,5 @@
 #include "exchange/kvtmlwriter.h"
 
-#include "core/fileerror.h"
 #include "core/filereplace.h"
 #include "exchange/viewrows.h"
 
@@ -69,8 +68,10 @@ ExportResult exportKvtml(store::Cursor& dictionary, const KvtmlNames& names,
     const size_t czech = field(u"Czech"), other = field(u"Other"), lesson = field(u"Lekce"),
                  description = field(u"Popis"), right = field(u"Dobre"), wrong = field(u"Spatne");
     ExportResult result;
-    core::replaceFile(outputPath, [&](QIODevice& file) {
-        QXmlStreamWriter xml(&file);
+    // Written to text first and encoded once: the writer encodes every piece apart otherwise.
+    QString text;
+    {
+        QXmlStreamWriter xml(&text);
         xml.setAutoFormatting(true);
         xml.writeStartDocument();
         xml.writeDTD(u"<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" "
@@ -115,9 +116,8 @@ ExportResult exportKvtml(store::Cursor& dictionary, const KvtmlNames& names,
         writeLessons(xml, lessons);
         xml.writeEndElement();
         xml.writeEndDocument();
-        if (xml.hasError())
-            throw core::FileError::cannotWrite(outputPath, file.errorString());
-    });
+    }
+    core::replaceFile(outputPath, text.toUtf8());
     return result;
 }
 
