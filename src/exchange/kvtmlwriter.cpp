@@ -68,14 +68,13 @@ ExportResult exportKvtml(store::Cursor& dictionary, const KvtmlNames& names,
     const size_t czech = field(u"Czech"), other = field(u"Other"), lesson = field(u"Lekce"),
                  description = field(u"Popis"), right = field(u"Dobre"), wrong = field(u"Spatne");
     ExportResult result;
-    // Written to text first and encoded once: the writer encodes every piece apart otherwise.
-    QString text;
+    // Written to text and encoded once. KWordQuiz and Parley tell a kvtml file by its first
+    // lines: the declaration, the document type and the root each start a line. The entries
+    // go one to a line, without indentation, which would take the writer as long again.
+    QString text = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE kvtml PUBLIC "
+                   "\"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">\n"_s;
     {
         QXmlStreamWriter xml(&text);
-        xml.setAutoFormatting(true);
-        xml.writeStartDocument();
-        xml.writeDTD(u"<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" "
-                     "\"http://edu.kde.org/kvtml/kvtml2.dtd\">"_s);
         xml.writeStartElement(u"kvtml"_s);
         xml.writeAttribute(u"version"_s, u"2.0"_s);
         xml.writeStartElement(u"information"_s);
@@ -106,6 +105,7 @@ ExportResult exportKvtml(store::Cursor& dictionary, const KvtmlNames& names,
             xml.writeTextElement(u"text"_s, row.text(czech));
             xml.writeEndElement();
             xml.writeEndElement();
+            xml.writeCharacters(u"\n"_s);
             if (const qint64 number = row.number(lesson).value_or(0); number > 0)
                 lessons[number].push_back(id);
             if (progress)
@@ -115,8 +115,8 @@ ExportResult exportKvtml(store::Cursor& dictionary, const KvtmlNames& names,
         xml.writeEndElement();
         writeLessons(xml, lessons);
         xml.writeEndElement();
-        xml.writeEndDocument();
     }
+    text += u'\n';
     core::replaceFile(outputPath, text.toUtf8());
     return result;
 }
