@@ -3,6 +3,7 @@
 #include "exambench.h"
 #include "exchangebench.h"
 #include "gridbench.h"
+#include "peersbench.h"
 #include "rawbench.h"
 #include "residentmemory.h"
 #include "safetycopybench.h"
@@ -142,6 +143,8 @@ Report Benchmark::run() {
     runSafetyCopyBench(m_storeFile, m_options, m_report);
     progress(QStringLiteral("importing and exporting"));
     runExchangeBench(m_entries, m_folder, m_options, m_report);
+    progress(QStringLiteral("exchanging with other trainers, drawing progress"));
+    runPeersBench(m_entries, m_folder, m_options, m_report);
     progress(QStringLiteral("cutting and drawing a take"));
     runSoundBench(m_folder, m_options, m_report);
     m_store.closeView();

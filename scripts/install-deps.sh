@@ -5,7 +5,7 @@ set -eu
 
 PACKAGES="
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 qt6-charts-dev libqt6opengl6-dev
   qt6-qpa-plugins qt6-translations-l10n
   libsqlite3-dev sqlite3
   libsndfile1-dev

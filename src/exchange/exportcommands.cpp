@@ -17,10 +17,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-bool confirmExport(store::Cursor& dictionary, core::Messages& messages) {
-    return messages.confirm(u"Celkem exportovat %1 slovíček"_s.arg(dictionary.recordCount()));
-}
-
 // Writes the export and finishes it the same way for both kinds, or shows the failure.
 template <typename Write>
 std::optional<ExportResult> finishExport(const QString& path, const QString& failure,
@@ -43,6 +39,10 @@ std::optional<ExportResult> finishExport(const QString& path, const QString& fai
 }
 
 } // namespace
+
+bool confirmExport(store::Cursor& dictionary, core::Messages& messages) {
+    return messages.confirm(u"Celkem exportovat %1 slovíček"_s.arg(dictionary.recordCount()));
+}
 
 QString ExportFolders::templatePath() const {
     return QDir(applicationFolder).filePath(u"_other_/templateEX.html"_s);

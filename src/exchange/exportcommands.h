@@ -28,6 +28,9 @@ struct ExportFolders {
     QString txtPath() const;
 };
 
+// "Celkem exportovat 12 slovíček": whether the user goes on with the export of the view.
+bool confirmExport(store::Cursor& dictionary, core::Messages& messages);
+
 // The export commands as the user runs them: the check for an open dictionary, the
 // confirmation with the number of entries, the export, a warning about characters written
 // as "?", and opening the file with the system's program (when a shell is given; a warning

@@ -40,12 +40,11 @@ QString malformedLinesWarning(const MalformedLines& malformed) {
     return lines.join(u'\n');
 }
 
-// An import is one unit: a failure leaves nothing of it behind.
-QString textImportFailure(const QString& reason) {
+} // namespace
+
+QString importFailureMessage(const QString& reason) {
     return u"Chyba importu. Slovník zůstal beze změny. Hlášení zní: "_s + reason;
 }
-
-} // namespace
 
 std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dictionary,
                                          const QString& path, core::Messages& messages,
@@ -65,7 +64,7 @@ std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dicti
             messages.warning(warning);
         return count;
     } catch (const core::UserError& error) {
-        messages.error(textImportFailure(error.message()));
+        messages.error(importFailureMessage(error.message()));
     }
     return std::nullopt;
 }

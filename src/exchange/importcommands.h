@@ -23,6 +23,9 @@ enum class TextLayout {
     TabSeparated, // "Import z TXT odděl. tabulátory (cz,jinak,lekce,popis)"
 };
 
+// An import is one unit: a failure leaves nothing of it behind, and its message says so.
+QString importFailureMessage(const QString& reason);
+
 // The import commands as the user runs them, after the file (and lesson) choice: the
 // confirmation, the step before the change, the import on the dictionary cursor, and the
 // closing count message or the failure message. Give nothing back when the user stopped or

@@ -60,6 +60,22 @@ TEST_F(Cli, ImportsListsAndExports) {
         QByteArray("ko\xE8ka\tCat\t2\t\t0\t0\tko\xE8ka\tCat\r\npes\tdog\t1\t\t0\t0\tpes\tdog\r\n"));
 }
 
+// Anki's notes in, kvtml and the progress charts out; the PNG is drawn without a screen.
+TEST_F(Cli, ExchangesWithOtherTrainersAndDrawsTheProgress) {
+    QFile notes(QStringLiteral(LEXITON_TEST_DATA_DIR "/anki-notes.txt"));
+    ASSERT_TRUE(notes.open(QIODevice::ReadOnly));
+    app.write(u"notes.txt"_s, notes.readAll());
+    EXPECT_EQ(run(inDictionary({u"import-anki"_s, u"notes.txt"_s})), 0) << err.toStdString();
+    EXPECT_TRUE(out.endsWith(u"Úspěšně přidáno 3 slovíček. Nemohlo být přidáno 0 slovíček\n"_s));
+    EXPECT_EQ(run(inDictionary({u"export-kvtml"_s, u"--lesson"_s, u"3"_s, u"out.kvtml"_s})), 0);
+    EXPECT_TRUE(app.read(u"out.kvtml"_s).contains("<text>žluťoučký kůň</text>"));
+    EXPECT_FALSE(app.read(u"out.kvtml"_s).contains("<text>pes</text>"));
+    app.createTable(u"demo/exam.db"_s, u"exam"_s);
+    EXPECT_EQ(run(inDictionary({u"stats"_s, u"--png"_s, u"progress.png"_s})), 0);
+    EXPECT_EQ(out, u"V historii zatím není žádné dokončené zkoušení.\n"_s);
+    EXPECT_TRUE(app.read(u"progress.png"_s).startsWith("\x89PNG"));
+}
+
 TEST_F(Cli, AnArgumentStartingWithADashAfterTheEndOfOptions) {
     EXPECT_EQ(run({u"normalize"_s, u"--"_s, u"-(to) Go!"_s, u"Dům"_s}), 0);
     EXPECT_EQ(out, u"go\ndům\n"_s);

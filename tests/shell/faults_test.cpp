@@ -19,6 +19,7 @@
 #include "exchange/exportcommands.h"
 #include "exchange/importcommands.h"
 #include "exchange/lessonchange.h"
+#include "exchange/peercommands.h"
 #include "shell/safetycopies.h"
 
 #include <QDirIterator>
@@ -181,6 +182,16 @@ void importLines(const QString& folder, ScriptedMessages& messages) {
     addAfterwards(dictionary);
 }
 
+void importKvtml(const QString& folder, ScriptedMessages& messages) {
+    store::Cursor dictionary;
+    openDictionary(dictionary, folder);
+    messages.answer({true});
+    exchange::runPeerImport(exchange::PeerFormat::Kvtml, dictionary, folder + u"/words.kvtml"_s,
+                            messages, std::nullopt, {},
+                            safetyCopy(folder, shell::BulkWork::Import));
+    addAfterwards(dictionary);
+}
+
 void regenerate(const QString& folder, ScriptedMessages& messages) {
     store::Cursor dictionary;
     openDictionary(dictionary, folder);
@@ -280,6 +291,24 @@ const FaultyCommand kCommands[] = {
          app.write(u"words.tsv"_s, lines);
      },
      importLines,
+     {u"error: Chyba importu. Slovník zůstal beze změny. Hlášení zní: "_s, kCopyFailure},
+     true},
+    {"ImportOfKvtml",
+     [](ApplicationFolder& app) {
+         addDictionary(app, 20);
+         QByteArray entries;
+         for (int i = 0; i < 300; ++i) {
+             entries += "<entry id=\"" + QByteArray::number(i) +
+                        "\"><translation id=\"0\"><text>new word</text></translation>"
+                        "<translation id=\"1\"><text>nov\xc3\xa9 slovo " +
+                        QByteArray::number(i) + "</text></translation></entry>";
+         }
+         app.write(u"words.kvtml"_s, "<kvtml version=\"2.0\"><identifiers><identifier id=\"0\"/>"
+                                     "<identifier id=\"1\"><locale>cs</locale></identifier>"
+                                     "</identifiers><entries>" +
+                                         entries + "</entries></kvtml>");
+     },
+     importKvtml,
      {u"error: Chyba importu. Slovník zůstal beze změny. Hlášení zní: "_s, kCopyFailure},
      true},
     {"Regeneration",

@@ -7,6 +7,7 @@
 #include "dictionary/wordlist.h"
 #include "exchange/exportcommands.h"
 #include "exchange/importcommands.h"
+#include "exchange/peercommands.h"
 #include "store/cursor.h"
 
 #include <QDir>
@@ -110,6 +111,34 @@ int exportFile(Context& context, const QCommandLineParser& parser, bool html) {
     return 0;
 }
 
+int importPeer(Context& context, const QCommandLineParser& parser, exchange::PeerFormat format) {
+    const QString file = singleArgument(parser, u"soubor"_s);
+    std::optional<exchange::CzechColumn> czech;
+    if (parser.isSet(u"czech-first"_s))
+        czech = exchange::CzechColumn::First;
+    store::Cursor dictionary;
+    context.openDictionary(dictionary);
+    return finishImport(exchange::runPeerImport(format, dictionary, file, context.messages, czech,
+                                                {},
+                                                context.safetyCopyBefore(shell::BulkWork::Import)));
+}
+
+int exportPeer(Context& context, const QCommandLineParser& parser, exchange::PeerFormat format) {
+    const QString file = singleArgument(parser, u"soubor"_s);
+    store::Cursor dictionary;
+    openView(context, parser, dictionary);
+    const dictionary::DictionarySettings settings =
+        dictionary::readSetIni(QDir(context.dictionaryFolder()).filePath(u"set.ini"_s));
+    const exchange::KvtmlNames names{context.dictionaryName(),
+                                     settings.otherLanguage.value_or(u"Jiný jazyk"_s)};
+    return exchange::runPeerExport(format, dictionary, file, names, context.messages) ? 0 : 1;
+}
+
+void addPeerImportOptions(QCommandLineParser& parser) {
+    parser.addOption({u"czech-first"_s, u"Když soubor neříká, který jazyk je čeština: první "
+                                        u"(bez volby druhý)."_s});
+}
+
 } // namespace
 
 std::vector<Command> exchangeCommands() {
@@ -142,6 +171,28 @@ std::vector<Command> exchangeCommands() {
          addViewOptions,
          [](Context& c, const QCommandLineParser& p) {
              return exportFile(c, p, true);
+         }},
+        {u"import-kvtml"_s, u"Import ze souboru kvtml (KWordQuiz, Parley). Argument: soubor."_s,
+         addPeerImportOptions,
+         [](Context& c, const QCommandLineParser& p) {
+             return importPeer(c, p, exchange::PeerFormat::Kvtml);
+         },
+         true},
+        {u"import-anki"_s, u"Import textu poznámek Anki nebo Mnemosyne. Argument: soubor."_s,
+         addPeerImportOptions,
+         [](Context& c, const QCommandLineParser& p) {
+             return importPeer(c, p, exchange::PeerFormat::AnkiText);
+         },
+         true},
+        {u"export-kvtml"_s, u"Export do souboru kvtml (KWordQuiz, Parley). Argument: soubor."_s,
+         addViewOptions,
+         [](Context& c, const QCommandLineParser& p) {
+             return exportPeer(c, p, exchange::PeerFormat::Kvtml);
+         }},
+        {u"export-anki"_s, u"Export textu poznámek pro Anki a Mnemosyne. Argument: soubor."_s,
+         addViewOptions,
+         [](Context& c, const QCommandLineParser& p) {
+             return exportPeer(c, p, exchange::PeerFormat::AnkiText);
          }},
     };
 }

@@ -7,7 +7,10 @@
 #include "core/usererror.h"
 #include "store/error.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -57,8 +60,14 @@ int runCommand(const cli::Command& command, const QStringList& arguments) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments();
+    // The charts of "stats" are drawn by widgets, which need a screen; none is needed for a file.
+    const bool drawsCharts = argc > 1 && std::strcmp(argv[1], "stats") == 0;
+    if (drawsCharts && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        drawsCharts ? std::make_unique<QApplication>(argc, argv)
+                    : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList arguments = app->arguments();
     if (arguments.size() < 2 || arguments[1] == u"--help" || arguments[1] == u"help") {
         cli::printOut(usage());
         return arguments.size() < 2 ? 2 : 0;

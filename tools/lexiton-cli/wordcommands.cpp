@@ -20,6 +20,7 @@ namespace cli {
 std::vector<Command> exchangeCommands();
 std::vector<Command> safetyCommands();
 std::vector<Command> soundCommands();
+std::vector<Command> statsCommands();
 
 namespace {
 
@@ -98,7 +99,7 @@ const std::vector<Command>& commands() {
              normalize},
             {u"soundname"_s, u"Jméno zvukového souboru každého argumentu."_s, {}, soundName},
         };
-        for (const auto group : {exchangeCommands, safetyCommands, soundCommands}) {
+        for (const auto group : {exchangeCommands, safetyCommands, soundCommands, statsCommands}) {
             for (Command& command : group())
                 list.push_back(std::move(command));
         }

@@ -4,10 +4,13 @@
 // training window.
 #include "shell/ui/mainwindow.h"
 
+#include "core/usererror.h"
 #include "entry/ui/wordentrydialog.h"
 #include "exam/prepareexam.h"
+#include "exam/progressdata.h"
 #include "exam/ui/examsettingsdialog.h"
 #include "exam/ui/examwindow.h"
+#include "exam/ui/progresswindow.h"
 #include "exam/ui/trainingwindow.h"
 #include "shell/ui/dictionarypane.h"
 #include "shell/ui/longwalk.h"
@@ -66,6 +69,17 @@ void MainWindow::startExam(exam::ExamType type) {
                                      m_state.shownPath(*report));
     }
     exam::closeExamTables(tables);
+}
+
+void MainWindow::showProgress() {
+    try {
+        exam::ProgressWindow window(exam::computeProgress(m_state.userFolder(), m_pane->table1(),
+                                                          m_exams.settingIni.gradeThresholds),
+                                    m_services, this);
+        m_services.modals.exec(window);
+    } catch (const core::UserError& error) {
+        m_services.messages.error(error.message());
+    }
 }
 
 } // namespace shell

@@ -8,12 +8,15 @@
 #include "exchange/importcommands.h"
 #include "exchange/lessonchange.h"
 #include "exchange/lessonzero.h"
+#include "exchange/peercommands.h"
 #include "exchange/ui/bulkchangedialog.h"
 #include "exchange/ui/lessonselectiondialog.h"
 #include "shell/ui/dictionarypane.h"
 #include "shell/ui/longwalk.h"
 #include "shell/ui/maindialogs.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTableView>
@@ -104,6 +107,44 @@ void MainWindow::importText(exchange::TextLayout layout) {
     WalkIndicator walk(m_pane->grid(), *m_progress);
     exchange::runTextImport(layout, m_pane->table1(), *file, m_services.messages, walk.progress(),
                             safetyCopyBefore(BulkWork::Import));
+}
+
+namespace {
+
+QString peerFileFilter(exchange::PeerFormat format) {
+    return format == exchange::PeerFormat::Kvtml ? u"Slovníky KDE (*.kvtml)"_s
+                                                 : u"Poznámky Anki a Mnemosyne (*.txt *.tsv)"_s;
+}
+
+} // namespace
+
+void MainWindow::importPeerFile(exchange::PeerFormat format) {
+    if (!m_pane->dictionaryOpen())
+        return;
+    const std::optional<QString> file =
+        m_services.files.pickFileToOpen(peerFileFilter(format), m_state.userFolder(), this);
+    if (!file)
+        return;
+    m_pane->chooseSortItem(0);
+    WalkIndicator walk(m_pane->grid(), *m_progress);
+    exchange::runPeerImport(format, m_pane->table1(), *file, m_services.messages, std::nullopt,
+                            walk.progress(), safetyCopyBefore(BulkWork::Import));
+}
+
+void MainWindow::exportPeerFile(exchange::PeerFormat format) {
+    if (!m_pane->dictionaryOpen())
+        return;
+    const std::optional<QString> file = m_services.files.pickFileToSave(
+        peerFileFilter(format), format == exchange::PeerFormat::Kvtml ? u"kvtml"_s : u"txt"_s,
+        this);
+    if (!file)
+        return;
+    const exchange::KvtmlNames names{QFileInfo(m_pane->table1().databaseName()).dir().dirName(),
+                                     m_state.otherLanguage};
+    WalkIndicator walk(m_pane->grid(), *m_progress);
+    if (exchange::runPeerExport(format, m_pane->table1(), *file, names, m_services.messages,
+                                walk.progress()))
+        statusBar()->showMessage(u"Export zapsán do "_s + QDir::toNativeSeparators(*file));
 }
 
 void MainWindow::changeLessonsInBulk() {

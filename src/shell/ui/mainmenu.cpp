@@ -28,6 +28,9 @@ void MainWindow::buildMenu() {
     file->addSeparator();
     addCommand(file, u"ExportHtml"_s, QStringLiteral("&Export slovíček do HTML formátu"));
     addCommand(file, u"ExportTxt"_s, QStringLiteral("Export slovíček do TXT oděleného tabulátory"));
+    addCommand(file, u"ExportKvtml"_s,
+               QStringLiteral("Export slovíček do &kvtml (KWordQuiz, Parley)"));
+    addCommand(file, u"ExportAnki"_s, QStringLiteral("Export slovíček pro &Anki a Mnemosyne"));
     file->addSeparator();
     addCommand(file, u"ChangePassword"_s, QStringLiteral("&Změna hesla uživatele"));
     addCommand(file, u"Backup"_s, QStringLiteral("Zálohuj slovník&y"),
@@ -75,6 +78,8 @@ void MainWindow::buildMenu() {
                QStringLiteral("Import z &TXT řádek česky, řádek cize"));
     addCommand(dictionary, u"ImportTabs"_s,
                QStringLiteral("Import z T&XT odděl. tabulátory (cz,jinak,lekce,popis)"));
+    addCommand(dictionary, u"ImportKvtml"_s, QStringLiteral("Import z &kvtml (KWordQuiz, Parley)"));
+    addCommand(dictionary, u"ImportAnki"_s, QStringLiteral("Import z textu &Anki nebo Mnemosyne"));
     dictionary->addSeparator();
     addCommand(dictionary, u"BulkLessonChange"_s, QStringLiteral("&Hromadná změna lekce"));
     addCommand(dictionary, u"FindLesson"_s,
@@ -90,6 +95,8 @@ void MainWindow::buildMenu() {
     addCommand(statistics, u"ResetStatistics"_s,
                QStringLiteral("&Vynuluj zkoušení tohoto slovíčka"));
     addCommand(statistics, u"MarkKnown"_s, QStringLiteral("&Nastav toto slovíčko jako známé"));
+    statistics->addSeparator();
+    addCommand(statistics, u"Progress"_s, QStringLiteral("&Pokroky"));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Nápověda"));
     addCommand(help, u"HelpContents"_s, QStringLiteral("&Obsah"));

@@ -6,6 +6,7 @@
 #include "entry/ui/wordentrydialog.h"
 #include "exam/ui/examwindow.h"
 #include "exchange/importcommands.h"
+#include "exchange/peercommands.h"
 #include "shell/ui/aboutbox.h"
 #include "shell/ui/dictionarypane.h"
 #include "shell/ui/maindialogs.h"
@@ -96,11 +97,16 @@ void MainWindow::connectCommands() {
     enableCommand("ImportDictionaryWithStatistics", [this] { importDictionary(true); });
     enableCommand("ImportLines", [this] { importText(exchange::TextLayout::LinePairs); });
     enableCommand("ImportTabs", [this] { importText(exchange::TextLayout::TabSeparated); });
+    enableCommand("ImportKvtml", [this] { importPeerFile(exchange::PeerFormat::Kvtml); });
+    enableCommand("ImportAnki", [this] { importPeerFile(exchange::PeerFormat::AnkiText); });
+    enableCommand("ExportKvtml", [this] { exportPeerFile(exchange::PeerFormat::Kvtml); });
+    enableCommand("ExportAnki", [this] { exportPeerFile(exchange::PeerFormat::AnkiText); });
     enableCommand("BulkLessonChange", &MainWindow::changeLessonsInBulk);
     enableCommand("FindLesson", &MainWindow::findLessonsOfLessonZero);
     enableCommand("AutoExam", [this] { startExam(exam::ExamType::Automatic); });
     enableCommand("SelfExam", [this] { startExam(exam::ExamType::SelfEvaluation); });
     enableCommand("Pronunciation", [this] { startExam(exam::ExamType::Training); });
+    enableCommand("Progress", &MainWindow::showProgress);
     enableCommand("ArticlePractice", &MainWindow::practiseArticle);
     enableCommand("ArticlePlayback", &MainWindow::playArticles);
 }

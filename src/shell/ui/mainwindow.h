@@ -21,8 +21,9 @@ namespace dictionary {
 class WordTableModel;
 }
 namespace exchange {
+enum class PeerFormat;
 enum class TextLayout;
-}
+} // namespace exchange
 namespace sound {
 class SoundWindow;
 }
@@ -93,9 +94,12 @@ private:
     void exportWords(bool html);
     void importDictionary(bool withStatistics);
     void importText(exchange::TextLayout layout);
+    void importPeerFile(exchange::PeerFormat format);
+    void exportPeerFile(exchange::PeerFormat format);
     void changeLessonsInBulk();
     void findLessonsOfLessonZero();
     void startExam(exam::ExamType type);
+    void showProgress();
     void practiseArticle();
     void playArticles();
     // The sound window, for the words' sounds and for new articles.

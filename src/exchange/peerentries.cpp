@@ -1,0 +1,24 @@
+#include "exchange/peerentries.h"
+
+#include "entry/wordentry.h"
+#include "store/postbatch.h"
+
+namespace exchange {
+
+ImportCount importPeerEntries(store::Cursor& dictionary, const PeerEntries& read,
+                              const Progress& progress) {
+    EntryImporter importer(dictionary);
+    store::PostBatch batch(dictionary, store::PostBatch::Extent::AllOrNothing);
+    const int total = static_cast<int>(read.entries.size());
+    int done = 0;
+    for (const PeerEntry& peer : read.entries) {
+        if (entry::hasBothWords(peer.entry.czech, peer.entry.other))
+            importer.add(peer.entry, {u"řádek", peer.line});
+        if (progress)
+            progress(++done, total);
+    }
+    batch.finish();
+    return importer.count();
+}
+
+} // namespace exchange
