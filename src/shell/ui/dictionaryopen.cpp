@@ -95,6 +95,7 @@ void DictionaryPane::loadTestWordRules(const QString& folder) {
     dictionary::ensureDictionaryCodeIni(m_services.messages, m_state.userFolder(), folder);
     try {
         entry::readCodeIni(QDir(folder).filePath(QStringLiteral("code.ini")), m_testWordRules);
+        m_testWordRules.unicodeCaseFolding = !m_state.foreignCodePage->isWindows1250();
     } catch (const core::FileError& error) {
         m_services.messages.error(error.message());
     }
@@ -168,6 +169,7 @@ void DictionaryPane::readDictionarySettings(const QString& folder) {
     }
     m_state.soundFolder = dictionary::soundFolder(settings, m_state.applicationFolder);
     m_state.foreignCodePage = &dictionary::foreignCodePage(settings);
+    m_testWordRules.unicodeCaseFolding = !m_state.foreignCodePage->isWindows1250();
     setSoundFolderShown(!m_state.soundFolder.isEmpty(),
                         settings.soundKind == dictionary::SoundFolderKind::Increment);
     m_fonts = {fontFrom(settings.fonts.cz, font()), fontFrom(settings.fonts.other, font()),
