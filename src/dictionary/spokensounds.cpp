@@ -41,8 +41,8 @@ sound::MissingSounds missingSounds(store::Cursor& view, const DictionarySettings
 
 QString unknownVoiceMessage(const DictionarySettings& settings) {
     return u"Pro jazyk \"%1\" nemám hlas syntézy řeči. Zadej hlas espeak-ng (například en, de, "
-           "ru, el) a příště ho slovník najde v set.ini na řádku voice=."_s
-        .arg(settings.otherLanguage.value_or(u"Jiný jazyk"_s));
+           "ru, el) a příště ho slovník najde v set.ini na řádku voice=."_s.arg(
+               settings.otherLanguage.value_or(u"Jiný jazyk"_s));
 }
 
 } // namespace dictionary

@@ -89,15 +89,15 @@ std::optional<ExportResult> runHtmlExport(store::Cursor& dictionary, const Expor
 
 std::optional<ExportResult> runTxtExport(store::Cursor& dictionary, const ExportFolders& folders,
                                          core::Messages& messages, core::SystemShell* shell,
-                                         const Progress& progress,
-                                         const core::CodePage& foreign) {
+                                         const Progress& progress, const core::CodePage& foreign) {
     if (!requireOpenDictionary(dictionary, messages) || !confirmExport(dictionary, messages))
         return std::nullopt;
     return finishExport(folders.txtPath(),
                         u"Není možné zapsat export.txt do adresáře \"results\" v adresáři "
                         "uživatele, zkontroluj volné místo na disku."_s,
-                        messages, shell,
-                        [&] { return exportTxt(dictionary, folders.txtPath(), progress, foreign); });
+                        messages, shell, [&] {
+                            return exportTxt(dictionary, folders.txtPath(), progress, foreign);
+                        });
 }
 
 } // namespace exchange

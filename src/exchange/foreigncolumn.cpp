@@ -17,7 +17,8 @@ QStringList foreignColumnFromFile(QStringList lines, const ForeignColumn& column
             qsizetype second = line.indexOf(u'\t', first + 1);
             if (second < 0)
                 second = line.size();
-            line = line.left(first + 1) + column.fromFile(line.sliced(first + 1, second - first - 1)) +
+            line = line.left(first + 1) +
+                   column.fromFile(line.sliced(first + 1, second - first - 1)) +
                    line.sliced(second);
         }
     }

@@ -50,8 +50,7 @@ QString textImportFailure(const QString& reason) {
 
 std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dictionary,
                                          const QString& path, core::Messages& messages,
-                                         const Progress& progress,
-                                         const BeforeChange& beforeChange,
+                                         const Progress& progress, const BeforeChange& beforeChange,
                                          const core::CodePage& foreign) {
     if (!requireOpenDictionary(dictionary, messages) || !messages.confirm(question(layout)))
         return std::nullopt;

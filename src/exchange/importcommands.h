@@ -29,12 +29,11 @@ enum class TextLayout {
 // closing count message or the failure message. A text file that is not UTF-8 holds the
 // foreign words in the given code page. Give nothing back when the user stopped or
 // the import failed.
-std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dictionary,
-                                         const QString& path, core::Messages& messages,
-                                         const Progress& progress = {},
-                                         const BeforeChange& beforeChange = {},
-                                         const core::CodePage& foreign =
-                                             core::CodePage::windows1250());
+std::optional<ImportCount>
+runTextImport(TextLayout layout, store::Cursor& dictionary, const QString& path,
+              core::Messages& messages, const Progress& progress = {},
+              const BeforeChange& beforeChange = {},
+              const core::CodePage& foreign = core::CodePage::windows1250());
 std::optional<ImportCount> runDictionaryImport(store::Cursor& dictionary,
                                                const DictionaryImportChoice& choice,
                                                core::Messages& messages,

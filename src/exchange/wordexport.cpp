@@ -52,7 +52,8 @@ ExportResult writeExport(const QString& path, Walk walk, ForeignColumn foreign =
             [&](const QString& line) {
                 writer.writeLine(line);
                 ++lineNumber;
-                const qsizetype lostNow = writer.unencodable().size() + foreign.unencodable().size();
+                const qsizetype lostNow =
+                    writer.unencodable().size() + foreign.unencodable().size();
                 if (lostNow != lost)
                     result.linesWithUnencodable.append(lineNumber);
                 lost = lostNow;
@@ -90,8 +91,8 @@ ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLi
     const auto cells = [&](const store::StoredRow& row) {
         QString czech = htmlCharacterReferences(
             cellText(row.text(fields.czech), settings.maxCz, settings.newlineCz, nullptr));
-        QString other = htmlCharacterReferences(cellText(
-            row.text(fields.other), settings.maxOther, settings.newlineOther, &settings.special));
+        QString other = htmlCharacterReferences(cellText(row.text(fields.other), settings.maxOther,
+                                                         settings.newlineOther, &settings.special));
         return otherFirst ? std::pair{other, czech} : std::pair{czech, other};
     };
     const QString& firstHeading = otherFirst ? headings.otherLanguage : headings.czechLanguage;
@@ -133,26 +134,27 @@ ExportResult exportTxt(store::Cursor& dictionary, const QString& outputPath,
     ExportResult result = writeExport(
         outputPath,
         [&](const auto& write, ForeignColumn& foreign) {
-        const int total = dictionary.recordCount();
-        int entries = 0;
-        QString line;
-        forEachViewRow(dictionary, [&](const store::StoredRow& row, int recNo) {
-            line.clear();
-            for (const QString& column :
-                 {row.text(fields.czech), foreign.toFile(row.text(fields.other)),
-                  numberColumn(row.number(fields.lesson)),
-                  descriptionColumn(row.text(fields.description)),
-                  numberColumn(row.number(fields.right)), numberColumn(row.number(fields.wrong)),
-                  row.text(fields.czechTest), foreign.toFile(row.text(fields.otherTest))}) {
-                line += column;
-                line += u'\t';
-            }
-            line.chop(1);
-            write(line);
-            report(progress, recNo, total);
-            ++entries;
-        });
-        return entries;
+            const int total = dictionary.recordCount();
+            int entries = 0;
+            QString line;
+            forEachViewRow(dictionary, [&](const store::StoredRow& row, int recNo) {
+                line.clear();
+                for (const QString& column :
+                     {row.text(fields.czech), foreign.toFile(row.text(fields.other)),
+                      numberColumn(row.number(fields.lesson)),
+                      descriptionColumn(row.text(fields.description)),
+                      numberColumn(row.number(fields.right)),
+                      numberColumn(row.number(fields.wrong)), row.text(fields.czechTest),
+                      foreign.toFile(row.text(fields.otherTest))}) {
+                    line += column;
+                    line += u'\t';
+                }
+                line.chop(1);
+                write(line);
+                report(progress, recNo, total);
+                ++entries;
+            });
+            return entries;
         },
         ForeignColumn(foreignCodePage));
     result.codePage = foreignCodePage.number();

@@ -31,9 +31,9 @@ struct ExportResult {
 
 // The entries of the cursor's view, in its order and through its filter, as an HTML page
 // laid out by the template's lines. The page is Windows-1250: a character it cannot hold
-// (the foreign words of a Cyrillic or Greek dictionary) is a numeric character reference. The foreign column comes first when the current index
-// is "othertoczech" or "lessonotherczech". The file is replaced as a whole; a failed write
-// raises core::FileError and leaves the old file.
+// (the foreign words of a Cyrillic or Greek dictionary) is a numeric character reference. The
+// foreign column comes first when the current index is "othertoczech" or "lessonotherczech". The
+// file is replaced as a whole; a failed write raises core::FileError and leaves the old file.
 ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLines,
                         const HtmlExportHeadings& headings, const QString& outputPath,
                         const Progress& progress = {});

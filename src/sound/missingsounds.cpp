@@ -35,8 +35,7 @@ void MissingSounds::speakNext(const SpeechSynthesizer& synthesizer) {
             saveNewWave(word.base + u".wav"_s, synthesizer.speak(word.text, m_format));
         } catch (const AudioError& error) {
             throw AudioError(u"Namlouvání se zastavilo u slovíčka \"%1\" (%2. z %3). %4 "
-                             "Zvuky namluvené do té doby zůstaly.\nHlášení zní: %5"_s
-                                 .arg(word.text)
+                             "Zvuky namluvené do té doby zůstaly.\nHlášení zní: %5"_s.arg(word.text)
                                  .arg(m_next + 1)
                                  .arg(m_names.size())
                                  .arg(countMessage(), error.message()));

@@ -1,6 +1,5 @@
 #include "sound/soundfilename.h"
 
-
 namespace sound {
 
 namespace {

@@ -45,8 +45,9 @@ SpeechSynthesizer::SpeechSynthesizer(const QString& voice) {
     espeak_SetParameter(espeakRATE, kWordsPerMinute, 0);
     if (voice.isEmpty() || espeak_SetVoiceByName(voice.toUtf8().constData()) != EE_OK) {
         synthesizerExists = false;
-        throw AudioError(u"Syntéza řeči nezná hlas \"%1\". Zadej v set.ini slovníku řádek "
-                         "voice= s hlasem, který espeak-ng má (například en, de, ru)."_s.arg(voice));
+        throw AudioError(
+            u"Syntéza řeči nezná hlas \"%1\". Zadej v set.ini slovníku řádek "
+            "voice= s hlasem, který espeak-ng má (například en, de, ru)."_s.arg(voice));
     }
 }
 

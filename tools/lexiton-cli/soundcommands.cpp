@@ -83,9 +83,8 @@ int speak(Context& context, const QCommandLineParser& parser) {
     arguments(parser, 0, u"žádné"_s);
     const dictionary::DictionarySettings settings =
         dictionary::readSetIni(QDir(context.dictionaryFolder()).filePath(u"set.ini"_s));
-    const std::optional<QString> voice = parser.isSet(u"voice"_s)
-                                             ? parser.value(u"voice"_s)
-                                             : dictionary::dictionaryVoice(settings);
+    const std::optional<QString> voice =
+        parser.isSet(u"voice"_s) ? parser.value(u"voice"_s) : dictionary::dictionaryVoice(settings);
     if (!voice)
         throw CommandError(dictionary::unknownVoiceMessage(settings) + u" Volba --voice."_s);
     const sound::SpeechSynthesizer synthesizer(*voice);
@@ -113,13 +112,11 @@ std::vector<Command> soundCommands() {
          {},
          article,
          true},
-        {u"speak"_s,
-         u"Namluví syntézou řeči slovíčka slovníku, která nemají zvuk."_s,
+        {u"speak"_s, u"Namluví syntézou řeči slovíčka slovníku, která nemají zvuk."_s,
          [](QCommandLineParser& p) {
              p.addOption({u"voice"_s, u"Hlas espeak-ng místo hlasu slovníku."_s, u"HLAS"_s});
          },
-         speak,
-         true},
+         speak, true},
     };
 }
 

@@ -63,9 +63,9 @@ void MainWindow::exportWords(bool html) {
         written = exchange::runHtmlExport(m_pane->table1(), folders, headings, m_services.messages,
                                           &m_services.system, walk.progress());
     } else {
-        written = exchange::runTxtExport(m_pane->table1(), folders, m_services.messages,
-                                         &m_services.system, walk.progress(),
-                                         *m_state.foreignCodePage);
+        written =
+            exchange::runTxtExport(m_pane->table1(), folders, m_services.messages,
+                                   &m_services.system, walk.progress(), *m_state.foreignCodePage);
     }
     if (written) {
         statusBar()->showMessage(u"Export zapsán do "_s +

@@ -6,13 +6,13 @@
 #include "shell/ui/mainwindow.h"
 
 #include "app/helppages.h"
+#include "dictionary/setiniwriter.h"
+#include "dictionary/spokensounds.h"
 #include "dictionary/wordlist.h"
 #include "dictionary/wordtablemodel.h"
 #include "entry/normalizetestword.h"
 #include "entry/ui/wordentrydialog.h"
 #include "shell/ui/dictionarypane.h"
-#include "dictionary/setiniwriter.h"
-#include "dictionary/spokensounds.h"
 #include "shell/ui/maindialogs.h"
 #include "sound/speechsynthesizer.h"
 #include "sound/ui/soundwindow.h"
@@ -45,9 +45,11 @@ sound::SoundWindow* MainWindow::createSoundWindow() {
         m_dialogs->wordEntry->setFonts(fonts.czech, fonts.other, fonts.description);
         return m_dialogs->wordEntry;
     };
-    const auto speakMissing = [this] { speakMissingSounds(m_pane->pomTable()); };
+    const auto speakMissing = [this] {
+        speakMissingSounds(m_pane->pomTable());
+    };
     sound::SoundWindowLinks links{m_pane->pomTable(), *m_soundWordModel, m_player, status, help,
-                                  wordEntry, speakMissing};
+                                  wordEntry,          speakMissing};
     return new sound::SoundWindow(m_services, std::move(links), this);
 }
 
