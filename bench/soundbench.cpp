@@ -139,7 +139,7 @@ void speakBench(const QString& folder, const BenchOptions& options, Report& repo
 } // namespace
 
 void runSoundBench(const QString& folder, const BenchOptions& options, Report& report) {
-    if (options.wants(u"speak_words"_s))
+    if (options.wants(u"speak_words_per_second"_s))
         speakBench(folder, options, report);
     const bool storing = options.wants(u"store_selection"_s);
     const bool peaking = options.wants(u"wave_peaks"_s) || options.wants(u"wave_load_peaks"_s);

@@ -45,6 +45,7 @@ CodePage::CodePage(int number)
                                       : decoder.decode(QByteArrayView(&raw, 1));
         const char16_t unit = character.size() == 1 ? character.at(0).unicode() : 0xFFFD;
         m_upperHalf[byte - 0x80] = unit == 0xFFFD ? char16_t(byte) : unit;
+        m_bytes.insert(m_upperHalf[byte - 0x80], char(byte));
     }
 }
 
@@ -82,11 +83,9 @@ Cp1250Encoding CodePage::encode(QStringView text) const {
             result.bytes.append(char(codePoint));
             return;
         }
-        for (int index = 0; index < 128; ++index) {
-            if (m_upperHalf[index] == codePoint) {
-                result.bytes.append(char(0x80 + index));
-                return;
-            }
+        if (const auto found = m_bytes.constFind(codePoint); found != m_bytes.cend()) {
+            result.bytes.append(*found);
+            return;
         }
         result.bytes.append('?');
         result.unencodable.append(codePoint);

@@ -3,6 +3,7 @@
 #include "core/cp1250codec.h"
 
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <QStringView>
 
@@ -39,6 +40,7 @@ public:
 private:
     int m_number;
     std::array<char16_t, 128> m_upperHalf{};
+    QHash<char32_t, char> m_bytes; // the byte of each character of the upper half
 };
 
 } // namespace core

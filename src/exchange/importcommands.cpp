@@ -57,7 +57,7 @@ std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dicti
     try {
         bool unicode = false;
         QStringList lines = readImportLines(path, &unicode);
-        if (!unicode)
+        if (!unicode && !foreign.isWindows1250())
             lines = foreignColumnFromFile(std::move(lines), ForeignColumn(foreign),
                                           layout == TextLayout::LinePairs);
         if (!prepareChange(beforeChange, messages))

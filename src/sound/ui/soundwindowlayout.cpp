@@ -190,7 +190,8 @@ QWidget* SoundWindow::buildStoreBar() {
     auto* wordEntry =
         button("SpeedButton25", u"Otevři přidávání slovíček"_s, [this] { openWordEntry(); });
     auto* speak = button("SpeakMissing", u"Namluvit chybějící zvuky"_s, [this] {
-        m_links.speakMissing();
+        if (m_links.speakMissing)
+            m_links.speakMissing();
         reloadWordSound();
     });
     m_wordControls << assign << m_confirmAssign << named << wordEntry << speak;
