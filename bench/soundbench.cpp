@@ -2,8 +2,11 @@
 
 #include "stopwatch.h"
 
+#include "core/codepage.h"
+#include "sound/missingsounds.h"
 #include "sound/selectionstore.h"
 #include "sound/soundfiledecoder.h"
+#include "sound/speechsynthesizer.h"
 #include "sound/waveencoding.h"
 #include "sound/wavepeaks.h"
 
@@ -105,9 +108,39 @@ std::vector<sound::PeakColumn> rawPeaks(const std::vector<float>& samples, int c
     return peaks;
 }
 
+// Short English words, as a beginner's dictionary holds them.
+QStringList shortWords(int count) {
+    static const QStringList kWords = {u"dog"_s,   u"cat"_s,  u"house"_s, u"tree"_s,  u"red"_s,
+                                       u"green"_s, u"run"_s,  u"sleep"_s, u"water"_s, u"bread"_s,
+                                       u"milk"_s,  u"book"_s, u"table"_s, u"chair"_s, u"window"_s,
+                                       u"door"_s,  u"sun"_s,  u"moon"_s,  u"rain"_s,  u"snow"_s};
+    QStringList words;
+    for (int i = 0; i < count; ++i)
+        words << kWords.at(i % kWords.size()) +
+                     (i < kWords.size() ? QString() : u" "_s + QString::number(i / kWords.size()));
+    return words;
+}
+
+// Spoken words per second: the words of a dictionary without sounds, spoken into a new sound
+// folder in the default recording format.
+void speakBench(const QString& folder, const BenchOptions& options, Report& report) {
+    const QString sounds = QDir(folder).filePath(u"spoken"_s);
+    QDir(sounds).removeRecursively();
+    QDir().mkpath(sounds);
+    const sound::SpeechSynthesizer synthesizer(u"en"_s);
+    sound::MissingSounds missing(shortWords(20 * options.repeat), sounds + u'/',
+                                 sound::WaveFormat{}, core::CodePage::windows1250());
+    const Stopwatch clock;
+    missing.speakAll(synthesizer);
+    const double seconds = clock.elapsedMicroseconds() / 1e6;
+    report.add(u"speak_words_per_second"_s, missing.spoken() / seconds, u"count"_s);
+}
+
 } // namespace
 
 void runSoundBench(const QString& folder, const BenchOptions& options, Report& report) {
+    if (options.wants(u"speak_words_per_second"_s))
+        speakBench(folder, options, report);
     const bool storing = options.wants(u"store_selection"_s);
     const bool peaking = options.wants(u"wave_peaks"_s) || options.wants(u"wave_load_peaks"_s);
     if (!storing && !peaking)

@@ -64,7 +64,7 @@ double openSoundWindow(const QString& path) {
                      {QStringLiteral("Lekce"), QStringLiteral("Lekce"), 50},
                      {QStringLiteral("Otherzk"), QStringLiteral("Název souboru"), 140}});
     sound::MediaPlayer player;
-    sound::SoundWindow window(services, {pomTable, rows, player, {}, {}, {}});
+    sound::SoundWindow window(services, {pomTable, rows, player, {}, {}, {}, {}});
     sound::SoundWindowSetup setup;
     setup.soundFolder = file.absolutePath() + u'/';
     setup.indexName = dictionary::sortIndexName(1, true);

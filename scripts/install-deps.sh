@@ -9,6 +9,7 @@ PACKAGES="
   qt6-qpa-plugins qt6-translations-l10n
   libsqlite3-dev sqlite3
   libsndfile1-dev
+  libespeak-ng-dev espeak-ng-data
   libjpeg-dev
   libgtest-dev libgmock-dev
   pulseaudio pulseaudio-utils

@@ -1,13 +1,15 @@
 #!/bin/sh
 # Prepares a ready application folder: the empty table templates, the shared tables
 # with the users "administrator" and "demo", the settings files, templates, help pages
-# and the backup script, and the demo user's folder with a small dictionary. Only what
-# is missing is made or copied, so the data and settings of earlier runs stay.
-#   prepare-app.sh <mktable program> <data folder> <application folder>
+# and the backup script, and the demo user's folder with a small dictionary whose words
+# without a recorded sound get a spoken one. Only what is missing is made or copied, so the
+# data and settings of earlier runs stay.
+#   prepare-app.sh <mktable program> <data folder> <application folder> [lexiton-cli program]
 set -eu
 mktable=$1
 data=$2
 app=$3
+cli=${4:-}
 
 make_table() { # kind, file, [records]
     [ -e "$2" ] || "$mktable" "$1" "$2" ${3:+"$3"}
@@ -64,6 +66,12 @@ copy_missing "$data/code.ini" "$demo/Angličtina/code.ini"
 for article in "$data"/practice/*/; do
     copy_folder_missing "$article" "$demo/practice/$(basename "$article")"
 done
+
+# The demo words without a recording are spoken by the speech synthesizer; words that have a
+# sound keep it.
+if [ -n "$cli" ]; then
+    "$cli" speak --app "$app" --user demo --dictionary Angličtina >/dev/null
+fi
 
 if [ "$first_run" = yes ]; then
     printf 'Lexiton\r\n' >"$app/first.txt"

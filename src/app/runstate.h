@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/codepage.h"
 #include "sound/waveformat.h"
 
 #include <QString>
@@ -15,6 +16,8 @@ struct RunState {
     QString czechLanguage = QStringLiteral("Česky");
     QString otherLanguage = QStringLiteral("Jiný jazyk");
     QString soundFolder;
+    // The code page of the open dictionary's foreign words, which also names their sounds.
+    const core::CodePage* foreignCodePage = &core::CodePage::windows1250();
     int lessonCount = 100;
     bool newIndex = false;
     bool loginCancelled = false;

@@ -20,15 +20,16 @@ void Cp1250LineWriter::writeLine(QStringView line) {
     m_unencodable.append(encoded.unencodable);
 }
 
-QString unencodableWarning(const QList<char32_t>& characters) {
+QString unencodableWarning(const QList<char32_t>& characters, int codePage) {
     QString named;
     for (const char32_t character : characters) {
         const QString text = QString::fromUcs4(&character, 1);
         if (!named.contains(text))
             named += text;
     }
-    return QStringLiteral(
-               "Tyto znaky nelze zapsat v kódování Windows-1250, v souboru je nahradil otazník: ") +
+    return QStringLiteral("Tyto znaky nelze zapsat v kódování Windows-%1, v souboru je nahradil "
+                          "otazník: ")
+               .arg(codePage) +
            named;
 }
 

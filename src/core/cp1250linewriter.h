@@ -24,7 +24,8 @@ private:
     QList<char32_t> m_unencodable;
 };
 
-// The warning about characters Windows-1250 cannot hold, naming each once.
-QString unencodableWarning(const QList<char32_t>& characters);
+// The warning about characters Windows-1250 (or another code page) cannot hold, naming each
+// once.
+QString unencodableWarning(const QList<char32_t>& characters, int codePage = 1250);
 
 } // namespace core

@@ -62,6 +62,8 @@ private:
         } else if (auto full = valueAfterKey(line, u"soundfullpath=")) {
             m_settings.soundKind = SoundFolderKind::Full;
             m_settings.soundValue = *full;
+        } else if (auto voice = valueAfterKey(line, u"voice=")) {
+            m_settings.voice = *voice;
         } else if (!parseFontLine(line, u"fontcz", m_settings.fonts.cz) &&
                    !parseFontLine(line, u"fontother", m_settings.fonts.other) &&
                    !parseFontLine(line, u"fontintr", m_settings.fonts.intr)) {
@@ -74,7 +76,8 @@ private:
         if (lineHasKey(line, u"{[..keycz..]}")) {
             readCharHotKeys(u"{[..endkeycz..]}", m_settings.czKeys);
         } else if (lineHasKey(line, u"{[..keyother..]}")) {
-            readCharHotKeys(u"{[..endkeyother..]}", m_settings.otherKeys);
+            readCharHotKeys(u"{[..endkeyother..]}", m_settings.otherKeys,
+                            &foreignCodePage(m_settings));
         } else if (lineHasKey(line, u"{[..keyintr..]}")) {
             readCharHotKeys(u"{[..endkeyintr..]}", m_settings.intrKeys);
         } else if (auto number = core::valueAfterKey(line, u"key=F")) {
@@ -105,9 +108,11 @@ private:
         return true;
     }
 
-    void readCharHotKeys(QStringView endKey, std::vector<CharHotKey>& keys) {
+    // The foreign menu's characters are in the code page of the foreign font.
+    void readCharHotKeys(QStringView endKey, std::vector<CharHotKey>& keys,
+                         const core::CodePage* codePage = nullptr) {
         readBlock(endKey, [&](const QString& line) {
-            if (auto key = parseCharHotKey(line))
+            if (auto key = parseCharHotKey(codePage ? codePage->fromCp1250Text(line) : line))
                 keys.push_back(std::move(*key));
         });
     }
@@ -189,6 +194,10 @@ QString soundFolder(const DictionarySettings& settings, const QString& applicati
         break;
     }
     return QString();
+}
+
+const core::CodePage& foreignCodePage(const DictionarySettings& settings) {
+    return core::CodePage::forCharset(settings.fonts.other.charset);
 }
 
 DictionarySettings parseSetIni(const QStringList& lines) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/codepage.h"
 #include "dictionary/fontsetting.h"
 
 #include <QChar>
@@ -82,6 +83,9 @@ struct DictionarySettings {
 
     QStringList note;
 
+    // The espeak-ng voice that speaks the foreign words ("voice="); empty: by the language.
+    QString voice;
+
     // "language=" came before "language_cz=", so the sort items keep the default Czech name.
     bool otherLanguageFirst() const {
         return otherLanguage && czechLanguage && !czechLanguageAtOtherLanguage;
@@ -91,6 +95,10 @@ struct DictionarySettings {
 // The folder the dictionary's sounds live in, ending with '/', or an empty string when the
 // file names none.
 QString soundFolder(const DictionarySettings& settings, const QString& applicationFolder);
+
+// The code page of the foreign words in the dictionary's text files and sound names: the one
+// of the foreign font's character set ("fontotherchar=").
+const core::CodePage& foreignCodePage(const DictionarySettings& settings);
 
 // Reads set.ini line by line. A key matches only at the very start of a line, case-sensitive
 // and untrimmed, so a leading space or "//" disables a line; the value is the rest of the line.

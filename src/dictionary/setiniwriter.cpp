@@ -77,6 +77,11 @@ QList<char32_t> writeSetIniFromSet(const QString& setIniPath, const QString& set
     return core::replaceFileWithLines(setIniPath, lines);
 }
 
+void appendVoiceLine(const QString& setIniPath, const QString& voice) {
+    core::replaceFileWithLines(setIniPath, readSetIniLines(setIniPath) +
+                                               QStringList{QStringLiteral("voice=") + voice});
+}
+
 void ensureDictionaryCodeIni(core::Messages& messages, const QString& userFolder,
                              const QString& dictionaryFolder) {
     const QString target = QDir(dictionaryFolder).filePath(QStringLiteral("code.ini"));

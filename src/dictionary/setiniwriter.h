@@ -33,6 +33,9 @@ QList<char32_t> writeManualSetIni(core::Messages& messages, const QString& setIn
 QList<char32_t> writeSetIniFromSet(const QString& setIniPath, const QString& settingsSetPath,
                                    const QStringList& note);
 
+// Adds the line "voice=" with the voice that speaks the dictionary's words.
+void appendVoiceLine(const QString& setIniPath, const QString& voice);
+
 // Dictionaries made before each had its own code.ini get a copy of the user's; the user is
 // told how it went. Nothing happens when the dictionary already has one.
 void ensureDictionaryCodeIni(core::Messages& messages, const QString& userFolder,

@@ -51,7 +51,9 @@ QString joinCommas(QString rest) {
 } // namespace
 
 QString normalizeTestWord(const QString& text, const TestWordRules& rules) {
-    QString word = rules.ignoreCase ? core::ansiLower(text) : text;
+    QString word = !rules.ignoreCase          ? text
+                   : rules.unicodeCaseFolding ? text.toCaseFolded()
+                                              : core::ansiLower(text);
     const std::pair<bool, std::pair<char16_t, char16_t>> notes[] = {
         {rules.excludeSlashes, {u'/', u'/'}}, {rules.excludeBackslashes, {u'\\', u'\\'}},
         {rules.excludeSquare, {u'[', u']'}},  {rules.excludeAngle, {u'<', u'>'}},

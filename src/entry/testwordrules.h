@@ -20,6 +20,9 @@ struct TestWordRules {
     bool ignoreCase = true;
     // Spaces around commas are removed only while this is on.
     bool ignoreCommaSpaces = true;
+    // Not in code.ini: a dictionary whose foreign words are outside Windows-1250 (Cyrillic,
+    // Greek, …) folds case by Unicode, which knows their capitals, instead of the code page.
+    bool unicodeCaseFolding = false;
 
     bool operator==(const TestWordRules&) const = default;
 };

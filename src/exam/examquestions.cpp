@@ -19,12 +19,13 @@ QuestionSides questionSides(store::Cursor& dictionary, QuestionLanguage language
 
 QuestionWriter::QuestionWriter(store::Cursor& runtime, store::Cursor& deprun,
                                const ExamParameters& parameters, const QString& soundFolder,
-                               ProgressCounter& progress)
+                               const core::CodePage& soundNames, ProgressCounter& progress)
     : m_runtime(runtime)
     , m_deprun(deprun)
     , m_language(parameters.questionLanguage)
     , m_onlyWithSound(parameters.onlyWithSound)
     , m_soundFolder(soundFolder)
+    , m_soundNames(soundNames)
     , m_progress(progress) {}
 
 bool QuestionWriter::hasSound(const QuestionSides& sides) const {
@@ -32,7 +33,7 @@ bool QuestionWriter::hasSound(const QuestionSides& sides) const {
         return false;
     const QString& foreignTestWord =
         m_language == QuestionLanguage::Foreign ? sides.questionTestWord : sides.answerTestWord;
-    return sound::findSoundFile(m_soundFolder, foreignTestWord).has_value();
+    return sound::findSoundFile(m_soundFolder, foreignTestWord, m_soundNames).has_value();
 }
 
 bool QuestionWriter::add(store::Cursor& dictionary, bool reAdd, int times) {

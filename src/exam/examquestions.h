@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/codepage.h"
 #include "exam/examparameters.h"
 #include "exam/preparationprogress.h"
 
@@ -28,7 +29,8 @@ public:
     // soundFolder ends with '/', or is empty when the dictionary has no sounds; it is
     // consulted only when the exam takes words with a sound alone.
     QuestionWriter(store::Cursor& runtime, store::Cursor& deprun, const ExamParameters& parameters,
-                   const QString& soundFolder, ProgressCounter& progress);
+                   const QString& soundFolder, const core::CodePage& soundNames,
+                   ProgressCounter& progress);
 
     // Adds the dictionary's current entry as a question asked `times` times; a question that
     // is already there grows by `times` only when reAdd is set. Returns whether a question was
@@ -43,6 +45,7 @@ private:
     QuestionLanguage m_language;
     bool m_onlyWithSound;
     QString m_soundFolder;
+    const core::CodePage& m_soundNames;
     ProgressCounter& m_progress;
 };
 

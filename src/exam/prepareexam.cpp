@@ -106,7 +106,8 @@ ExamHandover chooseQuestions(const ExamTables& tables, const ExamParameters& par
     const store::Bookmark record = appendHistory(tables.history, parameters, plan, context);
 
     ProgressCounter progress(context.progress);
-    QuestionWriter writer(tables.runtime, tables.deprun, parameters, context.soundFolder, progress);
+    QuestionWriter writer(tables.runtime, tables.deprun, parameters, context.soundFolder,
+                          *context.soundNames, progress);
     store::PostBatch dictionaryBatch(tables.dictionary);
     store::PostBatch questionBatch(tables.runtime);
     store::PostBatch answerBatch(tables.deprun);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/codepage.h"
 #include "exam/examparameters.h"
 #include "exam/preparationprogress.h"
 
@@ -37,6 +38,7 @@ struct PreparationContext {
     const core::Clock& clock;
     core::RandomSource& random;
     PreparationProgress progress;
+    const core::CodePage* soundNames = &core::CodePage::windows1250(); // of the foreign words
 };
 
 // What the exam window (or the training window) is given when the preparation has chosen

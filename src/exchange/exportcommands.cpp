@@ -17,6 +17,15 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
+// Which characters were lost and on which lines, so that the user finds them in the file.
+QString unencodableLinesWarning(const ExportResult& result) {
+    QStringList lines;
+    for (const int line : result.linesWithUnencodable)
+        lines << QString::number(line);
+    return core::unencodableWarning(result.unencodable, result.codePage) + u"\nŘádky: "_s +
+           lines.join(u", "_s) + u'.';
+}
+
 // Writes the export and finishes it the same way for both kinds, or shows the failure.
 template <typename Write>
 std::optional<ExportResult> finishExport(const QString& path, const QString& failure,
@@ -26,7 +35,7 @@ std::optional<ExportResult> finishExport(const QString& path, const QString& fai
         QDir().mkpath(QFileInfo(path).path());
         ExportResult result = write();
         if (!result.unencodable.isEmpty())
-            messages.warning(core::unencodableWarning(result.unencodable));
+            messages.warning(unencodableLinesWarning(result));
         if (shell)
             core::openWithSystem(*shell, messages, path);
         return result;
@@ -80,14 +89,15 @@ std::optional<ExportResult> runHtmlExport(store::Cursor& dictionary, const Expor
 
 std::optional<ExportResult> runTxtExport(store::Cursor& dictionary, const ExportFolders& folders,
                                          core::Messages& messages, core::SystemShell* shell,
-                                         const Progress& progress) {
+                                         const Progress& progress, const core::CodePage& foreign) {
     if (!requireOpenDictionary(dictionary, messages) || !confirmExport(dictionary, messages))
         return std::nullopt;
     return finishExport(folders.txtPath(),
                         u"Není možné zapsat export.txt do adresáře \"results\" v adresáři "
                         "uživatele, zkontroluj volné místo na disku."_s,
-                        messages, shell,
-                        [&] { return exportTxt(dictionary, folders.txtPath(), progress); });
+                        messages, shell, [&] {
+                            return exportTxt(dictionary, folders.txtPath(), progress, foreign);
+                        });
 }
 
 } // namespace exchange

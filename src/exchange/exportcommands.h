@@ -40,8 +40,9 @@ std::optional<ExportResult> runHtmlExport(store::Cursor& dictionary, const Expor
                                           const HtmlExportHeadings& headings,
                                           core::Messages& messages, core::SystemShell* shell,
                                           const Progress& progress = {});
-std::optional<ExportResult> runTxtExport(store::Cursor& dictionary, const ExportFolders& folders,
-                                         core::Messages& messages, core::SystemShell* shell,
-                                         const Progress& progress = {});
+std::optional<ExportResult>
+runTxtExport(store::Cursor& dictionary, const ExportFolders& folders, core::Messages& messages,
+             core::SystemShell* shell, const Progress& progress = {},
+             const core::CodePage& foreign = core::CodePage::windows1250());
 
 } // namespace exchange

@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "core/usererror.h"
 #include "exchange/dictionarycursor.h"
+#include "exchange/foreigncolumn.h"
 #include "exchange/textfilelines.h"
 #include "exchange/textimport.h"
 #include "store/error.h"
@@ -48,12 +49,16 @@ QString importFailureMessage(const QString& reason) {
 
 std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dictionary,
                                          const QString& path, core::Messages& messages,
-                                         const Progress& progress,
-                                         const BeforeChange& beforeChange) {
+                                         const Progress& progress, const BeforeChange& beforeChange,
+                                         const core::CodePage& foreign) {
     if (!requireOpenDictionary(dictionary, messages) || !messages.confirm(question(layout)))
         return std::nullopt;
     try {
-        const QStringList lines = readImportLines(path);
+        bool unicode = false;
+        QStringList lines = readImportLines(path, &unicode);
+        if (!unicode && !foreign.isWindows1250())
+            lines = foreignColumnFromFile(std::move(lines), ForeignColumn(foreign),
+                                          layout == TextLayout::LinePairs);
         if (!prepareChange(beforeChange, messages))
             return std::nullopt;
         ImportCount count = layout == TextLayout::LinePairs

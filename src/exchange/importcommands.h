@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/codepage.h"
 #include "exchange/dictionarycursor.h"
 #include "exchange/dictionaryimport.h"
 #include "exchange/entryimporter.h"
@@ -28,12 +29,14 @@ QString importFailureMessage(const QString& reason);
 
 // The import commands as the user runs them, after the file (and lesson) choice: the
 // confirmation, the step before the change, the import on the dictionary cursor, and the
-// closing count message or the failure message. Give nothing back when the user stopped or
+// closing count message or the failure message. A text file that is not UTF-8 holds the
+// foreign words in the given code page. Give nothing back when the user stopped or
 // the import failed.
-std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dictionary,
-                                         const QString& path, core::Messages& messages,
-                                         const Progress& progress = {},
-                                         const BeforeChange& beforeChange = {});
+std::optional<ImportCount>
+runTextImport(TextLayout layout, store::Cursor& dictionary, const QString& path,
+              core::Messages& messages, const Progress& progress = {},
+              const BeforeChange& beforeChange = {},
+              const core::CodePage& foreign = core::CodePage::windows1250());
 std::optional<ImportCount> runDictionaryImport(store::Cursor& dictionary,
                                                const DictionaryImportChoice& choice,
                                                core::Messages& messages,

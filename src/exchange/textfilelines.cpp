@@ -57,25 +57,26 @@ QStringList splitLines(const QString& text) {
 
 } // namespace
 
-QStringList textLines(const QByteArray& bytes) {
+QStringList textLines(const QByteArray& bytes, bool* unicode) {
     if (bytes.contains('\0'))
         throw core::FileError(u"Soubor není textový (obsahuje nulové bajty)."_s);
     const bool marked = bytes.startsWith(kUtf8Mark);
     const QByteArrayView content =
         marked ? QByteArrayView(bytes).sliced(sizeof kUtf8Mark - 1) : QByteArrayView(bytes);
-    if (const std::optional<QString> text = decodeUtf8(content, marked))
-        return splitLines(*text);
-    return core::splitCp1250Lines(bytes);
+    const std::optional<QString> text = decodeUtf8(content, marked);
+    if (unicode)
+        *unicode = text.has_value();
+    return text ? splitLines(*text) : core::splitCp1250Lines(bytes);
 }
 
-QStringList readImportLines(const QString& path) {
+QStringList readImportLines(const QString& path, bool* unicode) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw core::FileError(u"Soubor %1 nelze otevřít (%2)."_s.arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw core::FileError(u"Soubor %1 nelze číst (%2)."_s.arg(path, file.errorString()));
-    return textLines(bytes);
+    return textLines(bytes, unicode);
 }
 
 } // namespace exchange

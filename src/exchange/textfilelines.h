@@ -16,9 +16,10 @@ namespace exchange {
 //
 // A file holding a zero byte is not text (a table, a picture, a program): it is refused with
 // core::FileError, as is a file that cannot be read.
-QStringList readImportLines(const QString& path);
+// unicode, when given, tells whether the file was read as UTF-8.
+QStringList readImportLines(const QString& path, bool* unicode = nullptr);
 
 // The same, for bytes already in memory.
-QStringList textLines(const QByteArray& bytes);
+QStringList textLines(const QByteArray& bytes, bool* unicode = nullptr);
 
 } // namespace exchange

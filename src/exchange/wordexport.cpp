@@ -3,6 +3,7 @@
 #include "core/cp1250linewriter.h"
 #include "core/filereplace.h"
 #include "exchange/exporttemplate.h"
+#include "exchange/foreigncolumn.h"
 #include "exchange/viewrows.h"
 
 namespace exchange {
@@ -38,13 +39,27 @@ QString heading(const HtmlExportSettings& settings, const QString& text) {
 }
 
 // Writes the lines through a Windows-1250 writer into the replaced file; walk gets a function
-// that writes one line.
-template <typename Walk> ExportResult writeExport(const QString& path, Walk walk) {
+// that writes one line. The lines that lost a character, in the writer or in the foreign
+// column, are counted.
+template <typename Walk>
+ExportResult writeExport(const QString& path, Walk walk, ForeignColumn foreign = ForeignColumn()) {
     ExportResult result;
     core::replaceFile(path, [&](QIODevice& file) {
         core::Cp1250LineWriter writer(file);
-        result.entries = walk([&](const QString& line) { writer.writeLine(line); });
-        result.unencodable = writer.unencodable();
+        int lineNumber = 0;
+        qsizetype lost = 0;
+        result.entries = walk(
+            [&](const QString& line) {
+                writer.writeLine(line);
+                ++lineNumber;
+                const qsizetype lostNow =
+                    writer.unencodable().size() + foreign.unencodable().size();
+                if (lostNow != lost)
+                    result.linesWithUnencodable.append(lineNumber);
+                lost = lostNow;
+            },
+            foreign);
+        result.unencodable = foreign.unencodable() + writer.unencodable();
     });
     return result;
 }
@@ -74,16 +89,16 @@ ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLi
     const bool otherFirst =
         dictionary.indexName() == u"othertoczech" || dictionary.indexName() == u"lessonotherczech";
     const auto cells = [&](const store::StoredRow& row) {
-        QString czech =
-            cellText(row.text(fields.czech), settings.maxCz, settings.newlineCz, nullptr);
-        QString other = cellText(row.text(fields.other), settings.maxOther, settings.newlineOther,
-                                 &settings.special);
+        QString czech = htmlCharacterReferences(
+            cellText(row.text(fields.czech), settings.maxCz, settings.newlineCz, nullptr));
+        QString other = htmlCharacterReferences(cellText(row.text(fields.other), settings.maxOther,
+                                                         settings.newlineOther, &settings.special));
         return otherFirst ? std::pair{other, czech} : std::pair{czech, other};
     };
     const QString& firstHeading = otherFirst ? headings.otherLanguage : headings.czechLanguage;
     const QString& secondHeading = otherFirst ? headings.czechLanguage : headings.otherLanguage;
 
-    return writeExport(outputPath, [&](const auto& write) {
+    return writeExport(outputPath, [&](const auto& write, ForeignColumn&) {
         for (const QString& line : parsed.head)
             write(line);
         write(u"<B>Lekce: "_s + headings.lessonText + u"</B><P>"_s);
@@ -114,30 +129,36 @@ ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLi
 }
 
 ExportResult exportTxt(store::Cursor& dictionary, const QString& outputPath,
-                       const Progress& progress) {
+                       const Progress& progress, const core::CodePage& foreignCodePage) {
     const EntryFields fields(dictionary.schema());
-    return writeExport(outputPath, [&](const auto& write) {
-        const int total = dictionary.recordCount();
-        int entries = 0;
-        QString line;
-        forEachViewRow(dictionary, [&](const store::StoredRow& row, int recNo) {
-            line.clear();
-            for (const QString& column :
-                 {row.text(fields.czech), row.text(fields.other),
-                  numberColumn(row.number(fields.lesson)),
-                  descriptionColumn(row.text(fields.description)),
-                  numberColumn(row.number(fields.right)), numberColumn(row.number(fields.wrong)),
-                  row.text(fields.czechTest), row.text(fields.otherTest)}) {
-                line += column;
-                line += u'\t';
-            }
-            line.chop(1);
-            write(line);
-            report(progress, recNo, total);
-            ++entries;
-        });
-        return entries;
-    });
+    ExportResult result = writeExport(
+        outputPath,
+        [&](const auto& write, ForeignColumn& foreign) {
+            const int total = dictionary.recordCount();
+            int entries = 0;
+            QString line;
+            forEachViewRow(dictionary, [&](const store::StoredRow& row, int recNo) {
+                line.clear();
+                for (const QString& column :
+                     {row.text(fields.czech), foreign.toFile(row.text(fields.other)),
+                      numberColumn(row.number(fields.lesson)),
+                      descriptionColumn(row.text(fields.description)),
+                      numberColumn(row.number(fields.right)),
+                      numberColumn(row.number(fields.wrong)), row.text(fields.czechTest),
+                      foreign.toFile(row.text(fields.otherTest))}) {
+                    line += column;
+                    line += u'\t';
+                }
+                line.chop(1);
+                write(line);
+                report(progress, recNo, total);
+                ++entries;
+            });
+            return entries;
+        },
+        ForeignColumn(foreignCodePage));
+    result.codePage = foreignCodePage.number();
+    return result;
 }
 
 } // namespace exchange

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/codepage.h"
 #include "exchange/entryimporter.h"
 
 #include <QList>
@@ -19,25 +20,30 @@ struct HtmlExportHeadings {
     QString otherLanguage; // heading of the foreign column
 };
 
-// What an export wrote: the entries, and the characters that Windows-1250 cannot hold, each
-// written as "?".
+// What an export wrote: the entries, and the characters that the code page of their column
+// cannot hold, each written as "?", with the numbers of the lines (from 1) that hold them.
 struct ExportResult {
     int entries = 0;
     QList<char32_t> unencodable;
+    QList<int> linesWithUnencodable;
+    int codePage = 1250; // of the foreign column
 };
 
 // The entries of the cursor's view, in its order and through its filter, as an HTML page
-// laid out by the template's lines. The foreign column comes first when the current index
-// is "othertoczech" or "lessonotherczech". The file is replaced as a whole; a failed write
-// raises core::FileError and leaves the old file.
+// laid out by the template's lines. The page is Windows-1250: a character it cannot hold
+// (the foreign words of a Cyrillic or Greek dictionary) is a numeric character reference. The
+// foreign column comes first when the current index is "othertoczech" or "lessonotherczech". The
+// file is replaced as a whole; a failed write raises core::FileError and leaves the old file.
 ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLines,
                         const HtmlExportHeadings& headings, const QString& outputPath,
                         const Progress& progress = {});
 
 // One TAB-separated line per entry with every field: Czech, Other, Lekce, description,
 // Dobre, Spatne, Czechzk, Otherzk; an empty number is an empty column.
+// The foreign columns (Other, Otherzk) are in the code page of the dictionary's foreign words.
 ExportResult exportTxt(store::Cursor& dictionary, const QString& outputPath,
-                       const Progress& progress = {});
+                       const Progress& progress = {},
+                       const core::CodePage& foreign = core::CodePage::windows1250());
 
 // The description in one column: TAB and CR become "*", LF goes, and one "*" at each end
 // goes, so a description ending in a line break does not end in "*".

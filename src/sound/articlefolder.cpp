@@ -30,11 +30,14 @@ QStringList phraseFiles(const QString& articleFolder) {
     return paths;
 }
 
-QStringList articleText(const QString& articleFolder) {
+QStringList articleText(const QString& articleFolder, const core::CodePage& codePage) {
     const QString path = textPath(articleFolder);
     if (!QFileInfo::exists(path))
         return {u"Texty nejsou k dispozici"_s};
-    return core::readCp1250FileLines(path);
+    QStringList lines = core::readCp1250FileLines(path);
+    for (QString& line : lines)
+        line = codePage.fromCp1250Text(line);
+    return lines;
 }
 
 QString phraseText(const QStringList& text, int index) {
@@ -50,8 +53,13 @@ std::optional<QString> articlePicture(const QString& articleFolder) {
     return std::nullopt;
 }
 
-QList<char32_t> writeArticleText(const QString& articleFolder, const QStringList& lines) {
-    return core::replaceFileWithLines(textPath(articleFolder), lines);
+QList<char32_t> writeArticleText(const QString& articleFolder, const QStringList& lines,
+                                 const core::CodePage& codePage) {
+    QList<char32_t> lost;
+    QStringList carried;
+    for (const QString& line : lines)
+        carried << codePage.toCp1250Text(line, &lost);
+    return lost + core::replaceFileWithLines(textPath(articleFolder), carried);
 }
 
 } // namespace sound

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/codepage.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,10 +18,12 @@ QStringList articleNames(const QString& practiceFolder);
 // The phrase sounds of an article (the mask "*.wav;*.mp3"), full paths in file-name order.
 QStringList phraseFiles(const QString& articleFolder);
 
-// The text lines of strings.ini in the article folder, read as Windows-1250, or the single
-// line "Texty nejsou k dispozici" when there is no such file. A file that cannot be read
-// raises core::FileError.
-QStringList articleText(const QString& articleFolder);
+// The text lines of strings.ini in the article folder, read in the code page of the foreign
+// words (Windows-1250 unless the open dictionary's foreign font says otherwise), or the
+// single line "Texty nejsou k dispozici" when there is no such file. A file that cannot be
+// read raises core::FileError.
+QStringList articleText(const QString& articleFolder,
+                        const core::CodePage& codePage = core::CodePage::windows1250());
 
 // The text of the phrase at index, or "Sorry - Neni definovano" where the text has no line.
 QString phraseText(const QStringList& text, int index);
@@ -28,7 +32,8 @@ QString phraseText(const QStringList& text, int index);
 std::optional<QString> articlePicture(const QString& articleFolder);
 
 // Replaces strings.ini with the lines, so that a failed write leaves the old text. Returns the
-// characters Windows-1250 cannot hold, written as '?'; raises core::FileError.
-QList<char32_t> writeArticleText(const QString& articleFolder, const QStringList& lines);
+// characters the code page cannot hold, written as '?'; raises core::FileError.
+QList<char32_t> writeArticleText(const QString& articleFolder, const QStringList& lines,
+                                 const core::CodePage& codePage = core::CodePage::windows1250());
 
 } // namespace sound

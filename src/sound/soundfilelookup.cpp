@@ -8,9 +8,10 @@ namespace sound {
 
 using namespace Qt::StringLiterals;
 
-std::optional<QString> findSoundFile(const QString& soundFolder, const QString& key) {
+std::optional<QString> findSoundFile(const QString& soundFolder, const QString& key,
+                                     const core::CodePage& codePage) {
     Q_ASSERT(soundFolder.endsWith(u'/'));
-    return findSoundFile(soundFolder + soundFileName(key));
+    return findSoundFile(soundFolder + soundFileName(key, codePage));
 }
 
 std::optional<QString> findSoundFile(const QString& base) {

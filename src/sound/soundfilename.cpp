@@ -1,7 +1,5 @@
 #include "sound/soundfilename.h"
 
-#include "core/cp1250codec.h"
-
 namespace sound {
 
 namespace {
@@ -14,10 +12,10 @@ bool isAsciiLetter(char byte) {
 
 } // namespace
 
-QString soundFileName(const QString& key) {
+QString soundFileName(const QString& key, const core::CodePage& codePage) {
     static constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
     QString name;
-    for (const char byte : core::encodeCp1250(key).bytes) {
+    for (const char byte : codePage.encode(key).bytes) {
         if (name.size() >= kMaxNameLength) {
             break;
         }

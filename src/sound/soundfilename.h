@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/codepage.h"
+
 #include <QString>
 
 namespace sound {
@@ -10,9 +12,10 @@ namespace sound {
 // ("ice cream" → "ice#20cream", "č" → "#E8"). The name is cut to its first 120 characters,
 // even inside a code, because the sound folders of existing dictionaries were named that way.
 //
-// Characters that Windows-1250 cannot hold all become "?" and so "#3F": such words share
-// names with each other. The program that made the existing sound folders kept its words in
-// Windows-1250 and could not hold them at all, so no existing file is named after them.
-QString soundFileName(const QString& key);
+// A dictionary whose foreign font has another character set takes the bytes of that code
+// page instead (Cyrillic "да" is "#E4#E0" in Windows-1251), as its sound files were named where
+// it was made. Characters the code page cannot hold all become "?" and so "#3F".
+QString soundFileName(const QString& key,
+                      const core::CodePage& codePage = core::CodePage::windows1250());
 
 } // namespace sound

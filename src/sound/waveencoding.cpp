@@ -72,6 +72,8 @@ void saveNewWave(const QString& path, const PcmSound& sound) {
     if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
         throw cannotSave(path, file.errorString());
     file.close();
+    // A temporary file is the owner's alone; a sound is read like the files beside it.
+    file.setPermissions(file.permissions() | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     // QFile::rename refuses an existing target, which QTemporaryFile::rename would replace.
     QFile written(file.fileName());
     if (!written.rename(path))

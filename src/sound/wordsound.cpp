@@ -13,12 +13,14 @@ WordSound::WordSound(MediaPlayer& player)
     m_player.setAutoRewind(true);
 }
 
-WordSound::State WordSound::load(const QString& soundFolder, const QString& otherzk) {
-    return loadFile(soundFolder, otherzk, false);
+WordSound::State WordSound::load(const QString& soundFolder, const QString& otherzk,
+                                 const core::CodePage& codePage) {
+    return loadFile(soundFolder, otherzk, codePage, false);
 }
 
-WordSound::State WordSound::loadForSoundWindow(const QString& soundFolder, const QString& otherzk) {
-    return loadFile(soundFolder, otherzk, true);
+WordSound::State WordSound::loadForSoundWindow(const QString& soundFolder, const QString& otherzk,
+                                               const core::CodePage& codePage) {
+    return loadFile(soundFolder, otherzk, codePage, true);
 }
 
 void WordSound::play() {
@@ -31,8 +33,8 @@ void WordSound::play() {
 }
 
 WordSound::State WordSound::loadFile(const QString& soundFolder, const QString& otherzk,
-                                     bool waitForEnd) {
-    const std::optional<QString> file = findSoundFile(soundFolder, otherzk);
+                                     const core::CodePage& codePage, bool waitForEnd) {
+    const std::optional<QString> file = findSoundFile(soundFolder, otherzk, codePage);
     if (!file) {
         try {
             m_player.close();

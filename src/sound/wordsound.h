@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/codepage.h"
+
 #include <QString>
 
 namespace sound {
@@ -25,17 +27,20 @@ public:
     // Loads the sound of the test word otherzk from the sound folder (ending with "/"): the
     // wave file, else the MP3 file. Only loads; nothing is played. Without a sound file the
     // player is closed.
-    State load(const QString& soundFolder, const QString& otherzk);
+    State load(const QString& soundFolder, const QString& otherzk,
+               const core::CodePage& codePage = core::CodePage::windows1250());
 
     // As load(), but the next play of the player waits for the sound's end before it returns,
     // as the sound window needs.
-    State loadForSoundWindow(const QString& soundFolder, const QString& otherzk);
+    State loadForSoundWindow(const QString& soundFolder, const QString& otherzk,
+                             const core::CodePage& codePage = core::CodePage::windows1250());
 
     // Plays from the player's current position; a sound that cannot play stays silent.
     void play();
 
 private:
-    State loadFile(const QString& soundFolder, const QString& otherzk, bool waitForEnd);
+    State loadFile(const QString& soundFolder, const QString& otherzk,
+                   const core::CodePage& codePage, bool waitForEnd);
 
     MediaPlayer& m_player;
 };

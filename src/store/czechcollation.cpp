@@ -1,6 +1,7 @@
 #include "store/czechcollation.h"
 
 #include <QChar>
+#include <QString>
 #include <sqlite3.h>
 
 #include <cstdint>
@@ -47,11 +48,58 @@ char baseLetter(char32_t cp) {
     return 0;
 }
 
+constexpr char32_t kFirstGreek = 0x370;
+constexpr char32_t kLastCyrillic = 0x4FF;
+// After the Latin letters, below the weights of other characters (0x1000 and up).
+constexpr uint32_t kAlphabetWeights = 0x300;
+
+// Greek and Cyrillic letters by their alphabets: capitals with their small letters, Greek
+// accents and the final sigma with their plain letter; the Cyrillic letters that an
+// alphabet adds (ё, є, ґ, і, ї, ў, …) right after the letter they are made from, as Russian
+// puts ё after е and Ukrainian ґ after г. Zero for other characters.
+uint32_t alphabetWeight(char32_t cp) {
+    if (cp < kFirstGreek || cp > kLastCyrillic)
+        return 0;
+    char32_t letter = QChar::toLower(cp);
+    if (letter < 0x400) {
+        // Greek: the decomposition's first part is the plain letter.
+        while (QChar::decompositionTag(letter) == QChar::Canonical)
+            letter = QChar::decomposition(letter).at(0).unicode();
+        if (letter < kFirstGreek)
+            return 0; // signs that are other characters in Greek dress (";", "·")
+        if (letter == 0x3C2)
+            letter = 0x3C3; // ς
+        return kAlphabetWeights + 4 * (letter - kFirstGreek);
+    }
+    struct AddedLetter {
+        char32_t letter;
+        char32_t after;
+        uint32_t rank;
+    };
+    static constexpr AddedLetter kAddedLetters[] = {
+        {0x451, 0x435, 1}, {0x454, 0x435, 2}, {0x450, 0x435, 3}, // ё є ѐ after е
+        {0x491, 0x433, 1}, {0x453, 0x433, 2},                    // ґ ѓ after г
+        {0x452, 0x434, 1},                                       // ђ after д
+        {0x456, 0x438, 1}, {0x457, 0x438, 2}, {0x45D, 0x438, 3}, // і ї ѝ after и
+        {0x458, 0x439, 1},                                       // ј after й
+        {0x459, 0x43B, 1}, {0x45A, 0x43D, 1},                    // љ after л, њ after н
+        {0x45C, 0x43A, 1}, {0x45B, 0x442, 1},                    // ќ after к, ћ after т
+        {0x45E, 0x443, 1}, {0x45F, 0x447, 1},                    // ў after у, џ after ч
+    };
+    for (const AddedLetter& added : kAddedLetters) {
+        if (letter == added.letter)
+            return kAlphabetWeights + 4 * (added.after - kFirstGreek) + added.rank;
+    }
+    return kAlphabetWeights + 4 * (letter - kFirstGreek);
+}
+
 // Three levels of weight: the letter order, then accents (0 for a plain letter), then
 // case (0 lower, 1 upper). Each level is computed only when the levels before it tie.
 uint32_t primaryWeight(char32_t cp) {
     if (const char base = baseLetter(cp))
         return 0x200 + 2 * static_cast<uint32_t>(base - 'a') + (isCaronLetter(cp) ? 1u : 0u);
+    if (const uint32_t weight = alphabetWeight(cp))
+        return weight;
     if (cp < 0x80)
         return static_cast<uint32_t>(cp); // blanks, punctuation, digits before letters
     if (cp < kFirstLatinLetter)
@@ -60,7 +108,9 @@ uint32_t primaryWeight(char32_t cp) {
 }
 
 uint32_t secondaryWeight(char32_t cp) {
-    return cp < 0x80 || !baseLetter(cp) ? 0u : static_cast<uint32_t>(QChar::toLower(cp));
+    return cp < 0x80 || (!baseLetter(cp) && !alphabetWeight(cp))
+               ? 0u
+               : static_cast<uint32_t>(QChar::toLower(cp));
 }
 
 uint32_t tertiaryWeight(char32_t cp) {

@@ -14,10 +14,13 @@ QByteArray TableKind::firstSchemaSql() const {
 }
 
 const std::vector<TableKind>& tableKinds() {
+    // Version 2: Greek and Cyrillic letters sort by their alphabets; indexes made under the
+    // older order of the text collation are built anew.
+    const std::vector<Migration> reindex = {{2, "REINDEX czech;"}};
     static const std::vector<TableKind> kinds = {
-        {QStringLiteral("dictonary"), {}}, {QStringLiteral("user"), {}},
-        {QStringLiteral("exam"), {}},      {QStringLiteral("runtime"), {}},
-        {QStringLiteral("deprun"), {}},    {QStringLiteral("runzn"), {}},
+        {QStringLiteral("dictonary"), reindex}, {QStringLiteral("user"), reindex},
+        {QStringLiteral("exam"), reindex},      {QStringLiteral("runtime"), reindex},
+        {QStringLiteral("deprun"), reindex},    {QStringLiteral("runzn"), reindex},
     };
     return kinds;
 }

@@ -132,6 +132,15 @@ const Quirk kQuirks[] = {
          EXPECT_EQ(s.intrKeys,
                    (std::vector{CharHotKey{text("Ctrl+1"), QChar(u'ə'), text("schwa")}}));
      }},
+    {"VoiceAndAForeignMenuInTheForeignCodePage",
+     lines({"voice=ru", "fontotherchar=204", "{[..keyother..]}", "Alt+E,¸ ¸ (jo)",
+            "{[..endkeyother..]}"}),
+     [](const DictionarySettings& s) {
+         EXPECT_EQ(s.voice, text("ru"));
+         EXPECT_EQ(s.otherKeys,
+                   (std::vector{CharHotKey{text("Alt+E"), QChar(u'ё'), text("ё (jo)")}}))
+             << "the bytes of Windows-1251";
+     }},
     {"CzechNameBeforeLanguage", lines({"language_cz=Čeština", "language=Angličtina"}),
      [](const DictionarySettings& s) {
          EXPECT_FALSE(s.otherLanguageFirst());

@@ -36,6 +36,14 @@ TEST(TestWord, SwitchedOffRulesKeepTheirPart) {
                      {.excludeSquare = false, .excludeParentheses = false});
 }
 
+// Dictionaries of other scripts fold case by Unicode, final sigma included, so a typed
+// answer in other case reduces to the same test word.
+TEST(TestWord, CyrillicAndGreekCaseFoldsByUnicode) {
+    expectReductions({"Собака! → собака", "ЁЖ → ёж", "ΟΔΌΣ → οδόσ", "οδός → οδόσ", "ČÁP → čáp"},
+                     {.unicodeCaseFolding = true});
+    expectReductions({"ΟΔΌΣ → οδόσ", "οδός → οδός"}, {});
+}
+
 using CodeIni = ScratchTest;
 
 // The start rules are the ten lines; others read back as written.

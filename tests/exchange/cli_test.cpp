@@ -76,6 +76,44 @@ TEST_F(Cli, ExchangesWithOtherTrainersAndDrawsTheProgress) {
     EXPECT_TRUE(app.read(u"progress.png"_s).startsWith("\x89PNG"));
 }
 
+// A Russian dictionary keeps its foreign words in Windows-1251 (its foreign font's character
+// set 204) while the Czech ones stay Windows-1250; what the code page lacks is a question mark
+// in text and a character reference in HTML. Its words get spoken sounds named by their
+// Windows-1251 bytes.
+TEST_F(Cli, ARussianDictionaryKeepsItsCodePageAndIsSpoken) {
+    app.write(u"demo/Angl/set.ini"_s, "language=Ru\x9Atina\r\nsoundincrementpath=Sounds\r\n"
+                                      "fontotherchar=204\r\n");
+    app.write(u"demo/Angl/code.ini"_s, "casesensitive=no\r\n");
+    app.write(u"_other_/templateEX.html"_s, "<HTML>\r\n{[..here..]}\r\n{[..end..]}\r\n");
+    app.write(u"words.tsv"_s, "pes\t\xD1\xEE\xE1\xE0\xEA\xE0\t1\r\nje\x9E"
+                              "ek\t\xB8\xE6\t2\r\n");
+    app.write(u"utf8.tsv"_s, "čaj\t茶\t3\r\n");
+    for (const QString& file : {u"words.tsv"_s, u"utf8.tsv"_s})
+        EXPECT_EQ(run(inDictionary({u"import-tsv"_s, file})), 0) << err.toStdString();
+    EXPECT_EQ(run(inDictionary({u"export-txt"_s})), 0);
+    EXPECT_EQ(
+        app.read(u"demo/results/export.txt"_s),
+        QByteArray("\xE8"
+                   "aj\t?\t3\t\t0\t0\t\xE8"
+                   "aj\t?\r\n"
+                   "je\x9E"
+                   "ek\t\xB8\xE6\t2\t\t0\t0\tje\x9E"
+                   "ek\t\xB8\xE6\r\n"
+                   "pes\t\xD1\xEE\xE1\xE0\xEA\xE0\t1\t\t0\t0\tpes\t\xF1\xEE\xE1\xE0\xEA\xE0\r\n"));
+    EXPECT_TRUE(err.contains(u"Windows-1251, v souboru je nahradil otazník: 茶\nŘádky: 1."_s))
+        << err.toStdString();
+    EXPECT_EQ(run(inDictionary({u"export-html"_s})), 0);
+    EXPECT_TRUE(app.read(u"demo/results/export.html"_s)
+                    .contains("<TR><TD>\r\n\xE8"
+                              "aj</TD>\r\n<TD>&#33590;</TD>\r\n<TD>3</TD></TR>\r\n<TR><TD>\r\n"
+                              "je\x9E"
+                              "ek</TD>\r\n<TD>&#1105;&#1078;</TD>\r\n<TD>2</TD></TR>\r\n"));
+    EXPECT_EQ(run(inDictionary({u"speak"_s})), 0) << err.toStdString();
+    EXPECT_EQ(out, u"Namluveno 3 slovíček, 0 už zvuk mělo.\n"_s);
+    for (const QString& name : {u"#B8#E6"_s, u"#F1#EE#E1#E0#EA#E0"_s, u"#3F"_s})
+        EXPECT_TRUE(QFile::exists(app.path(u"Sounds/"_s + name + u".wav"_s))) << name.toStdString();
+}
+
 TEST_F(Cli, AnArgumentStartingWithADashAfterTheEndOfOptions) {
     EXPECT_EQ(run({u"normalize"_s, u"--"_s, u"-(to) Go!"_s, u"Dům"_s}), 0);
     EXPECT_EQ(out, u"go\ndům\n"_s);

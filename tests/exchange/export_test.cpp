@@ -140,7 +140,8 @@ TEST_F(Export, CharactersOutsideTheCodePageAreReported) {
     addWords(dictionary, {{"čaj", "茶", 1}});
     run(false);
     EXPECT_EQ(shown.last(), u"warning: Tyto znaky nelze zapsat v kódování Windows-1250, v "
-                            "souboru je nahradil otazník: 茶"_s);
+                            "souboru je nahradil otazník: 茶\nŘádky: 1."_s);
+    EXPECT_TRUE(run(true).contains(u"<TD>&#33590;</TD>"_s)) << "HTML keeps it as a reference";
 }
 
 TEST(ShippedExportTemplate, HasItsPartsAndSettings) {

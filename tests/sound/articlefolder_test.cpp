@@ -39,6 +39,12 @@ TEST(ArticleFolderTest, PhrasesTextAndPicture) {
     EXPECT_EQ(sound::writeArticleText(lekce1, {u"Jedna"_s, u"dvě ☺"_s}), QList<char32_t>{U'☺'});
     EXPECT_EQ(practice.read(u"lekce1/strings.ini"_s), QByteArray("Jedna\r\ndv\xec ?\r\n"));
     EXPECT_THROW(sound::writeArticleText(practice.path(u"gone"_s), {u"x"_s}), core::FileError);
+
+    // A Russian article's text is in Windows-1251.
+    const core::CodePage& cyrillic = core::CodePage::forCharset(204);
+    EXPECT_EQ(sound::writeArticleText(lekce1, {u"Да ☺"_s}, cyrillic), QList<char32_t>{U'☺'});
+    EXPECT_EQ(practice.read(u"lekce1/strings.ini"_s), QByteArray("\xC4\xE0 ?\r\n"));
+    EXPECT_EQ(sound::articleText(lekce1, cyrillic), QStringList{u"Да ?"_s});
 }
 
 } // namespace

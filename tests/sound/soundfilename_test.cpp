@@ -11,6 +11,7 @@ struct NameCase {
     const char* name;
     QString key;
     QString fileName;
+    int charset = 238; // of the dictionary's foreign font
 };
 
 class SoundFileNameOf : public ::testing::TestWithParam<NameCase> {};
@@ -18,7 +19,8 @@ class SoundFileNameOf : public ::testing::TestWithParam<NameCase> {};
 } // namespace
 
 TEST_P(SoundFileNameOf, KeyGivesName) {
-    EXPECT_EQ(soundFileName(GetParam().key), GetParam().fileName);
+    EXPECT_EQ(soundFileName(GetParam().key, core::CodePage::forCharset(GetParam().charset)),
+              GetParam().fileName);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -36,6 +38,10 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"TheDotBeforeAnExtensionIsCoded", u"a.wav"_s, u"a#2Ewav"_s},
         NameCase{"ASlashCannotLeaveTheFolder", u"../x"_s, u"#2E#2E#2Fx"_s},
         NameCase{"WhatTheCodePageLacksBecomesAQuestionMark", u"да"_s, u"#3F#3F"_s},
+        NameCase{"ACyrillicDictionaryTakesWindows1251Bytes", u"Да ёж"_s, u"#C4#E0#20#B8#E6"_s, 204},
+        NameCase{"AGreekDictionaryTakesWindows1253Bytes", u"ναι"_s, u"#ED#E1#E9"_s, 161},
+        NameCase{"AWesternDictionaryTakesWindows1252Bytes", u"crème"_s, u"cr#E8me"_s, 0},
+        NameCase{"ChineseInACyrillicDictionaryIsAQuestionMark", u"茶"_s, u"#3F"_s, 204},
         NameCase{"ACharacterOutsideTheBasicPlaneIsOneQuestionMark", u"x😀"_s, u"x#3F"_s},
         NameCase{"AnEmptyKeyHasAnEmptyName", QString(), QString()},
         NameCase{"120LettersStayWhole", u"a"_s.repeated(120), u"a"_s.repeated(120)},

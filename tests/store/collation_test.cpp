@@ -37,6 +37,14 @@ TEST(CzechCollation, PrefixesBlanksDigitsAndForeignLetters) {
     EXPECT_EQ(compareCzech("", ""), 0);
 }
 
+// Russian words in the order of their alphabet (ё after е, й after и), case and Greek
+// accents only breaking ties.
+TEST(CzechCollation, CyrillicAndGreekFollowTheirAlphabets) {
+    expectOrdered({"абрикос < Август", "Август < арбуз", "арбуз < ель", "ель < Ёж", "Ёж < ёлка",
+                   "ёлка < жук", "жук < игла", "игла < йод", "йод < Яблоко", "яблоко < Яблоко",
+                   "άλφα < Βήτα", "βήτα < γάλα", "ένα < εννέα", "ωμέγα < Ж"});
+}
+
 TEST(CzechCollation, InvalidUtf8NeitherCrashesNorEqualsValidText) {
     const std::string broken = "a\xC3";
     const std::string lone = "\x80\xFF\xFE";

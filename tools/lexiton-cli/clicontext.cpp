@@ -73,7 +73,15 @@ entry::TestWordRules Context::rules() {
     } catch (const core::FileError& error) {
         messages.warning(error.message());
     }
+    rules.unicodeCaseFolding = !foreignCodePage().isWindows1250();
     return rules;
+}
+
+const core::CodePage& Context::foreignCodePage() const {
+    const QString path = QDir(dictionaryFolder()).filePath(u"set.ini"_s);
+    if (!QFileInfo::exists(path))
+        return core::CodePage::windows1250();
+    return dictionary::foreignCodePage(dictionary::readSetIni(path));
 }
 
 void Context::openDictionary(store::Cursor& dictionary) {

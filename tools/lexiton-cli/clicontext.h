@@ -2,6 +2,7 @@
 
 #include "consolemessages.h"
 
+#include "core/codepage.h"
 #include "core/usererror.h"
 #include "entry/testwordrules.h"
 #include "exchange/dictionarycursor.h"
@@ -45,6 +46,8 @@ public:
     // The dictionary's test-word rules from its code.ini (an older dictionary first gets a
     // copy of the user's, as in the program).
     entry::TestWordRules rules();
+    // The code page of the dictionary's foreign words, by the foreign font of its set.ini.
+    const core::CodePage& foreignCodePage() const;
     // Opens the named dictionary on the cursor, posts deriving test words by its rules.
     void openDictionary(store::Cursor& dictionary);
 

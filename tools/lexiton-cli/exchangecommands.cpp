@@ -52,7 +52,8 @@ int importText(Context& context, const QCommandLineParser& parser, exchange::Tex
     store::Cursor dictionary;
     context.openDictionary(dictionary);
     return finishImport(exchange::runTextImport(layout, dictionary, file, context.messages, {},
-                                                context.safetyCopyBefore(shell::BulkWork::Import)));
+                                                context.safetyCopyBefore(shell::BulkWork::Import),
+                                                context.foreignCodePage()));
 }
 
 int importDictionary(Context& context, const QCommandLineParser& parser) {
@@ -103,7 +104,8 @@ int exportFile(Context& context, const QCommandLineParser& parser, bool html) {
                                           settings.otherLanguage.value_or(u"Jiný jazyk"_s)},
                                          context.messages, nullptr);
     } else {
-        result = exchange::runTxtExport(dictionary, folders, context.messages, nullptr);
+        result = exchange::runTxtExport(dictionary, folders, context.messages, nullptr, {},
+                                        context.foreignCodePage());
     }
     if (!result)
         return 1;

@@ -1,14 +1,21 @@
-// The commands that cut a recorded take into sound files, as the sound window does.
+// The commands that cut a recorded take into sound files, as the sound window does, and the
+// one that speaks the words without a sound.
 #include "clicontext.h"
 #include "commands.h"
 
 #include "core/cp1250linereader.h"
+#include "dictionary/setini.h"
+#include "dictionary/spokensounds.h"
+#include "exam/settingini.h"
 #include "sound/article.h"
 #include "sound/selectionstore.h"
 #include "sound/soundfiledecoder.h"
+#include "sound/speechsynthesizer.h"
 #include "sound/typedtime.h"
+#include "store/cursor.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace cli {
 namespace {
@@ -60,6 +67,36 @@ int article(Context& context, const QCommandLineParser& parser) {
     return 0;
 }
 
+// The recording format of setting.ini, the application folder's and then the user's.
+sound::WaveFormat recordingFormat(const Context& context) {
+    exam::SettingIni settings;
+    exam::ExamParameters parameters;
+    for (const QString& folder : {context.applicationFolder(), context.userFolder()}) {
+        const QString path = QDir(folder).filePath(u"setting.ini"_s);
+        if (QFileInfo::exists(path))
+            exam::readSettingIni(path, settings, parameters);
+    }
+    return settings.recordingFormat;
+}
+
+int speak(Context& context, const QCommandLineParser& parser) {
+    arguments(parser, 0, u"žádné"_s);
+    const dictionary::DictionarySettings settings =
+        dictionary::readSetIni(QDir(context.dictionaryFolder()).filePath(u"set.ini"_s));
+    const std::optional<QString> voice =
+        parser.isSet(u"voice"_s) ? parser.value(u"voice"_s) : dictionary::dictionaryVoice(settings);
+    if (!voice)
+        throw CommandError(dictionary::unknownVoiceMessage(settings) + u" Volba --voice."_s);
+    const sound::SpeechSynthesizer synthesizer(*voice);
+    store::Cursor dictionary;
+    context.openDictionary(dictionary);
+    sound::MissingSounds sounds = dictionary::missingSounds(
+        dictionary, settings, context.applicationFolder(), recordingFormat(context));
+    sounds.speakAll(synthesizer);
+    printOut(sounds.countMessage());
+    return 0;
+}
+
 } // namespace
 
 std::vector<Command> soundCommands() {
@@ -75,6 +112,11 @@ std::vector<Command> soundCommands() {
          {},
          article,
          true},
+        {u"speak"_s, u"Namluví syntézou řeči slovíčka slovníku, která nemají zvuk."_s,
+         [](QCommandLineParser& p) {
+             p.addOption({u"voice"_s, u"Hlas espeak-ng místo hlasu slovníku."_s, u"HLAS"_s});
+         },
+         speak, true},
     };
 }
 

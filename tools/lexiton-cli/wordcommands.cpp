@@ -72,9 +72,12 @@ int normalize(Context& context, const QCommandLineParser& parser) {
     return 0;
 }
 
-int soundName(Context&, const QCommandLineParser& parser) {
+// With a dictionary, in the code page of its foreign words.
+int soundName(Context& context, const QCommandLineParser& parser) {
+    const core::CodePage& codePage =
+        context.namesDictionary() ? context.foreignCodePage() : core::CodePage::windows1250();
     for (const QString& text : parser.positionalArguments())
-        printOut(sound::soundFileName(text));
+        printOut(sound::soundFileName(text, codePage));
     return 0;
 }
 

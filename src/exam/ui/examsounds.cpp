@@ -59,7 +59,8 @@ QString ExamWindow::foreignTestWord() {
 bool ExamWindow::loadWordSound() {
     if (m_state.soundFolder.isEmpty())
         return false;
-    const QString base = m_state.soundFolder + sound::soundFileName(foreignTestWord());
+    const QString base =
+        m_state.soundFolder + sound::soundFileName(foreignTestWord(), *m_state.foreignCodePage);
     return trySound(m_status, [this, &base] {
         if (!sound::preparePlayer(m_player, base))
             return false;

@@ -140,7 +140,9 @@ void TrainingWindow::showEnd() {
 
 std::optional<qint64> TrainingWindow::openModel(const QString& word) {
     try {
-        if (!sound::preparePlayer(m_player, m_state.soundFolder + sound::soundFileName(word)))
+        if (!sound::preparePlayer(m_player,
+                                  m_state.soundFolder +
+                                      sound::soundFileName(word, *m_state.foreignCodePage)))
             return std::nullopt;
         m_player.open();
         return m_player.length();

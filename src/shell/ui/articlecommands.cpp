@@ -40,7 +40,7 @@ void MainWindow::practiseArticle() {
             menu.detach(field);
     });
     m_dialogs->articleWindow->run(QDir(practiceFolder(m_state)).filePath(chosen->first()),
-                                  m_pane->fonts().other);
+                                  m_pane->fonts().other, *m_state.foreignCodePage);
 }
 
 void MainWindow::playArticles() {

@@ -49,6 +49,7 @@ void DictionaryPane::openSelectedDictionary() {
     m_state.czechLanguage = QStringLiteral("Česky");
     m_state.otherLanguage = QStringLiteral("Jiný jazyk");
     m_state.soundFolder.clear();
+    m_state.foreignCodePage = &core::CodePage::windows1250();
     setSoundFolderShown(false, false);
     QListWidgetItem* selected = m_dictionaryList->currentItem();
     if (!selected)
@@ -94,6 +95,7 @@ void DictionaryPane::loadTestWordRules(const QString& folder) {
     dictionary::ensureDictionaryCodeIni(m_services.messages, m_state.userFolder(), folder);
     try {
         entry::readCodeIni(QDir(folder).filePath(QStringLiteral("code.ini")), m_testWordRules);
+        m_testWordRules.unicodeCaseFolding = !m_state.foreignCodePage->isWindows1250();
     } catch (const core::FileError& error) {
         m_services.messages.error(error.message());
     }
@@ -166,6 +168,8 @@ void DictionaryPane::readDictionarySettings(const QString& folder) {
         m_sortCombo->setMinimumWidth(widthForItems(*m_sortCombo));
     }
     m_state.soundFolder = dictionary::soundFolder(settings, m_state.applicationFolder);
+    m_state.foreignCodePage = &dictionary::foreignCodePage(settings);
+    m_testWordRules.unicodeCaseFolding = !m_state.foreignCodePage->isWindows1250();
     setSoundFolderShown(!m_state.soundFolder.isEmpty(),
                         settings.soundKind == dictionary::SoundFolderKind::Increment);
     m_fonts = {fontFrom(settings.fonts.cz, font()), fontFrom(settings.fonts.other, font()),

@@ -51,7 +51,10 @@ public:
     const DictionaryFonts& fonts() const { return m_fonts; }
     const dictionary::DictionarySettings& settings() const { return m_settings; }
     const entry::TestWordRules& testWordRules() const { return m_testWordRules; }
-    void setTestWordRules(const entry::TestWordRules& rules) { m_testWordRules = rules; }
+    void setTestWordRules(const entry::TestWordRules& rules) {
+        m_testWordRules = rules;
+        m_testWordRules.unicodeCaseFolding = !m_state.foreignCodePage->isWindows1250();
+    }
 
     // The user's dictionaries, none chosen; false with the reason shown when the folder
     // cannot be listed.

@@ -38,9 +38,9 @@ void MainWindow::startExam(exam::ExamType type) {
     std::optional<exam::ExamHandover> handover;
     {
         LongWalk walk(m_pane->grid(), *m_progress);
-        const exam::PreparationContext context{m_state.otherLanguage, m_state.soundFolder,
-                                               m_services.messages,   m_services.clock,
-                                               m_services.random,     walk.progress()};
+        const exam::PreparationContext context{
+            m_state.otherLanguage, m_state.soundFolder, m_services.messages,    m_services.clock,
+            m_services.random,     walk.progress(),     m_state.foreignCodePage};
         handover = exam::prepareExam(tables, m_exams.parameters, context);
     }
     if (!handover)

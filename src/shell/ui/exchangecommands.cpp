@@ -66,8 +66,9 @@ void MainWindow::exportWords(bool html) {
         written = exchange::runHtmlExport(m_pane->table1(), folders, headings, m_services.messages,
                                           &m_services.system, walk.progress());
     } else {
-        written = exchange::runTxtExport(m_pane->table1(), folders, m_services.messages,
-                                         &m_services.system, walk.progress());
+        written =
+            exchange::runTxtExport(m_pane->table1(), folders, m_services.messages,
+                                   &m_services.system, walk.progress(), *m_state.foreignCodePage);
     }
     if (written) {
         statusBar()->showMessage(u"Export zapsán do "_s +
@@ -106,7 +107,7 @@ void MainWindow::importText(exchange::TextLayout layout) {
     m_pane->chooseSortItem(0);
     WalkIndicator walk(m_pane->grid(), *m_progress);
     exchange::runTextImport(layout, m_pane->table1(), *file, m_services.messages, walk.progress(),
-                            safetyCopyBefore(BulkWork::Import));
+                            safetyCopyBefore(BulkWork::Import), *m_state.foreignCodePage);
 }
 
 namespace {

@@ -87,6 +87,8 @@ void MainWindow::buildMenu() {
     dictionary->addSeparator();
     addCommand(dictionary, u"AddSounds"_s, QStringLiteral("&Přidávání nových zvuků"))
         ->setVisible(false); // until the open dictionary has a sound folder of its own
+    addCommand(dictionary, u"SpeakMissing"_s, QStringLiteral("Namluvit chybějící zvuky"))
+        ->setVisible(false); // until the open dictionary has a sound folder
 
     QMenu* articles = bar->addMenu(QStringLiteral("Člá&nky"));
     addCommand(articles, u"NewArticle"_s, QStringLiteral("&Definice nového článku"));

@@ -119,6 +119,7 @@ void MainWindow::connectDictionaryPane() {
     connect(m_pane, &DictionaryPane::soundsChanged, this, [this](bool hasSounds, bool addsSounds) {
         command(QStringLiteral("Pronunciation"))->setVisible(hasSounds);
         command(QStringLiteral("AddSounds"))->setVisible(addsSounds);
+        command(QStringLiteral("SpeakMissing"))->setVisible(hasSounds);
     });
     // The word entry dialog types into the open dictionary with its hot keys and menus;
     // outside the dialog its description menu types into the word's description, which takes

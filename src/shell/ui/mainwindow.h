@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/runstate.h"
+#include "dictionary/setini.h"
 #include "exam/examworkspace.h"
 #include "exchange/dictionarycursor.h"
 #include "shell/safetycopies.h"
@@ -106,6 +107,8 @@ private:
     sound::SoundWindow* createSoundWindow();
     void connectSoundCommands();
     void runSoundWindow(bool articleMode);
+    void speakMissingSounds(store::Cursor& view);
+    std::optional<QString> askVoice(const dictionary::DictionarySettings& settings);
     bool holdUser(const QString& user);
     void checkData();
     void restoreSafetyCopy();

@@ -1,19 +1,25 @@
 // The main window's side of the sound window: the words' sounds of the open dictionary
-// ("&Přidávání nových zvuků") and the cutting of a new article ("&Definice nového článku").
+// ("&Přidávání nových zvuků", "Namluvit chybějící zvuky") and the cutting of a new article
+// ("&Definice nového článku").
 // The window works on PomTable and the main player, and shows the word entry dialog beside
 // itself.
 #include "shell/ui/mainwindow.h"
 
 #include "app/helppages.h"
+#include "dictionary/setiniwriter.h"
+#include "dictionary/spokensounds.h"
 #include "dictionary/wordlist.h"
 #include "dictionary/wordtablemodel.h"
 #include "entry/normalizetestword.h"
 #include "entry/ui/wordentrydialog.h"
 #include "shell/ui/dictionarypane.h"
 #include "shell/ui/maindialogs.h"
+#include "sound/speechsynthesizer.h"
 #include "sound/ui/soundwindow.h"
+#include "sound/ui/speakingdialog.h"
 
 #include <QDir>
+#include <QInputDialog>
 #include <QStatusBar>
 
 namespace shell {
@@ -39,8 +45,11 @@ sound::SoundWindow* MainWindow::createSoundWindow() {
         m_dialogs->wordEntry->setFonts(fonts.czech, fonts.other, fonts.description);
         return m_dialogs->wordEntry;
     };
+    const auto speakMissing = [this] {
+        speakMissingSounds(m_pane->pomTable());
+    };
     sound::SoundWindowLinks links{m_pane->pomTable(), *m_soundWordModel, m_player, status, help,
-                                  wordEntry};
+                                  wordEntry,          speakMissing};
     return new sound::SoundWindow(m_services, std::move(links), this);
 }
 
@@ -52,6 +61,47 @@ void MainWindow::connectSoundCommands() {
             runSoundWindow(false);
     });
     enableCommand("NewArticle", [this] { runSoundWindow(true); });
+    enableCommand("SpeakMissing", [this] {
+        if (m_pane->dictionaryOpen() && m_pane->postGridRow()) {
+            speakMissingSounds(m_pane->table1());
+            m_pane->refreshWordState();
+        }
+    });
+}
+
+// The voice a dictionary without one is spoken with, asked for instead of guessed.
+std::optional<QString> MainWindow::askVoice(const dictionary::DictionarySettings& settings) {
+    QInputDialog dialog(this);
+    dialog.setObjectName(u"VoiceDialog"_s);
+    dialog.setWindowTitle(u"Hlas syntézy řeči"_s);
+    dialog.setLabelText(dictionary::unknownVoiceMessage(settings));
+    const auto voice =
+        widgets::choiceOf(m_services.modals, dialog, [&] { return dialog.textValue().trimmed(); });
+    if (!voice || voice->isEmpty())
+        return std::nullopt;
+    return voice;
+}
+
+// "Namluvit chybějící zvuky": the words of the view (the lesson shown) without a sound get a
+// spoken one; a voice that is not there is told before anything is written.
+void MainWindow::speakMissingSounds(store::Cursor& view) {
+    try {
+        // Read anew: a voice given the last time is in the file now.
+        const QString setIni = QDir(view.databaseName()).filePath(u"set.ini"_s);
+        const dictionary::DictionarySettings settings = dictionary::readSetIni(setIni);
+        std::optional<QString> voice = dictionary::dictionaryVoice(settings);
+        const bool asked = !voice;
+        if (asked && !(voice = askVoice(settings)))
+            return;
+        const sound::SpeechSynthesizer synthesizer(*voice);
+        if (asked)
+            dictionary::appendVoiceLine(setIni, *voice);
+        sound::MissingSounds sounds = dictionary::missingSounds(
+            view, settings, m_state.applicationFolder, m_state.recordingFormat);
+        sound::SpeakingDialog(this).run(m_services, sounds, synthesizer);
+    } catch (const core::UserError& error) {
+        m_services.messages.error(error.message());
+    }
 }
 
 void MainWindow::runSoundWindow(bool articleMode) {
@@ -75,7 +125,8 @@ void MainWindow::runSoundWindow(bool articleMode) {
                                         m_state.recordingFormat,
                                         table1.filter(),
                                         table1.filtered(),
-                                        dictionary::sortIndexName(1, m_state.newIndex)};
+                                        dictionary::sortIndexName(1, m_state.newIndex),
+                                        m_state.foreignCodePage};
     m_soundWindow->run(setup, articleMode ? sound::SoundWindow::Mode::Article
                                           : sound::SoundWindow::Mode::Words);
     pomTable.setBeforePost({});

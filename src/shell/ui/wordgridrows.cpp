@@ -18,7 +18,8 @@ void DictionaryPane::refreshWordState() {
     if (m_soundButton->isHidden() || !m_table1.active())
         return;
     const sound::WordSound::State state =
-        m_wordSound.load(m_state.soundFolder, m_table1.field(QStringLiteral("Otherzk")).asString());
+        m_wordSound.load(m_state.soundFolder, m_table1.field(QStringLiteral("Otherzk")).asString(),
+                         *m_state.foreignCodePage);
     m_soundButton->setEnabled(state.buttonEnabled);
     emit statusMessage(state.statusText);
 }

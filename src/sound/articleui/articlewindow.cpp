@@ -140,7 +140,9 @@ void ArticleWindow::buildControls() {
     connect(close, &QToolButton::clicked, this, &ArticleWindow::closeWindow);
 }
 
-void ArticleWindow::run(const QString& articleFolder, const QFont& font) {
+void ArticleWindow::run(const QString& articleFolder, const QFont& font,
+                        const core::CodePage& codePage) {
+    m_codePage = &codePage;
     load(articleFolder, font);
     m_closed = false;
     m_recordHeld = false;
@@ -160,7 +162,7 @@ void ArticleWindow::load(const QString& articleFolder, const QFont& font) {
     for (QToolButton* button : {m_questionSound, m_answerSound, m_bothSounds, m_recordSound})
         button->setEnabled(false);
     try {
-        m_text = articleText(articleFolder);
+        m_text = articleText(articleFolder, *m_codePage);
     } catch (const core::FileError& error) {
         m_services.messages.error(error.message());
         m_text.clear();
@@ -243,9 +245,9 @@ void ArticleWindow::editOrSaveText() {
 bool ArticleWindow::saveText(const QString& failure) {
     const QStringList lines = m_wholeText->toPlainText().split(u'\n');
     try {
-        const QList<char32_t> lost = writeArticleText(m_folder, lines);
+        const QList<char32_t> lost = writeArticleText(m_folder, lines, *m_codePage);
         if (!lost.isEmpty())
-            m_services.messages.warning(core::unencodableWarning(lost));
+            m_services.messages.warning(core::unencodableWarning(lost, m_codePage->number()));
     } catch (const core::FileError&) {
         m_services.messages.error(failure);
         return false;

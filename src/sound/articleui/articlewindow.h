@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/codepage.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -41,7 +43,9 @@ public:
     void setCharacterMenu(CharacterMenu menu) { m_characterMenu = std::move(menu); }
 
     // Practises the article of the folder modally; its texts and file list in the font.
-    void run(const QString& articleFolder, const QFont& font);
+    // The text is in the code page of the foreign words.
+    void run(const QString& articleFolder, const QFont& font,
+             const core::CodePage& codePage = core::CodePage::windows1250());
 
     // Plays the phrases of each article folder in turn with the stop window shown, until the
     // last or until "STOP".
@@ -83,6 +87,7 @@ private:
     MediaPlayer* m_playPl = nullptr; // the window's children, kept for the whole run
     MediaPlayer* m_recordPl = nullptr;
     QString m_folder;
+    const core::CodePage* m_codePage = &core::CodePage::windows1250();
     QStringList m_files;
     QStringList m_text;
     bool m_editing = false;

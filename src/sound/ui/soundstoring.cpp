@@ -43,7 +43,8 @@ void SoundWindow::storeUnderName() {
     const std::optional<QString> name = m_nameDialog->run();
     if (!name || name->isEmpty())
         return;
-    if (storeSelectionAs(m_setup.soundFolder + soundFileName(*name) + u".wav"_s))
+    if (storeSelectionAs(m_setup.soundFolder + soundFileName(*name, *m_setup.soundNames) +
+                         u".wav"_s))
         reloadWordSound();
 }
 

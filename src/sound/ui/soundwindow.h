@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/codepage.h"
 #include "sound/mediaplayer.h"
 #include "sound/selection.h"
 #include "sound/trackscale.h"
@@ -48,6 +49,8 @@ struct SoundWindowLinks {
     // The word entry dialog, ready for the open dictionary; nullptr (the user told why) when
     // no dictionary is open.
     std::function<QWidget*()> wordEntry;
+    // "Namluvit chybějící zvuky" for the words the window lists.
+    std::function<void()> speakMissing;
 };
 
 // Where one showing of the window keeps its take and stores its sounds.
@@ -59,6 +62,7 @@ struct SoundWindowSetup {
     QString filter; // the filter text and state of the main window's dictionary cursor
     bool filtered = false;
     QString indexName; // the dictionary's order by the foreign word
+    const core::CodePage* soundNames = &core::CodePage::windows1250(); // of the foreign words
 };
 
 // The sound window (TSound, "Vkládání nových zvukových záznamů"), where pronunciations are

@@ -189,7 +189,12 @@ QWidget* SoundWindow::buildStoreBar() {
     m_deleteButton = button("Del", u"Del"_s, [this] { deleteWordSound(); });
     auto* wordEntry =
         button("SpeedButton25", u"Otevři přidávání slovíček"_s, [this] { openWordEntry(); });
-    m_wordControls << assign << m_confirmAssign << named << wordEntry;
+    auto* speak = button("SpeakMissing", u"Namluvit chybějící zvuky"_s, [this] {
+        if (m_links.speakMissing)
+            m_links.speakMissing();
+        reloadWordSound();
+    });
+    m_wordControls << assign << m_confirmAssign << named << wordEntry << speak;
 
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
@@ -200,6 +205,7 @@ QWidget* SoundWindow::buildStoreBar() {
     row->addWidget(m_soundButton);
     row->addWidget(m_deleteButton);
     row->addStretch();
+    row->addWidget(speak);
     row->addWidget(wordEntry);
     return bar;
 }

@@ -53,8 +53,8 @@ void SoundWindow::reloadWordSound() {
         m_deleteButton->setEnabled(false);
         return;
     }
-    const WordSound::State state =
-        m_wordSound.loadForSoundWindow(m_setup.soundFolder, words.field(u"Otherzk"_s).asString());
+    const WordSound::State state = m_wordSound.loadForSoundWindow(
+        m_setup.soundFolder, words.field(u"Otherzk"_s).asString(), *m_setup.soundNames);
     m_soundButton->setEnabled(state.buttonEnabled);
     m_deleteButton->setEnabled(state.buttonEnabled);
     if (m_links.status)
@@ -66,7 +66,8 @@ QString SoundWindow::wordSoundFile() const {
     store::Cursor& words = m_links.pomTable;
     if (!standsOnWord(words) || m_setup.soundFolder.isEmpty())
         return QString();
-    return m_setup.soundFolder + soundFileName(words.field(u"Otherzk"_s).asString()) + u".wav"_s;
+    return m_setup.soundFolder +
+           soundFileName(words.field(u"Otherzk"_s).asString(), *m_setup.soundNames) + u".wav"_s;
 }
 
 void SoundWindow::searchWord(const QString& text) {

@@ -9,6 +9,7 @@
 
 #include <QAudioDevice>
 #include <QElapsedTimer>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMediaDevices>
@@ -164,6 +165,26 @@ TEST_F(SoundWindowTest, TheSelectionBecomesAWordsSoundOrANamedOne) {
                                                   u"vybranému slovíčku ?"_s,
                                                   u"dangerous confirm: Smazat zvuk ?"_s}));
     EXPECT_EQ(child(*window, u"TOKBottomDlg"_s).parentWidget(), window.get());
+}
+
+// A language without a known voice asks for one and keeps it in set.ini; the words without a
+// sound are spoken, a recorded one stays.
+TEST_F(SoundWindowTest, SpeakingGivesTheWordsWithoutASoundASpokenOne) {
+    app.write(u"Sounds/car.mp3"_s, "ID3");
+    app.write(u"eva/Angličtina/set.ini"_s, "language=Klingon\r\nsoundincrementpath=Sounds\r\n");
+    modals.script(u"VoiceDialog"_s, [](QDialog& dialog) {
+        static_cast<QInputDialog&>(dialog).setTextValue(u"en"_s);
+        dialog.accept();
+    });
+    modals.script(u"SpeakingDialog"_s, [](QDialog& dialog) {
+        EXPECT_TRUE(QTest::qWaitFor([&dialog] { return !dialog.isVisible(); }, 60000));
+    });
+    inWindow([this] { click(*sw, u"SpeakMissing"_s); });
+    EXPECT_EQ(messages.shown, QStringList(u"information: Namluveno 5 slovíček, 1 už zvuk mělo."_s));
+    EXPECT_EQ(QDir(app.path(u"Sounds"_s)).entryList(QDir::Files, QDir::Name),
+              QStringList({u"car.mp3"_s, u"cat.wav"_s, u"dog.wav"_s, u"ice#20cream.wav"_s,
+                           u"river.wav"_s, u"stork.wav"_s}));
+    EXPECT_TRUE(app.read(u"eva/Angličtina/set.ini"_s).endsWith("voice=en\r\n"));
 }
 
 TEST_F(SoundWindowTest, BadInputLeavesTheTakeAndTheSoundsAsTheyWere) {
