@@ -198,6 +198,9 @@ void Database::deferIndexes() {
 void Database::rebuildDeferredIndexes() {
     // Taken first: a failed build rolls the batch back, which puts the old indexes back.
     const std::vector<QByteArray> statements = std::exchange(m_deferredIndexes, {});
+    // The engine sorts each index in memory up to the size of the page cache, which the
+    // batch chose when the table was smaller.
+    execute(batchCacheSetting(m_path).constData());
     for (const QByteArray& statement : statements)
         execute(statement.constData());
 }
