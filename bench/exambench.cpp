@@ -9,6 +9,7 @@
 #include "core/rounding.h"
 #include "exam/prepareexam.h"
 #include "store/cursor.h"
+#include "store/database.h"
 #include "store/tablefile.h"
 
 #include <QDir>
@@ -121,6 +122,8 @@ double ExamBench::prepareRaw(const QString& dictionaryPath, int run) {
     RawConnection grades(path("runzn.db"));
     sqlite3_create_function(words.handle(), "wrong_to_right", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
                             nullptr, wrongToRight, nullptr, nullptr);
+    // The cache the store gives the dictionary's write batch.
+    words.execute(store::batchCacheSetting(dictionaryPath).constData());
     for (RawConnection* connection : {&words, &history, &questions, &answers, &grades})
         connection->execute("BEGIN IMMEDIATE");
     answers.execute("DELETE FROM records");

@@ -2,6 +2,7 @@
 
 #include "stopwatch.h"
 #include "store/czechcollation.h"
+#include "store/database.h"
 
 #include <QStringList>
 
@@ -13,8 +14,6 @@ namespace {
 constexpr const char* kRowSql = "SELECT Czech, Other, Lekce, Dobre, Spatne, Popis, Pom, Czechzk, "
                                 "Otherzk FROM records WHERE _id = ?";
 
-// Bulk work gets a large page cache, as the store gives its write batches.
-constexpr const char* kBulkCache = "PRAGMA cache_size = -65536";
 constexpr const char* kNormalCache = "PRAGMA cache_size = -8192";
 
 struct Utf8Entry {
@@ -26,6 +25,22 @@ std::string_view view(const QByteArray& bytes) {
 }
 
 } // namespace
+
+std::vector<std::string> dropIndexes(RawConnection& connection) {
+    std::vector<std::string> created;
+    std::vector<std::string> names;
+    {
+        RawStatement indexes(connection, "SELECT name, sql FROM sqlite_master WHERE type = "
+                                         "'index' AND tbl_name = 'records' AND sql NOT NULL");
+        while (indexes.step()) {
+            names.emplace_back(indexes.text(0));
+            created.emplace_back(indexes.text(1));
+        }
+    }
+    for (const std::string& name : names)
+        connection.execute(("DROP INDEX \"" + name + "\"").c_str());
+    return created;
+}
 
 RawStatement& RawBench::statement(const std::string& sql) {
     std::unique_ptr<RawStatement>& cached = m_statements[sql];
@@ -84,8 +99,9 @@ double RawBench::append(const QString& path, const std::vector<Entry>& entries) 
                         "Czechzk, Otherzk) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
 
     const Stopwatch clock;
-    connection.execute(kBulkCache);
+    connection.execute(store::batchCacheSetting(path).constData());
     connection.execute("BEGIN IMMEDIATE");
+    const std::vector<std::string> indexes = dropIndexes(connection);
     for (size_t i = 0; i < entries.size(); ++i) {
         const Entry& e = entries[i];
         const Utf8Entry& t = texts[i];
@@ -104,6 +120,8 @@ double RawBench::append(const QString& path, const std::vector<Entry>& entries) 
         insert.bind(9, view(t.otherTest));
         insert.step();
     }
+    for (const std::string& index : indexes)
+        connection.execute(index.c_str());
     connection.execute("COMMIT");
     connection.execute(kNormalCache);
     return clock.elapsedMicroseconds();
@@ -121,6 +139,7 @@ double RawBench::openFirstPage(const QString& path, int rows) {
 void RawBench::openView(const QString& path) {
     closeView(); // the cached statements belong to the connection open before
     m_connection = std::make_unique<RawConnection>(path);
+    m_path = path;
     loadOrders();
     selectOrder(QStringLiteral("czechtoothernew"));
 }
@@ -189,7 +208,7 @@ double RawBench::postOne(int recNo, int pom) {
 
 double RawBench::postingWalk(int increment) {
     const Stopwatch clock;
-    m_connection->execute(kBulkCache);
+    m_connection->execute(store::batchCacheSetting(m_path).constData());
     m_connection->execute("BEGIN IMMEDIATE");
     RawStatement& read = statement("SELECT Dobre, Spatne, Pom FROM records WHERE _id = ?");
     RawStatement& update = statement("UPDATE records SET Pom = ? WHERE _id = ?");

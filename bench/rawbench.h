@@ -6,8 +6,13 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace bench {
+
+// Drops the table's indexes inside the open transaction; gives the statements that build
+// them anew.
+std::vector<std::string> dropIndexes(RawConnection& connection);
 
 // The floor: the same work done with SQLite's own interface, prepared statements reused,
 // point reads grouped in one read transaction, and a sorted view kept as a vector of row
@@ -49,6 +54,7 @@ private:
     std::vector<Row> readRows(size_t first, size_t count);
 
     std::unique_ptr<RawConnection> m_connection;
+    QString m_path;
     std::map<std::string, std::unique_ptr<RawStatement>> m_statements;
     std::map<QString, std::string> m_orderColumns; // index name -> "Czech", "Other"
     std::string m_order;                           // of the current view

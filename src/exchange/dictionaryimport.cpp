@@ -1,8 +1,8 @@
 #include "exchange/dictionaryimport.h"
 
+#include "exchange/importbatch.h"
 #include "store/cursor.h"
 #include "store/error.h"
-#include "store/postbatch.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,6 +34,19 @@ void openSource(store::Cursor& source, const QString& path) {
         throw store::Error(u"Tabulka %1 není slovník."_s.arg(source.tableName()));
 }
 
+// How many entries the choice takes from the source, before any is refused.
+int chosenEntries(const store::Cursor& source, const DictionaryImportChoice& choice) {
+    store::Cursor chosen;
+    chosen.setDatabaseName(source.databaseName());
+    chosen.setTableName(source.tableName());
+    chosen.open();
+    if (choice.lesson) {
+        chosen.setFilter(u"Lekce = %1"_s.arg(*choice.lesson));
+        chosen.setFiltered(true);
+    }
+    return chosen.recordCount();
+}
+
 } // namespace
 
 std::optional<int> lessonAtListPosition(int position) {
@@ -56,8 +69,8 @@ ImportCount importDictionary(store::Cursor& dictionary, const DictionaryImportCh
         throw store::Error(u"Tabulka %1 není slovník."_s.arg(source.tableName()));
 
     EntryImporter importer(dictionary);
-    store::PostBatch batch(dictionary, store::PostBatch::Extent::AllOrNothing);
     const int total = source.recordCount();
+    ImportBatch batch(dictionary, importer.storedEntries(), chosenEntries(source, choice));
     for (int first = 1; first <= total; first += kReadChunk) {
         int recNo = first;
         for (const QVariantList& row : source.readRows(first, kReadChunk)) {

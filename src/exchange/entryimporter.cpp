@@ -42,6 +42,8 @@ EntryImporter::EntryImporter(store::Cursor& dictionary)
     whole.setTableName(dictionary.tableName());
     whole.open();
     const int total = whole.recordCount();
+    m_storedEntries = total;
+    m_keys.reserve(total);
     for (int first = 1; first <= total; first += kKeyReadChunk) {
         for (const store::StoredRow& row : whole.readStoredRows(first, kKeyReadChunk))
             m_keys.insert({row.text(size_t(m_czechField)), row.text(size_t(m_otherField))});
@@ -59,7 +61,8 @@ std::optional<int> EntryImporter::overlongField(const NewEntry& entry) const {
 }
 
 void EntryImporter::refuse(const EntryOrigin& origin, const NewEntry& entry, const QString& why) {
-    ++m_count.refused;
+    if (++m_count.refused > ImportCount::kKeptReasons)
+        return;
     m_count.reasons << u"%1: %2 – %3: %4"_s.arg(origin.text(), shortened(entry.czech),
                                                 shortened(entry.other), why);
 }

@@ -43,10 +43,13 @@ struct MalformedLines {
 };
 
 // What an import did: entries added, entries refused (already there, too long, refused by
-// the table) with a short reason for each. Entries skipped for other reasons (another
-// lesson, an empty expression, a malformed line) are in neither number; malformed lines are
-// counted apart, so that the user learns of them.
+// the table) with a short reason for each of the first ones. Entries skipped for other
+// reasons (another lesson, an empty expression, a malformed line) are in neither number;
+// malformed lines are counted apart, so that the user learns of them.
 struct ImportCount {
+    // Reasons kept at most: a file of a million bad lines must not fill the memory.
+    static constexpr int kKeptReasons = 20;
+
     int added = 0;
     int refused = 0;
     QStringList reasons;
@@ -71,6 +74,8 @@ public:
     void add(const NewEntry& entry, const EntryOrigin& origin);
 
     const ImportCount& count() const { return m_count; }
+    // The entries the dictionary held before the import.
+    qsizetype storedEntries() const { return m_storedEntries; }
 
 private:
     void refuse(const EntryOrigin& origin, const NewEntry& entry, const QString& why);
@@ -81,6 +86,7 @@ private:
     // The table's key is exact: its collation makes only identical texts equal.
     QSet<std::pair<QString, QString>> m_keys;
     ImportCount m_count;
+    qsizetype m_storedEntries = 0;
     int m_czechField = 0;
     int m_otherField = 0;
     int m_lessonField = 0;

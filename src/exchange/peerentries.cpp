@@ -1,15 +1,15 @@
 #include "exchange/peerentries.h"
 
 #include "entry/wordentry.h"
-#include "store/postbatch.h"
+#include "exchange/importbatch.h"
 
 namespace exchange {
 
 ImportCount importPeerEntries(store::Cursor& dictionary, const PeerEntries& read,
                               const Progress& progress) {
     EntryImporter importer(dictionary);
-    store::PostBatch batch(dictionary, store::PostBatch::Extent::AllOrNothing);
     const int total = static_cast<int>(read.entries.size());
+    ImportBatch batch(dictionary, importer.storedEntries(), total);
     int done = 0;
     for (const PeerEntry& peer : read.entries) {
         if (entry::hasBothWords(peer.entry.czech, peer.entry.other))

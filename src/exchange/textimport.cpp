@@ -1,8 +1,8 @@
 #include "exchange/textimport.h"
 
 #include "entry/wordentry.h"
+#include "exchange/importbatch.h"
 #include "exchange/textimportlines.h"
-#include "store/postbatch.h"
 
 namespace exchange {
 namespace {
@@ -23,7 +23,7 @@ void report(const Progress& progress, qsizetype done, qsizetype total) {
 ImportCount importLinePairs(store::Cursor& dictionary, const QStringList& lines,
                             const Progress& progress) {
     EntryImporter importer(dictionary);
-    store::PostBatch batch(dictionary, store::PostBatch::Extent::AllOrNothing);
+    ImportBatch batch(dictionary, importer.storedEntries(), (lines.size() + 1) / 2);
     for (qsizetype i = 0; i < lines.size(); i += 2) {
         NewEntry entry;
         entry.czech = replaceEllipsis(lines[i]);
@@ -39,7 +39,7 @@ ImportCount importLinePairs(store::Cursor& dictionary, const QStringList& lines,
 ImportCount importTabSeparated(store::Cursor& dictionary, const QStringList& lines,
                                const Progress& progress) {
     EntryImporter importer(dictionary);
-    store::PostBatch batch(dictionary, store::PostBatch::Extent::AllOrNothing);
+    ImportBatch batch(dictionary, importer.storedEntries(), lines.size());
     qsizetype first = 0;
     CharacterPairs pairs;
     MalformedLines malformed;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace store {
@@ -20,7 +22,7 @@ constexpr std::string_view kBaseLetters = "aaaaaaaceeeeiiiidnooooo*ouuuuyts"
 constexpr char32_t kFirstLatinLetter = 0xC0;
 constexpr char32_t kLastLatinLetter = 0x17F;
 
-bool isCaronLetter(char32_t cp) {
+constexpr bool isCaronLetter(char32_t cp) {
     switch (cp) {
     case 0x10C:
     case 0x10D: // Č č
@@ -36,7 +38,7 @@ bool isCaronLetter(char32_t cp) {
     }
 }
 
-char baseLetter(char32_t cp) {
+constexpr char baseLetter(char32_t cp) {
     if (cp >= 'A' && cp <= 'Z')
         return static_cast<char>(cp - 'A' + 'a');
     if (cp >= 'a' && cp <= 'z')
@@ -95,16 +97,31 @@ uint32_t alphabetWeight(char32_t cp) {
 
 // Three levels of weight: the letter order, then accents (0 for a plain letter), then
 // case (0 lower, 1 upper). Each level is computed only when the levels before it tie.
-uint32_t primaryWeight(char32_t cp) {
+// The primary weight of a character outside the Greek and Cyrillic alphabets:
+constexpr uint32_t computePrimaryWeight(char32_t cp) {
     if (const char base = baseLetter(cp))
         return 0x200 + 2 * static_cast<uint32_t>(base - 'a') + (isCaronLetter(cp) ? 1u : 0u);
-    if (const uint32_t weight = alphabetWeight(cp))
-        return weight;
     if (cp < 0x80)
         return static_cast<uint32_t>(cp); // blanks, punctuation, digits before letters
     if (cp < kFirstLatinLetter)
         return 0x100 + static_cast<uint32_t>(cp);
     return 0x1000 + static_cast<uint32_t>(cp);
+}
+
+// The weights of the letters Czech text is made of, looked up: the indexes compare texts
+// millions of times when they are built.
+constexpr auto kPrimaryWeights = [] {
+    std::array<uint32_t, kLastLatinLetter + 1> weights{};
+    for (char32_t cp = 0; cp <= kLastLatinLetter; ++cp)
+        weights[cp] = computePrimaryWeight(cp);
+    return weights;
+}();
+
+uint32_t primaryWeight(char32_t cp) {
+    if (cp <= kLastLatinLetter)
+        return kPrimaryWeights[cp];
+    const uint32_t weight = alphabetWeight(cp);
+    return weight ? weight : computePrimaryWeight(cp);
 }
 
 uint32_t secondaryWeight(char32_t cp) {
@@ -148,10 +165,28 @@ inline char32_t nextCodePoint(std::string_view text, size_t& pos) {
     return cp;
 }
 
-// Compares the two texts by one weight level; shorter text first when one is a prefix.
-template <uint32_t (*weight)(char32_t)> int compareLevel(std::string_view a, std::string_view b) {
-    size_t i = 0;
-    size_t j = 0;
+// Where the two texts stop being the same characters: equal characters weigh the same on
+// every level, so the comparison starts there.
+size_t commonPrefix(std::string_view a, std::string_view b) {
+    const size_t shorter = std::min(a.size(), b.size());
+    size_t same = 0;
+    while (same < shorter && a[same] == b[same])
+        ++same;
+    // Back to a byte that starts a character in both, however either goes on from there.
+    const auto continues = [&same](std::string_view text) {
+        return same < text.size() && (static_cast<unsigned char>(text[same]) & 0xC0) == 0x80;
+    };
+    while (same > 0 && (continues(a) || continues(b)))
+        --same;
+    return same;
+}
+
+// Compares the two texts by one weight level from a common start; shorter text first when
+// one is a prefix.
+template <uint32_t (*weight)(char32_t)>
+int compareLevel(std::string_view a, std::string_view b, size_t start) {
+    size_t i = start;
+    size_t j = start;
     while (i < a.size() && j < b.size()) {
         const uint32_t wa = weight(nextCodePoint(a, i));
         const uint32_t wb = weight(nextCodePoint(b, j));
@@ -173,11 +208,12 @@ int sqliteCompare(void*, int lengthA, const void* a, int lengthB, const void* b)
 } // namespace
 
 int compareCzech(std::string_view a, std::string_view b) {
-    if (int c = compareLevel<primaryWeight>(a, b))
+    const size_t start = commonPrefix(a, b);
+    if (int c = compareLevel<primaryWeight>(a, b, start))
         return c;
-    if (int c = compareLevel<secondaryWeight>(a, b))
+    if (int c = compareLevel<secondaryWeight>(a, b, start))
         return c;
-    if (int c = compareLevel<tertiaryWeight>(a, b))
+    if (int c = compareLevel<tertiaryWeight>(a, b, start))
         return c;
     const int c = a.compare(b);
     return c < 0 ? -1 : c > 0 ? 1 : 0;

@@ -9,13 +9,21 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace store {
 namespace {
 
 // A walk commits after this many writes: few enough commits to stay fast, and a crash
-// loses at most one chunk of a walk (each record whole, old or new).
-constexpr int kWritesPerCommit = 25000;
+// loses at most one chunk of a walk (each record whole, old or new). A walk in an index's
+// order touches a page of a large table for nearly every write, and a commit writes all
+// of them at once, so a smaller chunk keeps the window's pause at a commit short.
+constexpr int kWritesPerCommit = 5000;
+
+// A batch's page cache in KiB: at least what a walk over a table of 100,000 entries needs,
+// the file and its log with room to grow up to a million entries, never more.
+constexpr qint64 kLeastBatchCache = 64 * 1024;
+constexpr qint64 kMostBatchCache = 768 * 1024;
 
 QHash<QString, std::weak_ptr<Database>>& openDatabases() {
     static QHash<QString, std::weak_ptr<Database>> databases;
@@ -23,6 +31,13 @@ QHash<QString, std::weak_ptr<Database>>& openDatabases() {
 }
 
 } // namespace
+
+QByteArray batchCacheSetting(const QString& path) {
+    const qint64 fileKiB =
+        (QFileInfo(path).size() + QFileInfo(path + QStringLiteral("-wal")).size()) / 1024;
+    const qint64 cache = std::clamp(fileKiB + fileKiB / 4, kLeastBatchCache, kMostBatchCache);
+    return "PRAGMA cache_size = -" + QByteArray::number(cache);
+}
 
 std::shared_ptr<Database> Database::open(const QString& path) {
     const QFileInfo info(path);
@@ -126,9 +141,9 @@ void Database::beginBatch(bool whole) {
         // does not force its commits to disk: a killed process still keeps every commit,
         // and the batch's end makes all of it durable at once. A whole batch has one
         // commit, forced to disk, so that what it reports kept is kept.
-        execute(whole ? "PRAGMA cache_size = -65536; PRAGMA wal_autocheckpoint = 0"
-                      : "PRAGMA cache_size = -65536; PRAGMA synchronous = NORMAL;"
-                        "PRAGMA wal_autocheckpoint = 0");
+        execute(batchCacheSetting(m_path).constData());
+        execute(whole ? "PRAGMA wal_autocheckpoint = 0"
+                      : "PRAGMA synchronous = NORMAL; PRAGMA wal_autocheckpoint = 0");
         execute("BEGIN IMMEDIATE");
         m_wholeBatch = whole;
         m_writesInChunk = 0;
@@ -139,6 +154,7 @@ void Database::endBatch() {
     if (m_batchDepth == 0 || --m_batchDepth > 0)
         return;
     try {
+        rebuildDeferredIndexes();
         if (inTransaction())
             execute("COMMIT");
     } catch (const Error&) {
@@ -164,7 +180,35 @@ void Database::abandonBatch() {
     noteChange(0); // every cursor reads the table as it was before the batch
 }
 
+void Database::deferIndexes() {
+    Q_ASSERT(m_batchDepth > 0 && m_wholeBatch);
+    if (!m_deferredIndexes.empty())
+        return;
+    std::vector<QString> names;
+    {
+        Query indexes(*this, QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = "
+                                            "'index' AND tbl_name = 'records' AND sql NOT NULL"));
+        while (indexes.next()) {
+            names.push_back(indexes.text(0));
+            m_deferredIndexes.push_back(indexes.text(1).toUtf8());
+        }
+    }
+    for (const QString& name : names)
+        execute((QStringLiteral("DROP INDEX ") + quotedName(name)).toUtf8().constData());
+}
+
+void Database::rebuildDeferredIndexes() {
+    // Taken first: a failed build rolls the batch back, which puts the old indexes back.
+    const std::vector<QByteArray> statements = std::exchange(m_deferredIndexes, {});
+    // The engine sorts each index in memory up to the size of the page cache, which the
+    // batch chose when the table was smaller.
+    execute(batchCacheSetting(m_path).constData());
+    for (const QByteArray& statement : statements)
+        execute(statement.constData());
+}
+
 void Database::leaveBatchSettings() {
+    m_deferredIndexes.clear(); // built, or dropped no more since the batch was undone
     // Settings that cannot be put back cost speed, never data: the failure is not raised.
     sqlite3_exec(m_db,
                  "PRAGMA synchronous = FULL; PRAGMA wal_autocheckpoint = 1000;"

@@ -51,6 +51,11 @@ public:
     void beginBatch(bool whole);
     void endBatch();
     void abandonBatch();
+    // Within a whole batch: drops the table's indexes until the batch's end builds them
+    // anew, each in one sorted pass, so that many inserts only append to the table.
+    // Ordered reads meanwhile sort the table; a batch that does not end well keeps the
+    // indexes as they were, since the engine undoes the drop with the rest.
+    void deferIndexes();
     void noteWrite();
     bool inTransaction() const;
 
@@ -64,6 +69,7 @@ private:
     void commitAndContinue();
     void checkTransactionSurvived();
     void leaveBatchSettings();
+    void rebuildDeferredIndexes();
     void checkpointInBackground();
 
     QString m_path;
@@ -77,8 +83,14 @@ private:
     int m_batchDepth = 0;
     bool m_wholeBatch = false;
     int m_writesInChunk = 0;
+    std::vector<QByteArray> m_deferredIndexes; // the statements that create them
     std::future<void> m_checkpoint;
 };
+
+// The page cache a write batch on this table file gets, in the form of the engine's
+// cache_size setting: room for the whole file, so that a walk in any order reads and
+// writes each page once, within bounds.
+QByteArray batchCacheSetting(const QString& path);
 
 // Groups point reads into one short read transaction (four times faster than reading
 // each row in its own). A no-op inside a transaction already open.

@@ -21,6 +21,10 @@ PostBatch::~PostBatch() {
     }
 }
 
+void PostBatch::deferIndexes() {
+    m_db->deferIndexes();
+}
+
 void PostBatch::finish() {
     auto db = std::move(m_db);
     db->endBatch();

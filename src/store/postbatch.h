@@ -23,6 +23,11 @@ public:
     PostBatch(const PostBatch&) = delete;
     PostBatch& operator=(const PostBatch&) = delete;
 
+    // For a large import into an AllOrNothing batch: the table's indexes are dropped now and
+    // built anew by finish(), much faster than entry by entry. The table's unique key is not
+    // checked meanwhile, so the walk must keep its keys apart itself.
+    void deferIndexes();
+
     // Commits now and reports a failure (the destructor cannot).
     void finish();
 

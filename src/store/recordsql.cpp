@@ -21,7 +21,8 @@ RecordSql::RecordSql(const TableSchema& schema)
         }
     }
     const QString byId = quotedName(schema.rowIdColumn) + QStringLiteral(" = ?");
-    m_selectRow = QStringLiteral("SELECT %1 FROM records WHERE %2").arg(all.join(u", "), byId);
+    m_columns = all.join(u", ");
+    m_selectRow = QStringLiteral("SELECT %1 FROM records WHERE %2").arg(m_columns, byId);
     m_insertRow = QStringLiteral("INSERT INTO records (%1) VALUES (%2)")
                       .arg(written.join(u", "), parameters.join(u", "));
     m_deleteRow = QStringLiteral("DELETE FROM records WHERE %1").arg(byId);

@@ -18,6 +18,7 @@ class RecordSql {
 public:
     explicit RecordSql(const TableSchema& schema);
 
+    const QString& columns() const { return m_columns; }     // every field, in order
     const QString& selectRow() const { return m_selectRow; } // every field, by row id
     const QString& insertRow() const { return m_insertRow; } // every field but the automatic one
     const QString& deleteRow() const { return m_deleteRow; }
@@ -26,6 +27,7 @@ public:
 
 private:
     const TableSchema& m_schema;
+    QString m_columns;
     QString m_selectRow;
     QString m_insertRow;
     QString m_deleteRow;

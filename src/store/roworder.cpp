@@ -74,11 +74,19 @@ QString RowOrder::orderBy() const {
     return QStringLiteral(" ORDER BY ") + order.join(u", ");
 }
 
+QString RowOrder::orderedSelect(const QString& columns) const {
+    return QStringLiteral("SELECT %1 FROM records%2%3").arg(columns, where(), orderBy());
+}
+
+void RowOrder::bindCondition(Query& query) const {
+    if (m_linkField >= 0)
+        query.bind(1, m_linkValue);
+}
+
 std::vector<qint64> RowOrder::orderedRows(const QString& where) const {
     Query query(m_db, QStringLiteral("SELECT %1 FROM records%2%3")
                           .arg(quotedName(m_schema.rowIdColumn), where, orderBy()));
-    if (m_linkField >= 0)
-        query.bind(1, m_linkValue);
+    bindCondition(query);
     std::vector<qint64> rows;
     while (query.next())
         rows.push_back(query.int64(0));

@@ -40,6 +40,10 @@ public:
     const std::vector<int>& orderFields() const { return m_orderFields; }
 
     std::vector<qint64> materialise() const;
+    // The statement that reads these columns of the view's records in its order, and the
+    // binding of its master's link value.
+    QString orderedSelect(const QString& columns) const;
+    void bindCondition(Query& query) const;
 
     // The view position at which the given (possibly partial) key would stand: the first
     // row whose key is not less than it.

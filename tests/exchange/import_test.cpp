@@ -1,8 +1,10 @@
 #include "dictionaryfixture.h"
 #include "exchange/dictionaryimport.h"
 #include "exchange/importcommands.h"
+#include "exchange/textfilelines.h"
 #include "exchange/textimport.h"
 #include "scriptedmessages.h"
+#include "store/tablecheck.h"
 
 namespace {
 
@@ -114,6 +116,37 @@ TEST_F(Import, NothingHappensForABinaryFileOrWithoutConfirmation) {
     const QString file = folder.write(u"w.txt"_s, "pes\tdog\t\r\n");
     EXPECT_FALSE(exchange::runTextImport(TextLayout::TabSeparated, dictionary, file, messages));
     EXPECT_TRUE(tableRows(*folder.openTable(u"dict/dictonary.db"_s), {u"Czech"_s}).isEmpty());
+}
+
+// 1,200 lines, every tenth without its second TAB or repeating the line before: into an empty
+// dictionary the indexes are built once at the end, into a larger one entry by entry; the
+// counts, the kept reasons and the table come out the same.
+TEST_F(Import, ALargeImportCountsLikeASmallOneAndKeepsOnlyTheReasonsShown) {
+    QByteArray lines;
+    QByteArray line;
+    for (int i = 0; i < 1200; ++i) {
+        const QByteArray number = QByteArray::number(i);
+        if (i % 10 != 9)
+            line = "slovo " + number + "\tword " + number + "\t" + QByteArray::number(i % 7);
+        lines += (i % 20 == 9 ? "jen slovo" : line) + "\r\n";
+    }
+    for (const int stored : {0, 1300}) {
+        QByteArray storedLines;
+        for (int i = 0; i < stored; ++i)
+            storedLines += "jiné " + QByteArray::number(i) + "\tother\t1\r\n";
+        exchange::importTabSeparated(dictionary, exchange::textLines(storedLines));
+        const exchange::ImportCount count =
+            exchange::importTabSeparated(dictionary, exchange::textLines(lines));
+        EXPECT_EQ(std::tuple(count.added, count.refused, count.malformed.withoutSecondTab),
+                  std::tuple(1080, 60, 60));
+        EXPECT_EQ(count.reasons.size(), exchange::ImportCount::kKeptReasons);
+        EXPECT_EQ(count.reasons.first(),
+                  u"řádek 20: slovo 18 – word 18: slovíčko už ve slovníku je"_s);
+        EXPECT_EQ(dictionary.recordCount(), 1080 + stored);
+        EXPECT_TRUE(
+            store::checkTableFile(folder.path(u"dict/dictonary.db"_s), u"dictonary"_s).ok());
+        dictionary.emptyTable();
+    }
 }
 
 class DictionaryImport : public Import {

@@ -17,8 +17,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr int kReasonsShown = 20;
-
 QString singleArgument(const QCommandLineParser& parser, const QString& what) {
     if (parser.positionalArguments().size() != 1)
         throw CommandError(u"Očekávám právě jeden argument: %1."_s.arg(what));
@@ -37,13 +35,13 @@ int lessonOption(const QCommandLineParser& parser) {
 int finishImport(const std::optional<exchange::ImportCount>& count) {
     if (!count)
         return 1;
-    for (const QString& reason :
-         count->reasons.first(std::min<qsizetype>(kReasonsShown, count->reasons.size())))
+    for (const QString& reason : count->reasons)
         printError(reason);
-    if (count->reasons.size() > kReasonsShown)
-        printError(core::czechCount(
-            count->reasons.size() - kReasonsShown, u"… a další %1 nepřidané slovíčko.",
-            u"… a další %1 nepřidaná slovíčka.", u"… a dalších %1 nepřidaných slovíček."));
+    if (count->refused > count->reasons.size())
+        printError(core::czechCount(count->refused - static_cast<int>(count->reasons.size()),
+                                    u"… a další %1 nepřidané slovíčko.",
+                                    u"… a další %1 nepřidaná slovíčka.",
+                                    u"… a dalších %1 nepřidaných slovíček."));
     return 0;
 }
 
