@@ -3,6 +3,7 @@
 #include "core/fileerror.h"
 #include "dictionary/setiniwriter.h"
 #include "entry/codeini.h"
+#include "exam/examparameters.h"
 #include "exchange/dictionarycursor.h"
 #include "store/cursor.h"
 
@@ -75,6 +76,17 @@ entry::TestWordRules Context::rules() {
     }
     rules.unicodeCaseFolding = !foreignCodePage().isWindows1250();
     return rules;
+}
+
+exam::SettingIni Context::settings() const {
+    exam::SettingIni settings;
+    exam::ExamParameters parameters;
+    for (const QString& folder : {applicationFolder(), userFolder()}) {
+        const QString path = QDir(folder).filePath(u"setting.ini"_s);
+        if (QFileInfo::exists(path))
+            exam::readSettingIni(path, settings, parameters);
+    }
+    return settings;
 }
 
 const core::CodePage& Context::foreignCodePage() const {

@@ -5,6 +5,7 @@
 #include "core/codepage.h"
 #include "core/usererror.h"
 #include "entry/testwordrules.h"
+#include "exam/settingini.h"
 #include "exchange/dictionarycursor.h"
 #include "shell/safetycopies.h"
 #include "shell/userlock.h"
@@ -46,6 +47,9 @@ public:
     // The dictionary's test-word rules from its code.ini (an older dictionary first gets a
     // copy of the user's, as in the program).
     entry::TestWordRules rules();
+    // The settings of setting.ini as the program reads them: the application's, then the
+    // user's over it.
+    exam::SettingIni settings() const;
     // The code page of the dictionary's foreign words, by the foreign font of its set.ini.
     const core::CodePage& foreignCodePage() const;
     // Opens the named dictionary on the cursor, posts deriving test words by its rules.

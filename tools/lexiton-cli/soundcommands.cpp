@@ -6,7 +6,6 @@
 #include "core/cp1250linereader.h"
 #include "dictionary/setini.h"
 #include "dictionary/spokensounds.h"
-#include "exam/settingini.h"
 #include "sound/article.h"
 #include "sound/selectionstore.h"
 #include "sound/soundfiledecoder.h"
@@ -15,7 +14,6 @@
 #include "store/cursor.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace cli {
 namespace {
@@ -67,18 +65,6 @@ int article(Context& context, const QCommandLineParser& parser) {
     return 0;
 }
 
-// The recording format of setting.ini, the application folder's and then the user's.
-sound::WaveFormat recordingFormat(const Context& context) {
-    exam::SettingIni settings;
-    exam::ExamParameters parameters;
-    for (const QString& folder : {context.applicationFolder(), context.userFolder()}) {
-        const QString path = QDir(folder).filePath(u"setting.ini"_s);
-        if (QFileInfo::exists(path))
-            exam::readSettingIni(path, settings, parameters);
-    }
-    return settings.recordingFormat;
-}
-
 int speak(Context& context, const QCommandLineParser& parser) {
     arguments(parser, 0, u"žádné"_s);
     const dictionary::DictionarySettings settings =
@@ -91,7 +77,7 @@ int speak(Context& context, const QCommandLineParser& parser) {
     store::Cursor dictionary;
     context.openDictionary(dictionary);
     sound::MissingSounds sounds = dictionary::missingSounds(
-        dictionary, settings, context.applicationFolder(), recordingFormat(context));
+        dictionary, settings, context.applicationFolder(), context.settings().recordingFormat);
     sounds.speakAll(synthesizer);
     printOut(sounds.countMessage());
     return 0;

@@ -2,32 +2,16 @@
 #include "clicontext.h"
 #include "commands.h"
 
-#include "exam/examparameters.h"
 #include "exam/progressdata.h"
-#include "exam/settingini.h"
 #include "exam/ui/progresscharts.h"
 #include "store/cursor.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace cli {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-// The grade thresholds as the program reads them: the application's setting.ini, then the
-// user's over it.
-std::array<quint8, 5> gradeThresholds(const Context& context) {
-    exam::SettingIni settings;
-    exam::ExamParameters parameters;
-    for (const QString& folder : {context.applicationFolder(), context.userFolder()}) {
-        const QString path = QDir(folder).filePath(u"setting.ini"_s);
-        if (QFileInfo::exists(path))
-            exam::readSettingIni(path, settings, parameters);
-    }
-    return settings.gradeThresholds;
-}
 
 int stats(Context& context, const QCommandLineParser& parser) {
     if (context.user().isEmpty())
@@ -36,7 +20,7 @@ int stats(Context& context, const QCommandLineParser& parser) {
     if (context.namesDictionary())
         context.openDictionary(dictionary);
     const exam::ProgressData data =
-        exam::computeProgress(context.userFolder(), dictionary, gradeThresholds(context));
+        exam::computeProgress(context.userFolder(), dictionary, context.settings().gradeThresholds);
     printOut(data.noHistory()
                  ? u"V historii zatím není žádné dokončené zkoušení."_s
                  : u"Dokončených zkoušení: %1, týdnů: %2, lekcí: %3"_s.arg(data.exams.size())
