@@ -8,6 +8,8 @@
 #include <QStringView>
 
 #include <array>
+#include <optional>
+#include <string_view>
 
 namespace core {
 
@@ -29,6 +31,11 @@ public:
     QString decode(QByteArrayView bytes) const;
     // One byte per code point; what the code page cannot hold becomes '?' and is listed.
     Cp1250Encoding encode(QStringView text) const;
+    // The same bytes straight from UTF-8 text, appended to out, the lost code points to
+    // unencodable: a long walk then builds no QString per field.
+    void appendUtf8(std::string_view utf8, QByteArray& out, QList<char32_t>& unencodable) const;
+    // The byte that holds the code point, if the code page has it.
+    std::optional<char> byteOf(char32_t codePoint) const;
 
     // Text read from a file as Windows-1250 (which decodes every byte) as it reads in this
     // code page, and back: the bytes stay the same.

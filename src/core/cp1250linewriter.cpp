@@ -13,11 +13,15 @@ Cp1250LineWriter::Cp1250LineWriter(QIODevice& device)
 void Cp1250LineWriter::writeLine(QStringView line) {
     Cp1250Encoding encoded = encodeCp1250(line);
     encoded.bytes.append("\r\n");
-    if (m_device.write(encoded.bytes) != encoded.bytes.size()) {
+    writeBytes(encoded.bytes);
+    m_unencodable.append(encoded.unencodable);
+}
+
+void Cp1250LineWriter::writeBytes(QByteArrayView bytes) {
+    if (m_device.write(bytes.data(), bytes.size()) != bytes.size()) {
         const auto* file = qobject_cast<const QFileDevice*>(&m_device);
         throw FileError::cannotWrite(file ? file->fileName() : QString(), m_device.errorString());
     }
-    m_unencodable.append(encoded.unencodable);
 }
 
 QString unencodableWarning(const QList<char32_t>& characters, int codePage) {

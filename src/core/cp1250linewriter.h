@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QIODevice>
 #include <QList>
 #include <QString>
@@ -15,6 +16,8 @@ public:
     explicit Cp1250LineWriter(QIODevice& device);
 
     void writeLine(QStringView line);
+    // Bytes already in the file's code page: whole lines with their ends.
+    void writeBytes(QByteArrayView bytes);
 
     // Every code point replaced so far, in order of appearance.
     const QList<char32_t>& unencodable() const { return m_unencodable; }

@@ -30,7 +30,7 @@ QString htmlCharacterReferences(QStringView text) {
     result.reserve(text.size());
     core::forEachCodePoint(text, [&](char32_t codePoint) {
         if (core::cp1250Byte(codePoint))
-            result += QString::fromUcs4(&codePoint, 1);
+            result += QChar(char16_t(codePoint)); // the code page holds only such characters
         else
             result += QStringLiteral("&#%1;").arg(quint32(codePoint));
     });

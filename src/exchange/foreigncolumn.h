@@ -10,25 +10,18 @@
 namespace exchange {
 
 // The foreign words' column of a dictionary's text files, in the code page of its foreign
-// font while the Czech columns stay Windows-1250. The files are read and written as
-// Windows-1250 lines, in which the column is carried as the Windows-1250 reading of its own
-// bytes: what reaches the disk are the bytes of its code page.
+// font while the Czech columns stay Windows-1250. The files are read as Windows-1250 lines,
+// in which the column is carried as the Windows-1250 reading of its own bytes.
 class ForeignColumn {
 public:
     explicit ForeignColumn(const core::CodePage& codePage = core::CodePage::windows1250())
         : m_codePage(codePage) {}
 
-    // The column's text for a Windows-1250 line; what the code page cannot hold becomes '?'
-    // and is listed.
-    QString toFile(QStringView text) { return m_codePage.toCp1250Text(text, &m_unencodable); }
     // The column's text from a line read as Windows-1250.
     QString fromFile(QStringView text) const { return m_codePage.fromCp1250Text(text); }
 
-    const QList<char32_t>& unencodable() const { return m_unencodable; }
-
 private:
     const core::CodePage& m_codePage;
-    QList<char32_t> m_unencodable;
 };
 
 // Lines of an import file read as Windows-1250 with their foreign column put in its code

@@ -6,6 +6,10 @@
 #include "exchange/foreigncolumn.h"
 #include "exchange/viewrows.h"
 
+#include <charconv>
+#include <cstring>
+#include <iterator>
+
 namespace exchange {
 namespace {
 
@@ -30,36 +34,35 @@ struct EntryFields {
     size_t czech, other, lesson, description, right, wrong, czechTest, otherTest;
 };
 
-QString numberColumn(std::optional<qint64> value) {
-    return value ? QString::number(*value) : QString();
-}
-
 QString heading(const HtmlExportSettings& settings, const QString& text) {
     return u"<B><font color=\""_s + settings.colTitle + u"\">"_s + text + u"</FONT></B></TD>"_s;
 }
 
-// Writes the lines through a Windows-1250 writer into the replaced file; walk gets a function
-// that writes one line. The lines that lost a character, in the writer or in the foreign
-// column, are counted.
-template <typename Walk>
-ExportResult writeExport(const QString& path, Walk walk, ForeignColumn foreign = ForeignColumn()) {
+constexpr qsizetype kBlockSize = 1 << 16; // bytes written to the file at once
+
+// Writes the lines as Windows-1250 into the replaced file, in large blocks; walk gets a
+// function that writes one line. The lines that lost a character are counted.
+template <typename Walk> ExportResult writeExport(const QString& path, Walk walk) {
     ExportResult result;
     core::replaceFile(path, [&](QIODevice& file) {
         core::Cp1250LineWriter writer(file);
+        QByteArray block;
         int lineNumber = 0;
-        qsizetype lost = 0;
-        result.entries = walk(
-            [&](const QString& line) {
-                writer.writeLine(line);
-                ++lineNumber;
-                const qsizetype lostNow =
-                    writer.unencodable().size() + foreign.unencodable().size();
-                if (lostNow != lost)
-                    result.linesWithUnencodable.append(lineNumber);
-                lost = lostNow;
-            },
-            foreign);
-        result.unencodable = foreign.unencodable() + writer.unencodable();
+        result.entries = walk([&](const QString& line) {
+            const core::Cp1250Encoding encoded = core::encodeCp1250(line);
+            block += encoded.bytes;
+            block += "\r\n";
+            ++lineNumber;
+            if (!encoded.isLossless()) {
+                result.unencodable.append(encoded.unencodable);
+                result.linesWithUnencodable.append(lineNumber);
+            }
+            if (block.size() >= kBlockSize) {
+                writer.writeBytes(block);
+                block.resize(0);
+            }
+        });
+        writer.writeBytes(block);
     });
     return result;
 }
@@ -69,16 +72,25 @@ void report(const Progress& progress, int done, int total) {
         progress(done, total);
 }
 
-} // namespace
-
-QString descriptionColumn(QString description) {
-    description.replace(u'\t', u'*').replace(u'\r', u'*').remove(u'\n');
-    if (description.startsWith(u'*'))
-        description.remove(0, 1);
-    if (description.endsWith(u'*'))
-        description.chop(1);
-    return description;
+// The description in one column, from start to the end of the line: TAB and CR become "*",
+// LF goes, and one "*" at each end goes, so a description ending in a line break does not end
+// in "*". The characters it changes are ASCII, which keep their bytes in every code page.
+void toDescriptionColumn(QByteArray& line, qsizetype start) {
+    char* const first = line.data() + start;
+    char* kept = first;
+    for (const char* next = first; next != line.constData() + line.size(); ++next) {
+        if (*next != '\n')
+            *kept++ = *next == '\t' || *next == '\r' ? '*' : *next;
+    }
+    qsizetype size = kept - first;
+    if (size > 0 && *first == '*')
+        std::memmove(first, first + 1, static_cast<size_t>(--size));
+    if (size > 0 && first[size - 1] == '*')
+        --size;
+    line.truncate(start + size);
 }
+
+} // namespace
 
 ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLines,
                         const HtmlExportHeadings& headings, const QString& outputPath,
@@ -98,7 +110,7 @@ ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLi
     const QString& firstHeading = otherFirst ? headings.otherLanguage : headings.czechLanguage;
     const QString& secondHeading = otherFirst ? headings.czechLanguage : headings.otherLanguage;
 
-    return writeExport(outputPath, [&](const auto& write, ForeignColumn&) {
+    return writeExport(outputPath, [&](const auto& write) {
         for (const QString& line : parsed.head)
             write(line);
         write(u"<B>Lekce: "_s + headings.lessonText + u"</B><P>"_s);
@@ -131,33 +143,57 @@ ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLi
 ExportResult exportTxt(store::Cursor& dictionary, const QString& outputPath,
                        const Progress& progress, const core::CodePage& foreignCodePage) {
     const EntryFields fields(dictionary.schema());
-    ExportResult result = writeExport(
-        outputPath,
-        [&](const auto& write, ForeignColumn& foreign) {
-            const int total = dictionary.recordCount();
-            int entries = 0;
-            QString line;
-            forEachViewRow(dictionary, [&](const store::StoredRow& row, int recNo) {
-                line.clear();
-                for (const QString& column :
-                     {row.text(fields.czech), foreign.toFile(row.text(fields.other)),
-                      numberColumn(row.number(fields.lesson)),
-                      descriptionColumn(row.text(fields.description)),
-                      numberColumn(row.number(fields.right)),
-                      numberColumn(row.number(fields.wrong)), row.text(fields.czechTest),
-                      foreign.toFile(row.text(fields.otherTest))}) {
-                    line += column;
-                    line += u'\t';
-                }
-                line.chop(1);
-                write(line);
-                report(progress, recNo, total);
-                ++entries;
-            });
-            return entries;
-        },
-        ForeignColumn(foreignCodePage));
+    const core::CodePage& czechCodePage = core::CodePage::windows1250();
+    ExportResult result;
     result.codePage = foreignCodePage.number();
+    // As the foreign column's own code page loses them, ahead of the Windows-1250 columns'.
+    QList<char32_t> foreignLost;
+    QList<char32_t> czechLost;
+    QList<char32_t>& otherLost = foreignCodePage.isWindows1250() ? czechLost : foreignLost;
+    core::replaceFile(outputPath, [&](QIODevice& file) {
+        core::Cp1250LineWriter writer(file);
+        QByteArray block; // lines go out in large blocks
+        const auto text = [&](const store::StoredRow& row, size_t field,
+                              const core::CodePage& codePage, QList<char32_t>& lost) {
+            codePage.appendUtf8(row.utf8(field), block, lost);
+            block.append('\t');
+        };
+        const auto number = [&](std::optional<qint64> value) {
+            if (value) {
+                char digits[24];
+                block.append(digits, std::to_chars(digits, std::end(digits), *value).ptr - digits);
+            }
+            block.append('\t');
+        };
+        const int total = dictionary.recordCount();
+        forEachViewRow(dictionary, [&](const store::StoredRow& row, int recNo) {
+            const qsizetype lostBefore = foreignLost.size() + czechLost.size();
+            text(row, fields.czech, czechCodePage, czechLost);
+            text(row, fields.other, foreignCodePage, otherLost);
+            number(row.number(fields.lesson));
+            const qsizetype description = block.size();
+            text(row, fields.description, czechCodePage, czechLost);
+            block.chop(1);
+            toDescriptionColumn(block, description);
+            block.append('\t');
+            number(row.number(fields.right));
+            number(row.number(fields.wrong));
+            text(row, fields.czechTest, czechCodePage, czechLost);
+            text(row, fields.otherTest, foreignCodePage, otherLost);
+            block.chop(1);
+            block.append("\r\n");
+            ++result.entries;
+            if (foreignLost.size() + czechLost.size() != lostBefore)
+                result.linesWithUnencodable.append(result.entries);
+            if (block.size() >= kBlockSize) {
+                writer.writeBytes(block);
+                block.resize(0);
+            }
+            report(progress, recNo, total);
+        });
+        writer.writeBytes(block);
+    });
+    result.unencodable = foreignLost + czechLost;
     return result;
 }
 

@@ -45,8 +45,4 @@ ExportResult exportTxt(store::Cursor& dictionary, const QString& outputPath,
                        const Progress& progress = {},
                        const core::CodePage& foreign = core::CodePage::windows1250());
 
-// The description in one column: TAB and CR become "*", LF goes, and one "*" at each end
-// goes, so a description ending in a line break does not end in "*".
-QString descriptionColumn(QString description);
-
 } // namespace exchange

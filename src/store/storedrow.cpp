@@ -77,6 +77,13 @@ QString StoredRow::text(size_t field) const {
     return QString::fromUtf8(m_text.data() + cell.textStart, cell.textSize);
 }
 
+std::string_view StoredRow::utf8(size_t field) const {
+    const Cell& cell = m_cells[field];
+    if (cell.isNull)
+        return {};
+    return std::string_view(m_text).substr(cell.textStart, cell.textSize);
+}
+
 std::optional<qint64> StoredRow::number(size_t field) const {
     const Cell& cell = m_cells[field];
     return cell.isNull ? std::nullopt : std::optional<qint64>(cell.integer);

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace store {
@@ -30,6 +31,8 @@ public:
     std::vector<QVariant> values(const TableSchema& schema) const;
     // A text or memo field's text, "" when empty.
     QString text(size_t field) const;
+    // The same as its stored UTF-8 bytes, valid while the row lives.
+    std::string_view utf8(size_t field) const;
     // A number field's value, none when empty.
     std::optional<qint64> number(size_t field) const;
 

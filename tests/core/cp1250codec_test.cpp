@@ -1,3 +1,4 @@
+#include "core/codepage.h"
 #include "core/cp1250codec.h"
 
 #include <gtest/gtest.h>
@@ -44,4 +45,22 @@ TEST(Cp1250Codec, UnencodableCharactersBecomeOneMarkEachAndAreReported) {
         EXPECT_FALSE(encoded.isLossless());
     }
     EXPECT_FALSE(core::cp1250Byte(0x10000).has_value());
+}
+
+TEST(Cp1250Codec, StoredUtf8EncodesAsItsDecodedText) {
+    const std::string_view texts[] = {"plain",         "žluťoučký kůň", "Жук 😀",
+                                      "\xC3",          "a\xC0\xAFz",    "\xED\xA0\x80",
+                                      "\xEF\xBB\xBFx", "\xFF",          "\xEF\xBF\xBF"};
+    for (const int charset : {238, 204}) {
+        const core::CodePage& page = core::CodePage::forCharset(charset);
+        for (const std::string_view text : texts) {
+            const core::Cp1250Encoding expected =
+                page.encode(QString::fromUtf8(text.data(), qsizetype(text.size())));
+            QByteArray bytes = "<";
+            QList<char32_t> unencodable = {U'<'};
+            page.appendUtf8(text, bytes, unencodable);
+            EXPECT_EQ(bytes, "<" + expected.bytes) << text << " in " << page.number();
+            EXPECT_EQ(unencodable, QList<char32_t>{U'<'} + expected.unencodable) << text;
+        }
+    }
 }

@@ -91,7 +91,7 @@ protected:
 };
 
 TEST_F(Export, TxtHasEveryFieldAndTheDescriptionOnOneLine) {
-    dictionary.appendRecord({u"pes"_s, u"dog"_s, 3, 1, 2, u"first\r\nsecond\r\n"_s});
+    dictionary.appendRecord({u"pes"_s, u"dog"_s, 3, 1, 2, u"\tfirst\r\nsecond\r\n"_s});
     store::Cursor withoutHook; // empty numbers come only from outside the word list
     exchange::openDictionaryTable(withoutHook, folder.path(u"dict"_s));
     withoutHook.appendRecord({u"kočka"_s, u"cat"_s});
