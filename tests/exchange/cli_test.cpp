@@ -268,10 +268,13 @@ TEST_F(Cli, KilledInTheMiddleLeavesWholeFiles) {
         EXPECT_EQ(err, QString()) << "the killed command's hold ended with it";
         QDirIterator copies(app.path(u"demo/backup"_s), {u"dictonary.db*"_s}, QDir::Files,
                             QDirIterator::Subdirectories);
-        while (copies.hasNext())
-            EXPECT_EQ(rawQuery(copies.next(), "PRAGMA integrity_check"), u"ok"_s)
-                << after.toStdString();
         // A copy still being made when the command was killed is not a copy yet.
+        while (copies.hasNext()) {
+            const QString copy = copies.next();
+            if (!copy.contains(u".part"_s)) {
+                EXPECT_EQ(rawQuery(copy, "PRAGMA integrity_check"), u"ok"_s) << after.toStdString();
+            }
+        }
         const QDir copyFolder(app.path(u"demo/backup/auto/Angl"_s));
         for (const QString& copy : copyFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
             const qsizetype files = QDir(copyFolder.filePath(copy)).entryList(QDir::Files).size();
