@@ -89,7 +89,7 @@ ImportCount importDictionary(store::Cursor& dictionary, const DictionaryImportCh
             ++recNo;
         }
     }
-    batch.finish();
+    batch.finish(progress, total);
     return importer.count();
 }
 

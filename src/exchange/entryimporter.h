@@ -17,6 +17,10 @@ namespace exchange {
 // Told how much of an import or a walk is done, out of how much.
 using Progress = std::function<void(int done, int total)>;
 
+// Thrown out of an import's Progress when the user stops the import. The import is one
+// unit, so nothing of it stays; the import commands tell the user so.
+struct ImportStopped {};
+
 // An entry to be added to a dictionary.
 struct NewEntry {
     QString czech;

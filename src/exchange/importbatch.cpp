@@ -28,8 +28,12 @@ ImportBatch::~ImportBatch() {
     m_dictionary.enableControls();
 }
 
-void ImportBatch::finish() {
-    m_batch.finish();
+void ImportBatch::finish(const Progress& progress, int total) {
+    if (!progress) {
+        m_batch.finish();
+        return;
+    }
+    m_batch.finish([&] { progress(total, total); });
 }
 
 } // namespace exchange

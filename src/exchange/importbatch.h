@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/entryimporter.h"
 #include "store/postbatch.h"
 
 #include <QtGlobal>
@@ -21,7 +22,9 @@ public:
     ImportBatch(const ImportBatch&) = delete;
     ImportBatch& operator=(const ImportBatch&) = delete;
 
-    void finish();
+    // Keeps the import. The time it takes to build the indexes at the end, progress is
+    // called with the last step again and again, so that a window can repaint.
+    void finish(const Progress& progress = {}, int total = 0);
 
 private:
     store::Cursor& m_dictionary;

@@ -68,6 +68,8 @@ std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dicti
         if (const QString warning = malformedLinesWarning(count.malformed); !warning.isEmpty())
             messages.warning(warning);
         return count;
+    } catch (const ImportStopped&) {
+        messages.information(kImportStoppedMessage.toString());
     } catch (const core::UserError& error) {
         messages.error(importFailureMessage(error.message()));
     }
@@ -84,6 +86,8 @@ std::optional<ImportCount> runDictionaryImport(store::Cursor& dictionary,
         ImportCount count = importDictionary(dictionary, choice, progress);
         messages.information(countMessage(count));
         return count;
+    } catch (const ImportStopped&) {
+        messages.information(kImportStoppedMessage.toString());
     } catch (const store::Error& error) {
         messages.error(u"Chyba importu. Slovník zůstal beze změny. Chyba: "_s + error.message());
     }

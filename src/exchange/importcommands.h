@@ -26,6 +26,8 @@ enum class TextLayout {
 
 // An import is one unit: a failure leaves nothing of it behind, and its message says so.
 QString importFailureMessage(const QString& reason);
+// And a stopped one says that nothing changed.
+inline constexpr QStringView kImportStoppedMessage = u"Import přerušen. Slovník zůstal beze změny.";
 
 // The import commands as the user runs them, after the file (and lesson) choice: the
 // confirmation, the step before the change, the import on the dictionary cursor, and the

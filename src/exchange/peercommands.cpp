@@ -70,6 +70,8 @@ std::optional<ImportCount> runPeerImport(PeerFormat format, store::Cursor& dicti
                              u" bez českého nebo cizího výrazu."_s);
         }
         return count;
+    } catch (const ImportStopped&) {
+        messages.information(kImportStoppedMessage.toString());
     } catch (const core::UserError& error) {
         messages.error(importFailureMessage(error.message()));
     }

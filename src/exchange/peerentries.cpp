@@ -17,7 +17,7 @@ ImportCount importPeerEntries(store::Cursor& dictionary, const PeerEntries& read
         if (progress)
             progress(++done, total);
     }
-    batch.finish();
+    batch.finish(progress, total);
     return importer.count();
 }
 

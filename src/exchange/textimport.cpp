@@ -32,7 +32,7 @@ ImportCount importLinePairs(store::Cursor& dictionary, const QStringList& lines,
             importer.add(entry, lineOrigin(i));
         report(progress, std::min(i + 2, lines.size()), lines.size());
     }
-    batch.finish();
+    batch.finish(progress, static_cast<int>(lines.size()));
     return importer.count();
 }
 
@@ -66,7 +66,7 @@ ImportCount importTabSeparated(store::Cursor& dictionary, const QStringList& lin
         }
         report(progress, i + 1, lines.size());
     }
-    batch.finish();
+    batch.finish(progress, static_cast<int>(lines.size()));
     ImportCount count = importer.count();
     count.malformed = malformed;
     return count;

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -24,6 +25,18 @@ constexpr int kWritesPerCommit = 5000;
 // the file and its log with room to grow up to a million entries, never more.
 constexpr qint64 kLeastBatchCache = 64 * 1024;
 constexpr qint64 kMostBatchCache = 768 * 1024;
+
+// The engine's steps between two heartbeats of an index build: a few milliseconds.
+constexpr int kStepsPerHeartbeat = 10000;
+
+int heartbeat(void* whileBuilding) {
+    try {
+        (*static_cast<const Database::Heartbeat*>(whileBuilding))();
+        return 0; // go on
+    } catch (...) {
+        return 1; // no exception may cross the engine: the build stops, the batch fails
+    }
+}
 
 QHash<QString, std::weak_ptr<Database>>& openDatabases() {
     static QHash<QString, std::weak_ptr<Database>> databases;
@@ -150,11 +163,11 @@ void Database::beginBatch(bool whole) {
     }
 }
 
-void Database::endBatch() {
+void Database::endBatch(const Heartbeat& whileBuilding) {
     if (m_batchDepth == 0 || --m_batchDepth > 0)
         return;
     try {
-        rebuildDeferredIndexes();
+        rebuildDeferredIndexes(whileBuilding);
         if (inTransaction())
             execute("COMMIT");
     } catch (const Error&) {
@@ -197,12 +210,16 @@ void Database::deferIndexes() {
         execute((QStringLiteral("DROP INDEX ") + quotedName(name)).toUtf8().constData());
 }
 
-void Database::rebuildDeferredIndexes() {
+void Database::rebuildDeferredIndexes(const Heartbeat& whileBuilding) {
     // Taken first: a failed build rolls the batch back, which puts the old indexes back.
     const std::vector<QByteArray> statements = std::exchange(m_deferredIndexes, {});
     // The engine sorts each index in memory up to the size of the page cache, which the
     // batch chose when the table was smaller.
     execute(batchCacheSetting(m_path).constData());
+    if (whileBuilding && !statements.empty())
+        sqlite3_progress_handler(m_db, kStepsPerHeartbeat, heartbeat,
+                                 const_cast<Heartbeat*>(&whileBuilding));
+    const auto quiet = qScopeGuard([this] { sqlite3_progress_handler(m_db, 0, nullptr, nullptr); });
     for (const QByteArray& statement : statements)
         execute(statement.constData());
 }

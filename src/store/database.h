@@ -48,8 +48,11 @@ public:
     // so that a walk over a large table is fast and a crash in its middle leaves whole
     // records; a whole batch commits at its end only. A batch abandoned (its walk failed)
     // keeps what it wrote in chunks and drops everything of a whole one.
+    // whileBuilding is called now and then while deferred indexes are built at the end, so
+    // that a window can repaint; should it throw, the build stops and the batch fails.
+    using Heartbeat = std::function<void()>;
     void beginBatch(bool whole);
-    void endBatch();
+    void endBatch(const Heartbeat& whileBuilding = {});
     void abandonBatch();
     // Within a whole batch: drops the table's indexes until the batch's end builds them
     // anew, each in one sorted pass, so that many inserts only append to the table.
@@ -69,7 +72,7 @@ private:
     void commitAndContinue();
     void checkTransactionSurvived();
     void leaveBatchSettings();
-    void rebuildDeferredIndexes();
+    void rebuildDeferredIndexes(const Heartbeat& whileBuilding);
     void checkpointInBackground();
 
     QString m_path;

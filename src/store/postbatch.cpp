@@ -25,9 +25,9 @@ void PostBatch::deferIndexes() {
     m_db->deferIndexes();
 }
 
-void PostBatch::finish() {
+void PostBatch::finish(const std::function<void()>& whileBuilding) {
     auto db = std::move(m_db);
-    db->endBatch();
+    db->endBatch(whileBuilding);
 }
 
 } // namespace store

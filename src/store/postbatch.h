@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 namespace store {
@@ -28,8 +29,9 @@ public:
     // checked meanwhile, so the walk must keep its keys apart itself.
     void deferIndexes();
 
-    // Commits now and reports a failure (the destructor cannot).
-    void finish();
+    // Commits now and reports a failure (the destructor cannot). While deferred indexes are
+    // built, whileBuilding is called every few milliseconds (to repaint a window).
+    void finish(const std::function<void()>& whileBuilding = {});
 
 private:
     std::shared_ptr<Database> m_db;

@@ -188,6 +188,29 @@ TEST_F(DictionaryImport, AllLessonsWithStatisticsAndNothingTwice) {
     EXPECT_EQ(last, countMessage(0, 2)) << "a dictionary into itself";
 }
 
+// Stopped by the user at its second entry, an import keeps nothing: a large text import
+// (indexes built at its end) as well as a small dictionary import.
+TEST_F(DictionaryImport, AStoppedImportKeepsNothingAndSaysSo) {
+    const exchange::Progress stopAtSecond = [](int done, int) {
+        if (done == 2)
+            throw exchange::ImportStopped();
+    };
+    QByteArray lines;
+    for (int i = 0; i < 1500; ++i)
+        lines += "slovo " + QByteArray::number(i) + "\tword\r\n";
+    ScriptedMessages messages;
+    messages.answer({true});
+    EXPECT_FALSE(exchange::runTextImport(TextLayout::TabSeparated, dictionary,
+                                         folder.write(u"words.txt"_s, lines), messages,
+                                         stopAtSecond));
+    EXPECT_FALSE(exchange::runDictionaryImport(dictionary, {folder.path(u"source"_s), {}, true},
+                                               messages, stopAtSecond));
+    const QString stopped = u"information: Import přerušen. Slovník zůstal beze změny."_s;
+    EXPECT_EQ(messages.shown.sliced(1), QStringList({stopped, stopped}));
+    EXPECT_TRUE(dictionary.isEmpty());
+    EXPECT_TRUE(store::checkTableFile(folder.path(u"dict/dictonary.db"_s), u"dictonary"_s).ok());
+}
+
 TEST_F(DictionaryImport, ASourceThatIsNotADictionaryIsAFailure) {
     folder.write(u"source/fake.db"_s, "just text");
     EXPECT_FALSE(run(u"source/fake.db"_s, std::nullopt, false));

@@ -12,6 +12,7 @@
 #include "exchange/ui/bulkchangedialog.h"
 #include "exchange/ui/lessonselectiondialog.h"
 #include "shell/ui/dictionarypane.h"
+#include "shell/ui/importprogress.h"
 #include "shell/ui/longwalk.h"
 #include "shell/ui/maindialogs.h"
 
@@ -89,9 +90,9 @@ void MainWindow::importDictionary(bool withStatistics) {
         return;
     m_pane->chooseSortItem(0);
     {
-        WalkIndicator walk(m_pane->grid(), *m_progress);
+        ImportProgress import(*this, m_services.messages);
         exchange::runDictionaryImport(m_pane->table1(), {*source, lesson->lesson, withStatistics},
-                                      m_services.messages, walk.progress(),
+                                      import.messages(), import.progress(),
                                       safetyCopyBefore(BulkWork::Import));
     }
     m_pane->chooseSortItem(0);
@@ -105,8 +106,8 @@ void MainWindow::importText(exchange::TextLayout layout) {
     if (!file)
         return;
     m_pane->chooseSortItem(0);
-    WalkIndicator walk(m_pane->grid(), *m_progress);
-    exchange::runTextImport(layout, m_pane->table1(), *file, m_services.messages, walk.progress(),
+    ImportProgress import(*this, m_services.messages);
+    exchange::runTextImport(layout, m_pane->table1(), *file, import.messages(), import.progress(),
                             safetyCopyBefore(BulkWork::Import), *m_state.foreignCodePage);
 }
 
@@ -127,9 +128,9 @@ void MainWindow::importPeerFile(exchange::PeerFormat format) {
     if (!file)
         return;
     m_pane->chooseSortItem(0);
-    WalkIndicator walk(m_pane->grid(), *m_progress);
-    exchange::runPeerImport(format, m_pane->table1(), *file, m_services.messages, std::nullopt,
-                            walk.progress(), safetyCopyBefore(BulkWork::Import));
+    ImportProgress import(*this, m_services.messages);
+    exchange::runPeerImport(format, m_pane->table1(), *file, import.messages(), std::nullopt,
+                            import.progress(), safetyCopyBefore(BulkWork::Import));
 }
 
 void MainWindow::exportPeerFile(exchange::PeerFormat format) {
