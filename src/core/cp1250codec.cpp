@@ -76,21 +76,26 @@ std::optional<char> cp1250Byte(char32_t codePoint) {
 
 Cp1250Encoding encodeCp1250(QStringView text) {
     Cp1250Encoding result;
-    // Never more bytes than UTF-16 units (a surrogate pair becomes one byte); the room for two
-    // more keeps a line end appended afterwards from moving the bytes.
+    // The room for two more bytes keeps a line end appended afterwards from moving the bytes.
     result.bytes.reserve(text.size() + 2);
-    result.bytes.resize(text.size());
-    char* out = result.bytes.data();
+    appendCp1250(text, result.bytes, result.unencodable);
+    return result;
+}
+
+void appendCp1250(QStringView text, QByteArray& out, QList<char32_t>& unencodable) {
+    // Never more bytes than UTF-16 units (a surrogate pair becomes one byte).
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* next = out.data() + start;
     forEachCodePoint(text, [&](char32_t codePoint) {
         if (const auto byte = cp1250Byte(codePoint)) {
-            *out++ = *byte;
+            *next++ = *byte;
         } else {
-            *out++ = replacementByte;
-            result.unencodable.append(codePoint);
+            *next++ = replacementByte;
+            unencodable.append(codePoint);
         }
     });
-    result.bytes.truncate(out - result.bytes.constData());
-    return result;
+    out.truncate(next - out.constData());
 }
 
 } // namespace core

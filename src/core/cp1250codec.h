@@ -28,5 +28,8 @@ struct Cp1250Encoding {
 
 // A surrogate pair counts as one code point; a lone surrogate counts as one unencodable unit.
 Cp1250Encoding encodeCp1250(QStringView text);
+// The same bytes appended to out, the lost code points to unencodable: a long export then
+// makes no array per line.
+void appendCp1250(QStringView text, QByteArray& out, QList<char32_t>& unencodable);
 
 } // namespace core

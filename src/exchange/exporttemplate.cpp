@@ -1,5 +1,6 @@
 #include "exchange/exporttemplate.h"
 
+#include "core/cp1250codec.h"
 #include "core/settingsint.h"
 #include "core/settingsline.h"
 
@@ -49,6 +50,39 @@ const QString* specialText(const std::vector<SpecialCharacter>* special, QChar c
     return nullptr;
 }
 
+void appendReference(QString& out, char32_t codePoint) {
+    out += u"&#";
+    out += QString::number(codePoint);
+    out += u';';
+}
+
+// One piece of a cell, escaped (a "<BR>" put between two pieces is never part of a "<BR>"
+// of the text, so each piece is escaped on its own).
+void appendEscaped(QString& out, QStringView text, const std::vector<SpecialCharacter>* special) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar character = text[i];
+        if (character == u'>') {
+            out += u"&gt;";
+        } else if (character == u'<') {
+            if (text.sliced(i).startsWith(kLineBreak)) {
+                out += kLineBreak;
+                i += kLineBreak.size() - 1;
+            } else {
+                out += u"&lt;";
+            }
+        } else if (const QString* replacement = specialText(special, character)) {
+            out += *replacement;
+        } else if (character.isHighSurrogate() && i + 1 < text.size() &&
+                   text[i + 1].isLowSurrogate()) {
+            appendReference(out, QChar::surrogateToUcs4(character, text[++i]));
+        } else if (core::cp1250Byte(character.unicode())) {
+            out += character;
+        } else {
+            appendReference(out, character.unicode());
+        }
+    }
+}
+
 } // namespace
 
 ExportTemplate parseExportTemplate(const QStringList& lines) {
@@ -78,42 +112,19 @@ ExportTemplate parseExportTemplate(const QStringList& lines) {
     return parsed;
 }
 
-QString escapeHtmlText(QStringView text, const std::vector<SpecialCharacter>* special) {
-    QString escaped;
-    escaped.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar character = text[i];
-        if (character == u'>') {
-            escaped += u"&gt;";
-        } else if (character == u'<') {
-            if (text.sliced(i).startsWith(kLineBreak)) {
-                escaped += kLineBreak;
-                i += kLineBreak.size() - 1;
-            } else {
-                escaped += u"&lt;";
-            }
-        } else if (const QString* replacement = specialText(special, character)) {
-            escaped += *replacement;
-        } else {
-            escaped += character;
-        }
+void appendHtmlCell(QString& out, QStringView expression, int limit, int step,
+                    const std::vector<SpecialCharacter>* special) {
+    const QStringView cut = expression.left(std::max(limit, 0));
+    if (step < 1) {
+        appendEscaped(out, cut, special);
+        return;
     }
-    return escaped;
-}
-
-QString cellText(const QString& expression, int limit, int step,
-                 const std::vector<SpecialCharacter>* special) {
-    const QString cut = expression.left(std::max(limit, 0));
-    if (step < 1)
-        return escapeHtmlText(cut, special);
-    QString broken;
-    broken.reserve(cut.size() + cut.size() / step * kLineBreak.size());
     for (qsizetype start = 0; start < cut.size(); start += step) {
         if (start > 0)
-            broken += kLineBreak;
-        broken += QStringView(cut).sliced(start, std::min<qsizetype>(step, cut.size() - start));
+            out += kLineBreak;
+        appendEscaped(out, cut.sliced(start, std::min<qsizetype>(step, cut.size() - start)),
+                      special);
     }
-    return escapeHtmlText(broken, special);
 }
 
 } // namespace exchange

@@ -42,14 +42,13 @@ struct ExportTemplate {
 
 ExportTemplate parseExportTemplate(const QStringList& lines);
 
-// Escapes a cell's text: ">" and "<" become entities, except a "<" that starts "<BR>", which
-// stays a line break; with a special table, its characters are replaced too (the first
-// entry for a character wins). "&" and quotation marks pass unchanged.
-QString escapeHtmlText(QStringView text, const std::vector<SpecialCharacter>* special);
-
-// A cell of the export: the expression cut to its first limit characters, a "<BR>" after
-// every step characters but not at the end, then escaped. A step below 1 breaks nothing.
-QString cellText(const QString& expression, int limit, int step,
-                 const std::vector<SpecialCharacter>* special);
+// Appends a cell of the export to out: the expression cut to its first limit characters, a
+// "<BR>" after every step characters but not at the end (a step below 1 breaks nothing),
+// then escaped: ">" and "<" become entities, except a "<" that starts "<BR>", which stays a
+// line break; with a special table, its characters are replaced too (the first entry for a
+// character wins); "&" and quotation marks pass unchanged. Every other character a
+// Windows-1250 page cannot hold becomes a numeric character reference ("&#1076;").
+void appendHtmlCell(QString& out, QStringView expression, int limit, int step,
+                    const std::vector<SpecialCharacter>* special);
 
 } // namespace exchange

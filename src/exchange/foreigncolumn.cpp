@@ -1,8 +1,5 @@
 #include "exchange/foreigncolumn.h"
 
-#include "core/codepoints.h"
-#include "core/cp1250codec.h"
-
 namespace exchange {
 
 QStringList foreignColumnFromFile(QStringList lines, const ForeignColumn& column, bool linePairs) {
@@ -23,18 +20,6 @@ QStringList foreignColumnFromFile(QStringList lines, const ForeignColumn& column
         }
     }
     return lines;
-}
-
-QString htmlCharacterReferences(QStringView text) {
-    QString result;
-    result.reserve(text.size());
-    core::forEachCodePoint(text, [&](char32_t codePoint) {
-        if (core::cp1250Byte(codePoint))
-            result += QChar(char16_t(codePoint)); // the code page holds only such characters
-        else
-            result += QStringLiteral("&#%1;").arg(quint32(codePoint));
-    });
-    return result;
 }
 
 } // namespace exchange

@@ -29,8 +29,4 @@ private:
 // lines (and the whole "###REPLACE_OTHER###=" line, whose pairs are foreign characters).
 QStringList foreignColumnFromFile(QStringList lines, const ForeignColumn& column, bool linePairs);
 
-// Every character Windows-1250 cannot hold as a numeric character reference ("&#1076;"), so
-// that an HTML page in that code page shows it.
-QString htmlCharacterReferences(QStringView text);
-
 } // namespace exchange

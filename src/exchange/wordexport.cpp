@@ -41,22 +41,21 @@ QString heading(const HtmlExportSettings& settings, const QString& text) {
 constexpr qsizetype kBlockSize = 1 << 16; // bytes written to the file at once
 
 // Writes the lines as Windows-1250 into the replaced file, in large blocks; walk gets a
-// function that writes one line. The lines that lost a character are counted.
+// function that writes text of one or more lines (joined by CR LF). The lines that lost a
+// character are counted (by the first line of the text).
 template <typename Walk> ExportResult writeExport(const QString& path, Walk walk) {
     ExportResult result;
     core::replaceFile(path, [&](QIODevice& file) {
         core::Cp1250LineWriter writer(file);
         QByteArray block;
         int lineNumber = 0;
-        result.entries = walk([&](const QString& line) {
-            const core::Cp1250Encoding encoded = core::encodeCp1250(line);
-            block += encoded.bytes;
+        result.entries = walk([&](const QString& text, int lines = 1) {
+            const qsizetype lostBefore = result.unencodable.size();
+            core::appendCp1250(text, block, result.unencodable);
             block += "\r\n";
-            ++lineNumber;
-            if (!encoded.isLossless()) {
-                result.unencodable.append(encoded.unencodable);
-                result.linesWithUnencodable.append(lineNumber);
-            }
+            if (result.unencodable.size() != lostBefore)
+                result.linesWithUnencodable.append(lineNumber + 1);
+            lineNumber += lines;
             if (block.size() >= kBlockSize) {
                 writer.writeBytes(block);
                 block.resize(0);
@@ -100,12 +99,15 @@ ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLi
     const EntryFields fields(dictionary.schema());
     const bool otherFirst =
         dictionary.indexName() == u"othertoczech" || dictionary.indexName() == u"lessonotherczech";
-    const auto cells = [&](const store::StoredRow& row) {
-        QString czech = htmlCharacterReferences(
-            cellText(row.text(fields.czech), settings.maxCz, settings.newlineCz, nullptr));
-        QString other = htmlCharacterReferences(cellText(row.text(fields.other), settings.maxOther,
-                                                         settings.newlineOther, &settings.special));
-        return otherFirst ? std::pair{other, czech} : std::pair{czech, other};
+    // A row's four lines, built in one text that keeps its room from row to row.
+    QString rowLines;
+    const auto appendCell = [&](const store::StoredRow& row, bool other) {
+        if (other)
+            appendHtmlCell(rowLines, row.text(fields.other), settings.maxOther,
+                           settings.newlineOther, &settings.special);
+        else
+            appendHtmlCell(rowLines, row.text(fields.czech), settings.maxCz, settings.newlineCz,
+                           nullptr);
     };
     const QString& firstHeading = otherFirst ? headings.otherLanguage : headings.czechLanguage;
     const QString& secondHeading = otherFirst ? headings.czechLanguage : headings.otherLanguage;
@@ -124,12 +126,15 @@ ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLi
         const int total = dictionary.recordCount();
         int entries = 0;
         forEachViewRow(dictionary, [&](const store::StoredRow& row, int recNo) {
-            const auto [first, second] = cells(row);
-            write(u"<TR><TD>"_s);
-            write(first + u"</TD>"_s);
-            write(u"<TD>"_s + second + u"</TD>"_s);
-            write(u"<TD>"_s + QString::number(row.number(fields.lesson).value_or(0)) +
-                  u"</TD></TR>"_s);
+            rowLines.resize(0);
+            rowLines += u"<TR><TD>\r\n";
+            appendCell(row, otherFirst);
+            rowLines += u"</TD>\r\n<TD>";
+            appendCell(row, !otherFirst);
+            rowLines += u"</TD>\r\n<TD>";
+            rowLines += QString::number(row.number(fields.lesson).value_or(0));
+            rowLines += u"</TD></TR>";
+            write(rowLines, 4);
             report(progress, recNo, total);
             ++entries;
         });

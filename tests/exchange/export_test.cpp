@@ -11,24 +11,35 @@ namespace {
 
 using exchange::SpecialCharacter;
 
-TEST(CellText, ABreakSeparatesEveryStepButNoneEndsAndTheLimitCuts) {
-    for (const auto& [length, breaks] :
-         std::initializer_list<std::pair<int, int>>{{60, 2}, {50, 1}, {25, 0}, {0, 0}, {100, 3}}) {
-        const QString cell = exchange::cellText(QString(length, u'a'), 80, 25, nullptr);
-        EXPECT_EQ(cell.count(u"<BR>"_s), breaks) << length;
-        EXPECT_FALSE(cell.endsWith(u"<BR>"_s)) << length;
-    }
-    EXPECT_EQ(exchange::cellText(u"abcdef"_s, 4, 2, nullptr), u"ab<BR>cd"_s);
-    EXPECT_EQ(exchange::cellText(u"abcdef"_s, 80, 0, nullptr), u"abcdef"_s);
-    EXPECT_EQ(exchange::cellText(u"abcdef"_s, -1, 2, nullptr), QString());
+QString cell(const QString& expression, int limit, int step,
+             const std::vector<SpecialCharacter>* special = nullptr) {
+    QString out = u"|"_s; // appended to what is there
+    exchange::appendHtmlCell(out, expression, limit, step, special);
+    return out.sliced(1);
 }
 
-TEST(EscapeHtmlText, KeepsLineBreaksAndUsesTheSpecialTableWhenAsked) {
+TEST(HtmlCell, ABreakSeparatesEveryStepButNoneEndsAndTheLimitCuts) {
+    for (const auto& [length, breaks] :
+         std::initializer_list<std::pair<int, int>>{{60, 2}, {50, 1}, {25, 0}, {0, 0}, {100, 3}}) {
+        const QString text = cell(QString(length, u'a'), 80, 25);
+        EXPECT_EQ(text.count(u"<BR>"_s), breaks) << length;
+        EXPECT_FALSE(text.endsWith(u"<BR>"_s)) << length;
+    }
+    EXPECT_EQ(cell(u"abcdef"_s, 4, 2), u"ab<BR>cd"_s);
+    EXPECT_EQ(cell(u"abcdef"_s, 80, 0), u"abcdef"_s);
+    EXPECT_EQ(cell(u"abcdef"_s, -1, 2), QString());
+}
+
+// Line breaks of the text stay, the special table is used when asked, and what a
+// Windows-1250 page cannot hold becomes a reference, a broken surrogate pair included.
+TEST(HtmlCell, EscapesAndReferences) {
     const std::vector<SpecialCharacter> special = {{u'&', u"&amp;"_s}, {u'&', u"second"_s}};
-    EXPECT_EQ(exchange::escapeHtmlText(u"a<BR>b<c>d<br>"_s, nullptr),
-              u"a<BR>b&lt;c&gt;d&lt;br&gt;"_s);
-    EXPECT_EQ(exchange::escapeHtmlText(u"R&D \"x\""_s, &special), u"R&amp;D \"x\""_s);
-    EXPECT_EQ(exchange::escapeHtmlText(u"R&D"_s, nullptr), u"R&D"_s);
+    EXPECT_EQ(cell(u"a<BR>b<c>d<br>"_s, 80, 0), u"a<BR>b&lt;c&gt;d&lt;br&gt;"_s);
+    EXPECT_EQ(cell(u"R&D \"x\""_s, 80, 0, &special), u"R&amp;D \"x\""_s);
+    EXPECT_EQ(cell(u"R&D"_s, 80, 0), u"R&D"_s);
+    EXPECT_EQ(cell(u"žлю😀"_s, 80, 0), u"ž&#1083;&#1102;&#128512;"_s);
+    EXPECT_EQ(cell(u"a😀"_s, 80, 2), u"a&#55357;<BR>&#56832;"_s);
+    EXPECT_EQ(cell(u"<B<BR>"_s, 80, 2), u"&lt;B<BR>&lt;B<BR>R&gt;"_s);
 }
 
 TEST(ExportTemplate, PartsAndSettings) {
