@@ -133,7 +133,9 @@ void CodePage::appendUtf8(std::string_view utf8, QByteArray& out,
     out.resize(start + static_cast<qsizetype>(utf8.size())); // never fewer UTF-8 bytes
     char* next = out.data() + start;
     const bool valid = forEachUtf8CodePoint(utf8, [&](char32_t codePoint) {
-        if (const std::optional<char> byte = byteOf(codePoint)) {
+        if (codePoint < 0x80) { // most of the text, in every code page
+            *next++ = static_cast<char>(codePoint);
+        } else if (const std::optional<char> byte = byteOf(codePoint)) {
             *next++ = *byte;
         } else {
             *next++ = '?';
