@@ -9,6 +9,7 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -20,8 +21,11 @@ QString usage() {
     QString text = u"Použití: lexiton-cli <příkaz> [volby] [--] [argumenty]\n"
                    "Volby všech příkazů: --app DIR, --user NAME, --dictionary NAME, --help\n"
                    "Příkazy:"_s;
+    qsizetype width = 0;
     for (const cli::Command& command : cli::commands())
-        text += u"\n  "_s + command.name.leftJustified(12) + command.summary;
+        width = std::max(width, command.name.size());
+    for (const cli::Command& command : cli::commands())
+        text += u"\n  "_s + command.name.leftJustified(width + 2) + command.summary;
     return text;
 }
 
