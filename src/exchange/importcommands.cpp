@@ -53,7 +53,7 @@ std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dicti
                                          const core::CodePage& foreign) {
     if (!requireOpenDictionary(dictionary, messages) || !messages.confirm(question(layout)))
         return std::nullopt;
-    try {
+    return reportingImportEnd(messages, [&]() -> std::optional<ImportCount> {
         bool unicode = false;
         QStringList lines = readImportLines(path, &unicode);
         if (!unicode && !foreign.isWindows1250())
@@ -68,12 +68,7 @@ std::optional<ImportCount> runTextImport(TextLayout layout, store::Cursor& dicti
         if (const QString warning = malformedLinesWarning(count.malformed); !warning.isEmpty())
             messages.warning(warning);
         return count;
-    } catch (const ImportStopped&) {
-        messages.information(kImportStoppedMessage.toString());
-    } catch (const core::UserError& error) {
-        messages.error(importFailureMessage(error.message()));
-    }
-    return std::nullopt;
+    });
 }
 
 std::optional<ImportCount> runDictionaryImport(store::Cursor& dictionary,

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/codepage.h"
+#include "core/messages.h"
+#include "core/usererror.h"
 #include "exchange/dictionarycursor.h"
 #include "exchange/dictionaryimport.h"
 #include "exchange/entryimporter.h"
@@ -8,10 +10,6 @@
 #include <QString>
 
 #include <optional>
-
-namespace core {
-class Messages;
-}
 
 namespace store {
 class Cursor;
@@ -28,6 +26,19 @@ enum class TextLayout {
 QString importFailureMessage(const QString& reason);
 // And a stopped one says that nothing changed.
 inline constexpr QStringView kImportStoppedMessage = u"Import přerušen. Slovník zůstal beze změny.";
+
+// Runs an import command's work and tells the user when the import was stopped or failed.
+template <typename Work>
+std::optional<ImportCount> reportingImportEnd(core::Messages& messages, Work work) {
+    try {
+        return work();
+    } catch (const ImportStopped&) {
+        messages.information(kImportStoppedMessage.toString());
+    } catch (const core::UserError& error) {
+        messages.error(importFailureMessage(error.message()));
+    }
+    return std::nullopt;
+}
 
 // The import commands as the user runs them, after the file (and lesson) choice: the
 // confirmation, the step before the change, the import on the dictionary cursor, and the

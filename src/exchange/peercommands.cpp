@@ -58,7 +58,7 @@ std::optional<ImportCount> runPeerImport(PeerFormat format, store::Cursor& dicti
         !messages.confirm(
             u"Opravdu přidat slovíčka z vybraného souboru %1 ?"_s.arg(formatName(format))))
         return std::nullopt;
-    try {
+    return reportingImportEnd(messages, [&]() -> std::optional<ImportCount> {
         const PeerEntries read = readPeerFile(format, path, czech, messages);
         if (!prepareChange(beforeChange, messages))
             return std::nullopt;
@@ -70,12 +70,7 @@ std::optional<ImportCount> runPeerImport(PeerFormat format, store::Cursor& dicti
                              u" bez českého nebo cizího výrazu."_s);
         }
         return count;
-    } catch (const ImportStopped&) {
-        messages.information(kImportStoppedMessage.toString());
-    } catch (const core::UserError& error) {
-        messages.error(importFailureMessage(error.message()));
-    }
-    return std::nullopt;
+    });
 }
 
 std::optional<ExportResult> runPeerExport(PeerFormat format, store::Cursor& dictionary,
