@@ -9,6 +9,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <chrono>
 #include <utility>
 
 namespace store {
@@ -86,7 +87,9 @@ Database::~Database() {
 }
 
 void Database::execute(const char* sql) {
-    if (const int code = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr); code != SQLITE_OK) {
+    if (const int code = m_ticking ? executeWhileTicking(sql)
+                                   : sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+        code != SQLITE_OK) {
         Error error = engineError(m_db, code, m_path);
         checkTransactionSurvived();
         throw error;
@@ -135,18 +138,20 @@ void Database::noteChange(int writerListenerId) {
     }
 }
 
-void Database::beginBatch(bool whole) {
+void Database::beginBatch(bool whole, bool forced) {
     if (m_batchDepth++ == 0) {
         // Within a batch the log is not copied back into the file, and a batch in chunks
         // does not force its commits to disk: a killed process still keeps every commit,
         // and the batch's end makes all of it durable at once. A whole batch has one
-        // commit, forced to disk, so that what it reports kept is kept.
+        // commit, forced to disk so that what it reports kept is kept, unless the caller
+        // leaves that to the checkpoint after it as with chunks.
         execute(batchCacheSetting(m_path).constData());
-        execute(whole ? "PRAGMA wal_autocheckpoint = 0"
-                      : "PRAGMA synchronous = NORMAL; PRAGMA wal_autocheckpoint = 0");
+        execute(whole && forced ? "PRAGMA wal_autocheckpoint = 0"
+                                : "PRAGMA synchronous = NORMAL; PRAGMA wal_autocheckpoint = 0");
         execute("BEGIN IMMEDIATE");
         m_wholeBatch = whole;
         m_writesInChunk = 0;
+        m_batchWrites = 0;
     }
 }
 
@@ -203,8 +208,10 @@ void Database::rebuildDeferredIndexes() {
     // The engine sorts each index in memory up to the size of the page cache, which the
     // batch chose when the table was smaller.
     execute(batchCacheSetting(m_path).constData());
-    for (const QByteArray& statement : statements)
+    for (const QByteArray& statement : statements) {
         execute(statement.constData());
+        flushCache();
+    }
 }
 
 void Database::leaveBatchSettings() {
@@ -234,9 +241,92 @@ void Database::checkpointInBackground() {
     });
 }
 
+void Database::setProgressHandler(int (*handler)(void*), void* context) {
+    constexpr int kStepsBetweenCalls = 2000; // a few microseconds
+    sqlite3_progress_handler(m_db, handler ? kStepsBetweenCalls : 0, handler, context);
+    m_ticking = handler != nullptr;
+    m_progressHandler = handler;
+    m_progressContext = context;
+}
+
+int Database::executeWhileTicking(const char* sql) {
+    // A statement of one long step (an index's sort, a commit writing the log) runs on a
+    // thread of its own while this one goes on calling the handler; nothing else uses the
+    // connection meanwhile.
+    constexpr auto kLookEvery = std::chrono::milliseconds(10);
+    auto run = std::async(std::launch::async, [this, sql] {
+        return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+    });
+    while (run.wait_for(kLookEvery) != std::future_status::ready)
+        m_progressHandler(m_progressContext);
+    return run.get();
+}
+
 void Database::noteWrite() {
-    if (m_batchDepth > 0 && !m_wholeBatch && ++m_writesInChunk >= kWritesPerCommit)
+    ++m_batchWrites;
+    if (m_batchDepth == 0 || ++m_writesInChunk < kWritesPerCommit)
+        return;
+    if (m_wholeBatch)
+        flushCache();
+    else if (m_unitDepth == 0)
         commitAndContinue();
+}
+
+void Database::flushCache() {
+    // The pages a whole batch changed go to the log as it goes, a few at a time, rather than
+    // all at its commit, which would hold the window for as long. A walk in record order
+    // changes each page once.
+    if (m_batchDepth == 0 || !m_wholeBatch)
+        return;
+    m_writesInChunk = 0;
+    if (const int code = sqlite3_db_cacheflush(m_db); code != SQLITE_OK) {
+        Error error = engineError(m_db, code, m_path);
+        checkTransactionSurvived();
+        throw error;
+    }
+}
+
+void Database::beginUnit() {
+    execute("SAVEPOINT unit");
+    ++m_unitDepth;
+}
+
+void Database::endUnit() {
+    for (const QByteArray& statement : m_unitIndexes)
+        execute(statement.constData());
+    m_unitIndexes.clear();
+    execute("RELEASE unit");
+    --m_unitDepth;
+    if (m_batchDepth > 0 && !m_wholeBatch && m_writesInChunk >= kWritesPerCommit)
+        commitAndContinue();
+}
+
+void Database::abandonUnit() {
+    // The engine may have undone the transaction already (a full disk); then the unit is gone.
+    sqlite3_exec(m_db, "ROLLBACK TO unit; RELEASE unit", nullptr, nullptr, nullptr);
+    m_unitIndexes.clear();
+    --m_unitDepth;
+    checkTransactionSurvived();
+}
+
+void Database::deferIndexesOf(const QString& field) {
+    Q_ASSERT(m_unitDepth > 0 || (m_batchDepth > 0 && m_wholeBatch));
+    std::vector<QByteArray>& deferred = m_unitDepth > 0 ? m_unitIndexes : m_deferredIndexes;
+    std::vector<QString> names;
+    {
+        Query indexes(*this, QStringLiteral(
+                                 "SELECT m.name, m.sql FROM sqlite_master m WHERE m.type = 'index' "
+                                 "AND m.tbl_name = 'records' AND m.sql NOT NULL AND m.sql NOT "
+                                 "LIKE 'CREATE UNIQUE%' AND EXISTS (SELECT 1 FROM "
+                                 "pragma_index_info(m.name) i WHERE i.name = ?1)"));
+        indexes.bind(1, field);
+        while (indexes.next()) {
+            names.push_back(indexes.text(0));
+            deferred.push_back(indexes.text(1).toUtf8());
+        }
+    }
+    for (const QString& name : names)
+        execute((QStringLiteral("DROP INDEX ") + quotedName(name)).toUtf8().constData());
 }
 
 bool Database::inTransaction() const {
