@@ -64,8 +64,12 @@ RatedWords rateWords(store::Cursor& dictionary, const SelectionPlan& plan) {
     const CounterFields fields(dictionary.schema());
     setFilter(dictionary, upToLastLessonFilter(plan));
     RatedWords rated;
+    const auto index = [](size_t field) {
+        return static_cast<int>(field);
+    };
     dictionary.rewriteField(
-        static_cast<int>(fields.pom),
+        index(fields.pom),
+        {index(fields.lesson), index(fields.right), index(fields.wrong), index(fields.pom)},
         [&](const store::StoredRow& row, store::Bookmark record) -> std::optional<QVariant> {
             const qint64 right = row.number(fields.right).value_or(0);
             const qint64 wrong = row.number(fields.wrong).value_or(0);

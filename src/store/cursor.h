@@ -129,11 +129,11 @@ public:
     // For work that visits every record of the view once, in no particular order: reads them
     // in the order the table keeps them (the quickest reading of a large table, and writing
     // in that order touches each page once) and gives the field the value that rewrite
-    // returns for a record, nothing leaving the record as it is. The records that change are
-    // written after the reading, without the before-post hook; the view is read anew at its
-    // next use.
+    // returns for a record, nothing leaving the record as it is. The rewrite sees the fields
+    // it reads (by index), the others empty. The records that change are written after the
+    // reading, without the before-post hook; the view is read anew at its next use.
     using FieldRewrite = std::function<std::optional<QVariant>(const StoredRow&, Bookmark)>;
-    void rewriteField(int field, const FieldRewrite& rewrite);
+    void rewriteField(int field, const std::vector<int>& reads, const FieldRewrite& rewrite);
 
     // Attached views: while disabled no signals are sent; enabling sends one of each.
     void disableControls();

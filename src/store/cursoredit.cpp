@@ -201,7 +201,7 @@ qint64 Cursor::writeRecord() {
     return rowId;
 }
 
-void Cursor::rewriteField(int field, const FieldRewrite& rewrite) {
+void Cursor::rewriteField(int field, const std::vector<int>& reads, const FieldRewrite& rewrite) {
     checkBrowseMode();
     Database& database = db();
     const TableSchema& tableSchema = schema();
@@ -210,9 +210,13 @@ void Cursor::rewriteField(int field, const FieldRewrite& rewrite) {
     size_t readCount = 0;
     {
         ReadScope scope(database);
-        Query stored(database, m_order->storedOrderSelect(database.recordSql().columns() +
-                                                          QStringLiteral(", ") +
-                                                          quotedName(tableSchema.rowIdColumn)));
+        QStringList columns;
+        for (int i = 0; i < fieldCount(); ++i)
+            columns << (std::ranges::find(reads, i) != reads.end()
+                            ? quotedName(tableSchema.fields[static_cast<size_t>(i)].name)
+                            : QStringLiteral("NULL"));
+        columns << quotedName(tableSchema.rowIdColumn);
+        Query stored(database, m_order->storedOrderSelect(columns.join(u", ")));
         m_order->bindCondition(stored);
         const int rowIdColumn = fieldCount();
         while (stored.next()) {

@@ -169,7 +169,6 @@ TEST_F(CursorEditing, DeleteStandsOnTheNextRecordAndEditOnAnEmptyViewInserts) {
     EXPECT_EQ(dictionary->state(), CursorState::Insert);
 }
 
-// The texts of dates and times are checked where an exam records its history.
 // A rewrite of most records builds the field's index anew; one that fails writes nothing.
 TEST_F(CursorEditing, RewritingAFieldWritesTheChangedRecordsAndKeepsItsIndexInOrder) {
     dictionary->setFilter(u"Lekce = 1"_s);
@@ -178,9 +177,9 @@ TEST_F(CursorEditing, RewritingAFieldWritesTheChangedRecordsAndKeepsItsIndexInOr
         return std::optional<QVariant>(row.text(0) == u"pes" ? 1 : 2);
     };
     const int pom = dictionary->schema().fieldIndex(u"Pom");
-    dictionary->rewriteField(pom, byCzech);
+    dictionary->rewriteField(pom, {0}, byCzech);
     EXPECT_THROW(dictionary->rewriteField(
-                     pom,
+                     pom, {},
                      [](const store::StoredRow&, store::Bookmark) -> std::optional<QVariant> {
                          throw store::Error(u"stop"_s);
                      }),
@@ -191,6 +190,7 @@ TEST_F(CursorEditing, RewritingAFieldWritesTheChangedRecordsAndKeepsItsIndexInOr
               (QStringList{u"myš|"_s, u"pes|1"_s, u"kočka|2"_s}));
 }
 
+// The texts of dates and times are checked where an exam records its history.
 TEST_F(CursorEditing, AutoNumbersOfTheExamHistoryAreReadOnlyAndNeverReused) {
     auto exams = folder.table(u"exam"_s);
     for (int day = 1; day <= 3; ++day)
