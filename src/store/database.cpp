@@ -208,10 +208,8 @@ void Database::rebuildDeferredIndexes() {
     // The engine sorts each index in memory up to the size of the page cache, which the
     // batch chose when the table was smaller.
     execute(batchCacheSetting(m_path).constData());
-    for (const QByteArray& statement : statements) {
+    for (const QByteArray& statement : statements)
         execute(statement.constData());
-        flushCache();
-    }
 }
 
 void Database::leaveBatchSettings() {
@@ -264,26 +262,11 @@ int Database::executeWhileTicking(const char* sql) {
 
 void Database::noteWrite() {
     ++m_batchWrites;
-    if (m_batchDepth == 0 || ++m_writesInChunk < kWritesPerCommit)
+    if (m_batchDepth == 0 || m_wholeBatch)
         return;
-    if (m_wholeBatch)
-        flushCache();
-    else if (m_unitDepth == 0)
+    // A unit's writes count towards the chunk that commits after it.
+    if (++m_writesInChunk >= kWritesPerCommit && m_unitDepth == 0)
         commitAndContinue();
-}
-
-void Database::flushCache() {
-    // The pages a whole batch changed go to the log as it goes, a few at a time, rather than
-    // all at its commit, which would hold the window for as long. A walk in record order
-    // changes each page once.
-    if (m_batchDepth == 0 || !m_wholeBatch)
-        return;
-    m_writesInChunk = 0;
-    if (const int code = sqlite3_db_cacheflush(m_db); code != SQLITE_OK) {
-        Error error = engineError(m_db, code, m_path);
-        checkTransactionSurvived();
-        throw error;
-    }
 }
 
 void Database::beginUnit() {

@@ -86,7 +86,6 @@ private:
     sqlite3_stmt* takeStatement(const QString& sql);
     void returnStatement(const QString& sql, sqlite3_stmt* stmt);
     void commitAndContinue();
-    void flushCache();
     int executeWhileTicking(const char* sql);
     void checkTransactionSurvived();
     void leaveBatchSettings();
