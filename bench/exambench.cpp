@@ -62,14 +62,6 @@ void bind(store::Cursor& cursor, const QString& path) {
     cursor.setTableName(QFileInfo(path).fileName());
 }
 
-// 100 x wrong / right rounded half to even, as the preparation computes the ratio.
-void wrongToRight(sqlite3_context* context, int, sqlite3_value** values) {
-    const qint64 right = sqlite3_value_int64(values[0]);
-    const qint64 wrong = sqlite3_value_int64(values[1]);
-    sqlite3_result_int64(context,
-                         right == 0 ? 0 : core::divideRoundingHalfToEven(100 * wrong, right));
-}
-
 std::string utf8(std::string_view text) {
     return std::string(text);
 }
@@ -120,8 +112,6 @@ double ExamBench::prepareRaw(const QString& dictionaryPath, int run) {
     RawConnection questions(path("runtime.db"));
     RawConnection answers(path("deprun.db"));
     RawConnection grades(path("runzn.db"));
-    sqlite3_create_function(words.handle(), "wrong_to_right", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
-                            nullptr, wrongToRight, nullptr, nullptr);
     // The cache the store gives the dictionary's write batch.
     words.execute(store::batchCacheSetting(dictionaryPath).constData());
     for (RawConnection* connection : {&words, &history, &questions, &answers, &grades})
@@ -167,44 +157,83 @@ double ExamBench::prepareRaw(const QString& dictionaryPath, int run) {
         row.reset();
         return !known;
     };
-    const auto ids = [&](const char* sql) {
-        std::vector<long long> result;
-        RawStatement select(words, sql);
-        while (select.step())
-            result.push_back(select.integer(0));
-        return result;
-    };
 
-    // Every word's ratio in Pom, written only where it changes; then the least asked and
-    // uniformly random words of the rest in the Czech order. Pom is the ratio the worst words
-    // are chosen by: the values the selection passes through are never read, so neither side
-    // writes them.
-    words.execute("UPDATE records SET Pom = wrong_to_right(Dobre, Spatne) WHERE Lekce <= 99 "
-                  "AND Pom IS NOT wrong_to_right(Dobre, Spatne)");
+    // One reading of lessons 0-99 in record order gives every word's ratio (written to Pom
+    // only where it changes, the index of Pom built anew when most change) and the least
+    // asked. Pom is the ratio the worst words are chosen by: the values the selection passes
+    // through are never read, so neither side writes them.
+    struct Rated {
+        long long id;
+        long long asked;
+    };
+    std::vector<Rated> range;
+    std::vector<std::pair<long long, long long>> changes; // id, ratio
+    {
+        RawStatement read(words, "SELECT _id, Dobre, Spatne, Pom, Pom IS NULL FROM records "
+                                 "WHERE Lekce <= 99 ORDER BY _id");
+        while (read.step()) {
+            const long long right = read.integer(1);
+            const long long wrong = read.integer(2);
+            const long long ratio =
+                right == 0 ? 0 : core::divideRoundingHalfToEven(100 * wrong, right);
+            range.push_back({read.integer(0), right + wrong});
+            if (read.integer(4) != 0 || read.integer(3) != ratio)
+                changes.emplace_back(read.integer(0), ratio);
+        }
+    }
+    const bool rebuild = changes.size() * 8 > range.size();
+    if (rebuild)
+        words.execute("DROP INDEX by_pom");
+    {
+        RawStatement write(words, "UPDATE records SET Pom = ? WHERE _id = ?");
+        for (const auto& [id, ratio] : changes) {
+            write.bind(1, ratio);
+            write.bind(2, id);
+            write.step();
+            write.reset();
+        }
+    }
+    if (rebuild)
+        words.execute("CREATE INDEX by_pom ON records (Pom)");
+
     int counted = 0;
     std::vector<long long> taken;
-    for (const long long id : ids("SELECT _id FROM records WHERE Lekce BETWEEN 0 AND 99 "
-                                  "ORDER BY Dobre + Spatne, _id LIMIT 60")) {
-        counted += offer(id, 1) ? 1 : 0;
-        taken.push_back(id);
+    {
+        const auto moreAsked = [](const Rated& a, const Rated& b) {
+            return a.asked != b.asked ? a.asked > b.asked : a.id > b.id;
+        };
+        std::vector<Rated> heap = range;
+        std::ranges::make_heap(heap, moreAsked);
+        while (counted < kLeastAsked && !heap.empty()) {
+            std::ranges::pop_heap(heap, moreAsked);
+            counted += offer(heap.back().id, 1) ? 1 : 0;
+            taken.push_back(heap.back().id);
+            heap.pop_back();
+        }
     }
-    static_assert(kLeastAsked == 60);
-    std::vector<long long> rest =
-        ids("SELECT _id FROM records WHERE Lekce BETWEEN 0 AND 99 ORDER BY Czech, Other");
-    std::erase_if(rest, [&](long long id) { return std::ranges::find(taken, id) != taken.end(); });
+    std::ranges::sort(taken);
+    std::vector<long long> rest;
+    {
+        RawStatement ordered(words, "SELECT _id FROM records ORDER BY Czech, Other");
+        while (ordered.step()) {
+            const long long id = ordered.integer(0);
+            if (!std::ranges::binary_search(taken, id))
+                rest.push_back(id); // every lesson is in the range
+        }
+    }
     while (counted < kWords && !rest.empty()) {
         const auto picked = rest.begin() + random.below(static_cast<int>(rest.size()));
         counted += offer(*picked, 1) ? 1 : 0;
         rest.erase(picked);
     }
 
-    // The worst remembered, from the highest ratio down.
+    // The worst remembered, from the highest ratio down, read only as far as needed.
     int worst = 0;
-    for (const long long id : ids("SELECT _id FROM records WHERE Lekce <= 99 "
-                                  "ORDER BY Pom DESC, _id DESC")) {
-        if (worst == kWorstWords)
-            break;
-        worst += offer(id, kWorstTimes) ? 1 : 0;
+    {
+        RawStatement worstFirst(words, "SELECT _id FROM records WHERE Lekce <= 99 "
+                                       "ORDER BY Pom DESC, _id DESC");
+        while (worst < kWorstWords && worstFirst.step())
+            worst += offer(worstFirst.integer(0), kWorstTimes) ? 1 : 0;
     }
 
     // Every entry sharing a question's test word answers it.

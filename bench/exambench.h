@@ -6,8 +6,10 @@ namespace bench {
 
 // The choice of an exam's words over the whole dictionary: 200 words, 30 % of them least
 // asked, 10 worst-remembered ones on top, and their accepted answers. The table store runs
-// the program's own preparation; SQLite used directly does the same updates and selections
-// with set-based statements. Each side keeps its working tables in a folder of its own.
+// the program's own preparation; SQLite used directly does the same reading, writing and
+// selections with statements of its own: one reading in record order rates the words, and
+// the worst ones are read only as far as needed. Each side keeps its working tables in a
+// folder of its own.
 class ExamBench {
 public:
     explicit ExamBench(const QString& folder);

@@ -111,9 +111,9 @@ ExamHandover chooseQuestions(const ExamTables& tables, const ExamParameters& par
     store::PostBatch dictionaryBatch(tables.dictionary);
     store::PostBatch questionBatch(tables.runtime);
     store::PostBatch answerBatch(tables.deprun);
-    selectRangeWords(tables.dictionary, writer, plan, context.random, progress);
+    RatedWords rated = selectRangeWords(tables.dictionary, writer, plan, context.random, progress);
     setHistoryCount(tables.history, record, u"Pocet"_s, tables.runtime.recordCount());
-    const int worst = addWorstWords(tables.dictionary, writer, plan);
+    const int worst = addWorstWords(tables.dictionary, writer, plan, rated);
     setHistoryCount(tables.history, record, u"PoceSpatneZ"_s, worst);
     addSharedAnswers(tables.dictionary, tables.runtime, tables.deprun, plan.language, progress);
     dictionaryBatch.finish();

@@ -1,5 +1,6 @@
 #include "exchange/importbatch.h"
 
+#include "store/busyticks.h"
 #include "store/cursor.h"
 
 namespace exchange {
@@ -29,11 +30,13 @@ ImportBatch::~ImportBatch() {
 }
 
 void ImportBatch::finish(const Progress& progress, int total) {
-    if (!progress) {
-        m_batch.finish();
-        return;
-    }
-    m_batch.finish([&] { progress(total, total); });
+    std::function<void()> lastStep;
+    if (progress)
+        lastStep = [&] {
+            progress(total, total);
+        };
+    const store::BusyTicks ticks(m_dictionary, std::move(lastStep));
+    m_batch.finish();
 }
 
 } // namespace exchange

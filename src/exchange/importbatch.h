@@ -22,8 +22,8 @@ public:
     ImportBatch(const ImportBatch&) = delete;
     ImportBatch& operator=(const ImportBatch&) = delete;
 
-    // Keeps the import. The time it takes to build the indexes at the end, progress is
-    // called with the last step again and again, so that a window can repaint.
+    // Keeps the import. While the indexes are built at the end, progress is called with the
+    // last step again and again, so that a window can repaint; it must not use any table.
     void finish(const Progress& progress = {}, int total = 0);
 
 private:

@@ -160,6 +160,19 @@ void Cursor::setIndexName(const QString& name) {
     checkBrowseMode();
     const std::optional<qint64> keep = recordToKeep();
     m_indexName = index->name;
+    m_recordOrder = false;
+    applyViewSettings();
+    invalidateView(keep);
+}
+
+void Cursor::setRecordOrder() {
+    if (!active()) {
+        m_recordOrder = true;
+        return;
+    }
+    checkBrowseMode();
+    const std::optional<qint64> keep = recordToKeep();
+    m_recordOrder = true;
     applyViewSettings();
     invalidateView(keep);
 }
@@ -171,8 +184,9 @@ QStringList Cursor::indexFieldNames() const {
 
 void Cursor::applyViewSettings() {
     const TableSchema& tableSchema = m_db->schema();
-    std::vector<int> orderFields;
-    for (const QString& name : tableSchema.findIndex(m_indexName)->fields)
+    std::vector<int> orderFields; // none: by row id alone
+    for (const QString& name :
+         m_recordOrder ? QStringList() : tableSchema.findIndex(m_indexName)->fields)
         orderFields.push_back(tableSchema.fieldIndex(name));
     m_order->setOrder(std::move(orderFields));
 

@@ -67,6 +67,11 @@ public:
     QStringList indexNames() const;
     void setIndexName(const QString& name); // "" is the primary key
     const QString& indexName() const { return m_indexName; }
+    // The records in the order the table keeps them, until an index is selected again: the
+    // quickest walk over a large table for work that visits each record once in any order
+    // (searches need an index). indexName() still names the index selected last.
+    void setRecordOrder();
+    bool recordOrder() const { return m_recordOrder; }
     QStringList indexFieldNames() const;
 
     // Navigation.
@@ -121,6 +126,14 @@ public:
     // reading of the table serves the whole walk, many times faster than reading the
     // records one by one. The cursor stays where it stands; visit must not change the table.
     void forEachStoredRow(const std::function<void(const StoredRow&, int)>& visit);
+    // For work that visits every record of the view once, in no particular order: reads them
+    // in the order the table keeps them (the quickest reading of a large table, and writing
+    // in that order touches each page once) and gives the field the value that rewrite
+    // returns for a record, nothing leaving the record as it is. The rewrite sees the fields
+    // it reads (by index), the others empty. The records that change are written after the
+    // reading, without the before-post hook; the view is read anew at its next use.
+    using FieldRewrite = std::function<std::optional<QVariant>(const StoredRow&, Bookmark)>;
+    void rewriteField(int field, const std::vector<int>& reads, const FieldRewrite& rewrite);
 
     // Attached views: while disabled no signals are sent; enabling sends one of each.
     void disableControls();
@@ -133,6 +146,7 @@ signals:
     void stateChanged();   // browse, edit, insert, inactive
 
 private:
+    friend class BusyTicks;
     friend class Field;
     friend class PostBatch;
 
@@ -176,6 +190,7 @@ private:
     int m_listenerId = 0;
 
     QString m_indexName;
+    bool m_recordOrder = false;
     QString m_filterText;
     bool m_filtered = false;
     CompiledFilter m_compiledFilter;

@@ -201,6 +201,68 @@ qint64 Cursor::writeRecord() {
     return rowId;
 }
 
+void Cursor::rewriteField(int field, const std::vector<int>& reads, const FieldRewrite& rewrite) {
+    checkBrowseMode();
+    Database& database = db();
+    const TableSchema& tableSchema = schema();
+    const FieldDef& def = tableSchema.fields.at(static_cast<size_t>(field));
+    std::vector<std::pair<qint64, QVariant>> changes;
+    size_t readCount = 0;
+    {
+        ReadScope scope(database);
+        QStringList columns;
+        for (int i = 0; i < fieldCount(); ++i)
+            columns << (std::ranges::find(reads, i) != reads.end()
+                            ? quotedName(tableSchema.fields[static_cast<size_t>(i)].name)
+                            : QStringLiteral("NULL"));
+        columns << quotedName(tableSchema.rowIdColumn);
+        Query stored(database, m_order->storedOrderSelect(columns.join(u", ")));
+        m_order->bindCondition(stored);
+        const int rowIdColumn = fieldCount();
+        while (stored.next()) {
+            const qint64 rowId = stored.int64(rowIdColumn);
+            ++readCount;
+            if (std::optional<QVariant> value =
+                    rewrite(StoredRow::read(stored, tableSchema), Bookmark{rowId}))
+                changes.emplace_back(rowId, toStored(def, *value));
+        }
+    }
+    if (changes.empty())
+        return;
+    std::vector<bool> changed(tableSchema.fields.size(), false);
+    changed[static_cast<size_t>(field)] = true;
+    const std::optional<qint64> keep =
+        m_viewStale ? m_keepOnRebuild : std::optional<qint64>(currentRowId());
+    // However far the writing gets, every cursor on the table reads it anew.
+    const auto announce = [&] {
+        database.noteChange(m_listenerId);
+        invalidateView(keep);
+    };
+    // A rewrite of many records builds the field's indexes anew rather than moving an entry
+    // of each for every record, several times faster.
+    constexpr size_t kRebuildShare = 8;
+    database.beginUnit();
+    try {
+        if (changes.size() * kRebuildShare > readCount)
+            database.deferIndexesOf(def.name);
+        Query update(database, database.recordSql().updateRow(changed));
+        for (const auto& [rowId, value] : changes) {
+            update.reset();
+            update.bind(1, value);
+            update.bind(2, rowId);
+            update.exec();
+            database.noteWrite();
+        }
+        update.reset();
+        database.endUnit();
+    } catch (...) {
+        database.abandonUnit();
+        announce();
+        throw;
+    }
+    announce();
+}
+
 void Cursor::deleteRecord() {
     requireActive();
     if (m_state == CursorState::Insert) {

@@ -6,10 +6,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <chrono>
 #include <utility>
 
 namespace store {
@@ -25,18 +25,6 @@ constexpr int kWritesPerCommit = 5000;
 // the file and its log with room to grow up to a million entries, never more.
 constexpr qint64 kLeastBatchCache = 64 * 1024;
 constexpr qint64 kMostBatchCache = 768 * 1024;
-
-// The engine's steps between two heartbeats of an index build: a few milliseconds.
-constexpr int kStepsPerHeartbeat = 10000;
-
-int heartbeat(void* whileBuilding) {
-    try {
-        (*static_cast<const Database::Heartbeat*>(whileBuilding))();
-        return 0; // go on
-    } catch (...) {
-        return 1; // no exception may cross the engine: the build stops, the batch fails
-    }
-}
 
 QHash<QString, std::weak_ptr<Database>>& openDatabases() {
     static QHash<QString, std::weak_ptr<Database>> databases;
@@ -99,7 +87,9 @@ Database::~Database() {
 }
 
 void Database::execute(const char* sql) {
-    if (const int code = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr); code != SQLITE_OK) {
+    if (const int code = m_ticking ? executeWhileTicking(sql)
+                                   : sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+        code != SQLITE_OK) {
         Error error = engineError(m_db, code, m_path);
         checkTransactionSurvived();
         throw error;
@@ -148,26 +138,28 @@ void Database::noteChange(int writerListenerId) {
     }
 }
 
-void Database::beginBatch(bool whole) {
+void Database::beginBatch(bool whole, bool forced) {
     if (m_batchDepth++ == 0) {
         // Within a batch the log is not copied back into the file, and a batch in chunks
         // does not force its commits to disk: a killed process still keeps every commit,
         // and the batch's end makes all of it durable at once. A whole batch has one
-        // commit, forced to disk, so that what it reports kept is kept.
+        // commit, forced to disk so that what it reports kept is kept, unless the caller
+        // leaves that to the checkpoint after it as with chunks.
         execute(batchCacheSetting(m_path).constData());
-        execute(whole ? "PRAGMA wal_autocheckpoint = 0"
-                      : "PRAGMA synchronous = NORMAL; PRAGMA wal_autocheckpoint = 0");
+        execute(whole && forced ? "PRAGMA wal_autocheckpoint = 0"
+                                : "PRAGMA synchronous = NORMAL; PRAGMA wal_autocheckpoint = 0");
         execute("BEGIN IMMEDIATE");
         m_wholeBatch = whole;
         m_writesInChunk = 0;
+        m_batchWrites = 0;
     }
 }
 
-void Database::endBatch(const Heartbeat& whileBuilding) {
+void Database::endBatch() {
     if (m_batchDepth == 0 || --m_batchDepth > 0)
         return;
     try {
-        rebuildDeferredIndexes(whileBuilding);
+        rebuildDeferredIndexes();
         if (inTransaction())
             execute("COMMIT");
     } catch (const Error&) {
@@ -210,16 +202,12 @@ void Database::deferIndexes() {
         execute((QStringLiteral("DROP INDEX ") + quotedName(name)).toUtf8().constData());
 }
 
-void Database::rebuildDeferredIndexes(const Heartbeat& whileBuilding) {
+void Database::rebuildDeferredIndexes() {
     // Taken first: a failed build rolls the batch back, which puts the old indexes back.
     const std::vector<QByteArray> statements = std::exchange(m_deferredIndexes, {});
     // The engine sorts each index in memory up to the size of the page cache, which the
     // batch chose when the table was smaller.
     execute(batchCacheSetting(m_path).constData());
-    if (whileBuilding && !statements.empty())
-        sqlite3_progress_handler(m_db, kStepsPerHeartbeat, heartbeat,
-                                 const_cast<Heartbeat*>(&whileBuilding));
-    const auto quiet = qScopeGuard([this] { sqlite3_progress_handler(m_db, 0, nullptr, nullptr); });
     for (const QByteArray& statement : statements)
         execute(statement.constData());
 }
@@ -251,9 +239,77 @@ void Database::checkpointInBackground() {
     });
 }
 
+void Database::setProgressHandler(int (*handler)(void*), void* context) {
+    constexpr int kStepsBetweenCalls = 2000; // a few microseconds
+    sqlite3_progress_handler(m_db, handler ? kStepsBetweenCalls : 0, handler, context);
+    m_ticking = handler != nullptr;
+    m_progressHandler = handler;
+    m_progressContext = context;
+}
+
+int Database::executeWhileTicking(const char* sql) {
+    // A statement of one long step (an index's sort, a commit writing the log) runs on a
+    // thread of its own while this one goes on calling the handler; nothing else uses the
+    // connection meanwhile.
+    constexpr auto kLookEvery = std::chrono::milliseconds(10);
+    auto run = std::async(std::launch::async, [this, sql] {
+        return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+    });
+    while (run.wait_for(kLookEvery) != std::future_status::ready)
+        m_progressHandler(m_progressContext);
+    return run.get();
+}
+
 void Database::noteWrite() {
-    if (m_batchDepth > 0 && !m_wholeBatch && ++m_writesInChunk >= kWritesPerCommit)
+    ++m_batchWrites;
+    if (m_batchDepth == 0 || m_wholeBatch)
+        return;
+    // A unit's writes count towards the chunk that commits after it.
+    if (++m_writesInChunk >= kWritesPerCommit && m_unitDepth == 0)
         commitAndContinue();
+}
+
+void Database::beginUnit() {
+    execute("SAVEPOINT unit");
+    ++m_unitDepth;
+}
+
+void Database::endUnit() {
+    for (const QByteArray& statement : m_unitIndexes)
+        execute(statement.constData());
+    m_unitIndexes.clear();
+    execute("RELEASE unit");
+    --m_unitDepth;
+    if (m_batchDepth > 0 && !m_wholeBatch && m_writesInChunk >= kWritesPerCommit)
+        commitAndContinue();
+}
+
+void Database::abandonUnit() {
+    // The engine may have undone the transaction already (a full disk); then the unit is gone.
+    sqlite3_exec(m_db, "ROLLBACK TO unit; RELEASE unit", nullptr, nullptr, nullptr);
+    m_unitIndexes.clear();
+    --m_unitDepth;
+    checkTransactionSurvived();
+}
+
+void Database::deferIndexesOf(const QString& field) {
+    Q_ASSERT(m_unitDepth > 0 || (m_batchDepth > 0 && m_wholeBatch));
+    std::vector<QByteArray>& deferred = m_unitDepth > 0 ? m_unitIndexes : m_deferredIndexes;
+    std::vector<QString> names;
+    {
+        Query indexes(*this, QStringLiteral(
+                                 "SELECT m.name, m.sql FROM sqlite_master m WHERE m.type = 'index' "
+                                 "AND m.tbl_name = 'records' AND m.sql NOT NULL AND m.sql NOT "
+                                 "LIKE 'CREATE UNIQUE%' AND EXISTS (SELECT 1 FROM "
+                                 "pragma_index_info(m.name) i WHERE i.name = ?1)"));
+        indexes.bind(1, field);
+        while (indexes.next()) {
+            names.push_back(indexes.text(0));
+            deferred.push_back(indexes.text(1).toUtf8());
+        }
+    }
+    for (const QString& name : names)
+        execute((QStringLiteral("DROP INDEX ") + quotedName(name)).toUtf8().constData());
 }
 
 bool Database::inTransaction() const {

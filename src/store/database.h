@@ -48,11 +48,10 @@ public:
     // so that a walk over a large table is fast and a crash in its middle leaves whole
     // records; a whole batch commits at its end only. A batch abandoned (its walk failed)
     // keeps what it wrote in chunks and drops everything of a whole one.
-    // whileBuilding is called now and then while deferred indexes are built at the end, so
-    // that a window can repaint; should it throw, the build stops and the batch fails.
-    using Heartbeat = std::function<void()>;
-    void beginBatch(bool whole);
-    void endBatch(const Heartbeat& whileBuilding = {});
+    // A whole batch is forced to the disk at its end unless forced is false; then, as a
+    // batch in chunks, by the checkpoint after it.
+    void beginBatch(bool whole, bool forced = true);
+    void endBatch();
     void abandonBatch();
     // Within a whole batch: drops the table's indexes until the batch's end builds them
     // anew, each in one sorted pass, so that many inserts only append to the table.
@@ -62,6 +61,23 @@ public:
     void noteWrite();
     bool inTransaction() const;
 
+    // A unit of writes within whatever batch holds (or a transaction of its own): kept whole
+    // by endUnit or undone whole by abandonUnit, with no chunk's commit inside it.
+    void beginUnit();
+    void endUnit();
+    void abandonUnit();
+    // Within a unit or a whole batch that rewrites a field in many records: drops the indexes
+    // that hold the field (never a unique one) until the end of the unit or else the batch
+    // builds them anew, each in one sorted pass.
+    void deferIndexesOf(const QString& field);
+    qint64 batchWrites() const { return m_batchWrites; }
+
+    // A handler the engine calls every few thousand steps of a statement (none: nullptr).
+    // While one is set, the statements run by execute() (building indexes, commits) run on
+    // another thread and the handler is called on this one meanwhile, so that it is heard
+    // from during their long steps too.
+    void setProgressHandler(int (*handler)(void*), void* context);
+
 private:
     friend class Query;
     friend class ReadScope;
@@ -70,9 +86,10 @@ private:
     sqlite3_stmt* takeStatement(const QString& sql);
     void returnStatement(const QString& sql, sqlite3_stmt* stmt);
     void commitAndContinue();
+    int executeWhileTicking(const char* sql);
     void checkTransactionSurvived();
     void leaveBatchSettings();
-    void rebuildDeferredIndexes(const Heartbeat& whileBuilding);
+    void rebuildDeferredIndexes();
     void checkpointInBackground();
 
     QString m_path;
@@ -86,7 +103,13 @@ private:
     int m_batchDepth = 0;
     bool m_wholeBatch = false;
     int m_writesInChunk = 0;
+    qint64 m_batchWrites = 0;
     std::vector<QByteArray> m_deferredIndexes; // the statements that create them
+    bool m_ticking = false;
+    int (*m_progressHandler)(void*) = nullptr;
+    void* m_progressContext = nullptr;
+    int m_unitDepth = 0;
+    std::vector<QByteArray> m_unitIndexes; // dropped within the unit, to be created again
     std::future<void> m_checkpoint;
 };
 

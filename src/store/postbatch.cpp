@@ -5,10 +5,10 @@
 
 namespace store {
 
-PostBatch::PostBatch(Cursor& cursor, Extent extent)
+PostBatch::PostBatch(Cursor& cursor, Extent extent, Sync sync)
     : m_db(cursor.m_db) {
     cursor.requireActive();
-    m_db->beginBatch(extent == Extent::AllOrNothing);
+    m_db->beginBatch(extent == Extent::AllOrNothing, sync == Sync::AtEnd);
 }
 
 PostBatch::~PostBatch() {
@@ -25,9 +25,17 @@ void PostBatch::deferIndexes() {
     m_db->deferIndexes();
 }
 
-void PostBatch::finish(const std::function<void()>& whileBuilding) {
+void PostBatch::deferIndexesOf(const QString& field) {
+    m_db->deferIndexesOf(field);
+}
+
+qint64 PostBatch::writes() const {
+    return m_db->batchWrites();
+}
+
+void PostBatch::finish() {
     auto db = std::move(m_db);
-    db->endBatch(whileBuilding);
+    db->endBatch();
 }
 
 } // namespace store

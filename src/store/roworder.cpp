@@ -78,6 +78,11 @@ QString RowOrder::orderedSelect(const QString& columns) const {
     return QStringLiteral("SELECT %1 FROM records%2%3").arg(columns, where(), orderBy());
 }
 
+QString RowOrder::storedOrderSelect(const QString& columns) const {
+    return QStringLiteral("SELECT %1 FROM records%2 ORDER BY %3")
+        .arg(columns, where(), quotedName(m_schema.rowIdColumn));
+}
+
 void RowOrder::bindCondition(Query& query) const {
     if (m_linkField >= 0)
         query.bind(1, m_linkValue);

@@ -43,6 +43,8 @@ public:
     // The statement that reads these columns of the view's records in its order, and the
     // binding of its master's link value.
     QString orderedSelect(const QString& columns) const;
+    // The same in the order the table keeps its records (by row id), whatever the sort fields.
+    QString storedOrderSelect(const QString& columns) const;
     void bindCondition(Query& query) const;
 
     // The view position at which the given (possibly partial) key would stand: the first

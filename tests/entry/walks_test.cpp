@@ -27,12 +27,13 @@ protected:
     std::unique_ptr<store::Cursor> dictionary;
 };
 
-TEST_F(DictionaryWalk, RegenerationFollowsNewRulesKeepsCountersAndTheFilter) {
+TEST_F(DictionaryWalk, RegenerationFollowsNewRulesKeepsCountersTheFilterAndTheOrder) {
     addWords(*dictionary, {{"Dům (m.)", "House!", 2}, {"pes", "Dog", 3}});
     dictionary->first();
     postFields(*dictionary, {{u"Dobre"_s, 4}, {u"Spatne"_s, 1}});
     dictionary->setFilter(u"Lekce = 3"_s);
     dictionary->setFiltered(true);
+    dictionary->setIndexName(u"othertoczechnew"_s);
 
     rules.ignoreCase = false;
     rules.excludeParentheses = false;
@@ -42,11 +43,15 @@ TEST_F(DictionaryWalk, RegenerationFollowsNewRulesKeepsCountersAndTheFilter) {
               2);
 
     EXPECT_EQ(steps, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
-    EXPECT_EQ(std::tuple(dictionary->filtered(), dictionary->filter(), dictionary->recNo()),
-              std::tuple(true, u"Lekce = 3"_s, 1));
+    EXPECT_EQ(std::tuple(dictionary->filtered(), dictionary->filter(), dictionary->recNo(),
+                         dictionary->indexName(), dictionary->recordOrder()),
+              std::tuple(true, u"Lekce = 3"_s, 1, u"othertoczechnew"_s, false));
     dictionary->setFiltered(false);
     EXPECT_EQ(tableRows(*dictionary, {u"Czechzk"_s, u"Otherzk"_s, u"Dobre"_s, u"Spatne"_s}),
-              (QStringList{u"Dům (m.)|House|4|1"_s, u"pes|Dog|0|0"_s}));
+              (QStringList{u"pes|Dog|0|0"_s, u"Dům (m.)|House|4|1"_s}));
+    // The test words' indexes, built anew, find them.
+    dictionary->setIndexName(u"otherzknone"_s);
+    EXPECT_TRUE(dictionary->findKey({u"House"_s}));
 }
 
 TEST_F(DictionaryWalk, AnOldEntryWithoutAWordIsRegeneratedButAWordIsNotEmptied) {
@@ -63,15 +68,21 @@ TEST_F(DictionaryWalk, AnOldEntryWithoutAWordIsRegeneratedButAWordIsNotEmptied) 
     EXPECT_THROW(dictionary->post(), store::Error);
 }
 
-TEST_F(DictionaryWalk, AFailedRepostEndsTheWalkAndStillRestoresTheFilter) {
+// The walk is one unit: the records re-posted before the failure are as they were.
+TEST_F(DictionaryWalk, AFailedRepostUndoesTheWalkAndStillRestoresTheFilter) {
     addWords(*dictionary, {{"a", "b", 1}, {"c", "d", 1}});
     dictionary->setFilter(u"Lekce = 1"_s);
     dictionary->setFiltered(true);
-    dictionary->setBeforePost([](store::Cursor&) { throw store::Error(u"disk full"_s); });
+    dictionary->setBeforePost([](store::Cursor& table) {
+        if (table.field(u"Czech"_s).asString() == u"c")
+            throw store::Error(u"disk full"_s);
+        table.field(u"Czechzk"_s).setAsString(u"A"_s);
+    });
     EXPECT_THROW(entry::regenerate(*dictionary), store::Error);
     EXPECT_EQ(
         std::tuple(dictionary->state(), dictionary->filtered(), dictionary->controlsDisabled()),
         std::tuple(store::CursorState::Browse, true, false));
+    EXPECT_EQ(tableRows(*dictionary, {u"Czechzk"_s}), (QStringList{u"a"_s, u"c"_s}));
 }
 
 struct SplitCase {

@@ -169,6 +169,27 @@ TEST_F(CursorEditing, DeleteStandsOnTheNextRecordAndEditOnAnEmptyViewInserts) {
     EXPECT_EQ(dictionary->state(), CursorState::Insert);
 }
 
+// A rewrite of most records builds the field's index anew; one that fails writes nothing.
+TEST_F(CursorEditing, RewritingAFieldWritesTheChangedRecordsAndKeepsItsIndexInOrder) {
+    dictionary->setFilter(u"Lekce = 1"_s);
+    dictionary->setFiltered(true);
+    const auto byCzech = [](const store::StoredRow& row, store::Bookmark) {
+        return std::optional<QVariant>(row.text(0) == u"pes" ? 1 : 2);
+    };
+    const int pom = dictionary->schema().fieldIndex(u"Pom");
+    dictionary->rewriteField(pom, {0}, byCzech);
+    EXPECT_THROW(dictionary->rewriteField(
+                     pom, {},
+                     [](const store::StoredRow&, store::Bookmark) -> std::optional<QVariant> {
+                         throw store::Error(u"stop"_s);
+                     }),
+                 store::Error);
+    dictionary->setFiltered(false);
+    dictionary->setIndexName(u"pomnone"_s);
+    EXPECT_EQ(tableRows(*dictionary, {u"Czech"_s, u"Pom"_s}),
+              (QStringList{u"myš|"_s, u"pes|1"_s, u"kočka|2"_s}));
+}
+
 // The texts of dates and times are checked where an exam records its history.
 TEST_F(CursorEditing, AutoNumbersOfTheExamHistoryAreReadOnlyAndNeverReused) {
     auto exams = folder.table(u"exam"_s);

@@ -53,8 +53,8 @@ void ImportProgress::step(int done, int total) {
     if (m_sinceUpdate.elapsed() < kUpdateMilliseconds && (done != total || m_storing))
         return;
     m_sinceUpdate.restart();
-    if (m_storing) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (m_storing) { // the table is inside one long step: nothing else may run
+        m_dialog->repaint();
         return;
     }
     m_dialog->setValue(done);

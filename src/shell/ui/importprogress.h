@@ -16,9 +16,9 @@ namespace shell {
 // busy cursor, and once it lasts half a second, a progress dialog over the window with
 // "Zrušit" (or Escape). The dialog takes the window's input meanwhile; stopping throws
 // exchange::ImportStopped out of the step, so the import leaves nothing behind. After the
-// last entry the dialog says that the words are being stored and repaints while the import
-// builds its indexes, called with the last step again and again. The import's messages go
-// through messages(), which closes the dialog before the first of them.
+// last entry the dialog says that the words are being stored and repaints itself alone while
+// the import builds its indexes, called with the last step again and again. The import's messages
+// go through messages(), which closes the dialog before the first of them.
 class ImportProgress : private core::Messages {
 public:
     ImportProgress(QWidget& window, core::Messages& messages);

@@ -36,4 +36,10 @@ entry::WalkProgress LongWalk::progress() {
     };
 }
 
+std::function<void()> LongWalk::stillBusy() {
+    return [this] {
+        m_progress.repaint();
+    };
+}
+
 } // namespace shell

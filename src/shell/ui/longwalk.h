@@ -22,6 +22,9 @@ public:
     // Moves the bar; the window repaints now and then so that it never looks frozen, but
     // takes no input until the walk ends.
     entry::WalkProgress progress();
+    // Repaints the bar alone while the table is inside one long step, where nothing else may
+    // run.
+    std::function<void()> stillBusy();
 
 private:
     QWidget& m_grid;

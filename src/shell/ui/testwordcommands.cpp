@@ -60,8 +60,8 @@ void MainWindow::regenerateTestWords() {
         return;
     LongWalk walk(m_pane->grid(), *m_progress);
     m_pane->markAllLessonsShown();
-    statusBar()->showMessage(
-        entry::regenerationDone(entry::regenerate(m_pane->table1(), walk.progress())));
+    statusBar()->showMessage(entry::regenerationDone(
+        entry::regenerate(m_pane->table1(), walk.progress(), walk.stillBusy())));
 }
 
 void MainWindow::reevaluateCommas() {
