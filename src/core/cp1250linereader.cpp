@@ -3,7 +3,6 @@
 #include "core/cp1250codec.h"
 #include "core/fileerror.h"
 
-#include <QBuffer>
 #include <QFile>
 
 #include <utility>
@@ -28,13 +27,19 @@ std::optional<QString> Cp1250LineReader::next() {
 }
 
 QStringList splitCp1250Lines(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    Cp1250LineReader reader(buffer);
+    // Split in place rather than through a device: an import reads a million lines this way.
     QStringList lines;
-    while (auto line = reader.next())
-        lines.append(std::move(*line));
+    const QByteArrayView all(bytes);
+    for (qsizetype start = 0; start < all.size();) {
+        qsizetype end = all.indexOf('\n', start);
+        const qsizetype next = end < 0 ? all.size() : end + 1;
+        if (end < 0)
+            end = all.size();
+        else if (end > start && all[end - 1] == '\r')
+            --end;
+        lines.append(decodeCp1250(all.sliced(start, end - start)));
+        start = next;
+    }
     return lines;
 }
 
