@@ -32,8 +32,9 @@ std::optional<BenchOptions> parseOptions(const QStringList& arguments, QString& 
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("Print one JSON array instead of a table."));
     const QCommandLineOption folder(QStringLiteral("folder"),
-                                    QStringLiteral("Folder for the table files (default: a "
-                                                   "temporary one)."),
+                                    QStringLiteral("Folder in which the table files are made, "
+                                                   "in a folder of their own removed at the end "
+                                                   "(default: the temporary folder)."),
                                     QStringLiteral("DIR"));
     const QCommandLineOption only(QStringLiteral("only"),
                                   QStringLiteral("Measure only these figures, by the names of the "

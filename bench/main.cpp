@@ -24,13 +24,17 @@ int main(int argc, char* argv[]) {
         return message.startsWith(u"Usage") ? 0 : 2;
     }
     try {
-        QTemporaryDir temporary;
-        const QString folder = options->folder.isEmpty() ? temporary.path() : options->folder;
-        if (!QDir().mkpath(folder)) {
-            err << "The folder " << folder << " cannot be made." << Qt::endl;
+        // The table files go into a folder of their own, removed at the end, inside the folder
+        // given (a disk with room for them) or the system's temporary folder; so a run never
+        // meets the files of an earlier one.
+        const QString parent = options->folder.isEmpty() ? QDir::tempPath() : options->folder;
+        QDir().mkpath(parent);
+        const QTemporaryDir folder(QDir(parent).filePath(QStringLiteral("lexiton_bench-XXXXXX")));
+        if (!folder.isValid()) {
+            err << "No folder for the table files can be made in " << parent << Qt::endl;
             return 1;
         }
-        const bench::Report report = bench::runBenchmark(*options, folder);
+        const bench::Report report = bench::runBenchmark(*options, folder.path());
         const QByteArray output = options->json ? report.json() : report.table().toUtf8();
         std::fwrite(output.constData(), 1, static_cast<size_t>(output.size()), stdout);
         return 0;
