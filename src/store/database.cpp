@@ -187,15 +187,27 @@ void Database::abandonBatch() {
 
 void Database::deferIndexes() {
     Q_ASSERT(m_batchDepth > 0 && m_wholeBatch);
-    if (!m_deferredIndexes.empty())
-        return;
+    if (m_deferredIndexes.empty())
+        dropIndexes({}, m_deferredIndexes);
+}
+
+void Database::dropIndexes(const QString& field, std::vector<QByteArray>& creations) {
     std::vector<QString> names;
     {
-        Query indexes(*this, QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = "
-                                            "'index' AND tbl_name = 'records' AND sql NOT NULL"));
+        // With a field: the indexes that hold it, never a unique one.
+        Query indexes(
+            *this, field.isEmpty()
+                       ? QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = "
+                                        "'index' AND tbl_name = 'records' AND sql NOT NULL")
+                       : QStringLiteral("SELECT m.name, m.sql FROM sqlite_master m WHERE m.type = "
+                                        "'index' AND m.tbl_name = 'records' AND m.sql NOT NULL AND "
+                                        "m.sql NOT LIKE 'CREATE UNIQUE%' AND EXISTS (SELECT 1 FROM "
+                                        "pragma_index_info(m.name) i WHERE i.name = ?1)"));
+        if (!field.isEmpty())
+            indexes.bind(1, field);
         while (indexes.next()) {
             names.push_back(indexes.text(0));
-            m_deferredIndexes.push_back(indexes.text(1).toUtf8());
+            creations.push_back(indexes.text(1).toUtf8());
         }
     }
     for (const QString& name : names)
@@ -294,22 +306,7 @@ void Database::abandonUnit() {
 
 void Database::deferIndexesOf(const QString& field) {
     Q_ASSERT(m_unitDepth > 0 || (m_batchDepth > 0 && m_wholeBatch));
-    std::vector<QByteArray>& deferred = m_unitDepth > 0 ? m_unitIndexes : m_deferredIndexes;
-    std::vector<QString> names;
-    {
-        Query indexes(*this, QStringLiteral(
-                                 "SELECT m.name, m.sql FROM sqlite_master m WHERE m.type = 'index' "
-                                 "AND m.tbl_name = 'records' AND m.sql NOT NULL AND m.sql NOT "
-                                 "LIKE 'CREATE UNIQUE%' AND EXISTS (SELECT 1 FROM "
-                                 "pragma_index_info(m.name) i WHERE i.name = ?1)"));
-        indexes.bind(1, field);
-        while (indexes.next()) {
-            names.push_back(indexes.text(0));
-            deferred.push_back(indexes.text(1).toUtf8());
-        }
-    }
-    for (const QString& name : names)
-        execute((QStringLiteral("DROP INDEX ") + quotedName(name)).toUtf8().constData());
+    dropIndexes(field, m_unitDepth > 0 ? m_unitIndexes : m_deferredIndexes);
 }
 
 bool Database::inTransaction() const {

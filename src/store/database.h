@@ -89,6 +89,9 @@ private:
     int executeWhileTicking(const char* sql);
     void checkTransactionSurvived();
     void leaveBatchSettings();
+    // Drops the table's indexes (only those holding the field, when one is given) and adds
+    // the statements that create them again to creations.
+    void dropIndexes(const QString& field, std::vector<QByteArray>& creations);
     void rebuildDeferredIndexes();
     void checkpointInBackground();
 
