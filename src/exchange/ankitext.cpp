@@ -4,7 +4,8 @@
 #include "core/filereplace.h"
 #include "exchange/htmltext.h"
 #include "exchange/utf8check.h"
-#include "exchange/viewrows.h"
+#include "exchange/viewrowwriter.h"
+#include "store/cursor.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -234,24 +235,22 @@ PeerEntries ankiEntries(const AnkiContent& content, CzechColumn czech) {
 ExportResult exportAnkiText(store::Cursor& dictionary, const QString& otherLanguage,
                             const QString& outputPath, const Progress& progress) {
     const store::TableSchema& schema = dictionary.schema();
-    const auto position = [&](QStringView name) {
-        return size_t(schema.fieldIndex(name));
-    };
-    const size_t czech = position(u"Czech"), other = position(u"Other"),
-                 lesson = position(u"Lekce"), description = position(u"Popis");
+    const int czech = schema.fieldIndex(u"Czech"), other = schema.fieldIndex(u"Other"),
+              lesson = schema.fieldIndex(u"Lekce"), description = schema.fieldIndex(u"Popis");
     ExportResult result;
     QString text = u"#separator:tab\n#html:true\n#columns:"_s + field(otherLanguage) +
                    u"\tČesky\tPopis\tTags\n#tags column:4\n"_s;
-    const int total = dictionary.recordCount();
-    forEachViewRow(dictionary, [&](const store::StoredRow& row, int recNo) {
-        const qint64 number = row.number(lesson).value_or(0);
-        text += field(textToHtml(row.text(other))) + u'\t' + field(textToHtml(row.text(czech))) +
-                u'\t' + field(textToHtml(row.text(description))) + u'\t' +
-                (number > 0 ? u"Lekce_"_s + QString::number(number) : QString()) + u'\n';
-        if (progress)
-            progress(recNo, total);
-        ++result.entries;
-    });
+    result.entries = writeViewRows(
+        dictionary, {czech, other, lesson, description}, progress,
+        [&](std::span<const store::StoredRow> rows) {
+            for (const store::StoredRow& row : rows) {
+                const qint64 number = row.number(lesson).value_or(0);
+                text += field(textToHtml(row.text(other))) + u'\t' +
+                        field(textToHtml(row.text(czech))) + u'\t' +
+                        field(textToHtml(row.text(description))) + u'\t' +
+                        (number > 0 ? u"Lekce_"_s + QString::number(number) : QString()) + u'\n';
+            }
+        });
     core::replaceFile(outputPath, text.toUtf8());
     return result;
 }

@@ -1,7 +1,8 @@
 #include "exchange/kvtmlwriter.h"
 
 #include "core/filereplace.h"
-#include "exchange/viewrows.h"
+#include "exchange/viewrowwriter.h"
+#include "store/cursor.h"
 
 #include <QXmlStreamWriter>
 
@@ -62,11 +63,9 @@ void writeLessons(QXmlStreamWriter& xml, LessonEntries& lessons) {
 ExportResult exportKvtml(store::Cursor& dictionary, const KvtmlNames& names,
                          const QString& outputPath, const Progress& progress) {
     const store::TableSchema& schema = dictionary.schema();
-    const auto field = [&](QStringView name) {
-        return size_t(schema.fieldIndex(name));
-    };
-    const size_t czech = field(u"Czech"), other = field(u"Other"), lesson = field(u"Lekce"),
-                 description = field(u"Popis"), right = field(u"Dobre"), wrong = field(u"Spatne");
+    const int czech = schema.fieldIndex(u"Czech"), other = schema.fieldIndex(u"Other"),
+              lesson = schema.fieldIndex(u"Lekce"), description = schema.fieldIndex(u"Popis"),
+              right = schema.fieldIndex(u"Dobre"), wrong = schema.fieldIndex(u"Spatne");
     ExportResult result;
     // Written to text and encoded once. KWordQuiz and Parley tell a kvtml file by its first
     // lines: the declaration, the document type and the root each start a line. The entries
@@ -87,10 +86,9 @@ ExportResult exportKvtml(store::Cursor& dictionary, const KvtmlNames& names,
         xml.writeEndElement();
 
         LessonEntries lessons;
-        const int total = dictionary.recordCount();
         xml.writeStartElement(u"entries"_s);
-        forEachViewRow(dictionary, [&](const store::StoredRow& row, int recNo) {
-            const int id = recNo - 1;
+        int id = 0;
+        const auto writeEntry = [&](const store::StoredRow& row) {
             xml.writeStartElement(u"entry"_s);
             xml.writeAttribute(u"id"_s, QString::number(id));
             xml.writeStartElement(u"translation"_s);
@@ -108,10 +106,14 @@ ExportResult exportKvtml(store::Cursor& dictionary, const KvtmlNames& names,
             xml.writeCharacters(u"\n"_s);
             if (const qint64 number = row.number(lesson).value_or(0); number > 0)
                 lessons[number].push_back(id);
-            if (progress)
-                progress(recNo, total);
-            ++result.entries;
-        });
+            ++id;
+        };
+        result.entries =
+            writeViewRows(dictionary, {czech, other, lesson, description, right, wrong}, progress,
+                          [&](std::span<const store::StoredRow> rows) {
+                              for (const store::StoredRow& row : rows)
+                                  writeEntry(row);
+                          });
         xml.writeEndElement();
         writeLessons(xml, lessons);
         xml.writeEndElement();

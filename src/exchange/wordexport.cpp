@@ -4,7 +4,8 @@
 #include "core/filereplace.h"
 #include "exchange/exporttemplate.h"
 #include "exchange/foreigncolumn.h"
-#include "exchange/viewrows.h"
+#include "exchange/viewrowwriter.h"
+#include "store/cursor.h"
 
 #include <charconv>
 #include <cstring>
@@ -18,20 +19,16 @@ using namespace Qt::StringLiterals;
 // The positions of the exported fields in the dictionary's records.
 struct EntryFields {
     explicit EntryFields(const store::TableSchema& schema)
-        : czech(position(schema, u"Czech"))
-        , other(position(schema, u"Other"))
-        , lesson(position(schema, u"Lekce"))
-        , description(position(schema, u"Popis"))
-        , right(position(schema, u"Dobre"))
-        , wrong(position(schema, u"Spatne"))
-        , czechTest(position(schema, u"Czechzk"))
-        , otherTest(position(schema, u"Otherzk")) {}
+        : czech(schema.fieldIndex(u"Czech"))
+        , other(schema.fieldIndex(u"Other"))
+        , lesson(schema.fieldIndex(u"Lekce"))
+        , description(schema.fieldIndex(u"Popis"))
+        , right(schema.fieldIndex(u"Dobre"))
+        , wrong(schema.fieldIndex(u"Spatne"))
+        , czechTest(schema.fieldIndex(u"Czechzk"))
+        , otherTest(schema.fieldIndex(u"Otherzk")) {}
 
-    static size_t position(const store::TableSchema& schema, QStringView name) {
-        return static_cast<size_t>(schema.fieldIndex(name));
-    }
-
-    size_t czech, other, lesson, description, right, wrong, czechTest, otherTest;
+    int czech, other, lesson, description, right, wrong, czechTest, otherTest;
 };
 
 QString heading(const HtmlExportSettings& settings, const QString& text) {
@@ -64,11 +61,6 @@ template <typename Walk> ExportResult writeExport(const QString& path, Walk walk
         writer.writeBytes(block);
     });
     return result;
-}
-
-void report(const Progress& progress, int done, int total) {
-    if (progress)
-        progress(done, total);
 }
 
 // The description in one column, from start to the end of the line: TAB and CR become "*",
@@ -123,21 +115,21 @@ ExportResult exportHtml(store::Cursor& dictionary, const QStringList& templateLi
         write(heading(settings, secondHeading));
         write(u"<TD WIDTH="_s + settings.col3 + u'>');
         write(u"<B><font color=\""_s + settings.colTitle + u"\">Lekce</FONT></B></TD></TR>"_s);
-        const int total = dictionary.recordCount();
-        int entries = 0;
-        forEachViewRow(dictionary, [&](const store::StoredRow& row, int recNo) {
-            rowLines.resize(0);
-            rowLines += u"<TR><TD>\r\n";
-            appendCell(row, otherFirst);
-            rowLines += u"</TD>\r\n<TD>";
-            appendCell(row, !otherFirst);
-            rowLines += u"</TD>\r\n<TD>";
-            rowLines += QString::number(row.number(fields.lesson).value_or(0));
-            rowLines += u"</TD></TR>";
-            write(rowLines, 4);
-            report(progress, recNo, total);
-            ++entries;
-        });
+        const int entries = writeViewRows(dictionary, {fields.czech, fields.other, fields.lesson},
+                                          progress, [&](std::span<const store::StoredRow> rows) {
+                                              for (const store::StoredRow& row : rows) {
+                                                  rowLines.resize(0);
+                                                  rowLines += u"<TR><TD>\r\n";
+                                                  appendCell(row, otherFirst);
+                                                  rowLines += u"</TD>\r\n<TD>";
+                                                  appendCell(row, !otherFirst);
+                                                  rowLines += u"</TD>\r\n<TD>";
+                                                  rowLines += QString::number(
+                                                      row.number(fields.lesson).value_or(0));
+                                                  rowLines += u"</TD></TR>";
+                                                  write(rowLines, 4);
+                                              }
+                                          });
         write(u"</TABLE>"_s);
         for (const QString& line : parsed.tail)
             write(line);
@@ -158,7 +150,8 @@ ExportResult exportTxt(store::Cursor& dictionary, const QString& outputPath,
     core::replaceFile(outputPath, [&](QIODevice& file) {
         core::Cp1250LineWriter writer(file);
         QByteArray block; // lines go out in large blocks
-        const auto text = [&](const store::StoredRow& row, size_t field,
+        int lineNumber = 0;
+        const auto text = [&](const store::StoredRow& row, int field,
                               const core::CodePage& codePage, QList<char32_t>& lost) {
             codePage.appendUtf8(row.utf8(field), block, lost);
             block.append('\t');
@@ -170,8 +163,7 @@ ExportResult exportTxt(store::Cursor& dictionary, const QString& outputPath,
             }
             block.append('\t');
         };
-        const int total = dictionary.recordCount();
-        forEachViewRow(dictionary, [&](const store::StoredRow& row, int recNo) {
+        const auto writeRow = [&](const store::StoredRow& row) {
             const qsizetype lostBefore = foreignLost.size() + czechLost.size();
             text(row, fields.czech, czechCodePage, czechLost);
             text(row, fields.other, foreignCodePage, otherLost);
@@ -187,15 +179,22 @@ ExportResult exportTxt(store::Cursor& dictionary, const QString& outputPath,
             text(row, fields.otherTest, foreignCodePage, otherLost);
             block.chop(1);
             block.append("\r\n");
-            ++result.entries;
+            ++lineNumber;
             if (foreignLost.size() + czechLost.size() != lostBefore)
-                result.linesWithUnencodable.append(result.entries);
+                result.linesWithUnencodable.append(lineNumber);
             if (block.size() >= kBlockSize) {
                 writer.writeBytes(block);
                 block.resize(0);
             }
-            report(progress, recNo, total);
-        });
+        };
+        result.entries =
+            writeViewRows(dictionary,
+                          {fields.czech, fields.other, fields.lesson, fields.description,
+                           fields.right, fields.wrong, fields.czechTest, fields.otherTest},
+                          progress, [&](std::span<const store::StoredRow> rows) {
+                              for (const store::StoredRow& row : rows)
+                                  writeRow(row);
+                          });
         writer.writeBytes(block);
     });
     result.unencodable = foreignLost + czechLost;

@@ -124,8 +124,11 @@ public:
     std::vector<StoredRow> readStoredRows(int firstRecNo, int count);
     // Every record of the view as stored, first to last: visit(row, recNo). One ordered
     // reading of the table serves the whole walk, many times faster than reading the
-    // records one by one. The cursor stays where it stands; visit must not change the table.
-    void forEachStoredRow(const std::function<void(const StoredRow&, int)>& visit);
+    // records one by one. The row holds the fields in reads (by index), the others may be
+    // empty; visit may swap it for a row of its own, to keep without a copy. The cursor stays
+    // where it stands; visit must not change the table.
+    void forEachStoredRow(const std::vector<int>& reads,
+                          const std::function<void(StoredRow&, int)>& visit);
     // For work that visits every record of the view once, in no particular order: reads them
     // in the order the table keeps them (the quickest reading of a large table, and writing
     // in that order touches each page once) and gives the field the value that rewrite

@@ -210,20 +210,16 @@ void Cursor::rewriteField(int field, const std::vector<int>& reads, const FieldR
     size_t readCount = 0;
     {
         ReadScope scope(database);
-        QStringList columns;
-        for (int i = 0; i < fieldCount(); ++i)
-            columns << (std::ranges::find(reads, i) != reads.end()
-                            ? quotedName(tableSchema.fields[static_cast<size_t>(i)].name)
-                            : QStringLiteral("NULL"));
-        columns << quotedName(tableSchema.rowIdColumn);
-        Query stored(database, m_order->storedOrderSelect(columns.join(u", ")));
+        Query stored(database,
+                     m_order->storedOrderSelect(database.recordSql().columnsReading(reads)));
         m_order->bindCondition(stored);
-        const int rowIdColumn = fieldCount();
+        const auto rowIdColumn = static_cast<int>(reads.size());
+        StoredRow row;
         while (stored.next()) {
             const qint64 rowId = stored.int64(rowIdColumn);
             ++readCount;
-            if (std::optional<QVariant> value =
-                    rewrite(StoredRow::read(stored, tableSchema), Bookmark{rowId}))
+            row.readFrom(stored, tableSchema, reads);
+            if (std::optional<QVariant> value = rewrite(row, Bookmark{rowId}))
                 changes.emplace_back(rowId, toStored(def, *value));
         }
     }

@@ -78,8 +78,29 @@ QString Query::text(int column) const {
 }
 
 std::string_view Query::utf8(int column) const {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
-    return {text ? text : "", static_cast<size_t>(sqlite3_column_bytes(m_stmt, column))};
+    return nullableUtf8(column).value_or(std::string_view());
+}
+
+// The column's value is read through one call to the engine instead of one per question.
+// The engine leaves such a value unguarded by the connection's mutex, which is safe here: our
+// connections have none, being used by one thread at a time.
+std::optional<std::string_view> Query::nullableUtf8(int column) const {
+    sqlite3_value* value = sqlite3_column_value(m_stmt, column);
+    // As a blob, the engine hands out the stored bytes; as text, it first copies them to end
+    // them with a zero.
+    if (const void* bytes = sqlite3_value_blob(value))
+        return std::string_view(static_cast<const char*>(bytes),
+                                static_cast<size_t>(sqlite3_value_bytes(value)));
+    if (sqlite3_value_type(value) == SQLITE_NULL)
+        return std::nullopt;
+    return std::string_view(); // an empty text
+}
+
+std::optional<qint64> Query::nullableInt64(int column) const {
+    sqlite3_value* value = sqlite3_column_value(m_stmt, column);
+    if (sqlite3_value_type(value) == SQLITE_NULL)
+        return std::nullopt;
+    return sqlite3_value_int64(value);
 }
 
 void Query::fail(int code) const {

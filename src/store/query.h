@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <optional>
 #include <string_view>
 
 struct sqlite3;
@@ -40,6 +41,10 @@ public:
     QString text(int column) const;
     // The column's UTF-8 bytes, valid until the next step.
     std::string_view utf8(int column) const;
+    // The same, none for NULL.
+    std::optional<std::string_view> nullableUtf8(int column) const;
+    // The column's integer, none for NULL.
+    std::optional<qint64> nullableInt64(int column) const;
 
 private:
     [[noreturn]] void fail(int code) const;

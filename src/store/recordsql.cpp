@@ -28,6 +28,14 @@ RecordSql::RecordSql(const TableSchema& schema)
     m_deleteRow = QStringLiteral("DELETE FROM records WHERE %1").arg(byId);
 }
 
+QString RecordSql::columnsReading(const std::vector<int>& reads) const {
+    QStringList columns;
+    for (const int field : reads)
+        columns << quotedName(m_schema.fields.at(static_cast<size_t>(field)).name);
+    columns << quotedName(m_schema.rowIdColumn);
+    return columns.join(u", ");
+}
+
 const QString& RecordSql::updateRow(const std::vector<bool>& changed) {
     quint64 key = 0;
     for (size_t i = 0; i < changed.size(); ++i) {

@@ -18,7 +18,10 @@ class RecordSql {
 public:
     explicit RecordSql(const TableSchema& schema);
 
-    const QString& columns() const { return m_columns; }     // every field, in order
+    const QString& columns() const { return m_columns; } // every field, in order
+    // The fields in reads (by index), then the row id: a walk that reads a few fields keeps
+    // the engine from decoding the others.
+    QString columnsReading(const std::vector<int>& reads) const;
     const QString& selectRow() const { return m_selectRow; } // every field, by row id
     const QString& insertRow() const { return m_insertRow; } // every field but the automatic one
     const QString& deleteRow() const { return m_deleteRow; }

@@ -35,22 +35,36 @@ StoredRow::StoredRow(size_t fieldCount)
 
 StoredRow StoredRow::read(const Query& row, const TableSchema& schema) {
     StoredRow stored(schema.fields.size());
-    for (size_t i = 0; i < schema.fields.size(); ++i) {
-        const int column = static_cast<int>(i);
-        Cell& cell = stored.m_cells[i];
-        cell.isNull = row.isNull(column);
-        if (cell.isNull)
-            continue;
-        if (isNumber(schema.fields[i])) {
-            cell.integer = row.int64(column);
-            continue;
-        }
-        const std::string_view text = row.utf8(column);
-        cell.textStart = static_cast<quint32>(stored.m_text.size());
-        cell.textSize = static_cast<quint32>(text.size());
-        stored.m_text.append(text);
-    }
+    for (size_t i = 0; i < schema.fields.size(); ++i)
+        stored.readCell(row, static_cast<int>(i), i, schema.fields[i]);
     return stored;
+}
+
+void StoredRow::readFrom(const Query& row, const TableSchema& schema,
+                         const std::vector<int>& reads) {
+    m_cells.assign(schema.fields.size(), Cell{});
+    m_text.clear();
+    for (size_t column = 0; column < reads.size(); ++column) {
+        const auto field = static_cast<size_t>(reads[column]);
+        readCell(row, static_cast<int>(column), field, schema.fields[field]);
+    }
+}
+
+void StoredRow::readCell(const Query& row, int column, size_t field, const FieldDef& def) {
+    Cell& cell = m_cells[field];
+    if (isNumber(def)) {
+        const std::optional<qint64> number = row.nullableInt64(column);
+        cell.isNull = !number;
+        cell.integer = number.value_or(0);
+        return;
+    }
+    const std::optional<std::string_view> text = row.nullableUtf8(column);
+    cell.isNull = !text;
+    if (!text)
+        return;
+    cell.textStart = static_cast<quint32>(m_text.size());
+    cell.textSize = static_cast<quint32>(text->size());
+    m_text.append(*text);
 }
 
 QVariant StoredRow::value(size_t field, const FieldDef& def) const {

@@ -24,6 +24,10 @@ public:
 
     // Every field of the query's current row, the fields in the schema's order.
     static StoredRow read(const Query& row, const TableSchema& schema);
+    // The fields in reads (by index) from the query's columns in that order, into this row
+    // and keeping its room, so that a walk reads every record into one row; the other fields
+    // are empty.
+    void readFrom(const Query& row, const TableSchema& schema, const std::vector<int>& reads);
 
     // The field as a value: integers as qint64, dates and times as QDate and QTime, texts
     // as QString; an empty text field gives "", any other empty field an invalid value.
@@ -46,6 +50,8 @@ private:
         quint32 textStart = 0;
         quint32 textSize = 0;
     };
+
+    void readCell(const Query& row, int column, size_t field, const FieldDef& def);
 
     std::vector<Cell> m_cells;
     std::string m_text;
