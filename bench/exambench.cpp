@@ -193,8 +193,10 @@ double ExamBench::prepareRaw(const QString& dictionaryPath, int run) {
             write.reset();
         }
     }
-    if (rebuild)
+    if (rebuild) {
+        words.execute(store::indexBuildSettings().constData());
         words.execute("CREATE INDEX by_pom ON records (Pom)");
+    }
 
     int counted = 0;
     std::vector<long long> taken;

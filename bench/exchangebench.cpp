@@ -103,6 +103,7 @@ public:
             }
             insert.step();
         }
+        connection.execute(store::indexBuildSettings().constData());
         for (const std::string& index : indexes)
             connection.execute(index.c_str());
         connection.execute("COMMIT");

@@ -120,6 +120,7 @@ double RawBench::append(const QString& path, const std::vector<Entry>& entries) 
         insert.bind(9, view(t.otherTest));
         insert.step();
     }
+    connection.execute(store::indexBuildSettings().constData());
     for (const std::string& index : indexes)
         connection.execute(index.c_str());
     connection.execute("COMMIT");

@@ -92,7 +92,9 @@ private:
     // Drops the table's indexes (only those holding the field, when one is given) and adds
     // the statements that create them again to creations.
     void dropIndexes(const QString& field, std::vector<QByteArray>& creations);
-    void rebuildDeferredIndexes();
+    // Runs the statements that create indexes, with the engine's settings for it, and
+    // empties the list.
+    void buildIndexes(std::vector<QByteArray>& creations);
     void checkpointInBackground();
 
     QString m_path;
@@ -120,6 +122,9 @@ private:
 // cache_size setting: room for the whole file, so that a walk in any order reads and
 // writes each page once, within bounds.
 QByteArray batchCacheSetting(const QString& path);
+// The engine's settings for building indexes in a batch: sorting on helper threads, in runs
+// that a small page cache holds.
+QByteArray indexBuildSettings();
 
 // Groups point reads into one short read transaction (four times faster than reading
 // each row in its own). A no-op inside a transaction already open.
