@@ -68,9 +68,10 @@ ImportCount importDictionary(store::Cursor& dictionary, const DictionaryImportCh
     if (std::min({czech, other, lesson, description, right, wrong}) < 0)
         throw store::Error(u"Tabulka %1 není slovník."_s.arg(source.tableName()));
 
-    EntryImporter importer(dictionary);
     const int total = source.recordCount();
-    ImportBatch batch(dictionary, importer.storedEntries(), chosenEntries(source, choice));
+    const int chosen = chosenEntries(source, choice);
+    EntryImporter importer(dictionary, chosen);
+    ImportBatch batch(dictionary, importer.storedEntries(), chosen);
     for (int first = 1; first <= total; first += kReadChunk) {
         int recNo = first;
         for (const QVariantList& row : source.readRows(first, kReadChunk)) {

@@ -28,7 +28,7 @@ QString countMessage(const ImportCount& count) {
         .arg(count.refused);
 }
 
-EntryImporter::EntryImporter(store::Cursor& dictionary)
+EntryImporter::EntryImporter(store::Cursor& dictionary, qsizetype incoming)
     : m_dictionary(dictionary) {
     const store::TableSchema& schema = dictionary.schema();
     m_czechField = schema.fieldIndex(u"Czech");
@@ -43,7 +43,7 @@ EntryImporter::EntryImporter(store::Cursor& dictionary)
     whole.open();
     const int total = whole.recordCount();
     m_storedEntries = total;
-    m_keys.reserve(total);
+    m_keys.reserve(total + incoming);
     for (int first = 1; first <= total; first += kKeyReadChunk) {
         for (const store::StoredRow& row : whole.readStoredRows(first, kKeyReadChunk))
             m_keys.insert({row.text(size_t(m_czechField)), row.text(size_t(m_otherField))});

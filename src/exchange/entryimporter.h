@@ -72,8 +72,9 @@ QString countMessage(const ImportCount& count);
 // failure, or a killed program, leaves the dictionary as it was.
 class EntryImporter {
 public:
-    // Learns the keys already stored from the whole table, whatever the cursor's filter.
-    explicit EntryImporter(store::Cursor& dictionary);
+    // Learns the keys already stored from the whole table, whatever the cursor's filter,
+    // with room for the keys of up to incoming new entries.
+    EntryImporter(store::Cursor& dictionary, qsizetype incoming);
 
     void add(const NewEntry& entry, const EntryOrigin& origin);
 

@@ -7,8 +7,8 @@ namespace exchange {
 
 ImportCount importPeerEntries(store::Cursor& dictionary, const PeerEntries& read,
                               const Progress& progress) {
-    EntryImporter importer(dictionary);
     const int total = static_cast<int>(read.entries.size());
+    EntryImporter importer(dictionary, total);
     ImportBatch batch(dictionary, importer.storedEntries(), total);
     int done = 0;
     for (const PeerEntry& peer : read.entries) {

@@ -22,8 +22,9 @@ void report(const Progress& progress, qsizetype done, qsizetype total) {
 
 ImportCount importLinePairs(store::Cursor& dictionary, const QStringList& lines,
                             const Progress& progress) {
-    EntryImporter importer(dictionary);
-    ImportBatch batch(dictionary, importer.storedEntries(), (lines.size() + 1) / 2);
+    const qsizetype pairs = (lines.size() + 1) / 2;
+    EntryImporter importer(dictionary, pairs);
+    ImportBatch batch(dictionary, importer.storedEntries(), pairs);
     for (qsizetype i = 0; i < lines.size(); i += 2) {
         NewEntry entry;
         entry.czech = replaceEllipsis(lines[i]);
@@ -38,7 +39,7 @@ ImportCount importLinePairs(store::Cursor& dictionary, const QStringList& lines,
 
 ImportCount importTabSeparated(store::Cursor& dictionary, const QStringList& lines,
                                const Progress& progress) {
-    EntryImporter importer(dictionary);
+    EntryImporter importer(dictionary, lines.size());
     ImportBatch batch(dictionary, importer.storedEntries(), lines.size());
     qsizetype first = 0;
     CharacterPairs pairs;
