@@ -78,7 +78,7 @@ QString Query::text(int column) const {
 }
 
 std::string_view Query::utf8(int column) const {
-    return nullableUtf8(column).value_or(std::string_view());
+    return nullableUtf8(column).value_or(std::string_view("", 0));
 }
 
 // The column's value is read through one call to the engine instead of one per question.
@@ -93,7 +93,7 @@ std::optional<std::string_view> Query::nullableUtf8(int column) const {
                                 static_cast<size_t>(sqlite3_value_bytes(value)));
     if (sqlite3_value_type(value) == SQLITE_NULL)
         return std::nullopt;
-    return std::string_view(); // an empty text
+    return std::string_view("", 0); // an empty text, not a missing one
 }
 
 std::optional<qint64> Query::nullableInt64(int column) const {
