@@ -155,6 +155,24 @@ TEST_F(Export, CharactersOutsideTheCodePageAreReported) {
     EXPECT_TRUE(run(true).contains(u"<TD>&#33590;</TD>"_s)) << "HTML keeps it as a reference";
 }
 
+// A large export is written in batches beside the reading: the lines keep the view's order and
+// a lost character is reported at its line however many batches came before it.
+TEST_F(Export, ALargeExportKeepsItsOrderAndLineNumbersAcrossBatches) {
+    constexpr int kEntries = 2500;
+    for (int i = 0; i < kEntries; ++i)
+        dictionary.appendRecord(
+            {u"slovo%1"_s.arg(i, 4, 10, QChar(u'0')), i == 1999 ? u"茶"_s : u"word"_s});
+    const QStringList lines = run(false).split(u"\r\n"_s);
+    ASSERT_EQ(lines.size(), kEntries + 1);
+    for (int i = 0; i < kEntries; ++i) {
+        if (!lines[i].startsWith(u"slovo%1\t"_s.arg(i, 4, 10, QChar(u'0')))) {
+            ADD_FAILURE() << "line " << i + 1 << ": " << lines[i].toStdString();
+            break;
+        }
+    }
+    EXPECT_TRUE(shown.last().endsWith(u"Řádky: 2000."_s)) << shown.last().toStdString();
+}
+
 TEST(ShippedExportTemplate, HasItsPartsAndSettings) {
     const auto parsed = exchange::parseExportTemplate(core::readCp1250FileLines(
         QStringLiteral(LEXITON_DATA_DIR) + u"/_other_/templateEX.html"_s));
